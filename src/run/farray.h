@@ -1,0 +1,135 @@
+// Fixed-capacity arrays and texts of the shared tables.
+//
+// The tables are indexed the way the engineering formulation indexes them:
+// node k of a pile is slot k, pile p is slot p, both counted from 1 (or from
+// another lower bound where a table starts at 0). Multi-dimensional tables
+// keep the first index fastest, so a pile-by-node table stores all piles of
+// node 1 first. Bounds are checked in debug and sanitizer builds
+// (DRELM_BOUNDS_CHECK) and cost nothing in release builds.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace drelm {
+
+#ifdef DRELM_BOUNDS_CHECK
+[[noreturn]] inline void boundsFault(long index, long lo, long hi) {
+  std::fprintf(stderr, "drelm: table index %ld outside %ld..%ld\n", index, lo, hi);
+  std::abort();
+}
+#define DRELM_CHECK_INDEX(i, lo, hi) \
+  do {                               \
+    if ((i) < (lo) || (i) > (hi)) ::drelm::boundsFault((i), (lo), (hi)); \
+  } while (0)
+#else
+#define DRELM_CHECK_INDEX(i, lo, hi) ((void)0)
+#endif
+
+// One-dimensional table of N entries indexed LO .. LO+N-1.
+template <typename T, int N, int LO = 1>
+struct FArray {
+  T v[N]{};
+
+  static constexpr int lo = LO;
+  static constexpr int hi = LO + N - 1;
+  static constexpr int size = N;
+
+  T& operator()(int i) {
+    DRELM_CHECK_INDEX(i, LO, hi);
+    return v[i - LO];
+  }
+  const T& operator()(int i) const {
+    DRELM_CHECK_INDEX(i, LO, hi);
+    return v[i - LO];
+  }
+  T* data() { return v; }
+  const T* data() const { return v; }
+  void fill(const T& x) { std::fill(v, v + N, x); }
+};
+
+// Two-dimensional table N1 x N2, first index fastest, indices from LO1 and LO2.
+template <typename T, int N1, int N2, int LO1 = 1, int LO2 = 1>
+struct FArray2 {
+  T v[N1 * N2]{};
+
+  static constexpr int size1 = N1;
+  static constexpr int size2 = N2;
+
+  T& operator()(int i, int j) {
+    DRELM_CHECK_INDEX(i, LO1, LO1 + N1 - 1);
+    DRELM_CHECK_INDEX(j, LO2, LO2 + N2 - 1);
+    return v[(i - LO1) + N1 * (j - LO2)];
+  }
+  const T& operator()(int i, int j) const {
+    DRELM_CHECK_INDEX(i, LO1, LO1 + N1 - 1);
+    DRELM_CHECK_INDEX(j, LO2, LO2 + N2 - 1);
+    return v[(i - LO1) + N1 * (j - LO2)];
+  }
+  T* data() { return v; }
+  const T* data() const { return v; }
+  void fill(const T& x) { std::fill(v, v + N1 * N2, x); }
+};
+
+// Three-dimensional table N1 x N2 x N3, first index fastest, indices from 1.
+template <typename T, int N1, int N2, int N3>
+struct FArray3 {
+  T v[N1 * N2 * N3]{};
+
+  T& operator()(int i, int j, int k) {
+    DRELM_CHECK_INDEX(i, 1, N1);
+    DRELM_CHECK_INDEX(j, 1, N2);
+    DRELM_CHECK_INDEX(k, 1, N3);
+    return v[(i - 1) + N1 * ((j - 1) + N2 * (k - 1))];
+  }
+  const T& operator()(int i, int j, int k) const {
+    DRELM_CHECK_INDEX(i, 1, N1);
+    DRELM_CHECK_INDEX(j, 1, N2);
+    DRELM_CHECK_INDEX(k, 1, N3);
+    return v[(i - 1) + N1 * ((j - 1) + N2 * (k - 1))];
+  }
+  T* data() { return v; }
+  void fill(const T& x) { std::fill(v, v + N1 * N2 * N3, x); }
+};
+
+// Blank-padded text of exactly N characters, as the reports and the names
+// file hold them.
+template <int N>
+struct FStr {
+  char c[N];
+
+  FStr() { std::fill(c, c + N, ' '); }
+  FStr(std::string_view s) { assign(s); }  // NOLINT: texts read like literals
+
+  static constexpr int size = N;
+
+  void assign(std::string_view s) {
+    const std::size_t n = std::min<std::size_t>(s.size(), N);
+    std::copy(s.data(), s.data() + n, c);
+    std::fill(c + n, c + N, ' ');
+  }
+  FStr& operator=(std::string_view s) {
+    assign(s);
+    return *this;
+  }
+  // The whole text, trailing blanks included.
+  std::string_view view() const { return std::string_view(c, N); }
+  std::string str() const { return std::string(c, N); }
+  // The text up to its last non-blank character.
+  std::string trimmed() const {
+    int n = N;
+    while (n > 0 && (c[n - 1] == ' ' || c[n - 1] == '\0')) --n;
+    return std::string(c, n);
+  }
+  bool blank() const { return trimmed().empty(); }
+  char& operator()(int i) {  // 1-based character position
+    DRELM_CHECK_INDEX(i, 1, N);
+    return c[i - 1];
+  }
+};
+
+}  // namespace drelm

@@ -1,0 +1,140 @@
+#include "run/fileio.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace drelm::io {
+namespace {
+
+struct UnitState {
+  std::FILE* f = nullptr;
+  std::string name;
+  bool unformatted = false;
+  bool readOnly = false;
+};
+
+UnitState units[MAXUNIT + 1];
+
+UnitState* live(int unit) {
+  if (unit < 0 || unit > MAXUNIT) return nullptr;
+  UnitState& u = units[unit];
+  return u.f ? &u : nullptr;
+}
+
+UnitState* writable(int unit) {
+  UnitState* u = live(unit);
+  return (u && !u->readOnly) ? u : nullptr;
+}
+
+}  // namespace
+
+bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
+  if (unit < 0 || unit > MAXUNIT) return false;
+  CLOSE(unit);
+  // Trailing blanks of a name from the names file are not part of the name.
+  std::string path = name;
+  while (!path.empty() && (path.back() == ' ' || path.back() == '\0')) path.pop_back();
+  if (path.empty()) return false;
+  std::FILE* f = std::fopen(path.c_str(), access == Access::Read ? "rb" : "w+b");
+  if (!f) return false;
+  UnitState& u = units[unit];
+  u.f = f;
+  u.name = path;
+  u.unformatted = unformatted;
+  u.readOnly = access == Access::Read;
+  return true;
+}
+
+void CLOSE(int unit) {
+  UnitState* u = live(unit);
+  if (!u) return;
+  std::fclose(u->f);
+  *u = UnitState{};
+}
+
+void CLOSEALL() {
+  for (int k = 0; k <= MAXUNIT; ++k) CLOSE(k);
+}
+
+bool connected(int unit) { return live(unit) != nullptr; }
+
+void FLUSH(int unit) {
+  if (UnitState* u = live(unit)) std::fflush(u->f);
+}
+
+void REWIND(int unit) {
+  if (UnitState* u = live(unit)) {
+    std::fflush(u->f);
+    std::rewind(u->f);
+  }
+}
+
+void put(int unit, std::string_view text) {
+  if (UnitState* u = writable(unit)) std::fwrite(text.data(), 1, text.size(), u->f);
+}
+
+void put(int unit, char c) {
+  if (UnitState* u = writable(unit)) std::fputc(c, u->f);
+}
+
+void endRecord(int unit) { put(unit, '\n'); }
+
+void line(int unit, std::string_view text) {
+  if (UnitState* u = writable(unit)) {
+    std::fputc(' ', u->f);
+    std::fwrite(text.data(), 1, text.size(), u->f);
+    std::fputc('\n', u->f);
+  }
+}
+
+bool readLine(int unit, std::string& text) {
+  text.clear();
+  UnitState* u = live(unit);
+  if (!u) return false;
+  int c = std::fgetc(u->f);
+  if (c == EOF) return false;
+  while (c != EOF && c != '\n') {
+    text.push_back(static_cast<char>(c));
+    c = std::fgetc(u->f);
+  }
+  if (!text.empty() && text.back() == '\r') text.pop_back();
+  return true;
+}
+
+bool slurp(int unit, std::string& text) {
+  text.clear();
+  UnitState* u = live(unit);
+  if (!u) return false;
+  char buf[65536];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, u->f)) > 0) text.append(buf, n);
+  return !std::ferror(u->f);
+}
+
+void writeRecord(int unit, const void* data, std::size_t bytes) {
+  UnitState* u = writable(unit);
+  if (!u) return;
+  const auto len = static_cast<std::uint32_t>(bytes);
+  std::fwrite(&len, sizeof len, 1, u->f);
+  std::fwrite(data, 1, bytes, u->f);
+  std::fwrite(&len, sizeof len, 1, u->f);
+}
+
+bool readRecord(int unit, std::string& bytes) {
+  bytes.clear();
+  UnitState* u = live(unit);
+  if (!u) return false;
+  std::uint32_t head = 0, tail = 0;
+  if (std::fread(&head, sizeof head, 1, u->f) != 1) return false;
+  bytes.resize(head);
+  if (head > 0 && std::fread(bytes.data(), 1, head, u->f) != head) return false;
+  if (std::fread(&tail, sizeof tail, 1, u->f) != 1) return false;
+  return head == tail;
+}
+
+std::string nameOf(int unit) {
+  UnitState* u = live(unit);
+  return u ? u->name : std::string();
+}
+
+}  // namespace drelm::io

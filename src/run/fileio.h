@@ -1,0 +1,58 @@
+// The engine's file layer: every file of a run is known by its unit number.
+//
+// Output is written record by record: put() appends text to the open record
+// of a unit and endRecord() ends it, so a report line can be assembled field by
+// field. Input files are opened for reading only and are never written.
+// Unformatted files carry records framed by a 4-byte length before and after.
+// A write to a unit that is not connected is dropped: the analysis never
+// depends on a report being there.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace drelm::io {
+
+enum class Access {
+  Read,   // existing file, read only; the open fails when it is missing
+  Write,  // created, or emptied when it exists; read back later is allowed
+};
+
+constexpr int MAXUNIT = 99;
+
+// Connect a unit to a file. Returns false when the file cannot be opened; the
+// unit is then left unconnected. A unit already connected is closed first.
+bool OPEN(int unit, const std::string& name, Access access, bool unformatted = false);
+// Disconnect a unit; closing a unit that is not connected does nothing.
+void CLOSE(int unit);
+void CLOSEALL();
+bool connected(int unit);
+// Flush buffered output of a unit to its file.
+void FLUSH(int unit);
+// Reposition a connected unit at the start of its file (for reading back).
+void REWIND(int unit);
+
+// Formatted output.
+void put(int unit, std::string_view text);
+void put(int unit, char c);
+void endRecord(int unit);
+// A free-form line: one blank, then the text, then the end of the record.
+void line(int unit, std::string_view text);
+
+// Formatted input of a connected unit: the next line without its line end;
+// false at the end of the file or on a read error.
+bool readLine(int unit, std::string& text);
+// The whole remaining content of a connected unit.
+bool slurp(int unit, std::string& text);
+
+// Unformatted sequential records (4-byte length, bytes, 4-byte length).
+void writeRecord(int unit, const void* data, std::size_t bytes);
+// Reads the next record; false at the end of the file or on a damaged frame.
+bool readRecord(int unit, std::string& bytes);
+
+// The file name a unit is connected to (empty when not connected).
+std::string nameOf(int unit);
+
+}  // namespace drelm::io

@@ -1,0 +1,8 @@
+// The shared tables of the engine and the run's control words.
+//
+// Every table is a plain struct of fixed capacity with one global instance.
+// Tables are cleared at the start of every run (clearTables), so that two
+// runs of the same input in one process give the same results.
+#pragma once
+
+#include "run/model_run.h"

@@ -1,0 +1,96 @@
+// Run-wide control words, the file-name table, the timing block and the run
+// constants.
+#pragma once
+
+#include <cstdint>
+
+#include "run/farray.h"
+
+namespace drelm {
+
+// Status words of a run. The analysis stores one of these in ISTAT and
+// returns; the closing step turns it into the final message.
+enum StatusCode : std::int32_t {
+  STAT_OK = 0,
+  STAT_NODE_BELOW = 3,
+  STAT_STOPPED = 4,
+  STAT_NODE2D_BELOW = 13,
+  STAT_NAMES_FILE = 40,   // names file missing or short
+  STAT_OPEN_FAILED = 41,  // a file of the run cannot be opened
+  STAT_INPUT_FORM = 42,   // input data file ends early or holds a malformed value
+  STAT_CAPACITY = 43,     // a count beyond its table's capacity or a value out of range
+};
+
+// Unit numbers of the run's files.
+enum Unit : int {
+  U_LOG = 10,       // runtime log
+  U_FLXSCR = 11,    // coded per-pass results
+  U_CLDSCR = 12,    // coded per-pass results
+  U_PILSCR = 13,    // per-pile result scratch
+  U_REPORT = 14,    // second results report
+  U_INPUT = 15,     // input data file
+  U_RESULTS = 16,   // results report
+  U_PLOT = 17,      // plot data
+  U_SUMMARY = 18,   // summary
+  U_STATUS = 19,    // case status file
+  U_HEADCRV = 20,   // generated head-curve tables
+  U_PROGRESS = 21,  // progress file
+  U_STOP = 22,      // stop-request file
+  U_PASS = 23,      // pass file
+  U_KMAT = 24,      // stiffness-matrix file
+  U_WARN = 25,      // warning scratch
+  U_ITER = 26,      // iteration dump
+  U_AXIAL = 27,     // axial listing
+  U_CURVES = 28,    // per-pile curve file
+  U_CAPNODE = 29,   // cap-stiffness node file
+  U_SUMSCR = 30,    // summary scratch
+  U_NAMES = 31,     // names file
+  U_ECHO = 32,      // input echo
+  U_MCTEXT = 33,    // moment-curvature text file
+};
+
+constexpr int MAXPIL = 2500;  // piles (or plane pile rows)
+constexpr int MAXPIL1 = MAXPIL + 1;  // with the cap treated as a pile
+
+struct RUNCTL_T {
+  std::int32_t IUNITS = 0;  // 1 English, 2 SI
+  std::int32_t IANTYP = 0;  // 2 plane, 3 space
+  std::int32_t NPILE = 0;   // piles, or plane pile rows
+  std::int32_t IOUTPS = 0;  // pass word
+  std::int32_t KPILST = 0;  // outcome word of the current pass
+  std::int32_t ITRANS = 0;  // transformation switch
+  std::int32_t KRUNMD = 0;  // run mode
+  std::int32_t IUSRPY = 0;
+  std::int32_t IUSRTR = 0;
+  std::int32_t IBATAD = 0;
+  std::int32_t IGENLS = 0;
+  std::int32_t ICRVMX = 0;
+  std::int32_t IKIPS = 0;
+};
+extern RUNCTL_T RUNCTL;
+
+struct TIMBLK_T {
+  double TSTART = 0, TELAPS = 0, TLAST = 0, TPARAL = 0, TSERIA = 0, TPRINT = 0;
+  std::int32_t NPROCS = 1, NTHUSE = 1, NTHRUN = 1;
+};
+extern TIMBLK_T TIMBLK;
+
+// File names of the run, by unit number, as the names file gives them.
+struct FNAMES_T {
+  FStr<12> VERSN;
+  FArray<FStr<256>, 34, 0> FNU;  // FNU(15) is the input data file, and so on
+};
+extern FNAMES_T FNAMES;
+
+struct RUNCONST_T {
+  double PI = 0, EPSLIM = 0, EPSCOH = 0, EPSMOV = 0;
+};
+extern RUNCONST_T RUNCONST;
+
+struct RUNTTL_T {
+  FStr<4> ENDWRD;
+  FStr<80> TITLE1, TITLE2;
+};
+extern RUNTTL_T RUNTTL;
+
+}  // namespace drelm
