@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstdint>
+
+namespace drelm {
+
+void PREPRO(std::int32_t& ISTAT);
+
+}  // namespace drelm
