@@ -6,3 +6,4 @@
 #pragma once
 
 #include "run/model_run.h"
+#include "report/labels.h"
