@@ -126,6 +126,12 @@ bool readRecord(int unit, std::string& bytes) {
   if (!u) return false;
   std::uint32_t head = 0, tail = 0;
   if (std::fread(&head, sizeof head, 1, u->f) != 1) return false;
+  // A damaged length must not make us allocate more than the file holds.
+  const long here = std::ftell(u->f);
+  if (here < 0 || std::fseek(u->f, 0, SEEK_END) != 0) return false;
+  const long end = std::ftell(u->f);
+  if (end < 0 || std::fseek(u->f, here, SEEK_SET) != 0) return false;
+  if (static_cast<unsigned long>(end - here) < head + std::uint64_t{sizeof tail}) return false;
   bytes.resize(head);
   if (head > 0 && std::fread(bytes.data(), 1, head, u->f) != head) return false;
   if (std::fread(&tail, sizeof tail, 1, u->f) != 1) return false;

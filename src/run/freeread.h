@@ -12,11 +12,19 @@
 // wrong form) every later read does nothing and returns false, and the
 // failure is described by message(). Targets of a failed record keep the
 // values they had.
+//
+// Further details: tabs and carriage returns count as blanks; blank lines
+// inside a record are skipped; a repeat that runs past the record's last
+// target is dropped; integers have no decimal point and fit in 32 bits;
+// reals take the exponent letters E and D in either case and must be finite;
+// a quoted text (' or ", a doubled quote standing for one) closes on its own
+// line. A record with no targets skips one line.
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "run/farray.h"
 
@@ -24,7 +32,7 @@ namespace drelm {
 
 // One target of a free-form record.
 struct FreeItem {
-  enum Kind { Int, Real, Text } kind;
+  enum Kind { Int, Real, Text, Skip } kind;
   void* target;
   int width;  // Text: characters of the blank-padded target
 };
@@ -35,6 +43,9 @@ template <int N>
 inline FreeItem fText(FStr<N>& s) {
   return {FreeItem::Text, s.c, N};
 }
+// A value that is read past and not kept (a field of the file the engine does
+// not use); any form is taken.
+inline FreeItem fSkip() { return {FreeItem::Skip, nullptr, 0}; }
 
 class FreeReader {
  public:
@@ -60,18 +71,25 @@ class FreeReader {
   // Line number (1-based) of the line the failure was met on, or of the next
   // line to be read.
   int lineNo() const { return failLine_ ? failLine_ : next_ + 1; }
+  // What was expected, what was found and the line, for the runtime log.
   const std::string& message() const { return message_; }
   // Record a failure found by the caller (a count over capacity, say), so
-  // that reading stops there.
+  // that reading stops there. The line is that of the last value read; the
+  // message is kept as given.
   void fail(const std::string& message);
+  // True when no line is left to read.
   bool atEnd() const;
 
  private:
+  bool nextLine(std::string_view& line);
+  void failAt(int line, const std::string& message);
+
   std::string content_;
   std::size_t pos_ = 0;  // offset of the next unread line
   int next_ = 0;         // lines consumed so far
   bool ok_ = true;
   int failLine_ = 0;
+  int lastLine_ = 0;     // line of the last value or line read
   std::string message_;
 };
 
