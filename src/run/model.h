@@ -7,3 +7,4 @@
 
 #include "run/model_run.h"
 #include "report/labels.h"
+#include "run/startup.h"

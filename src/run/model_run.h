@@ -93,4 +93,11 @@ struct RUNTTL_T {
 };
 extern RUNTTL_T RUNTTL;
 
+// Controls of the load case or combination now analysed.
+struct CURCTL_T {
+  std::int32_t KPYLST = 0;  // p-y listing option; 0 while the analysis runs
+  std::int32_t KPYOUT = 0;  // curve-output mode of the soil springs
+};
+extern CURCTL_T CURCTL;
+
 }  // namespace drelm

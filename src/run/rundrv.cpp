@@ -1,5 +1,18 @@
 #include "run/rundrv.h"
 
+#include <omp.h>
+
+#include "analysis/anldrv.h"
+#include "run/convin.h"
+#include "run/endrun.h"
+#include "run/fileio.h"
+#include "run/model.h"
+#include "run/prepro.h"
+#include "run/readin.h"
+#include "run/startup.h"
+#include "run/tables.h"
+#include "run/timing.h"
+
 namespace drelm {
 
 std::int32_t IDRELM(std::int32_t code) {
@@ -9,6 +22,40 @@ std::int32_t IDRELM(std::int32_t code) {
   return ISTAT;
 }
 
-void RUNDRV(std::int32_t& ISTAT) { ISTAT = 0; }
+void RUNDRV(std::int32_t& ISTAT) {
+  // Every run starts from cleared tables and no connected file, whatever an
+  // earlier run in this process left behind.
+  io::CLOSEALL();
+  clearTables();
+  ISTAT = 0;
+
+  TIMBLK.TSTART = wallClock();
+  TIMBLK.TELAPS = wallClock();
+  TIMBLK.TLAST = 0;
+  TIMBLK.TPARAL = 0;
+  TIMBLK.TSERIA = 0;
+  TIMBLK.TPRINT = 0;
+
+  STARTUP(ISTAT);
+  if (ISTAT == 0) READIN(ISTAT);
+
+  TIMBLK.NPROCS = omp_get_max_threads();
+  TIMBLK.NTHUSE = 1;
+  TIMBLK.NTHRUN = 1;
+
+  if (ISTAT == 0) CONVIN(ISTAT);
+  if (ISTAT == 0) PREPRO(ISTAT);
+  if (ISTAT == 0) {
+    // The analysis runs without p-y listings; the analysis driver prints the
+    // requested curves at its end from its own copy of the option.
+    std::int32_t KPYOPT = CURCTL.KPYLST;
+    CURCTL.KPYLST = 0;
+    RUNCTL.IOUTPS = 0;
+    ANLDRV(KPYOPT, ISTAT);
+  }
+
+  TIMBLK.TELAPS = wallClock() - TIMBLK.TELAPS;
+  ENDRUN(ISTAT);
+}
 
 }  // namespace drelm

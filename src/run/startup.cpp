@@ -1,0 +1,144 @@
+#include "run/startup.h"
+
+#include <cctype>
+#include <string>
+
+#include "run/fileio.h"
+#include "run/model.h"
+#include "run/tables.h"
+
+namespace drelm {
+
+DRELM_TABLE(RUNERR_T, RUNERR);
+
+namespace {
+
+constexpr int FIRST_FILE_LINE = 5;
+// Units of names-file lines 5 .. 27.
+constexpr int UNIT_OF_LINE[NAMES_LINES - FIRST_FILE_LINE + 1] = {
+    U_INPUT, U_ECHO,  U_RESULTS, U_SUMMARY, U_PLOT,   U_LOG,    U_STATUS, U_REPORT,
+    U_PROGRESS, U_HEADCRV, U_FLXSCR, U_CLDSCR, U_PILSCR, U_STOP, U_PASS, U_KMAT,
+    U_WARN,  U_ITER,  U_AXIAL,   U_CURVES,  U_CAPNODE, U_SUMSCR, U_MCTEXT};
+
+const char* const NAMES_FILE = "Names.dat";
+
+std::string nameOf(int unit) { return FNAMES.FNU(unit).trimmed(); }
+
+// Record the file that ended the start-up and keep only the runtime log, so
+// that the closing step can still say what went wrong there.
+void abandon(std::int32_t code, const std::string& file, int line, std::int32_t& ISTAT) {
+  ISTAT = code;
+  RUNERR.ERRFIL = file;
+  RUNERR.ERRLIN = line;
+  for (int u = 0; u <= io::MAXUNIT; ++u)
+    if (u != U_LOG) io::CLOSE(u);
+  if (!io::connected(U_LOG) && !(code == STAT_OPEN_FAILED && line == namesLineOfUnit(U_LOG)))
+    io::OPEN(U_LOG, nameOf(U_LOG), io::Access::Write);
+}
+
+bool openOrFail(int unit, io::Access access, std::int32_t& ISTAT) {
+  if (io::OPEN(unit, nameOf(unit), access)) return true;
+  abandon(STAT_OPEN_FAILED, nameOf(unit), namesLineOfUnit(unit), ISTAT);
+  return false;
+}
+
+bool readNamesFile(std::int32_t& ISTAT) {
+  FNAMES.FNU(U_NAMES) = NAMES_FILE;
+  if (!io::OPEN(U_NAMES, NAMES_FILE, io::Access::Read)) {
+    abandon(STAT_NAMES_FILE, NAMES_FILE, 0, ISTAT);
+    return false;
+  }
+  std::string text;
+  for (int line = 1; line <= NAMES_LINES; ++line) {
+    if (!io::readLine(U_NAMES, text)) {
+      io::CLOSE(U_NAMES);
+      abandon(STAT_NAMES_FILE, NAMES_FILE, 0, ISTAT);
+      return false;
+    }
+    if (line == 1)
+      FNAMES.VERSN = text;
+    else if (line >= FIRST_FILE_LINE)
+      FNAMES.FNU(unitOfNamesLine(line)) = text;
+  }
+  io::CLOSE(U_NAMES);
+  return true;
+}
+
+// The host may hold the progress file open or replace it: any failure here
+// only costs the progress line.
+void writeProgressStarted() {
+  if (!io::OPEN(U_PROGRESS, nameOf(U_PROGRESS), io::Access::Write)) return;
+  io::line(U_PROGRESS, "- ANALYSIS STARTED");
+  io::endRecord(U_PROGRESS);
+  io::CLOSE(U_PROGRESS);
+}
+
+std::int32_t readStopWord() {
+  if (!io::OPEN(U_STOP, nameOf(U_STOP), io::Access::Read)) return 0;
+  std::string text;
+  const bool ok = io::slurp(U_STOP, text);
+  io::CLOSE(U_STOP);
+  return ok && stopRequested(text) ? 1 : 0;
+}
+
+}  // namespace
+
+int unitOfNamesLine(int line) {
+  if (line < FIRST_FILE_LINE || line > NAMES_LINES) return 0;
+  return UNIT_OF_LINE[line - FIRST_FILE_LINE];
+}
+
+int namesLineOfUnit(int unit) {
+  for (int line = FIRST_FILE_LINE; line <= NAMES_LINES; ++line)
+    if (unitOfNamesLine(line) == unit) return line;
+  return 0;
+}
+
+bool stopRequested(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+  std::size_t end = i;
+  while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end])) &&
+         text[end] != ',' && text[end] != '/')
+    ++end;
+  std::string_view word = text.substr(i, end - i);
+  if (!word.empty() && (word.front() == '+' || word.front() == '-')) {
+    if (word.front() == '-') return false;
+    word.remove_prefix(1);
+  }
+  if (word.empty()) return false;
+  for (char c : word)
+    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+  while (word.size() > 1 && word.front() == '0') word.remove_prefix(1);
+  return word == "1";
+}
+
+void STARTUP(std::int32_t& ISTAT) {
+  RUNCTL.ITRANS = 1;
+  RUNCTL.KRUNMD = 2;
+  if (!readNamesFile(ISTAT)) return;
+
+  // Input files are read only; every output file starts empty.
+  if (!openOrFail(U_INPUT, io::Access::Read, ISTAT)) return;
+  for (int unit : {U_ECHO, U_RESULTS, U_SUMMARY, U_PLOT, U_LOG, U_STATUS, U_REPORT, U_HEADCRV})
+    if (!openOrFail(unit, io::Access::Write, ISTAT)) return;
+  // The moment-curvature text is needed only by some inputs; whoever reads it
+  // reports its absence.
+  io::OPEN(U_MCTEXT, nameOf(U_MCTEXT), io::Access::Read);
+
+  writeProgressStarted();
+
+  for (int unit : {U_ITER, U_AXIAL, U_CAPNODE, U_SUMSCR})
+    if (!openOrFail(unit, io::Access::Write, ISTAT)) return;
+
+  if (readStopWord() == 1) {
+    ISTAT = STAT_STOPPED;
+    // The runtime log, the results report and the summary stay connected for
+    // the closing step's stop lines; it closes them.
+    for (int unit : {U_INPUT, U_ECHO, U_PLOT, U_STATUS, U_REPORT, U_FLXSCR, U_HEADCRV, U_ITER,
+                     U_AXIAL, U_CAPNODE, U_SUMSCR, U_MCTEXT})
+      io::CLOSE(unit);
+  }
+}
+
+}  // namespace drelm
