@@ -1,7 +1,235 @@
-// Command-line host of the engine (placeholder until the host lands).
+// Command-line host of the engine: writes the names file of a run, runs the
+// engine on a worker thread in the output directory, shows its progress and
+// turns Ctrl-C into a stop request.
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "run/statusmsg.h"
 
 extern "C" std::int32_t IDRELM(std::int32_t code);
 
-int main() { return IDRELM(6); }
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int NAME_WIDTH = 256;
+constexpr int EXIT_USAGE = 2;
+
+// Extensions of names-file lines 6 .. 27; line 5 is the input file itself.
+const char* const EXTENSIONS[] = {"echo",   "out",    "sum",    "plot", "log",  "status",
+                                  "report", "progress", "lsgen", "flx",  "cld",  "pilscr",
+                                  "stop",   "eqs",    "kmat",   "wrn",  "iter", "axl",
+                                  "crv",    "cst",    "sumscr", "mc"};
+constexpr int FIRST_OUTPUT_LINE = 6;
+
+void usage(std::FILE* out) {
+  std::fprintf(out,
+               "usage: drelm INPUT_FILE [--out DIR]\n"
+               "       drelm --help | --version\n"
+               "\n"
+               "Runs one analysis of INPUT_FILE. The run's files are written into DIR\n"
+               "(default: the directory of INPUT_FILE), named after the input file's base\n"
+               "name, together with the names file Names.dat. Ctrl-C asks the engine to\n"
+               "stop at its next check. The exit status is the engine's status word\n"
+               "(0 completed, 4 stopped; 255 when it does not fit).\n");
+}
+
+std::string versionText() {
+  std::string v = DRELM_VERSION;
+  v.resize(12, ' ');
+  return v;
+}
+
+volatile std::sig_atomic_t interrupted = 0;
+void onInterrupt(int) {
+  interrupted = 1;
+  // A second Ctrl-C ends the host at once.
+  std::signal(SIGINT, SIG_DFL);
+}
+
+struct Run {
+  std::atomic<bool> done{false};
+  std::int32_t status = 0;
+};
+
+void* engineThread(void* arg) {
+  Run* run = static_cast<Run*>(arg);
+  run->status = IDRELM(6);
+  run->done = true;
+  return nullptr;
+}
+
+std::string lastLine(const fs::path& p) {
+  std::ifstream in(p);
+  std::string l, last;
+  while (std::getline(in, l)) {
+    if (!l.empty() && l.back() == '\r') l.pop_back();
+    if (l.find_first_not_of(' ') != std::string::npos) last = l;
+  }
+  return last;
+}
+
+bool writeText(const fs::path& p, const std::string& text) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out << text;
+  return static_cast<bool>(out.flush());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string input, outDir;
+  for (int k = 1; k < argc; ++k) {
+    const std::string a = argv[k];
+    if (a == "--help" || a == "-h") {
+      usage(stdout);
+      return 0;
+    }
+    if (a == "--version") {
+      std::printf("drelm %s\n", DRELM_VERSION);
+      return 0;
+    }
+    if (a == "--out") {
+      if (k + 1 >= argc) {
+        std::fprintf(stderr, "drelm: --out needs a directory\n");
+        return EXIT_USAGE;
+      }
+      outDir = argv[++k];
+    } else if (a.size() > 1 && a[0] == '-') {
+      std::fprintf(stderr, "drelm: unknown option %s\n", a.c_str());
+      usage(stderr);
+      return EXIT_USAGE;
+    } else if (input.empty()) {
+      input = a;
+    } else {
+      std::fprintf(stderr, "drelm: more than one input file given\n");
+      return EXIT_USAGE;
+    }
+  }
+  if (input.empty()) {
+    usage(stderr);
+    return EXIT_USAGE;
+  }
+
+  std::error_code ec;
+  const fs::path inputPath = fs::absolute(input, ec).lexically_normal();
+  const fs::path dir =
+      fs::absolute(outDir.empty() ? inputPath.parent_path() : fs::path(outDir), ec)
+          .lexically_normal();
+  const std::string base = inputPath.stem().string();
+  if (base.empty()) {
+    std::fprintf(stderr, "drelm: %s names no file\n", input.c_str());
+    return EXIT_USAGE;
+  }
+  if (inputPath.string().size() > NAME_WIDTH ||
+      base.size() + 10 > static_cast<std::size_t>(NAME_WIDTH)) {
+    std::fprintf(stderr, "drelm: the input file's path is longer than %d characters\n",
+                 NAME_WIDTH);
+    return EXIT_USAGE;
+  }
+  fs::create_directories(dir, ec);
+  if (ec || !fs::is_directory(dir)) {
+    std::fprintf(stderr, "drelm: cannot create the output directory %s\n", dir.c_str());
+    return EXIT_USAGE;
+  }
+
+  // Names file: version, three lines for the reader of the directory, then the
+  // run's files. Output names stay relative: the engine runs inside dir.
+  std::vector<std::string> names;  // names-file lines 5 .. 27
+  names.push_back(inputPath.string());
+  for (const char* ext : EXTENSIONS) names.push_back(base + "." + ext);
+  std::string namesText = versionText() + "\n";
+  namesText += "Names file of a run written by the drelm command-line host\n";
+  namesText += "Input: " + inputPath.string() + "\n";
+  namesText += "Output directory: " + dir.string() + "\n";
+  for (const std::string& n : names) namesText += n + "\n";
+  auto fileOfLine = [&](int line) { return dir / names[line - 5]; };
+  const fs::path stopFile = fileOfLine(18), progressFile = fileOfLine(13);
+
+  // A stale stop request of an earlier run must not stop this one.
+  if (!writeText(dir / "Names.dat", namesText) || !writeText(stopFile, "")) {
+    std::fprintf(stderr, "drelm: cannot write into %s\n", dir.c_str());
+    return EXIT_USAGE;
+  }
+  fs::remove(progressFile, ec);
+  if (chdir(dir.c_str()) != 0) {
+    std::fprintf(stderr, "drelm: cannot enter %s\n", dir.c_str());
+    return EXIT_USAGE;
+  }
+
+  struct sigaction sa {};
+  sa.sa_handler = onInterrupt;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGINT, &sa, nullptr);
+
+  // The engine keeps its large work arrays on the stack of the calling
+  // thread: give it room.
+  Run run;
+  pthread_attr_t attr;
+  pthread_attr_init(&attr);
+  pthread_attr_setstacksize(&attr, std::size_t{512} << 20);
+  pthread_t worker;
+  if (pthread_create(&worker, &attr, engineThread, &run) != 0) {
+    std::fprintf(stderr, "drelm: cannot start the engine\n");
+    return EXIT_USAGE;
+  }
+  pthread_attr_destroy(&attr);
+
+  const bool tty = isatty(STDOUT_FILENO);
+  bool stopSent = false;
+  std::string shown;
+  while (!run.done) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (interrupted && !stopSent) {
+      stopSent = writeText(stopFile, "1\n");
+      if (tty) std::printf("\r\033[K");
+      std::printf("drelm: stop requested, waiting for the engine\n");
+      std::fflush(stdout);
+      shown.clear();
+    }
+    if (tty) {
+      std::string l = lastLine(progressFile);
+      if (l.size() > 100) l.resize(100);
+      if (l != shown) {
+        std::printf("\r\033[K%s", l.c_str());
+        std::fflush(stdout);
+        shown = l;
+      }
+    }
+  }
+  pthread_join(worker, nullptr);
+  if (tty && !shown.empty()) std::printf("\r\033[K");
+
+  const std::int32_t status = run.status;
+  std::string failed;
+  int failedLine = 0;
+  if (status == 41 && access(inputPath.c_str(), R_OK) != 0) {
+    failed = inputPath.string();
+    failedLine = 5;
+  }
+  for (const std::string& l : drelm::statusLines(status, failed, failedLine))
+    std::printf("%s\n", l.c_str());
+  std::printf("\n");
+  const struct {
+    const char* what;
+    int line;
+  } reports[] = {{"Results report", 7}, {"Summary", 8}, {"Input echo", 6}, {"Runtime log", 10}};
+  for (const auto& r : reports) std::printf("%-15s %s\n", r.what, fileOfLine(r.line).c_str());
+  std::fflush(stdout);
+
+  if (status == 0) return 0;
+  return status >= 1 && status <= 255 ? status : 255;
+}

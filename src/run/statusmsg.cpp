@@ -31,14 +31,14 @@ std::vector<std::string> body(std::int32_t code, std::string_view file, int name
     case 40:
       return {"    NAMES FILE " + std::string(file.empty() ? "Names.dat" : file) +
               " IS MISSING OR SHORT"};
-    case 41: {
-      std::vector<std::string> lines;
-      lines.push_back(file.empty() ? std::string("    CANNOT OPEN A FILE OF THE RUN")
-                                   : "    CANNOT OPEN FILE " + std::string(file));
+    case 41:
+      if (file.empty() && namesLine > 0)
+        return {"    NO FILE NAME ON LINE " + std::to_string(namesLine) + " OF THE NAMES FILE"};
+      if (file.empty()) return {"    CANNOT OPEN A FILE OF THE RUN"};
       if (namesLine > 0)
-        lines.push_back("    NAMED ON LINE " + std::to_string(namesLine) + " OF THE NAMES FILE");
-      return lines;
-    }
+        return {"    CANNOT OPEN FILE " + std::string(file),
+                "    NAMED ON LINE " + std::to_string(namesLine) + " OF THE NAMES FILE"};
+      return {"    CANNOT OPEN FILE " + std::string(file)};
     case 42: return {"    INPUT DATA FILE ENDS EARLY OR HOLDS A VALUE OF THE WRONG FORM"};
     case 43: return {"    A COUNT EXCEEDS ITS TABLE OR A VALUE IS OUT OF RANGE"};
     default: return {"    " + std::to_string(code) + ", UNKNOWN CODE"};
