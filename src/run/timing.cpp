@@ -2,7 +2,6 @@
 
 #include <omp.h>
 
-#include <cmath>
 #include <cstdio>
 
 #include "report/writers.h"
@@ -19,14 +18,6 @@ constexpr const char* MONTHS[12] = {"January", "February", "March",     "April",
 std::string twoDigits(int v) {
   char b[16];
   std::snprintf(b, sizeof b, "%02d", v);
-  return b;
-}
-
-// Seconds with 3 decimals in 10 columns, asterisks when they do not fit.
-std::string seconds10(double x) {
-  char b[64];
-  const int n = std::snprintf(b, sizeof b, "%10.3f", x);
-  if (n < 0 || n > 10) return std::string(10, '*');
   return b;
 }
 
@@ -97,9 +88,9 @@ void TIMEPH(std::int32_t FLAG) {
   writeTime(t, FLAG == 0 ? TIMBLK.NTHUSE : TIMBLK.NTHRUN);
   if (FLAG == 0) {
     TIMBLK.TSERIA = t - TIMBLK.TPARAL - TIMBLK.TPRINT;
-    writeLine(U_LOG, "     Serial processing :" + seconds10(TIMBLK.TSERIA) + " sec");
-    writeLine(U_LOG, "     Paral. processing :" + seconds10(TIMBLK.TPARAL) + " sec");
-    writeLine(U_LOG, "     Print. processing :" + seconds10(TIMBLK.TPRINT) + " sec");
+    writeLine(U_LOG, "     Serial processing :" + fixedField(10, 3, TIMBLK.TSERIA) + " sec");
+    writeLine(U_LOG, "     Paral. processing :" + fixedField(10, 3, TIMBLK.TPARAL) + " sec");
+    writeLine(U_LOG, "     Print. processing :" + fixedField(10, 3, TIMBLK.TPRINT) + " sec");
   }
 }
 
