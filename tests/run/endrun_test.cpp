@@ -137,7 +137,7 @@ TEST(ClosingStep, StoppedRunEndsBothMainReportsWithTheStopLine) {
 TEST(ClosingStep, ClosesEveryFileOfTheRun) {
   ScratchDir dir;
   for (int u : {U_INPUT, U_RESULTS, U_LOG, U_CURVES, U_PASS, U_WARN, U_MCTEXT})
-    ASSERT_TRUE(io::OPEN(u, "f" + std::to_string(u), io::Access::Write));
+    ASSERT_TRUE(io::OPEN(u, std::to_string(u) + ".f", io::Access::Write));
   std::int32_t ISTAT = 0;
   ENDRUN(ISTAT);
   for (int u = 0; u <= io::MAXUNIT; ++u) EXPECT_FALSE(io::connected(u)) << "unit " << u;

@@ -51,7 +51,7 @@ TEST(Timing, DateLineHasTwoDigitFieldsAndTheMonthName) {
 TEST(Timing, DateBlockGoesToEveryReportInOrder) {
   ScratchDir dir;
   const int units[] = {U_LOG, U_REPORT, U_RESULTS, U_SUMMARY, U_ECHO, U_PLOT};
-  for (int u : units) ASSERT_TRUE(io::OPEN(u, "u" + std::to_string(u), io::Access::Write));
+  for (int u : units) ASSERT_TRUE(io::OPEN(u, std::to_string(u) + ".u", io::Access::Write));
   std::tm t{};
   t.tm_year = 2026 - 1900;
   t.tm_mon = 0;
@@ -63,8 +63,8 @@ TEST(Timing, DateBlockGoesToEveryReportInOrder) {
       rule, "                          Time and Date of Analysis", rule, "",
       "               Date:  January 01, 2026     Time:  00:00:00"};
   for (int u : {U_LOG, U_REPORT, U_RESULTS, U_SUMMARY, U_ECHO})
-    EXPECT_EQ(readLines("u" + std::to_string(u)), block) << "unit " << u;
-  EXPECT_TRUE(readLines("u" + std::to_string(U_PLOT)).empty());
+    EXPECT_EQ(readLines(std::to_string(u) + ".u"), block) << "unit " << u;
+  EXPECT_TRUE(readLines(std::to_string(U_PLOT) + ".u").empty());
 }
 
 TEST(Timing, PhaseReportSplitsTheTimeAndTotalReportDoesNot) {
