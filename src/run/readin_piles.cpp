@@ -1,0 +1,228 @@
+// Record groups 6 to 9: pile groups, pile properties, cross sections and
+// soil layers.
+#include "run/model.h"
+#include "run/readin_groups.h"
+
+namespace drelm {
+namespace {
+
+// n values of one kind into columns col0.. of row r of a table.
+template <typename Table>
+bool intCols(InRead& in, Table& t, int r, int col0, int n, const char* what) {
+  FreeItem it[InRead::MAXITEMS];
+  for (int k = 0; k < n; ++k) it[k] = fInt(t(r, col0 + k));
+  return in.recList(it, n, what);
+}
+template <typename Table>
+bool realCols(InRead& in, Table& t, int r, int col0, int n, const char* what) {
+  FreeItem it[InRead::MAXITEMS];
+  for (int k = 0; k < n; ++k) it[k] = fReal(t(r, col0 + k));
+  return in.recList(it, n, what);
+}
+
+template <typename T, int N1, int N2>
+void clearRow(FArray2<T, N1, N2>& a, int r) {
+  for (int j = 1; j <= N2; ++j) a(r, j) = T{};
+}
+template <typename T, int N1, int N2, int N3>
+void clearRow(FArray3<T, N1, N2, N3>& a, int r) {
+  for (int k = 1; k <= N3; ++k)
+    for (int j = 1; j <= N2; ++j) a(r, j, k) = T{};
+}
+
+void clearSection(int s) {
+  SECTIN_T& S = SECTIN;
+  S.SCNUM(s) = S.SCKIND(s) = S.SCNLIN(s) = 0;
+  S.SCNAME(s) = "";
+  S.ITAPER(s) = S.MCSETZ(s) = S.MCSETY(s) = S.NLTYPE(s) = 0;
+  S.WALLT(s) = 0;
+  S.SCTXT2(s) = "";
+  S.NLMATN(s) = "";
+  clearRow(S.ELSEC, s);
+  clearRow(S.ELAUX, s);
+  clearRow(S.NLMAT, s);
+  clearRow(S.NLOPT, s);
+  clearRow(S.NLRBI, s);
+  clearRow(S.NLRBR, s);
+  clearRow(S.NLRPI, s);
+  clearRow(S.NLRPR, s);
+  clearRow(S.NLRPOS, s);
+  clearRow(S.NLSTI, s);
+  clearRow(S.NLSTR, s);
+  clearRow(S.NLSPOS, s);
+  clearRow(S.NLX8I, s);
+  clearRow(S.NLX8R, s);
+  clearRow(S.NLX8L, s);
+  clearRow(S.NLX9I, s);
+  clearRow(S.NLX9R, s);
+}
+
+// count lines of two reals into positions (s, k, 1..2).
+bool positions(InRead& in, FArray3<double, MAXSEC, MAXRPOS, 2>& pos, int s, std::int32_t count,
+               const char* what) {
+  if (!in.check(count, 0, MAXRPOS, what)) return false;
+  for (int k = 1; k <= count; ++k)
+    if (!in.rec({fReal(pos(s, k, 1)), fReal(pos(s, k, 2))}, what)) return false;
+  return true;
+}
+
+bool readElastic(InRead& in, int s) {
+  SECTIN_T& S = SECTIN;
+  if (!realCols(in, S.ELSEC, s, 1, 8, "section dimensions")) return false;
+  FreeItem it[11];
+  for (int k = 0; k < 10; ++k) it[k] = fReal(S.ELSEC(s, 9 + k));
+  it[10] = fInt(S.ITAPER(s));
+  if (!in.recList(it, 11, "section stiffness line")) return false;
+  if (S.ITAPER(s) > 0) {
+    if (!realCols(in, S.ELSEC, s, 19, 8, "bottom section dimensions") ||
+        !realCols(in, S.ELSEC, s, 27, 10, "bottom section stiffness line"))
+      return false;
+  } else {
+    for (int k = 1; k <= 18; ++k) S.ELSEC(s, 18 + k) = S.ELSEC(s, k);
+  }
+  if (!in.rec({fInt(S.MCSETZ(s)), fInt(S.ELAUX(s, 1)), fReal(S.WALLT(s)), fInt(S.MCSETY(s)),
+               fInt(S.ELAUX(s, 2))},
+              "section set line"))
+    return false;
+  return in.rec({fText(S.SCTXT2(s))}, "second section text");
+}
+
+bool readNonlinear(InRead& in, int s) {
+  SECTIN_T& S = SECTIN;
+  static constexpr int kTop[8] = {1, 10, 11, 12, 14, 15, 16, 17};
+  FreeItem it[InRead::MAXITEMS];
+  for (int k = 0; k < 8; ++k) it[k] = fReal(S.ELSEC(s, kTop[k]));
+  if (!in.recList(it, 8, "nonlinear section stiffness line")) return false;
+  for (int k = 1; k <= 18; ++k) S.ELSEC(s, 18 + k) = S.ELSEC(s, k);
+
+  it[0] = fInt(S.NLTYPE(s));
+  for (int k = 1; k <= 10; ++k) it[k] = fReal(S.NLMAT(s, k));
+  if (!in.recList(it, 11, "nonlinear section shape line")) return false;
+  if (!in.check(S.NLTYPE(s), 1, 10, "nonlinear section type")) return false;
+
+  for (int k = 0; k < 6; ++k) it[k] = fReal(S.NLMAT(s, 11 + k));
+  for (int k = 0; k < 4; ++k) it[6 + k] = fInt(S.NLOPT(s, 1 + k));
+  if (!in.recList(it, 10, "nonlinear section material line")) return false;
+  if (!in.rec({fText(S.NLMATN(s))}, "material name")) return false;
+
+  for (int k = 0; k < 5; ++k) it[k] = fInt(S.NLRBI(s, 1 + k));
+  for (int k = 0; k < 5; ++k) it[5 + k] = fReal(S.NLRBR(s, 1 + k));
+  it[10] = fInt(S.NLRBI(s, 6));
+  if (!in.recList(it, 11, "reinforcement line")) return false;
+
+  for (int k = 0; k < 6; ++k) it[k] = fInt(S.NLRPI(s, 1 + k));
+  for (int k = 0; k < 4; ++k) it[6 + k] = fReal(S.NLRPR(s, 1 + k));
+  if (!in.recList(it, 10, "reinforcement position line")) return false;
+  if (!positions(in, S.NLRPOS, s, S.NLRBI(s, 5), "reinforcement positions")) return false;
+
+  for (int k = 0; k < 5; ++k) it[k] = fInt(S.NLSTI(s, 1 + k));
+  for (int k = 0; k < 5; ++k) it[5 + k] = fReal(S.NLSTR(s, 1 + k));
+  if (!in.recList(it, 10, "strand line")) return false;
+  if (!positions(in, S.NLSPOS, s, S.NLSTI(s, 5), "strand positions")) return false;
+
+  if (!in.rec({fInt(S.NLX8I(s, 1)), fInt(S.NLX8I(s, 2)), fInt(S.NLX8I(s, 3)), fReal(S.NLX8R(s, 1)),
+               fReal(S.NLX8R(s, 2))},
+              "eighth section line") ||
+      !in.check(S.NLX8I(s, 1), 0, MAXNLL, "values after the eighth section line"))
+    return false;
+  for (int k = 1; k <= S.NLX8I(s, 1); ++k)
+    if (!in.rec({fReal(S.NLX8L(s, k))}, "value after the eighth section line")) return false;
+
+  for (int k = 0; k < 8; ++k) it[k] = fInt(S.NLX9I(s, 1 + k));
+  for (int k = 0; k < 3; ++k) it[8 + k] = fReal(S.NLX9R(s, 1 + k));
+  return in.recList(it, 11, "ninth section line");
+}
+
+}  // namespace
+
+bool readPileGroups(InRead& in) {
+  if (!in.heading("heading of the pile groups")) return false;
+  if (RUNCTL.IANTYP == 2) {
+    PGRP2D_T& G = PGRP2D;
+    if (!in.rec({fInt(G.NROW)}, "number of pile rows") || !in.check(G.NROW, 0, MAXPIL, "number of pile rows"))
+      return false;
+    for (int p = 1; p <= G.NROW; ++p) {
+      if (!intCols(in, G.IPG2D, p, 1, 7, "pile row integers") ||
+          !realCols(in, G.RPG2D, p, 1, 5, "pile row springs and factors") ||
+          !realCols(in, G.RPG2D, p, 6, 4, "pile row coordinates"))
+        return false;
+    }
+  } else if (RUNCTL.IANTYP == 3) {
+    PGRP3D_T& G = PGRP3D;
+    if (!in.rec({fInt(G.NROW)}, "number of piles") || !in.check(G.NROW, 0, MAXPIL, "number of piles"))
+      return false;
+    for (int p = 1; p <= G.NROW; ++p) {
+      if (!intCols(in, G.IPG3D, p, 1, 10, "pile integers") ||
+          !realCols(in, G.RPG3D, p, 1, 7, "pile springs and factors") ||
+          !realCols(in, G.RPG3D, p, 8, 7, "pile coordinates and angles"))
+        return false;
+    }
+  }
+  return true;
+}
+
+bool readPileProps(InRead& in) {
+  PROPIN_T& P = PROPIN;
+  if (!in.heading("heading of the pile properties")) return false;
+  if (!in.rec({fInt(P.NPRPIN)}, "number of pile properties") ||
+      !in.check(P.NPRPIN, 0, MAXPRP, "number of pile properties"))
+    return false;
+  for (int t = 1; t <= P.NPRPIN; ++t) {
+    if (!in.rec({fInt(P.PRPNUM(t)), fInt(P.NSECT(t))}, "pile property line") ||
+        !in.check(P.NSECT(t), 0, MAXSRW, "number of section rows"))
+      return false;
+    if (!in.rec({fInt(P.NINC(t)), fReal(P.PLEN(t)), fInt(P.PTYPE(t))}, "pile length line") ||
+        !in.check(P.NINC(t), 1, 100, "number of increments") ||
+        !in.check(P.PTYPE(t), 1, 2, "installation type"))
+      return false;
+    for (int j = 1; j <= P.NSECT(t); ++j)
+      if (!in.rec({fReal(P.SXFROM(t, j)), fReal(P.SXTO(t, j)), fInt(P.SECNUM(t, j))}, "section row"))
+        return false;
+  }
+  return true;
+}
+
+bool readSections(InRead& in) {
+  SECTIN_T& S = SECTIN;
+  if (!in.heading("heading of the cross sections")) return false;
+  if (!in.rec({fInt(S.NSECIN)}, "number of cross sections") ||
+      !in.check(S.NSECIN, 0, MAXSEC, "number of cross sections"))
+    return false;
+  for (int s = 1; s <= S.NSECIN; ++s) clearSection(s);
+  for (int s = 1; s <= S.NSECIN; ++s) {
+    // The first value is replaced by the second, read into the same word.
+    if (!in.rec({fInt(S.SCNUM(s)), fInt(S.SCNUM(s)), fInt(S.SCKIND(s)), fInt(S.SCNLIN(s))},
+                "cross-section line"))
+      return false;
+    S.SCNLIN(s) = S.SCNLIN(s) != 0 ? 1 : 0;
+    if (!in.rec({fText(S.SCNAME(s))}, "section name")) return false;
+    if (!(S.SCNLIN(s) == 0 ? readElastic(in, s) : readNonlinear(in, s))) return false;
+  }
+  return true;
+}
+
+bool readSoilLayers(InRead& in) {
+  SOILIN_T& L = SOILIN;
+  if (!in.heading("heading of the soil layers")) return false;
+  if (!in.rec({fInt(L.NLAYIN)}, "number of soil layers") ||
+      !in.check(L.NLAYIN, 0, MAXLAY, "number of soil layers"))
+    return false;
+  for (int l = 1; l <= L.NLAYIN; ++l) {
+    if (!in.rec({fInt(L.SLNUM(l)), fInt(L.SLTYPE(l))}, "soil layer line") ||
+        !in.check(L.SLTYPE(l), 1, 14, "soil type"))
+      return false;
+    if (!in.rec({fReal(L.SLVAL(l, 1)), fReal(L.SLVAL(l, 2))}, "layer top and bottom")) return false;
+    std::int32_t rows = 0, nprop = 0;
+    if (!in.rec({fInt(rows), fInt(nprop)}, "layer value counts") ||
+        !in.check(rows, 0, 2, "value rows of a layer") || !in.check(nprop, 0, 10, "properties of a layer"))
+      return false;
+    for (int r = 1; r <= rows; ++r) {
+      FreeItem it[10];
+      for (int j = 1; j <= nprop; ++j) it[j - 1] = fReal(L.SLVAL(l, 2 * j + r));
+      if (!in.recList(it, nprop, "layer values")) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace drelm
