@@ -1,5 +1,5 @@
-// Small input data files and a helper that runs the start of a run (start-up
-// and reader, optionally the conversion) on one of them in a scratch
+// Small input data files and a helper that runs the input stage of a run
+// (reader, optionally the conversion) on one of them in a scratch
 // directory.
 #pragma once
 
@@ -11,7 +11,7 @@
 #include "run/convin.h"
 #include "run/fileio.h"
 #include "run/readin.h"
-#include "run/startup.h"
+#include "run/model.h"
 #include "run/tables.h"
 #include "support/testdir.h"
 
@@ -27,11 +27,6 @@ struct InputRun {
   std::string logLine(const std::string& text) const;
 };
 namespace detail {
-inline const char* const kFiles[] = {"input.inp", "run.echo", "run.out", "run.sum", "run.plt", "run.log",
-                              "run.sta",   "run.rp2",  "run.prg", "run.hdc", "run.fl1", "run.fl2",
-                              "run.pil",   "run.stop", "run.pas", "run.kmt", "run.wrn", "run.itr",
-                              "run.axl",   "run.crv",  "run.cpn", "run.ssc", "run.mct"};
-
 inline std::string rtrim(std::string s) {
   while (!s.empty() && s.back() == ' ') s.pop_back();
   return s;
@@ -52,23 +47,26 @@ inline std::string InputRun::logLine(const std::string& text) const {
   return "";
 }
 
-// Writes the names file and `input` into the current directory, clears the
-// tables and runs start-up, READIN and, when `convert`, CONVIN.
+// Writes `input` into the current directory, clears the tables, connects the
+// files of the input stage and runs READIN and, when `convert`, CONVIN.
 inline InputRun runInput(const std::string& input, bool convert = false) {
-  {
-    std::ofstream names("Names.dat", std::ios::binary | std::ios::trunc);
-    names << "1.0.0-test\n\n\n\n";
-    for (const char* f : detail::kFiles) names << f << '\n';
-  }
-  writeFile("input.inp", input);
   io::CLOSEALL();
   clearTables();
+  writeFile("input.inp", input);
+  FNAMES.VERSN = "1.0.0-test";
+  const std::pair<int, const char*> files[] = {{U_INPUT, "input.inp"}, {U_ECHO, "run.echo"},
+                                               {U_RESULTS, "run.out"},  {U_SUMMARY, "run.sum"},
+                                               {U_PLOT, "run.plt"},     {U_LOG, "run.log"},
+                                               {U_REPORT, "run.rp2"},   {U_CURVES, "run.crv"}};
+  for (const auto& [unit, name] : files) {
+    FNAMES.FNU(unit) = name;
+    if (unit != U_CURVES) io::OPEN(unit, name, unit == U_INPUT ? io::Access::Read : io::Access::Write);
+  }
   InputRun r;
-  STARTUP(r.status);
-  if (r.status == 0) READIN(r.status);
+  READIN(r.status);
   if (r.status == 0 && convert) CONVIN(r.status);
-  io::FLUSH(10);
-  io::FLUSH(16);
+  io::FLUSH(U_LOG);
+  io::FLUSH(U_RESULTS);
   r.log = readLines("run.log");
   r.results = readLines("run.out");
   return r;

@@ -294,7 +294,7 @@ TEST(ReadinErrors, CountsBeyondTheirTablesGiveStatus43) {
   }
 }
 
-TEST(ReadinErrors, AFailedReadDoesNotClearAnEarlierStatusNorASoundOneSetIt) {
+TEST(ReadinErrors, ASoundReadingKeepsAnEarlierStatus) {
   ScratchDir dir;
   ASSERT_EQ(runInput(plane()).status, 0);
   io::REWIND(U_INPUT);
