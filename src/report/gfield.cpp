@@ -13,10 +13,13 @@ std::string justify(const std::string& s, int w) {
   return std::string(w - s.size(), ' ') + s;
 }
 
+// Fixed form; with no decimals the point still stands after the digits.
 std::string fixedText(int decimals, double x) {
   char buf[400];
   std::snprintf(buf, sizeof buf, "%.*f", decimals, x);
-  return buf;
+  std::string s(buf);
+  if (decimals == 0) s += '.';
+  return s;
 }
 
 // One digit, the point, d decimals and the exponent: E, sign, two digits; a
