@@ -142,7 +142,8 @@ void elasticSection(int s, bool space) {
     io::put(U, smallUnit());
     WRBLNK(U, 7);
     WRREAL(U, 13, 5, OUTDIM(el(r.col + 18)));
-    io::put(U, " " + smallUnit());
+    WRBLNK(U, 1);
+    io::put(U, smallUnit());
     WREOL(U);
   }
   const auto twoStress = [&](const std::string& label, int col) {
@@ -151,7 +152,8 @@ void elasticSection(int s, bool space) {
     WRBLNK(U, 1);
     io::put(U, stressUnit());
     WRREAL(U, 13, 5, OUTFRC(el(col + 18)));
-    io::put(U, " " + stressUnit());
+    WRBLNK(U, 1);
+    io::put(U, stressUnit());
     WREOL(U);
   };
   twoStress(YOUNG, E_YOUNG);
