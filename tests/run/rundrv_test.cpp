@@ -91,6 +91,8 @@ TEST(StartUp, OnlyTheIntegerOneRequestsAStop) {
       {"0", false},     {"2", false},       {"", false},       {"   \n", false},
       {"-1", false},    {"10", false},      {"1.0", false},    {"garbage", false},
       {"x1", false},    {"1x", false},      {",1", false},
+      {"1*1", true},    {"3*1", true},      {"2*", false},     {"2*0", false},
+      {"99999999999", false},
   };
   for (const auto& c : cases) EXPECT_EQ(stopRequested(c.text), c.stop) << '"' << c.text << '"';
 }
