@@ -159,6 +159,22 @@ int main(int argc, char** argv) {
   auto fileOfLine = [&](int line) { return dir / names[line - 5]; };
   const fs::path stopFile = fileOfLine(18), progressFile = fileOfLine(13);
 
+  // The run writes every one of its files, and the host itself writes the
+  // names file and clears the stop file: none of them may be the input.
+  auto isInput = [&](const fs::path& p) {
+    std::error_code e;
+    return p.lexically_normal() == inputPath || fs::equivalent(p, inputPath, e);
+  };
+  bool clash = isInput(dir / "Names.dat");
+  for (int line = FIRST_OUTPUT_LINE; line <= 27; ++line) clash = clash || isInput(fileOfLine(line));
+  if (clash) {
+    std::fprintf(stderr,
+                 "drelm: %s would be overwritten by the run's own files; rename it or give "
+                 "--out\n",
+                 input.c_str());
+    return EXIT_USAGE;
+  }
+
   // A stale stop request of an earlier run must not stop this one.
   if (!writeText(dir / "Names.dat", namesText) || !writeText(stopFile, "")) {
     std::fprintf(stderr, "drelm: cannot write into %s\n", dir.c_str());

@@ -28,7 +28,7 @@ void gaussJordan(double* A, std::int32_t n, std::int32_t ld, std::int32_t& flag)
     // Largest remaining element; among equal magnitudes the last one met,
     // rows outer and columns inner.
     double big = 0.0;
-    std::int32_t r = 1, c = 1;
+    std::int32_t r = 0, c = 0;
     for (std::int32_t i = 1; i <= n; ++i) {
       if (piv[i] == 1) continue;
       for (std::int32_t j = 1; j <= n; ++j) {
@@ -43,6 +43,11 @@ void gaussJordan(double* A, std::int32_t n, std::int32_t ld, std::int32_t& flag)
           return;
         }
       }
+    }
+    // No element compared at all: the remaining block is not a number.
+    if (c == 0) {
+      flag = 1;
+      return;
     }
     ++piv[c];
     // Bring the pivot onto the diagonal.

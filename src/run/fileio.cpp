@@ -1,5 +1,7 @@
 #include "run/fileio.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -26,6 +28,22 @@ UnitState* writable(int unit) {
   return (u && !u->readOnly) ? u : nullptr;
 }
 
+// The unit other than `self` that holds the file at `path`, or -1. A file is
+// connected to one unit at a time: a second connection could empty an input
+// file that is being read, or read back a report while it grows.
+int holderOf(const std::string& path, int self) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return -1;
+  for (int k = 0; k <= MAXUNIT; ++k) {
+    if (k == self || !units[k].f) continue;
+    struct stat held {};
+    if (::fstat(::fileno(units[k].f), &held) == 0 && held.st_dev == st.st_dev &&
+        held.st_ino == st.st_ino)
+      return k;
+  }
+  return -1;
+}
+
 }  // namespace
 
 bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
@@ -35,6 +53,7 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   std::string path = name;
   while (!path.empty() && (path.back() == ' ' || path.back() == '\0')) path.pop_back();
   if (path.empty()) return false;
+  if (holderOf(path, unit) >= 0) return false;
   std::FILE* f = std::fopen(path.c_str(), access == Access::Read ? "rb" : "w+b");
   if (!f) return false;
   UnitState& u = units[unit];

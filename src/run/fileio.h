@@ -22,8 +22,9 @@ enum class Access {
 
 constexpr int MAXUNIT = 99;
 
-// Connect a unit to a file. Returns false when the file cannot be opened; the
-// unit is then left unconnected. A unit already connected is closed first.
+// Connect a unit to a file. Returns false when the file cannot be opened or is
+// already connected to another unit; the unit is then left unconnected. A unit
+// already connected is closed first.
 bool OPEN(int unit, const std::string& name, Access access, bool unformatted = false);
 // Disconnect a unit; closing a unit that is not connected does nothing.
 void CLOSE(int unit);

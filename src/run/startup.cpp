@@ -1,9 +1,9 @@
 #include "run/startup.h"
 
-#include <cctype>
 #include <string>
 
 #include "run/fileio.h"
+#include "run/freeread.h"
 #include "run/model.h"
 #include "run/tables.h"
 
@@ -95,22 +95,13 @@ int namesLineOfUnit(int unit) {
 }
 
 bool stopRequested(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-  std::size_t end = i;
-  while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end])) &&
-         text[end] != ',' && text[end] != '/')
-    ++end;
-  std::string_view word = text.substr(i, end - i);
-  if (!word.empty() && (word.front() == '+' || word.front() == '-')) {
-    if (word.front() == '-') return false;
-    word.remove_prefix(1);
-  }
-  if (word.empty()) return false;
-  for (char c : word)
-    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-  while (word.size() > 1 && word.front() == '0') word.remove_prefix(1);
-  return word == "1";
+  // One integer in free form, as the input data file writes it (a repeat
+  // count, a null value or a slash included); anything unreadable leaves the
+  // stop word cleared.
+  std::int32_t word = 0;
+  FreeReader reader{std::string(text)};
+  reader.record({fInt(word)}, "stop request");
+  return word == 1;
 }
 
 void STARTUP(std::int32_t& ISTAT) {

@@ -86,6 +86,9 @@ TEST_P(GaussJordan, SingularMatricesAreFlagged) {
       {"zero column", 2, {0, 2, 0, 5}},
       {"repeated rows", 3, {0.1, 0.7, 0.3, 2.9, 1.3, -0.6, 0.1, 0.7, 0.3}},
       {"all zero", 2, {0, 0, 0, 0}},
+      // No pivot can be chosen among values that are not numbers.
+      {"not a number", 1, {std::nan("")}},
+      {"not a number after elimination", 2, {1, std::nan(""), 0, 1}},
   };
   for (const Singular& c : cases) {
     SCOPED_TRACE(c.name);

@@ -45,6 +45,31 @@ TEST(FileIo, InputFileIsNeverWritten) {
   EXPECT_EQ(readFile("input.dat"), original);
 }
 
+// A second connection of a file, under any spelling of its name, is refused:
+// opening an input file for writing would empty it, and reading a report on
+// another unit while it grows never ends.
+TEST(FileIo, AFileIsConnectedToOneUnitAtATime) {
+  ScratchDir dir;
+  writeFile("input.dat", "TITLE\n");
+  ASSERT_TRUE(io::OPEN(15, "input.dat", io::Access::Read));
+  for (const char* other : {"input.dat", "./input.dat", "input.dat  "}) {
+    EXPECT_FALSE(io::OPEN(16, other, io::Access::Write)) << other;
+    EXPECT_FALSE(io::OPEN(33, other, io::Access::Read)) << other;
+  }
+  EXPECT_FALSE(io::connected(16));
+  EXPECT_EQ(readFile("input.dat"), "TITLE\n");
+
+  ASSERT_TRUE(io::OPEN(18, "summary.txt", io::Access::Write));
+  EXPECT_FALSE(io::OPEN(30, "summary.txt", io::Access::Read));
+  EXPECT_FALSE(io::OPEN(30, "summary.txt", io::Access::Write));
+
+  // Reconnecting the same unit, or another unit once the first let go, works.
+  EXPECT_TRUE(io::OPEN(15, "input.dat", io::Access::Read));
+  io::CLOSE(15);
+  EXPECT_TRUE(io::OPEN(16, "input.dat", io::Access::Write));
+  io::CLOSEALL();
+}
+
 TEST(FileIo, MissingInputFileLeavesUnitUnconnected) {
   ScratchDir dir;
   EXPECT_FALSE(io::OPEN(15, "absent.dat", io::Access::Read));

@@ -83,5 +83,27 @@ TEST(Host, StaleStopRequestIsClearedBeforeTheRun) {
   EXPECT_FALSE(readLines("job.log").empty());  // the engine ran there
 }
 
+// An input whose name is one the run gives its own files would be emptied
+// before it is read: the host refuses it and touches nothing.
+TEST(Host, InputThatIsOneOfTheRunsFilesIsRefused) {
+  for (const char* name : {"job.out", "job.stop", "job.sumscr", "Names.dat"}) {
+    SCOPED_TRACE(name);
+    ScratchDir dir;
+    writeFile(name, "TITLE\n");
+    HostRun r = runHost((dir.path() / name).string());
+    EXPECT_EQ(r.exit, 2) << r.out;
+    EXPECT_NE(r.out.find("would be overwritten"), std::string::npos) << r.out;
+    EXPECT_EQ(readFile(name), "TITLE\n");
+    EXPECT_EQ(fs::exists("Names.dat"), std::string(name) == "Names.dat");
+  }
+  // The same input with its outputs elsewhere runs.
+  ScratchDir dir;
+  writeFile("job.out", "TITLE\n");
+  HostRun r = runHost((dir.path() / "job.out").string() + " --out " + (dir.path() / "o").string());
+  EXPECT_NE(r.exit, 2) << r.out;
+  EXPECT_EQ(readFile("job.out"), "TITLE\n");
+  EXPECT_TRUE(fs::exists(dir.path() / "o" / "job.log"));
+}
+
 }  // namespace
 }  // namespace drelm

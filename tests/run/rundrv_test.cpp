@@ -91,6 +91,8 @@ TEST(StartUp, OnlyTheIntegerOneRequestsAStop) {
       {"0", false},     {"2", false},       {"", false},       {"   \n", false},
       {"-1", false},    {"10", false},      {"1.0", false},    {"garbage", false},
       {"x1", false},    {"1x", false},      {",1", false},
+      {"1*1", true},    {"3*1", true},      {"2*", false},     {"2*0", false},
+      {"99999999999", false},
   };
   for (const auto& c : cases) EXPECT_EQ(stopRequested(c.text), c.stop) << '"' << c.text << '"';
 }
@@ -221,6 +223,41 @@ TEST(StartUp, FileThatCannotBeOpenedEndsTheRunWithStatus41) {
     EXPECT_FALSE(contains(readLines("run.sum"),
                           "                 *****     SUMMARY FOR LOAD CASES AND COMBINATIONS      *****"));
   }
+}
+
+// A names file that gives one file two roles must not cost the host its
+// input: the second connection fails like any file that cannot be opened.
+TEST(StartUp, FileNamedTwiceEndsTheRunWithStatus41AndKeepsTheInput) {
+  const struct {
+    int line;          // names-file line that repeats a name
+    const char* name;  // the repeated name
+  } cases[] = {
+      {7, "run.inp"},     // results report over the input data file
+      {26, "./run.inp"},  // summary scratch over it, under another spelling
+      {26, "run.sum"},    // summary scratch over the summary
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    ScratchDir dir;
+    writeNames(runNames(), {{c.line, c.name}});
+    writeFile("run.inp", BROKEN_INPUT);
+    EXPECT_EQ(IDRELM(6), STAT_OPEN_FAILED);
+    EXPECT_EQ(readFile("run.inp"), BROKEN_INPUT);
+    const Lines log = readLines("run.log");
+    ASSERT_GE(log.size(), 4u);
+    EXPECT_EQ(log[2], std::string("     CANNOT OPEN FILE ") + c.name);
+    EXPECT_EQ(log[3], "     NAMED ON LINE " + std::to_string(c.line) + " OF THE NAMES FILE");
+  }
+  // The progress file is never an error: a progress line that would land on
+  // the input is skipped and the run goes on.
+  ScratchDir dir;
+  writeNames(runNames(), {{13, "run.inp"}});
+  writeFile("run.inp", BROKEN_INPUT);
+  std::int32_t ISTAT = 0;
+  STARTUP(ISTAT);
+  EXPECT_EQ(ISTAT, 0);
+  EXPECT_EQ(readFile("run.inp"), BROKEN_INPUT);
+  io::CLOSEALL();
 }
 
 // Lines of a report with the date and timing lines, which differ between
