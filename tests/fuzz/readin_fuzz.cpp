@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "run/model_run.h"
 #include "support/inputrun.h"
 
 namespace {
