@@ -3,6 +3,7 @@
 // the heading echo of the runtime log, early ends and capacities.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <regex>
