@@ -1,0 +1,66 @@
+// Time of the input stage on a large model: 2,500 piles, 100 load cases and
+// 100 load combinations, read and converted to internal units.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+
+#include "run/model.h"
+#include "support/inputgen.h"
+#include "support/inputrun.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A private directory with the names file and the generated input; the
+// previous working directory is restored and the directory removed at the end.
+class BenchDir {
+ public:
+  BenchDir() : previous_(fs::current_path()) {
+    char tmpl[] = "/tmp/drelm-bench-XXXXXX";
+    if (mkdtemp(tmpl) == nullptr) std::abort();
+    dir_ = tmpl;
+    fs::current_path(dir_);
+  }
+  ~BenchDir() {
+    std::error_code ec;
+    fs::current_path(previous_, ec);
+    fs::remove_all(dir_, ec);
+  }
+
+ private:
+  fs::path previous_, dir_;
+};
+
+void BM_ReadinConvinLargeSpaceModel(benchmark::State& state) {
+  BenchDir dir;
+  drelm::test::writeNamesFile();
+  drelm::test::writeInputFile(drelm::test::generatedSpaceInput(2500, 100, 100));
+  std::int32_t ISTAT = 0;
+  for (auto _ : state) {
+    // Clearing the tables and opening the run's files are the run driver's and
+    // the start-up's work, not the input stage's.
+    state.PauseTiming();
+    drelm::io::CLOSEALL();
+    drelm::clearTables();
+    ISTAT = 0;
+    drelm::STARTUP(ISTAT);
+    state.ResumeTiming();
+    if (ISTAT == 0) drelm::READIN(ISTAT);
+    if (ISTAT == 0) drelm::CONVIN(ISTAT);
+    state.PauseTiming();
+    if (ISTAT != 0 || drelm::RUNCTL.NPILE != 2500) {
+      state.SkipWithError("the generated input did not read");
+      drelm::ENDRUN(ISTAT);
+      break;
+    }
+    drelm::ENDRUN(ISTAT);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ReadinConvinLargeSpaceModel)->Unit(benchmark::kMillisecond);
+
+}  // namespace
