@@ -13,3 +13,4 @@
 #include "run/model_piles.h"
 #include "run/model_curves.h"
 #include "run/model_prep.h"
+#include "soil/soilcom.h"
