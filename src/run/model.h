@@ -6,3 +6,7 @@
 #pragma once
 
 #include "run/model_run.h"
+#include "run/model_input.h"
+#include "run/model_loads.h"
+#include "run/model_piles.h"
+#include "run/model_curves.h"

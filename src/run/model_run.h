@@ -66,8 +66,37 @@ struct RUNCTL_T {
   std::int32_t IGENLS = 0;
   std::int32_t ICRVMX = 0;
   std::int32_t IKIPS = 0;
+  // Input switches of the control line that are words of their own.
+  std::int32_t ICTL09 = 0;  // > 0: user moment-curvature sets, nonlinear bending stiffness
+  std::int32_t ICTL10 = 0;  // not 0: pile-group table shows the axial-load factor
+  std::int32_t ICTL12 = 0;  // read and not used
 };
 extern RUNCTL_T RUNCTL;
+
+// Controls of the load case or combination now analysed, and the input
+// switches that belong with them.
+struct CURCTL_T {
+  double TOLCAP = 0;  // tolerance on the cap movement
+  double TOLPIL = 0;  // tolerance on the pile deflections
+  double DTCUR0 = 0;  // first load step
+  double DTCMIN = 0;  // smallest load step
+  double NCYCL = 0;   // number of load cycles
+  double ALTDSP = 0;  // alternative limit on the largest displacement increment
+  double ALTROT = 0;  // alternative limit on the largest rotation increment
+  std::int32_t MAXITC = 0;  // cap iteration limit
+  std::int32_t NTHLIM = 0;  // thread limit, 0 automatic
+  std::int32_t KSTCYC = 0;  // 1 static, 0 cyclic
+  std::int32_t IAXVAR = 0;  // 1: variation of the axial load at the piles
+  std::int32_t IPRLEV = 0;  // print level
+  std::int32_t NPRNOD = 0;  // print every n-th node
+  std::int32_t IALTOL = 0;  // 1: alternative convergence test
+  std::int32_t IEIPRV = 0;  // 1: bending stiffness of the previous iteration
+  std::int32_t KESTCU = 0;  // stiffness-estimation kind of the case being treated
+  std::int32_t IUSRLS = 0;  // control #6: user load-displacement curves given
+  std::int32_t KPYLST = 0;  // control #11: p-y listing option
+  std::int32_t KPYOUT = 0;  // 1 while p-y curves are put out (listing or collect)
+};
+extern CURCTL_T CURCTL;
 
 struct TIMBLK_T {
   double TSTART = 0, TELAPS = 0, TLAST = 0, TPARAL = 0, TSERIA = 0, TPRINT = 0;
