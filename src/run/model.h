@@ -10,3 +10,4 @@
 #include "run/model_loads.h"
 #include "run/model_piles.h"
 #include "run/model_curves.h"
+#include "run/model_prep.h"

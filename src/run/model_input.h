@@ -35,6 +35,13 @@ struct CAPSOL_T {
   std::int32_t ICAPSP = 0;  // 1 equivalent lateral spring, 0 equivalent lateral load
   std::int32_t ICAPSM = 0;  // cap soil model code
   std::int32_t KCAPPY = 0;  // 1 while the cap's own p-y curves are evaluated
+  // The cap width as read (internal length): CAPWZ is replaced by the width
+  // of the soil response when the input report is written, while the plate
+  // model of the cap needs the width as read.
+  double CAPWZIN = 0;
+  // Width that the soil response takes for the cap: the plan diagonal in a
+  // space analysis, or the equivalent diameter of an embedded cap.
+  double CAPWID = 0;
 };
 extern CAPSOL_T CAPSOL;
 

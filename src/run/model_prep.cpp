@@ -1,0 +1,12 @@
+#include "run/model_prep.h"
+
+#include "run/tables.h"
+
+namespace drelm {
+
+DRELM_TABLE(PILEAR_T, PILEAR);
+DRELM_TABLE(PCONN_T, PCONN);
+DRELM_TABLE(PILEPROP_T, PILEPROP);
+DRELM_TABLE(SECTAB_T, SECTAB);
+
+}  // namespace drelm
