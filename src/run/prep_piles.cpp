@@ -29,18 +29,19 @@ struct Row3D {
 };
 
 Row2D row2D(int p) {
-  const auto& g = PGRP2D;
-  return {g.ICONN(p), g.NPGRP(p),  g.IPROP(p),  g.IPYSET(p), g.ILSCRV(p), g.IRFSET(p), g.ILSGEN(p),
-          g.SPRING(p), g.SPACNG(p), g.PMULT(p), g.YMULT(p), g.AXFAC(p), g.VERT(p),  g.HOR(p),
-          g.SLOPE(p), g.GROUND(p)};
+  const auto& i = PGRP2D.IPG2D;
+  const auto& r = PGRP2D.RPG2D;
+  return {i(p, 1), i(p, 2), i(p, 3), i(p, 4), i(p, 5), i(p, 6), i(p, 7), r(p, 1),
+          r(p, 2), r(p, 3), r(p, 4), r(p, 5), r(p, 6), r(p, 7), r(p, 8), r(p, 9)};
 }
 
+// The eighth integer of a space row is not used.
 Row3D row3D(int p) {
-  const auto& g = PGRP3D;
-  return {g.ICONNY(p), g.ICONNZ(p), g.IPROP(p), g.IPYSET(p), g.ILSCRV(p), g.ITRCRV(p),
-          g.IRFSET(p), g.ILSGEN(p), g.ITRGEN(p), g.SPZ(p),    g.SPY(p),    g.PMULTY(p),
-          g.YMULTY(p), g.PMULTZ(p), g.YMULTZ(p), g.AXFAC(p),  g.CORX(p),   g.CORY(p),
-          g.CORZ(p),   g.ALPHA(p),  g.BETA(p),   g.THETA(p),  g.GROUND(p)};
+  const auto& i = PGRP3D.IPG3D;
+  const auto& r = PGRP3D.RPG3D;
+  return {i(p, 1), i(p, 2), i(p, 3), i(p, 4),  i(p, 5),  i(p, 6),  i(p, 7),  i(p, 9),
+          i(p, 10), r(p, 1), r(p, 2), r(p, 3), r(p, 4),  r(p, 5),  r(p, 6),  r(p, 7),
+          r(p, 8), r(p, 9), r(p, 10), r(p, 11), r(p, 12), r(p, 13), r(p, 14)};
 }
 
 void emptyLine() { io::endRecord(U); }
@@ -88,6 +89,7 @@ void heading() {
 }
 
 void plane() {
+  RUNCTL.NPILE = PGRP2D.NROW;
   const int n = RUNCTL.NPILE;
   double smallestX = n > 0 ? row2D(1).vert : 0.0;
   for (int p = 1; p <= n; ++p) {
@@ -112,7 +114,7 @@ void plane() {
   }
   capEntry(smallestX);
 
-  const bool factor = ICTL10 != 0;
+  const bool factor = RUNCTL.ICTL10 != 0;
   emptyLine();
   text(blanks(7) + "GROUP   CONNECT   NO OF PILE   PILE PROP    P-Y CURVE    L-S CURVE    R-F-L SET");
   if (factor) text("   FACT. AXIAL LOAD");
@@ -169,6 +171,7 @@ void plane() {
 }
 
 void space() {
+  RUNCTL.NPILE = PGRP3D.NROW;
   const int n = RUNCTL.NPILE;
   double smallestX = n > 0 ? row3D(1).x : 0.0;
   for (int p = 1; p <= n; ++p) {
@@ -209,7 +212,7 @@ void space() {
   PILEAR.PANGX(c) = 0.0;
   PILEAR.BETA(c) = HALFPI;  // a vertical axis
 
-  const bool factor = ICTL10 != 0;
+  const bool factor = RUNCTL.ICTL10 != 0;
   emptyLine();
   text(blanks(3) + "  GROUP  CONNECTY   CONNECTZ   PILE PROP  P-Y CURVE  L-S CURVE  T-R CURVE  R-F-L SET ");
   if (factor) text(" FACT.AX.LD");

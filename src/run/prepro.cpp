@@ -1,7 +1,37 @@
+// The input report and preprocessing: writes the input echo in its fixed
+// order and derives each working table just before or while it writes the
+// table that shows it. A step that stores a status ends the preprocessing.
 #include "run/prepro.h"
+
+#include "run/prep_steps.h"
 
 namespace drelm {
 
-void PREPRO(std::int32_t& ISTAT) { (void)ISTAT; }
+void PREPRO(std::int32_t& ISTAT) {
+  // Title block and pile cap options.
+  PRPCAP(ISTAT);
+  if (ISTAT != 0) return;
+
+  // Load and control parameters, with the per-case control copy: its step
+  // is called here.
+
+  // Pile group arrangement and per-pile working arrays.
+  PRPPIL(ISTAT);
+  if (ISTAT != 0) return;
+
+  // Pile properties, section table and the echo of the cross sections.
+  PRPSEC(ISTAT);
+  if (ISTAT != 0) return;
+
+  // Soil record, then the soil data report: their steps are called here.
+
+  // Input p-y curves and pile-head curves, with the generation of the
+  // pile-head curves: called here.
+
+  // Moment-curvature tables: called here.
+
+  // Reduction factors for closely spaced piles and soil movement tables:
+  // called here.
+}
 
 }  // namespace drelm
