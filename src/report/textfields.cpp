@@ -46,7 +46,8 @@ void WRA2(int unit, std::string_view text) { putFixed(unit, text, 2); }
 void WRA3(int unit, std::string_view text) { putFixed(unit, text, 3); }
 
 void WRTRIM(int unit, std::string_view text) {
-  std::size_t n = text.size();
+  // The text is a 256-character name: anything beyond it is not part of it.
+  std::size_t n = std::min<std::size_t>(text.size(), 256);
   while (n > 0 && text[n - 1] == ' ') --n;
   io::put(unit, text.substr(0, n));
 }

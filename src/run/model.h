@@ -11,3 +11,4 @@
 #include "run/model_piles.h"
 #include "run/model_curves.h"
 #include "run/model_prep.h"
+#include "report/labels.h"
