@@ -12,3 +12,4 @@
 #include "run/model_curves.h"
 #include "run/model_prep.h"
 #include "report/labels.h"
+#include "soil/soilcom.h"
