@@ -12,8 +12,8 @@
 
 namespace drelm {
 
-constexpr int MAXLAY = 40;          // layer slots of the record
-constexpr int MAXPRF = 2 * MAXLAY;  // profile points, two per layer
+constexpr int MAXLYR = 40;          // layer slots of the record
+constexpr int MAXPRF = 2 * MAXLYR;  // profile points, two per layer
 
 // Soil-type codes of a layer (LTYPE).
 enum SoilType : std::int32_t {
@@ -48,14 +48,14 @@ struct SOILCOM_T {
   FArray<double, MAXPRF> FSPROF;  // ultimate unit side friction, F/L^2
   std::int32_t NPROF = 0;         // number of profile points, 2 x layers
   std::int32_t NGAM = 0;          // number of unit-weight points, 2 x layers
-  FArray<std::int32_t, MAXLAY> LTYPE;  // soil-type code of each layer
+  FArray<std::int32_t, MAXLYR> LTYPE;  // soil-type code of each layer
   std::int32_t MAXITL = 0;        // iteration limit of a lateral pile solution, current case
   FArray<double, MAXPIL1> GRNDX;  // per pile, X of the ground surface (set by the p-y criteria)
   FArray<double, MAXPIL1> PUCAP;  // per pile, soil resistance at the cap base (embedded cap)
-  FArray<double, MAXLAY + 1> LTOP;  // X of the top of each layer; slot NLAYER+1 set by the node set-up
-  FArray<double, MAXLAY> LBOT;    // X of the bottom of each layer
-  FArray<std::int32_t, MAXLAY> CAPNF;  // first node of each layer in the cap's node column
-  FArray<std::int32_t, MAXLAY> CAPNL;  // last node of each layer in the cap's node column
+  FArray<double, MAXLYR + 1> LTOP;  // X of the top of each layer; slot NLAYER+1 set by the node set-up
+  FArray<double, MAXLYR> LBOT;    // X of the bottom of each layer
+  FArray<std::int32_t, MAXLYR> CAPNF;  // first node of each layer in the cap's node column
+  FArray<std::int32_t, MAXLYR> CAPNL;  // last node of each layer in the cap's node column
   std::int32_t NLAYER = 0;        // number of layers of the analysis
 };
 extern SOILCOM_T SOILCOM;
