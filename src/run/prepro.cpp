@@ -24,9 +24,11 @@ void PREPRO(std::int32_t& ISTAT) {
   PRPSEC(ISTAT);
   if (ISTAT != 0) return;
 
-  // Soil record, then the soil data report: its step is called here.
+  // Soil record.
   SOILREC(ISTAT);
   if (ISTAT != 0) return;
+
+  // Soil data report: its step is called here.
 
   // Input p-y curves and pile-head curves, with the generation of the
   // pile-head curves: called here.

@@ -30,8 +30,9 @@ void storeStatus(std::int32_t& ISTAT, std::int32_t code) {
 
 int profileCount(std::int32_t n) { return n < 0 ? 0 : (n > MAXPRF ? MAXPRF : n); }
 
-// One warning block to the given units, written whole so that blocks of
-// different threads never interleave.
+// One warning block to the results report and, unless toLog is false, the
+// runtime log, written whole so that blocks of different threads never
+// interleave. A lead line, if any, precedes it on the results report only.
 void warnBlock(bool toLog, double X, int decimals, std::string_view tail, std::string_view curve,
                std::string_view lead = {}) {
   std::string value = "     THE VALUE OF X =";
@@ -42,7 +43,7 @@ void warnBlock(bool toLog, double X, int decimals, std::string_view tail, std::s
 #pragma omp critical(drelm_report)
   for (int k = 0; k < (toLog ? 2 : 1); ++k) {
     const int u = units[k];
-    if (!lead.empty()) io::line(u, lead);
+    if (!lead.empty() && u == U_RESULTS) io::line(u, lead);
     io::endRecord(u);
     io::put(u, std::string(29, ' '));
     io::put(u, "**** WARNING ****");
@@ -410,9 +411,7 @@ double SOILFS(const double& X, std::int32_t& ISTAT) {
   const double last = n >= 1 ? SOILCOM.XPROF(n) : 0.0;
   const std::string lead = freeReal(X) + " " + std::to_string(SOILCOM.NPROF) + " " + freeReal(last);
   // The free-form line goes to the results report only, ahead of the block.
-#pragma omp critical(drelm_report)
-  io::line(U_RESULTS, lead);
-  warnBeyond(X, 2, "THE INPUT MAX. LOAD TRANSFER");
+  warnBlock(true, X, 2, "IS BEYOND THE EXTENT OF", "THE INPUT MAX. LOAD TRANSFER", lead);
   storeStatus(ISTAT, STAT_FS_BEYOND);
   return 0.0;
 }

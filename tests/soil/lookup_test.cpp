@@ -190,6 +190,32 @@ TEST(SoilLookup, WarningsWithoutStatus) {
   EXPECT_EQ(test::readLines("log.txt"), kd);
 }
 
+TEST(SoilLookup, WarningBlocksOfParallelPilesStayWhole) {
+  test::ScratchDir dir;
+  threeLayers();
+  ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
+  ASSERT_TRUE(io::OPEN(U_RESULTS, "results.txt", io::Access::Write));
+  std::int32_t ISTAT = 0;
+  constexpr int calls = 200;
+  double sum = 0.0;
+#pragma omp parallel for num_threads(4) reduction(+ : sum)
+  for (int k = 0; k < calls; ++k) {
+    sum += SOILK(50) + SOILFS(600, ISTAT);
+  }
+  io::CLOSEALL();
+  EXPECT_DOUBLE_EQ(sum, 15.0 * calls);
+  EXPECT_EQ(ISTAT, STAT_FS_BEYOND);
+  const std::vector<std::string> lines = test::readLines("results.txt");
+  ASSERT_EQ(lines.size(), 5u * calls);
+  for (std::size_t b = 0; b < lines.size(); b += 5) {
+    ASSERT_EQ(lines[b], " 600.0 6 400.0") << b;
+    ASSERT_EQ(lines[b + 1], "") << b;
+    ASSERT_EQ(lines[b + 2], std::string(29, ' ') + "**** WARNING ****") << b;
+    ASSERT_EQ(lines[b + 3], "     THE VALUE OF X = 6.00E+02 IS BEYOND THE EXTENT OF") << b;
+    ASSERT_EQ(lines[b + 4], "     THE INPUT MAX. LOAD TRANSFER") << b;
+  }
+}
+
 // Property 1: two rows below a head at X = 10, a tapered top row 0-40 and a
 // uniform row 40-100; property 2: a first row without diameter.
 void sections() {
