@@ -4,6 +4,7 @@
 #include "run/prepro.h"
 
 #include "run/prep_steps.h"
+#include "soil/soilrec.h"
 
 namespace drelm {
 
@@ -23,7 +24,11 @@ void PREPRO(std::int32_t& ISTAT) {
   PRPSEC(ISTAT);
   if (ISTAT != 0) return;
 
-  // Soil record, then the soil data report: their steps are called here.
+  // Soil record.
+  SOILREC(ISTAT);
+  if (ISTAT != 0) return;
+
+  // Soil data report: its step is called here.
 
   // Input p-y curves and pile-head curves, with the generation of the
   // pile-head curves: called here.

@@ -1,0 +1,9 @@
+#include "soil/soilcom.h"
+
+#include "run/tables.h"
+
+namespace drelm {
+
+DRELM_TABLE(SOILCOM_T, SOILCOM);
+
+}  // namespace drelm
