@@ -15,3 +15,5 @@
 #include "run/startup.h"
 #include "soil/soilcom.h"
 
+#include "pile/nodes.h"
+#include "soil/pylayr.h"
