@@ -31,11 +31,22 @@ class Sand {
     if (k <= 0.0) KDEFSD(phi_, gam_, k, RUNCTL.IUNITS);
     b_ = n.b;
     z_ = n.z;
-    const double pi = RUNCONST.PI;
-    al_ = phi_ / 2.0;
-    be_ = pi / 4.0 + phi_ / 2.0;
-    ka_ = std::pow(std::tan(pi / 4.0 - phi_ / 2.0), 2);
-    const double tb = std::tan(be_);
+    // The angles' trigonometry, kept while the friction angle stays.
+    if (!(phi_ == phiTrig_)) {
+      const double pi = RUNCONST.PI;
+      phiTrig_ = phi_;
+      al_ = phi_ / 2.0;
+      be_ = pi / 4.0 + phi_ / 2.0;
+      const double tka = std::tan(pi / 4.0 - phi_ / 2.0);
+      ka_ = tka * tka;
+      tp_ = std::tan(phi_);
+      tb_ = std::tan(be_);
+      ta_ = std::tan(al_);
+      tbp_ = std::tan(be_ - phi_);
+      sb_ = std::sin(be_);
+      ca_ = std::cos(al_);
+    }
+    const double tb = tb_;
 
     if (py::wantsEqDepth(a, n)) {
       double pst, psd;
@@ -141,16 +152,17 @@ class Sand {
   // Wedge (pst) and flow-around (psd) resistances with zd in the depth terms;
   // the true depth and the average unit weight stand outside the brackets.
   void resistances(double zd, double& pst, double& psd) const {
-    const double tp = std::tan(phi_), tb = std::tan(be_), ta = std::tan(al_);
-    const double tbp = std::tan(be_ - phi_);
-    const double sb = std::sin(be_);
+    const double tp = tp_, tb = tb_, ta = ta_, tbp = tbp_, sb = sb_;
+    const double tb4 = tb * tb * tb * tb;
     pst = gam_ * z_ *
-          (K0 * zd * tp * sb / (tbp * std::cos(al_)) + tb / tbp * (b_ + zd * tb * ta) +
+          (K0 * zd * tp * sb / (tbp * ca_) + tb / tbp * (b_ + zd * tb * ta) +
            K0 * zd * tb * (tp * sb - ta) - ka_ * b_);
-    psd = ka_ * b_ * gam_ * z_ * (std::pow(tb, 8) - 1.0) + K0 * b_ * gam_ * z_ * tp * std::pow(tb, 4);
+    psd = ka_ * b_ * gam_ * z_ * (tb4 * tb4 - 1.0) + K0 * b_ * gam_ * z_ * tp * tb4;
   }
 
   double gam_ = 0, phi_ = 0, b_ = 0, z_ = 0, zeq_ = 0, al_ = 0, be_ = 0, ka_ = 0;
+  double tp_ = 0, tb_ = 0, ta_ = 0, tbp_ = 0, sb_ = 0, ca_ = 0;  // trigonometry of the angles
+  double phiTrig_ = std::nan("");  // friction angle of that trigonometry
   double pst_ = 0, psd_ = 0, a_ = 0, bc_ = 0, pu_ = 0, pm_ = 0, yu_ = 0, ym_ = 0, kz_ = 0;
   double m_ = 0, n_ = 1, c_ = 0, yk_ = 0;
   double sum_ = 0.0;

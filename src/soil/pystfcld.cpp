@@ -72,9 +72,9 @@ class StiffClayDry {
   double p(double y) const {
     double pv;
     if (cyclic_)
-      pv = std::min(0.5 * pu_ * std::pow(y / (y50_ * stretch_), 0.25), pu_);
+      pv = std::min(0.5 * pu_ * std::sqrt(std::sqrt(y / (y50_ * stretch_))), pu_);
     else
-      pv = y <= y16_ ? 0.5 * pu_ * std::pow(y / y50_, 0.25) : pu_;
+      pv = y <= y16_ ? 0.5 * pu_ * std::sqrt(std::sqrt(y / y50_)) : pu_;
     if (code_ == 10) pv = std::min(pv, kz_ * y);
     return pv;
   }
