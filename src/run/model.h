@@ -6,11 +6,14 @@
 #pragma once
 
 #include "run/model_run.h"
-#include "report/labels.h"
-#include "run/startup.h"
 #include "run/model_input.h"
 #include "run/model_loads.h"
 #include "run/model_piles.h"
 #include "run/model_curves.h"
 #include "run/model_prep.h"
+#include "report/labels.h"
+#include "run/startup.h"
 #include "soil/soilcom.h"
+
+#include "pile/nodes.h"
+#include "soil/pylayr.h"

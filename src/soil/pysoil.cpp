@@ -1,0 +1,105 @@
+// Lateral soil springs of one pile: each soil layer's nodes go to the
+// criterion of the layer's soil type.
+#include <atomic>
+#include <cstdio>
+
+#include "soil/pyframe.h"
+#include "soil/pysoil.h"
+#include "run/tables.h"
+
+namespace drelm {
+
+DRELM_TABLE(PYPLOT_T, PYPLOT);
+
+namespace {
+
+PyCriterion* criterionOf(std::int32_t code) {
+  switch (code) {
+    case 2: return &PYSTFCLW;
+    case 3: return &PYSTFCLD;
+    case 4: return &PYSAND;
+    case 8: return &PYAPISND;
+    case 10: return &PYSTFCDK;
+    case 13: return &PYSOFTCJ;
+    case 14: return &PYMSOFTK;
+    case 5:
+    case 6:
+    case 7:
+    case 9:
+    case 11:
+    case 12: return nullptr;  // criteria not available in this build
+    default: return &PYSOFTCL;  // 1, and any code outside 1 to 14
+  }
+}
+
+// A layer whose soil type has no criterion here ends the run: a silent zero
+// spring would give a plainly wrong answer.
+void unavailable(int layer, std::int32_t code) {
+  char text[96];
+  std::snprintf(text, sizeof text, "     SOIL LAYER %3d IS OF SOIL TYPE %3d, FOR WHICH THIS VERSION", layer,
+                code);
+  for (int unit : {U_LOG, U_RESULTS})
+    py::blockLines(unit, {"", py::blanks(29) + "**** FATAL ERROR ****", text,
+                          "     OF THE PROGRAM CANNOT COMPUTE P-Y CURVES."});
+}
+
+}  // namespace
+
+const char* PYNAME(std::int32_t code) {
+  static const char* const names[14] = {
+      "SOFT CLAY CRITERIA",
+      "STIFF CLAY WITH FREE WATER CRITERIA",
+      "STIFF CLAY WITHOUT FREE WATER CRITERIA",
+      "SAND CRITERIA",
+      "P-Y CURVE COMPUTED BY INTERPOLATION BETWEEN USER-DEFINED P-Y CURVES",
+      "VUGGY LIMESTONE CRITERIA",
+      "SILT CRITERIA",
+      "API SAND CRITERIA",
+      "WEAK ROCK CRITERIA",
+      "STIFF CLAY W/O FREE WATER, WITH INITIAL K VALUE",
+      "LIQUIFIED SAND CRITERIA",
+      "ELASTIC SUBGRADE CRITERIA",
+      "SOFT CLAY WITH USER DEFINED J CRITERIA",
+      "MOD. SOFT CLAY WITH INITIAL K VALUE CRITERIA",
+  };
+  return code >= 1 && code <= 14 ? names[code - 1] : nullptr;
+}
+
+void PYSOIL(const std::int32_t& IPROP, std::int32_t& ISTAT, const std::int32_t& IPILE,
+            const std::int32_t& IPILEF, const NodeArray& YDEFL, NodeArray& ESOIL,
+            const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL) {
+  const int p = IPILE;
+  const int nn = std::min(PILEPROP.NINC(PILEAR.PROPOFPILE(p)) + 1, MAXNOD);
+  const bool analysis = py::currentMode() == py::Mode::Analysis;
+  // The piles of a force sum run on several threads: the criteria work on a
+  // status word of this call, and a failure reaches the run's word at the end.
+  std::atomic_ref<std::int32_t> shared(ISTAT);
+  const std::int32_t st0 = shared.load(std::memory_order_relaxed);
+  std::int32_t st = st0;
+
+  const double g = py::groundX(p);
+  SOILCOM.GRNDX(p) = g;
+  const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
+  for (int L = 1; L <= nl; ++L) {
+    const int n1 = LAYNODE.LNODE1(p, L);
+    if (n1 == 0) continue;
+    // The placeholder layer below the tip holds only the tip node.
+    if (analysis && n1 == nn && LAYNODE.LNODE2(p, L) == nn) continue;
+    const std::int32_t code = SOILCOM.LTYPE(L);
+    PyCriterion* crit = criterionOf(code);
+    if (!crit) {
+      unavailable(L, code);
+      st = STAT_CAPACITY;
+      continue;
+    }
+    crit(IPROP, L, st, IPILE, IPILEF, YDEFL, ESOIL, YSOIL1, YSOIL2, PSMOV, PSOIL);
+  }
+  if (st != st0) shared.store(st, std::memory_order_relaxed);
+  if (st != 0) return;
+
+  for (int k = 1; k <= nn; ++k)
+    if (PILENODE.XNODE(p, k) < g) ESOIL(k) = 0.0;
+  SOILCOM.GRNDX(p) = g - PILENODE.XNODE(p, 1);
+}
+
+}  // namespace drelm

@@ -1,0 +1,56 @@
+// Lateral soil springs of a pile: PYSOIL gives, for the pile's current
+// deflected shape, the secant soil modulus and the soil reaction at every
+// node from the p-y criterion of the soil layer holding the node. The same
+// routine prints requested curves (listing mode) and collects curve points
+// for the per-pile curve file (collect mode), as the control words KPYLST,
+// KPYOUT and PYCOLL select.
+#pragma once
+
+#include <cstdint>
+
+#include "pile/nodes.h"
+
+namespace drelm {
+
+// Status of an API sand layer with a friction angle of 0.
+constexpr std::int32_t STAT_APISAND_PHI = 30;
+
+// Secant moduli ESOIL and reactions PSOIL (and PSMOV, the load of the soil
+// movement) of every node of pile IPILE for its deflections YDEFL and the
+// soil movement YSOIL1, YSOIL2. IPROP is the pile's property (for the section
+// look-ups); IPILEF the pile whose multipliers for closely spaced piles apply
+// to a printed or collected curve. A look-up beyond its input profile stores
+// its status in ISTAT (atomically: piles run on several threads).
+void PYSOIL(const std::int32_t& IPROP, std::int32_t& ISTAT, const std::int32_t& IPILE,
+            const std::int32_t& IPILEF, const NodeArray& YDEFL, NodeArray& ESOIL,
+            const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL);
+
+// A criterion: PYSOIL's arguments with the layer ILAYR second. It writes the
+// node entries of the layer's node range only.
+using PyCriterion = void(const std::int32_t& IPROP, const std::int32_t& ILAYR,
+                         std::int32_t& ISTAT, const std::int32_t& IPILE,
+                         const std::int32_t& IPILEF, const NodeArray& YDEFL, NodeArray& ESOIL,
+                         const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV,
+                         NodeArray& PSOIL);
+
+PyCriterion PYSOFTCL;  // 1 soft clay
+PyCriterion PYSOFTCJ;  // 13 soft clay with user-defined J
+PyCriterion PYMSOFTK;  // 14 modified soft clay with initial k
+PyCriterion PYSTFCLW;  // 2 stiff clay with free water
+PyCriterion PYSTFCLD;  // 3 stiff clay without free water
+PyCriterion PYSTFCDK;  // 10 stiff clay without free water, with initial k
+PyCriterion PYSAND;    // 4 sand
+PyCriterion PYAPISND;  // 8 sand by the API criteria
+
+// The report name of a soil-type code (1 to 14), or null for any other code.
+const char* PYNAME(std::int32_t code);
+
+// Printed p-y curves of the requests of the input (after the analysis).
+void PYLIST(std::int32_t& ISTAT);
+
+// The end of a run's analysis for the p-y listing: KPYOPT is the listing
+// option of the input. Restores it in KPYLST and, when it is not 0, writes
+// "* TABLE N *" and the requested curves.
+void PYTABN(std::int32_t& KPYOPT, std::int32_t& ISTAT);
+
+}  // namespace drelm
