@@ -164,7 +164,7 @@ void elasticSection(int s, bool space) {
 // Columns of the material table of a nonlinear section.
 enum NlCol {
   N_EWID = 1, N_EDEP, N_EDIAM, N_VOID, N_CHAMF, N_WEB, N_FLANGE, N_CASDIA, N_CASTHK, N_STLDIA, N_STLTHK,
-  N_FC, N_ES, N_FY, N_ES2, N_FY2
+  N_FC, N_ES, N_FY
 };
 
 struct Nonlinear {
@@ -227,9 +227,8 @@ void strandLines(const Nonlinear& n) {
   stressLine(" EQ. YOUNG MODULUS   : ", n.young());
 }
 
-// Casing and steel core of a cased concrete shaft. The modulus and yield
-// stress of the material table belong to the casing here; the core takes
-// the two further values.
+// Casing and steel core of a cased concrete shaft. The section has one steel
+// modulus and one yield stress: the casing and the core both show them.
 void casedShaft(const Nonlinear& n) {
   if (n.m(N_CASDIA) > 0 && n.m(N_CASTHK) > 0) {
     dimLine(" DIAMETER CASING     : ", n.m(N_CASDIA));
@@ -247,7 +246,7 @@ void casedShaft(const Nonlinear& n) {
   } else if (core == 3) {
     aiscBlock(n, false);
   }
-  steelLines(n.m(N_ES2), n.m(N_FY2));
+  steelLines(n.m(N_ES), n.m(N_FY));
 }
 
 std::string nonlinearTypeText(int type, int sub2) {

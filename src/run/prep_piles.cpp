@@ -261,11 +261,12 @@ void space() {
     WREOL(U);
   }
 
-  const double rad = RUNCONST.PI / 180.0;
+  // Degrees times pi, then over 180: the same rounding as the plane slope.
+  const double pi = RUNCONST.PI;
   for (int p = 1; p <= n; ++p) {
-    PILEAR.ALPHA(p) *= rad;
-    PILEAR.BETA(p) *= rad;
-    PILEAR.THETA(p) *= rad;
+    PILEAR.ALPHA(p) = PILEAR.ALPHA(p) * pi / 180.0;
+    PILEAR.BETA(p) = PILEAR.BETA(p) * pi / 180.0;
+    PILEAR.THETA(p) = PILEAR.THETA(p) * pi / 180.0;
     PILEAR.PBATT(p) = HALFPI - PILEAR.BETA(p);
     PILEAR.PANGX(p) = 0.0;
   }

@@ -202,5 +202,58 @@ TEST(SectionEcho, ValuesInDisplayUnits) {
   EXPECT_EQ(echo, want);
 }
 
+// A cased shaft has one steel modulus and one yield stress: the casing and
+// its pipe core both show them; the further values of the material line are
+// not shown.
+TEST(SectionEcho, CasedShaftShowsItsSteelValuesForCasingAndCore) {
+  clearTables();
+  test::ScratchDir dir;
+  test::openReports();
+  RUNCTL.IANTYP = 2;
+  test::units(1);
+  SECTIN.NSECIN = 1;
+  SECTIN.SCNAME(1) = "CASED";
+  SECTIN.SCNLIN(1) = 1;
+  SECTIN.NLTYPE(1) = 3;
+  SECTIN.ELSEC(1, 17) = 3.6e6;   // equivalent Young's modulus
+  SECTIN.NLMAT(1, 3) = 36.0;     // concrete diameter
+  SECTIN.NLMAT(1, 8) = 36.0;     // casing diameter
+  SECTIN.NLMAT(1, 9) = 0.5;      // casing thickness
+  SECTIN.NLMAT(1, 10) = 20.0;    // core pipe diameter
+  SECTIN.NLMAT(1, 11) = 0.375;   // core pipe thickness
+  SECTIN.NLMAT(1, 12) = 4000.0;  // fc
+  SECTIN.NLMAT(1, 13) = 29.0e6;  // steel modulus
+  SECTIN.NLMAT(1, 14) = 36000.0; // steel yield stress
+  SECTIN.NLMAT(1, 15) = 0.003;   // further values
+  SECTIN.NLMAT(1, 16) = 7.0;
+  SECTIN.NLOPT(1, 1) = 1;        // pipe core
+  std::int32_t istat = 0;
+  ECHSEC(istat);
+  test::closeReports();
+  const Lines echo = test::echoLines();
+  const Lines want = {
+      "",
+      "     * PILE CROSS SECTIONS *",
+      "",
+      "      CROSS SECTION       :     1",
+      "      SECTION NAME        : CASED                           ",
+      "",
+      "      TYPE                :  NONLINEAR",
+      "      CROSS SECTION TYPE  : ROUND CONC. SHAFT, CASING (AND STEEL SECTION)",
+      "      CONCRETE DIAMETER   :       36.0000 IN ",
+      "      CONCRETE FC         :       4000.00 LBS/IN**2 ",
+      "      DIAMETER CASING     :       36.0000 IN ",
+      "      THICKNESS CASING    :       0.50000 IN ",
+      "      ES CASING           :   2.90000E+07 LBS/IN**2 ",
+      "      FY CASING           :       36000.0 LBS/IN**2 ",
+      "      DIAMETER STEEL      :       20.0000 IN ",
+      "      THICKNESS STEEL     :       0.37500 IN ",
+      "      ES STEEL            :   2.90000E+07 LBS/IN**2 ",
+      "      FY STEEL            :       36000.0 LBS/IN**2 ",
+      "      EQ. YOUNG MODULUS   :   3.60000E+06 LBS/IN**2 ",
+  };
+  EXPECT_EQ(echo, want);
+}
+
 }  // namespace
 }  // namespace drelm

@@ -111,6 +111,38 @@ TEST(PileArrangement, SpacePilesGetRadiansBatterAndTheCapEntry) {
   EXPECT_EQ(PILEAR.PHZ(2), 12.0);
 }
 
+// Degrees become radians as degrees times pi over 180, in that order, in both
+// analysis types; pi/180 taken first rounds these angles differently.
+TEST(PileArrangement, AnglesTurnToRadiansAsDegreesTimesPiOver180) {
+  const double deg[] = {3.0, 89.0, 12.0};
+  for (int antyp : {2, 3}) {
+    SCOPED_TRACE(antyp);
+    clearTables();  // every case a run of its own
+    ScratchDir dir;
+    test::openReports();
+    RUNCTL.IANTYP = antyp;
+    test::units(1);
+    if (antyp == 2) {
+      test::setRows2D({{1, 1, 1, 0, 0, 0, 0, 0.0, 1.0, 1.0, 1.0, 1.0, 0.0, 0.0, deg[0], 0.0}});
+    } else {
+      test::setPiles3D({{1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1.0, 1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 0.0, deg[0], deg[1],
+                         deg[2], 0.0}});
+    }
+    std::int32_t istat = 0;
+    PRPPIL(istat);
+    test::closeReports();
+    ASSERT_EQ(istat, 0);
+    EXPECT_EQ(PILEAR.ALPHA(1), deg[0] * PI / 180.0);
+    if (antyp == 2) {
+      EXPECT_EQ(PILEAR.PBATT(1), deg[0] * PI / 180.0);
+    } else {
+      EXPECT_EQ(PILEAR.BETA(1), deg[1] * PI / 180.0);
+      EXPECT_EQ(PILEAR.THETA(1), deg[2] * PI / 180.0);
+      EXPECT_EQ(PILEAR.PBATT(1), PI / 2 - deg[1] * PI / 180.0);
+    }
+  }
+}
+
 TEST(PileArrangement, PlaneRowsKeepTheirCountAndSlopeInRadians) {
   ScratchDir dir;
   test::openReports();
