@@ -91,6 +91,17 @@ TEST(ReadinPlane, OptionalLinesKeepTheFileAligned) {
       {"no load case but an envelope selection",
        base.substr(0, cases) + "LOAD CASES\n0 1 0 0 0\n" +
            "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n" + base.substr(combs)},
+      {"direction line after option 4",
+       plane("1 2 0 0 0 0 0 4 0 0 0 0 0 0 0 0 0 0 0 0 0\n0.6 0.8")},
+      {"embedded cap without the cap-resistance line", plane("1 2 1 0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0")},
+      {"user torque-rotation curves in a plane analysis",
+       replaced(plane("1 2 0 0 0 0 1 1 0 0 0 0 0 0 0 0 0 0 0 0 0"), "SECTION MOMENT-CURVATURE\n",
+                "USER TORQUE-ROTATION CURVES\n1\n1 2\n0.0 0.0\n5000.0 0.01\nSECTION MOMENT-CURVATURE\n")},
+      {"layer with a top row only",
+       replaced(base,
+                "2 9\n110.0 1000.0 30.0 100.0 0.0 0.01 0.5 500.0 4000.0\n"
+                "120.0 1100.0 31.0 110.0 0.0 0.02 0.5 600.0 5000.0\n",
+                "1 9\n110.0 1000.0 30.0 100.0 0.0 0.01 0.5 500.0 4000.0\n")},
   };
   for (const auto& [name, text] : variants) {
     SCOPED_TRACE(name);
