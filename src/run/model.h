@@ -17,3 +17,5 @@
 
 #include "pile/nodes.h"
 #include "soil/pylayr.h"
+#include "run/model_mctab.h"
+#include "analysis/casecur.h"

@@ -4,6 +4,7 @@
 #include "run/prepro.h"
 
 #include "run/prep_steps.h"
+#include "run/prep_tables.h"
 #include "soil/soilrec.h"
 
 namespace drelm {
@@ -13,8 +14,9 @@ void PREPRO(std::int32_t& ISTAT) {
   PRPCAP(ISTAT);
   if (ISTAT != 0) return;
 
-  // Load and control parameters, with the per-case control copy: its step
-  // is called here.
+  // Load and control parameters, with the per-case control copy.
+  PRPLOD(ISTAT);
+  if (ISTAT != 0) return;
 
   // Pile group arrangement and per-pile working arrays.
   PRPPIL(ISTAT);
@@ -28,15 +30,20 @@ void PREPRO(std::int32_t& ISTAT) {
   SOILREC(ISTAT);
   if (ISTAT != 0) return;
 
-  // Soil data report: its step is called here.
+  // Soil data report.
+  PRPSOL(ISTAT);
+  if (ISTAT != 0) return;
 
   // Input p-y curves and pile-head curves, with the generation of the
   // pile-head curves: called here.
 
-  // Moment-curvature tables: called here.
+  // Moment-curvature tables.
+  PRPMCT(ISTAT);
+  if (ISTAT != 0) return;
 
-  // Reduction factors for closely spaced piles and soil movement tables:
-  // called here.
+  // Reduction factors along depth, soil movement and reduction factors for
+  // closely spaced piles.
+  PRPRFK(ISTAT);
 }
 
 }  // namespace drelm

@@ -1,0 +1,9 @@
+#include "run/model_mctab.h"
+
+#include "run/tables.h"
+
+namespace drelm {
+
+DRELM_TABLE(MCTAB_T, MCTAB);
+
+}  // namespace drelm

@@ -1,0 +1,149 @@
+// Alpha method for clays and beta method for sands on the side; 9 c in clays
+// and Nq times the overburden in sands at the tip.
+#include "transfer/fsqtest.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "run/model.h"
+#include "soil/lookup.h"
+
+namespace drelm {
+namespace {
+
+// The rules' decimal constants are single-precision values.
+constexpr double sp(float x) { return static_cast<double>(x); }
+
+constexpr double TINY = sp(1.0E-10f);
+
+bool clayLike(std::int32_t t) { return t == 1 || t == 2 || t == 3 || t == 10 || t == 11 || t == 13 || t == 14; }
+bool rock(std::int32_t t) { return t == 6 || t == 9; }
+bool sandLike(std::int32_t t) { return t == 4 || t == 8; }
+
+// Adhesion factor from the strength ratio c / (gamma z).
+double alphaFactor(double c, double gamma, double z) {
+  const double sv = gamma * z;
+  double psi = sv > 0.0 ? c / sv : (c > 0.0 ? 1.0E30 : TINY);
+  psi = std::max(psi, TINY);
+  double alpha = psi <= 1.0 ? sp(0.5f) / std::sqrt(psi) : sp(0.5f) / std::pow(psi, sp(0.25f));
+  const std::int32_t u = RUNCTL.IUNITS;
+  if (alpha < sp(0.5f) && ((u == 1 && c < sp(3.47f)) || (u == 2 && c < sp(24.0f)))) alpha = 1.0;
+  return alpha;
+}
+
+// Beta of drilled shafts in sand from the depth in feet, within 0.25 .. 1.2.
+double betaFactor(double z) {
+  double zft = 0.0;
+  if (RUNCTL.IUNITS == 1) zft = z / sp(12.0f);
+  if (RUNCTL.IUNITS == 2) zft = z / sp(0.3048f);
+  zft = std::max(zft, sp(1.0E-7f));
+  const double beta = sp(1.5f) - sp(0.135f) * std::sqrt(zft);
+  return std::clamp(beta, sp(0.25f), sp(1.2f));
+}
+
+}  // namespace
+
+double NQFACT(double phiDeg) {
+  if (phiDeg <= 20.0) return 8.0;
+  if (phiDeg <= 25.0) return 8.0 + 4.0 * (phiDeg - 20.0) / 5.0;
+  if (phiDeg <= 30.0) return 12.0 + 8.0 * (phiDeg - 25.0) / 5.0;
+  if (phiDeg <= 35.0) return 20.0 + 20.0 * (phiDeg - 30.0) / 5.0;
+  if (phiDeg <= 40.0) return 40.0 + 10.0 * (phiDeg - 35.0) / 5.0;
+  return 50.0;
+}
+
+void FSQTEST(const std::int32_t& LTYP, const double& X, std::int32_t& IFLFS, double& FSDRV, double& FSDRL,
+             std::int32_t& IFLQT, double& QTDRV, double& QTDRL, std::int32_t& ISTAT) {
+  std::int32_t type = LTYP;
+  double z = X - SOILCOM.LTOP(1);
+  const auto replaced = [](double d) { return d < TINY ? 1.0 : d; };
+
+  // Side friction.
+  IFLFS = 0;
+  FSDRV = 0.0;
+  FSDRL = 0.0;
+  IFLQT = 0;
+  QTDRV = 0.0;
+  QTDRL = 0.0;
+  const double fsIn = SOILFS(X, ISTAT);
+  if (ISTAT != 0) return;
+  if (fsIn < TINY) {
+    IFLFS = 1;
+    const double gamma = GAMAVG(X, ISTAT);
+    if (ISTAT != 0) return;
+    const double phi = SOILPHI(X, ISTAT);
+    if (ISTAT != 0) return;
+    z = replaced(z);
+    const double c = SOILC(X, ISTAT);
+    if (ISTAT != 0) return;
+    const double alpha = alphaFactor(c, gamma, z);
+    const double sandTerm = sp(0.8f) * gamma * z * std::tan(phi - sp(0.087f));
+    if (clayLike(type)) {
+      FSDRV = alpha * c;
+    } else if (rock(type)) {
+      FSDRV = sp(0.1f) * c;
+    } else if (sandLike(type)) {
+      FSDRV = sandTerm;
+    } else if (type == 7) {
+      FSDRV = sandTerm + alpha * c;
+    } else {
+      FSDRV = fsIn;
+    }
+
+    if (clayLike(type)) {
+      FSDRL = sp(0.55f) * c;
+    } else if (rock(type)) {
+      FSDRL = sp(0.1f) * c;
+    } else if (sandLike(type)) {
+      const double g = GAMAVG(X, ISTAT);
+      if (ISTAT != 0) return;
+      (void)SOILPHI(X, ISTAT);
+      if (ISTAT != 0) return;
+      FSDRL = betaFactor(z) * g * z;
+    } else if (type == 7) {
+      FSDRL = sp(0.55f) * c + betaFactor(z) * gamma * z;
+    } else {
+      FSDRL = fsIn;
+    }
+  }
+
+  // Tip resistance. The first look-ups leave their status to the caller.
+  const double qtIn = SOILQT(X, ISTAT);
+  if (qtIn >= TINY) return;
+  const double c = SOILC(X, ISTAT);
+  const double phi0 = SOILPHI(X, ISTAT);
+  // A cohesive soil coded otherwise takes the clay rule.
+  if (c > sp(0.1f) && phi0 < sp(0.0001f)) type = 3;
+
+  if (type == 1 || type == 2 || type == 3 || type == 10 || type == 13 || type == 14) {
+    QTDRV = QTDRL = 9.0 * c;
+  } else if (type == 4 || type == 7 || type == 8) {
+    const double phi = SOILPHI(X, ISTAT);
+    if (ISTAT != 0) return;
+    const double nq = NQFACT(sp(57.296f) * phi);
+    const double gamma = GAMAVG(X, ISTAT);
+    if (ISTAT != 0) return;
+    QTDRV = nq * gamma * z;
+    const std::int32_t u = RUNCTL.IUNITS;
+    if (phi < sp(0.5236f)) {
+      QTDRL = sp(0.1f);
+    } else if (u != 1 && u != 2) {
+      QTDRL = QTDRV;
+    } else if (phi < sp(0.628f)) {
+      QTDRL = u == 1 ? sp(222.2f) : sp(1530.0f);
+    } else {
+      QTDRL = u == 1 ? sp(555.56f) : sp(3830.0f);
+    }
+    if (type == 7) {
+      QTDRV += 9.0 * c;
+      QTDRL = 9.0 * c + QTDRL;
+      IFLQT = 1;
+      return;
+    }
+  } else if (type == 5 || type == 6 || type == 9 || type == 11) {
+    QTDRV = QTDRL = 9.0 * c;
+  }
+  IFLQT = 1;
+}
+
+}  // namespace drelm

@@ -1,0 +1,21 @@
+// Estimates of the ultimate unit side friction and unit tip resistance of a
+// point of the soil profile whose input value is zero, for driven piles and
+// for drilled shafts at once.
+#pragma once
+
+#include <cstdint>
+
+namespace drelm {
+
+// Bearing capacity factor Nq of the tip rule of sands, from the friction
+// angle in degrees (piecewise linear, 8 up to 20 degrees, 50 beyond 40).
+double NQFACT(double phiDeg);
+
+// Side friction and tip resistance at depth X of a layer of soil type LTYP.
+// A flag is 1 when its quantity was estimated (the input value is below
+// 1.0E-10); estimates that were not made are 0. A status from a soil
+// look-up ends the call with the outputs as far as they were set.
+void FSQTEST(const std::int32_t& LTYP, const double& X, std::int32_t& IFLFS, double& FSDRV, double& FSDRL,
+             std::int32_t& IFLQT, double& QTDRV, double& QTDRL, std::int32_t& ISTAT);
+
+}  // namespace drelm
