@@ -1,6 +1,7 @@
 // The input echo of the preprocessing, line by line against expected files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,20 @@ void expectLines(const std::vector<std::string>& got, const std::string& expecte
     const std::string w = k < want.size() ? want[k] : "<none>";
     EXPECT_EQ(g, w) << expectedFile << " line " << k + 1;
   }
+}
+
+// The echo of the frame, the pile arrangement and the sections: the load
+// table and the tables from the soil data on are checked by their own tests.
+std::vector<std::string> frameTables(const std::vector<std::string>& echo) {
+  const auto find = [&](const std::string& title) {
+    for (std::size_t i = 0; i < echo.size(); ++i)
+      if (echo[i].find(title) != std::string::npos) return i >= 3 ? i - 3 : std::size_t{0};
+    return echo.size();
+  };
+  const std::size_t c = find("* TABLE C *"), d = find("* TABLE D *"), f = find("* TABLE F *");
+  std::vector<std::string> out(echo.begin(), echo.begin() + static_cast<long>(std::min(c, d)));
+  out.insert(out.end(), echo.begin() + static_cast<long>(d), echo.begin() + static_cast<long>(std::max(d, f)));
+  return out;
 }
 
 // Two piles in space, English units: an embedded cap with the given soil
@@ -95,7 +110,7 @@ TEST(InputEcho, SpaceGroupFrameArrangementAndSections) {
   PREPRO(istat);
   test::closeReports();
   EXPECT_EQ(istat, 0);
-  expectLines(test::echoLines(), "prep_space.txt");
+  expectLines(frameTables(test::echoLines()), "prep_space.txt");
 }
 
 TEST(InputEcho, PlaneRowsFrameArrangementAndSections) {
@@ -107,7 +122,7 @@ TEST(InputEcho, PlaneRowsFrameArrangementAndSections) {
   PREPRO(istat);
   test::closeReports();
   EXPECT_EQ(istat, 0);
-  expectLines(test::echoLines(), "prep_plane.txt");
+  expectLines(frameTables(test::echoLines()), "prep_plane.txt");
 }
 
 }  // namespace
