@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct EchoCase {
   const char* input;
   const char* table;  // letter of the table
 };
+
+void PrintTo(const EchoCase& c, std::ostream* os) { *os << c.input << " table " << c.table; }
 
 class EchoTables : public ::testing::TestWithParam<EchoCase> {};
 
