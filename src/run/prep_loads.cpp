@@ -335,7 +335,10 @@ void blockB(int c, int nf) {
     if (label != nullptr) {
       put(label);
       WRREAL(U, 13, 5, value);
-      if (displacement) put(" " + l2());
+      if (displacement) {
+        put(" ");
+        put(l2());
+      }
     }
     WREOL(U);
     put(b5() + "  TOLERANCE (%)  = ");

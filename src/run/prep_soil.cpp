@@ -310,7 +310,8 @@ void PRPSOL(std::int32_t& ISTAT) {
   empty();
   put(blanks(8) + " GROUND SURFACE          =");
   WRREAL(U, 13, 5, OUTLEN(SOILCOM.LTOP(1)));
-  put(" " + UNITLB.ULBIG3.str());
+  put(" ");
+  put(UNITLB.ULBIG3.str());
   WREOL(U);
   empty();
   text(blanks(9) + intField(1, SOILCOM.NLAYER) + " LAYER(S) OF SOIL");
