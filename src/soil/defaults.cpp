@@ -9,7 +9,10 @@ namespace {
 constexpr double R4(float v) { return v; }
 
 constexpr double PIFULL = 3.141592653589793;
-constexpr double DEG = 180.0 / PIFULL;
+
+// Radians to degrees as phi x 180, then / pi; the order of the rounding
+// decides the last bit of the degrees the rules are evaluated at.
+double degrees(double phi) { return phi * 180.0 / PIFULL; }
 
 // Strength breaks: 500 and 1,000 lb/ft^2 in lb/in^2 and kN/m^2.
 double breakW1(std::int32_t iunits) { return iunits == 1 ? R4(3.4722223f) : R4(23.94013f); }
@@ -67,7 +70,7 @@ void KDEFCL(const double& C, double& K, const std::int32_t& IUNITS, const std::i
 
 void KDEFSD(const double& PHI, const double& GAMMA, double& K, const std::int32_t& IUNITS) {
   if (IUNITS != 1 && IUNITS != 2) return;
-  const double phi = PHI * DEG;
+  const double phi = degrees(PHI);
   const bool dry = aboveWater(GAMMA, IUNITS);
   const double phi1 = R4(27.6423f);
   double k;
@@ -92,7 +95,7 @@ void KDEFCP(const double& GAMMA, const double& C, const double& PHI, double& K,
             const std::int32_t& IUNITS, const std::int32_t& LOADFL) {
   if ((IUNITS != 1 && IUNITS != 2) || (LOADFL != 0 && LOADFL != 1)) return;
   KDEFCL(C, K, IUNITS, LOADFL);
-  const double phi = PHI * DEG;
+  const double phi = degrees(PHI);
   const int band = phi <= 30.0 ? 0 : (phi <= 36.0 ? 1 : 2);
   // Friction increment by units system, water test (above, below) and band.
   static constexpr double INC[2][2][3] = {

@@ -66,7 +66,6 @@ void SOILREC(std::int32_t& ISTAT) {
 
   S.NLAYER = in.NLAYIN;
   S.NPROF = S.NGAM = 2 * S.NLAYER;
-  constexpr double torad = std::numbers::pi / 180.0;
   for (int L = 1; L <= S.NLAYER; ++L) {
     const std::int32_t code = in.SLTYPE(L);
     S.LTYPE(L) = code;
@@ -82,7 +81,7 @@ void SOILREC(std::int32_t& ISTAT) {
       S.FSPROF(i) = val(8);
       S.QTPROF(i) = val(9);
       S.CPROF(i) = keep.c ? val(2) : 0.0;
-      S.PHIPR(i) = keep.phi ? val(3) * torad : 0.0;
+      S.PHIPR(i) = keep.phi ? val(3) * std::numbers::pi / 180.0 : 0.0;  // degrees x pi, then / 180
       S.KPROF(i) = keep.k ? val(4) : 0.0;
       S.ERPROF(i) = keep.er ? val(5) : 0.0;
       S.E50PR(i) = keep.e50 ? val(6) : 0.0;

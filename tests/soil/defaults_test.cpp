@@ -117,6 +117,22 @@ TEST(SoilDefaults, RulesAtTheirBreaks) {
   }
 }
 
+// A friction angle of 29 degrees in radians comes back as exactly 29 when
+// turned by x 180 / pi (x (180 / pi) gives 29.000000000000004), so the sand
+// rule is evaluated at the stored angle.
+TEST(SoilDefaults, FrictionAngleTurnsBackToDegreesExactly) {
+  const double phi = 29.0 * std::numbers::pi / 180.0;
+  const double dry = (double(0.4168f) * 29.0 - double(8.1254f)) * 29.0 - double(83.664f);
+  double k = 0;
+  KDEFSD(phi, DRY, k, 1);
+  EXPECT_EQ(k, dry);
+  KDEFSD(phi, 19.0, k, 2);
+  EXPECT_EQ(k, dry * double(271.44714f));
+  // The c-phi rule's bands: 30 and 36 degrees still take the lower band.
+  EXPECT_EQ(ruleE(DRY, 0, 30, 1, 1), 250.0 + 25.0);
+  EXPECT_EQ(ruleE(DRY, 0, 36, 1, 1), 250.0 + 90.0);
+}
+
 TEST(SoilDefaults, DispatchersBySoilType) {
   struct Row {
     int type;

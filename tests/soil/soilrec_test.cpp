@@ -82,6 +82,7 @@ TEST(SoilRecord, SandLayerAndBoundaryPoints) {
   SOILIN.SLVAL(1, 5) = 5.0;    // c at the top: dropped for sand
   SOILIN.SLVAL(1, 7) = 30.0;   // friction angle at the top
   SOILIN.SLVAL(1, 13) = 0.01;  // E50 at the top: dropped for sand
+  SOILIN.SLVAL(1, 8) = 33.5;   // friction angle at the bottom
   inputLayer(2, 1, 100.0, 200.0);
   std::int32_t ISTAT = 0;
   SOILREC(ISTAT);
@@ -89,6 +90,9 @@ TEST(SoilRecord, SandLayerAndBoundaryPoints) {
   EXPECT_EQ(SOILCOM.CPROF(1), 0.0);
   EXPECT_EQ(SOILCOM.E50PR(1), 0.0);
   EXPECT_NEAR(SOILCOM.PHIPR(1), 0.5236, 1e-4);
+  // Degrees times pi, then over 180: 33.5 x (pi / 180) would differ in the last bit.
+  EXPECT_EQ(SOILCOM.PHIPR(2), 33.5 * std::numbers::pi / 180.0);
+  EXPECT_NE(SOILCOM.PHIPR(2), 33.5 * (std::numbers::pi / 180.0));
   // The boundary is two points at one depth, each with its own layer's value.
   EXPECT_EQ(SOILCOM.XPROF(2), 100.0);
   EXPECT_EQ(SOILCOM.XPROF(3), 100.0);
