@@ -23,8 +23,10 @@ bool sandLike(std::int32_t t) { return t == 4 || t == 8; }
 // Adhesion factor from the strength ratio c / (gamma z).
 double alphaFactor(double c, double gamma, double z) {
   const double sv = gamma * z;
-  double psi = sv > 0.0 ? c / sv : (c > 0.0 ? 1.0E30 : TINY);
-  psi = std::max(psi, TINY);
+  // Without overburden a positive strength gives an unbounded ratio, so alpha
+  // falls to 0 (or is raised to 1 for a weak clay).
+  double psi = sv != 0.0 ? c / sv : (c > 0.0 ? HUGE_VAL : TINY);
+  if (!(psi > TINY)) psi = TINY;
   double alpha = psi <= 1.0 ? sp(0.5f) / std::sqrt(psi) : sp(0.5f) / std::pow(psi, sp(0.25f));
   const std::int32_t u = RUNCTL.IUNITS;
   if (alpha < sp(0.5f) && ((u == 1 && c < sp(3.47f)) || (u == 2 && c < sp(24.0f)))) alpha = 1.0;

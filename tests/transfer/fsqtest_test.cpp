@@ -63,13 +63,15 @@ TEST_F(Estimates, ClayAlphaRule) {
       {2, 1.0, 10, 20.0, 1.0},                          // psi = 2, weak clay in SI
       {2, 1.0, 10, 30.0, 0.5 / std::pow(3.0, 0.25)},    // 30 kPa is not weak
       {3, 1.0, 10, 2.0, 0.5 / std::pow(0.2, 0.5)},      // other units: no raise needed
+      {1, 0.0, 100, 10.0, 0.0},                         // no overburden: psi unbounded
+      {1, 0.0, 100, 3.0, 1.0},                          // the same, weak clay
   };
   for (const auto& c : cases) {
     RUNCTL.IUNITS = c.units;
     layer(1, c.gamma, c.c, 0.0);
     const Result r = at(c.X);
     EXPECT_EQ(r.fsfl, 1);
-    EXPECT_NEAR(r.fsdrv, c.alpha * c.c, 1e-6 * c.c) << c.c;
+    EXPECT_NEAR(r.fsdrv, c.alpha * c.c, 1e-6 * c.alpha * c.c) << c.c;
     EXPECT_NEAR(r.fsdrl, sp(0.55f) * c.c, 1e-12);
     EXPECT_EQ(r.qtfl, 1);
     EXPECT_DOUBLE_EQ(r.qtdrv, 9.0 * c.c);
