@@ -1,5 +1,7 @@
 // The soil springs of one pile as the lateral solver asks for them at every
-// iteration: a 100-increment pile through soft clay, sand and stiff clay.
+// iteration: a 100-increment pile through three layers, soft clay, sand and
+// stiff clay without free water (profile 0) or modified soft clay, API sand
+// and stiff clay with free water (profile 1).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -13,7 +15,7 @@ namespace {
 
 using namespace drelm;
 
-void setUp() {
+void setUp(int profile) {
   RUNCONST.PI = M_PI;
   RUNCONST.EPSLIM = 1.0E-14;
   RUNCONST.EPSCOH = 1.0E-6;
@@ -23,11 +25,14 @@ void setUp() {
   struct L {
     int code;
     double top, bot, gam, c, phi, k, e50;
-  } layers[] = {{1, 0, 240, 0.03, 4.0, 0, 0, 0.01},
-                {4, 240, 600, 0.04, 0, 35 * M_PI / 180, 150, 0},
-                {3, 600, 1500, 0.045, 15.0, 0, 0, 0.005}};
+  } const layers[2][3] = {{{1, 0, 240, 0.03, 4.0, 0, 0, 0.01},
+                           {4, 240, 600, 0.04, 0, 35 * M_PI / 180, 150, 0},
+                           {3, 600, 1500, 0.045, 15.0, 0, 0, 0.005}},
+                          {{14, 0, 240, 0.03, 4.0, 0, 0, 0.01},
+                           {8, 240, 600, 0.04, 0, 35 * M_PI / 180, 100, 0},
+                           {2, 600, 1500, 0.045, 15.0, 0, 0, 0.005}}};
   int n = 0;
-  for (const L& l : layers) {
+  for (const L& l : layers[profile]) {
     ++n;
     SOILCOM.LTYPE(n) = l.code;
     SOILCOM.LTOP(n) = l.top;
@@ -66,7 +71,7 @@ void setUp() {
 }
 
 void BM_PySoilPile(benchmark::State& state) {
-  setUp();
+  setUp(static_cast<int>(state.range(0)));
   NodeArray y, es, ys1, ys2, psmov, ps;
   for (int k = 1; k <= 101; ++k) y(k) = 0.5 * std::exp(-0.05 * (k - 1));  // a deflected shape
   std::int32_t st = 0;
@@ -82,6 +87,6 @@ void BM_PySoilPile(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(state.iterations()) * 101,
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_PySoilPile);
+BENCHMARK(BM_PySoilPile)->Arg(0)->Arg(1);
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Sand by the API criteria (code 8): p = A pu tanh(k z y / (A pu)).
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "soil/defaults.h"
 #include "soil/pyframe.h"
@@ -40,15 +41,21 @@ class ApiSand {
     if (k <= 0.0) KDEFSD(phi_, gam_, k, RUNCTL.IUNITS);
     b_ = n.b;
     z_ = n.z;
-    const double pi = RUNCONST.PI;
-    const double al = phi_ / 2.0;
-    const double be = pi / 4.0 + phi_ / 2.0;
-    const double ka = std::pow(std::tan(pi / 4.0 - phi_ / 2.0), 2);
-    const double tb = std::tan(be), ta = std::tan(al), tp = std::tan(phi_);
-    const double t = tb * tb;
-    c1_ = tb * (t * ta + K0 * (tp * std::sin(be) * (1.0 / std::cos(al) + 1.0) - ta));
-    c2_ = t - ka;
-    c3_ = t * t * (t + K0 * tp) - ka;
+    // The wedge coefficients, kept while the friction angle stays (it is
+    // constant through most layers).
+    if (!(phi_ == phiTrig_)) {
+      const double pi = RUNCONST.PI;
+      phiTrig_ = phi_;
+      al_ = phi_ / 2.0;
+      be_ = pi / 4.0 + phi_ / 2.0;
+      ka_ = std::pow(std::tan(pi / 4.0 - phi_ / 2.0), 2);
+      const double tb = std::tan(be_), ta = std::tan(al_), tp = std::tan(phi_);
+      t_ = tb * tb;
+      c1_ = tb * (t_ * ta + K0 * (tp * std::sin(be_) * (1.0 / std::cos(al_) + 1.0) - ta));
+      c2_ = t_ - ka_;
+      c3_ = t_ * t_ * (t_ + K0 * tp) - ka_;
+    }
+    const double al = al_, be = be_, ka = ka_, t = t_;
 
     if (py::wantsEqDepth(a, n)) {
       const double pst = gam_ * n.z * (c1_ * n.z + c2_ * b_);
@@ -126,6 +133,8 @@ class ApiSand {
   static constexpr double K0 = r4(0.4);
 
   double gam_ = 0, phi_ = 0, b_ = 0, z_ = 0, zeq_ = 0, c1_ = 0, c2_ = 0, c3_ = 0;
+  double al_ = 0, be_ = 0, ka_ = 0, t_ = 0;                       // angles and tan^2 beta
+  double phiTrig_ = std::numeric_limits<double>::quiet_NaN();  // friction angle of c1_ .. t_
   double pst_ = 0, psd_ = 0, pu_ = 0, a_ = 0, apu_ = 0, kz_ = 0, yref_ = 0;
   bool flat_ = true;
   double sum_ = 0.0;

@@ -69,12 +69,13 @@ class SoftClay {
   }
 
   double p(double y) const {
-    const double cube = 0.5 * pu_ * std::pow(y / y50_, r4(1.0 / 3.0));
+    // The cube root only where the curve follows it: the plateaus need none.
+    auto cube = [&] { return 0.5 * pu_ * std::pow(y / y50_, r4(1.0 / 3.0)); };
     double pv;
     if (y <= 3.0 * y50_) {
-      pv = cube;
+      pv = cube();
     } else if (!cyclic_) {
-      pv = y <= 8.0 * y50_ ? cube : pu_;
+      pv = y <= 8.0 * y50_ ? cube() : pu_;
     } else if (zeq_ >= zrc_) {
       pv = r4(0.72) * pu_;
     } else {

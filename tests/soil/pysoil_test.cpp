@@ -124,6 +124,107 @@ TEST(PySoilCurves, ZeroDeflectionTakesTheInitialModulus) {
   }
 }
 
+// The cumulative ultimate resistance of a layer, which sets the equivalent
+// depth of the layers below: the pile of the curve table, b = 12 unless
+// given, nodes every 12 down to 240 (head at the ground unless buried).
+TEST(PySoilCurves, CumulativeResistanceOfTheLayer) {
+  // Soft clay, c = 1, gamma = 0: pu = 12 (3 + z/24) down to z = 144, then 108;
+  // the nodes at z = 12 .. 240 sum to 1764, times the spacing 12.
+  const Layer softC{1, 0, 300, 0.0, 1.0, 0, 0, 0.01};
+  struct Case {
+    const char* name;
+    Layer layer;
+    double b;
+    int kstcyc;
+    double head, pgrnd;
+    double cumpu;  // hand value of the formulation
+  } cases[] = {
+      {"soft clay static", softC, 12, 1, 0, 0, 1764 * 12.0},
+      {"soft clay cyclic: 0.72 pu", softC, 12, 0, 0, 0, 1764 * 12.0 * 0.7200000286102295},
+      {"soft clay, other loading kind: nothing added", softC, 12, 2, 0, 0, 0.0},
+      // Head 24 below the ground: the sum starts at 0.5 x pu(24) x 24 = 576,
+      // then the nodes at z = 24 .. 264 add 1938 x 12.
+      {"soft clay, buried head", softC, 12, 1, 24, -24, 576 + 1938 * 12.0},
+      // c = 10: pu = 360 + 5 z up to z = 144, then 1080; 1470 per node on
+      // average over 20 nodes, under both loadings.
+      {"stiff clay dry static", {3, 0, 300, 0.0, 10.0, 0, 0, 0.005}, 12, 1, 0, 0, 17640 * 12.0},
+      {"stiff clay dry cyclic", {3, 0, 300, 0.0, 10.0, 0, 0, 0.005}, 12, 0, 0, 0, 17640 * 12.0},
+      // DX 0.5 (pc_prev + pc) F with F = 1.225 sqrt(As) - 0.411 - 0.75 As.
+      {"stiff clay wet static", {2, 0, 300, 0.0, 10.0, 0, 1.0e5, 0.005}, 12, 1, 0, 0, 25799.471065224527},
+      {"stiff clay wet cyclic", {2, 0, 300, 0.0, 10.0, 0, 1.0e5, 0.005}, 12, 0, 0, 0, 9247.066029541185},
+      // h pu at every node and (LBOT - X) pu at the last one.
+      {"sand", {4, 0, 300, 0.04, 0, 35, 150}, 24, 1, 0, 0, 1024437.6612304191},
+      {"sand, buried head", {4, 0, 300, 0.04, 0, 35, 0}, 24, 1, 24, -24, 1098343.400952438},
+      // Head buried more than 1.0E-5: 0.5 A pu (LBOT - LTOP) of the last node.
+      {"API sand, buried head", {8, 0, 300, 0.04, 0, 35, 0}, 24, 0, 24, -24, 1234938.116659751},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    clearTables();
+    setRun();
+    setSoil({c.layer});
+    setPile(1, c.b, 240, 20, c.head, c.pgrnd);
+    CURCTL.KSTCYC = c.kstcyc;
+    Springs s;
+    s.run();
+    ASSERT_EQ(s.st, 0);
+    EXPECT_NEAR(PYLAYR.CUMPU(1, 1), c.cumpu, 1e-9 * std::max(1.0, c.cumpu));
+  }
+}
+
+// A friction angle that changes along the layer: every node takes its own
+// angle's wedge and flow-around terms, as in a layer of that angle alone.
+TEST(PySoilCurves, SandAnglesFollowTheProfile) {
+  for (int code : {4, 8}) {
+    SCOPED_TRACE(code);
+    double p[2];
+    for (int graded = 0; graded < 2; ++graded) {
+      clearTables();
+      setRun();
+      // 30 to 40 degrees over the layer gives 34 degrees at X = 120.
+      setSoil({{code, 0, 300, 0.04, 0, 34, 150}});
+      if (graded) {
+        SOILCOM.PHIPR(1) = 30 * M_PI / 180;
+        SOILCOM.PHIPR(2) = 40 * M_PI / 180;
+      }
+      setPile(1, 24, 240, 20);
+      Springs s;
+      for (int k = 1; k <= 21; ++k) s.y(k) = 0.3;
+      s.run();
+      ASSERT_EQ(s.st, 0);
+      p[graded] = -s.ps(11);
+    }
+    EXPECT_NEAR(p[1], p[0], 1e-9 * p[0]);
+  }
+}
+
+// Sand under a layer without resistance: the equivalent depth of its top is
+// 0, so its first node, though below the ground, has no resistance at any
+// deflection (and no undefined curve parameters); the next node has.
+TEST(PySoilCurves, SandAtZeroEquivalentDepthResistsNothing) {
+  for (int code : {4, 8}) {
+    SCOPED_TRACE(code);
+    for (double y : {0.0, 0.01, 0.3, 5.0}) {
+      clearTables();
+      setRun();
+      setSoil({{1, 0, 60, 0.04, 0.0, 0, 0, 0.01}, {code, 60, 300, 0.04, 0, 35, 150}});
+      setPile(1, 12, 240, 20);
+      ASSERT_EQ(LAYNODE.LNODE1(1, 2), 6);  // X = 60, the layer top
+      Springs s;
+      s.y(6) = s.y(7) = y;
+      s.run();
+      ASSERT_EQ(s.st, 0);
+      EXPECT_EQ(PYLAYR.EQDEP(1, 2), 0.0);
+      EXPECT_EQ(s.es(6), 0.0);
+      EXPECT_EQ(s.ps(6), 0.0);
+      if (y > 0) {
+        EXPECT_LT(s.ps(7), 0.0);
+        EXPECT_TRUE(std::isfinite(s.es(7)));
+      }
+    }
+  }
+}
+
 TEST(PySoilFrame, NoSpringAtOrAboveTheGroundLine) {
   setRun();
   setSoil({{1, 24, 300, 0.0, 1.0, 0, 0, 0.01}});
