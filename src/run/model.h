@@ -11,6 +11,7 @@
 #include "run/model_piles.h"
 #include "run/model_curves.h"
 #include "run/model_prep.h"
+#include "run/model_usrpy.h"
 #include "report/labels.h"
 #include "run/startup.h"
 #include "soil/soilcom.h"

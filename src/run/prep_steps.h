@@ -16,6 +16,8 @@ void PRPPIL(std::int32_t& ISTAT);
 void PRPSEC(std::int32_t& ISTAT);
 // Echo of every cross section of the input.
 void ECHSEC(std::int32_t& ISTAT);
+// User p-y curves: the working table and "* TABLE G *".
+void PRPUPY(std::int32_t& ISTAT);
 
 // Fatal block of the preprocessing to the runtime log and the results report:
 // an empty line, the heading, then each text line indented by five blanks.

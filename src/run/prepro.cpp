@@ -36,6 +36,8 @@ void PREPRO(std::int32_t& ISTAT) {
 
   // Input p-y curves and pile-head curves, with the generation of the
   // pile-head curves: called here.
+  PRPUPY(ISTAT);
+  if (ISTAT != 0) return;
 
   // Moment-curvature tables.
   PRPMCT(ISTAT);

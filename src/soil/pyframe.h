@@ -24,6 +24,17 @@
 //   double pSmall(double y) const      resistance below EPSLIM
 //   bool capAlways() const             PUCAP also below EPSLIM
 //   void afterPoint(const Call&, int k, double yPrinted) const
+//
+// Optional members, for criteria that depart from the common frame:
+//   static constexpr bool CAP_AS_PILE  the cap pass stores no PUCAP and gives
+//                                      its point stretched like a pile node's
+//   static constexpr bool ES0_SCALED   the initial modulus is divided by the
+//                                      y-multiplier (times pm / ym in a set)
+//   double analysisDefl(const Call&, int i, double ys, double fy) const
+//                                      the deflection of node i in the analysis
+//   bool initial(double y) const       y takes the initial modulus (else
+//                                      y < EPSLIM)
+//   void points(double y, double p) const  the printed lines of one point
 #pragma once
 
 #include <algorithm>
@@ -130,6 +141,18 @@ std::string llen2();
 std::string llod3();
 std::string blanks(int n);
 
+template <class C>
+constexpr bool capAsPile() {
+  if constexpr (requires { C::CAP_AS_PILE; }) return C::CAP_AS_PILE;
+  return false;
+}
+
+template <class C>
+constexpr bool es0Scaled() {
+  if constexpr (requires { C::ES0_SCALED; }) return C::ES0_SCALED;
+  return false;
+}
+
 // Drive criterion c over the nodes of layer a.layer of pile a.pile.
 template <class C>
 void runFrame(C& c, Call& a) {
@@ -177,10 +200,11 @@ void runFrame(C& c, Call& a) {
       if (z < EPS6) continue;
       if (!analysis) {
         if (pass == 1 && !withinCap(PILENODE.XNODE(p, 1))) break;
-        if (pass == 2 && icap == 1 && withinCap(X)) continue;
+        if (C::CAP_PASS && pass == 2 && icap == 1 && withinCap(X)) continue;
       }
+      // Criteria without a cap pass never take the cap width.
       double b = SECDIAM(p, a.iprop, PILENODE.XPILE(p, i));
-      if ((pass == 1 && icap == 1) || CAPSOL.KCAPPY == 1) b = CAPCTL.CAPWZ;
+      if (C::CAP_PASS && ((pass == 1 && icap == 1) || CAPSOL.KCAPPY == 1)) b = CAPCTL.CAPWZ;
 
       const Node nd{i, pass, i == n1, i == n2, X, z, b, dx};
       if (!c.node(a, nd)) return;
@@ -199,14 +223,23 @@ void runFrame(C& c, Call& a) {
       const double fy = GRPFAC.GRPYF(q);
       for (int k = 1; k <= n; ++k) {
         double y;
-        if (analysis) y = std::fabs(a.YDEFL(i) - ys);
-        else if (PYPRT.NPYPTS == 0) y = c.defl(k);
+        if (analysis) {
+          if constexpr (requires { c.analysisDefl(a, i, ys, fy); }) y = c.analysisDefl(a, i, ys, fy);
+          else y = std::fabs(a.YDEFL(i) - ys);
+        } else if (PYPRT.NPYPTS == 0) y = c.defl(k);
         else if (a.mode == Mode::Listing) y = PYPRT.PRTDEF(k, PYPRT.IPYCRV);
         else y = PYPRT.PYUSR(k);
 
+        bool small = y < epslim;
+        if constexpr (requires { c.initial(y); }) small = small || c.initial(y);
         double pv;
-        if (y < epslim) {
-          a.ESOIL(i) = c.es0();
+        if (small) {
+          double e = c.es0();
+          if constexpr (es0Scaled<C>()) {
+            e /= fy;
+            if (s > 0) e *= pm / ym;
+          }
+          a.ESOIL(i) = e;
           pv = c.pSmall(y);
         } else {
           pv = c.p(y);
@@ -214,7 +247,8 @@ void runFrame(C& c, Call& a) {
           if (s > 0) e *= pm / ym;
           a.ESOIL(i) = e;
         }
-        if (pass == 1 && icap == 1 && (y >= epslim || c.capAlways())) SOILCOM.PUCAP(p) = pv;
+        const bool capPoint = pass == 1 && icap == 1 && !capAsPile<C>();
+        if (capPoint && (!small || c.capAlways())) SOILCOM.PUCAP(p) = pv;
         const double pf = pv * fp;
         if (CURCTL.KPYLST == 0 && SMOV.NSMOV > 0) a.PSMOV(i) = a.ESOIL(i) * ys;
         double ps = a.YDEFL(i) > ys ? -pf : pf;
@@ -225,7 +259,7 @@ void runFrame(C& c, Call& a) {
         // The printed or collected point: the curve stretched by the
         // multipliers (the cap's own curve as it stands).
         double yp = y, pp = pv;
-        if (!(pass == 1 && icap == 1)) {
+        if (!capPoint) {
           yp = y * fy;
           pp = pf;
           if (s > 0) {
@@ -237,7 +271,8 @@ void runFrame(C& c, Call& a) {
           PYPLOT.PYCOLY(k) = C::API_OUTPUT ? y : yp;
           PYPLOT.PYCOLP(k) = C::API_OUTPUT ? pv : pp;
         } else {
-          pointLines(yp, pp, C::API_OUTPUT);
+          if constexpr (requires { c.points(yp, pp); }) c.points(yp, pp);
+          else pointLines(yp, pp, C::API_OUTPUT);
           c.afterPoint(a, k, yp);
         }
       }

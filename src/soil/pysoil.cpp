@@ -18,29 +18,27 @@ PyCriterion* criterionOf(std::int32_t code) {
     case 2: return &PYSTFCLW;
     case 3: return &PYSTFCLD;
     case 4: return &PYSAND;
+    case 6: return &PYVUGLIM;
+    case 7: return &PYSILT;
     case 8: return &PYAPISND;
+    case 9: return &PYWEAKRK;
     case 10: return &PYSTFCDK;
+    case 11: return &PYLIQSND;
+    case 12: return &PYELASUB;
     case 13: return &PYSOFTCJ;
     case 14: return &PYMSOFTK;
-    case 5:
-    case 6:
-    case 7:
-    case 9:
-    case 11:
-    case 12: return nullptr;  // criteria not available in this build
     default: return &PYSOFTCL;  // 1, and any code outside 1 to 14
   }
 }
 
-// A layer whose soil type has no criterion here ends the run: a silent zero
-// spring would give a plainly wrong answer.
-void unavailable(int layer, std::int32_t code) {
-  char text[96];
-  std::snprintf(text, sizeof text, "     SOIL LAYER %3d IS OF SOIL TYPE %3d, FOR WHICH THIS VERSION", layer,
-                code);
+// A layer of user p-y curves on a pile without a set of curves ends the run:
+// its springs would be undefined.
+void noUserSet(int layer, int pile) {
+  char l1[96], l2[96];
+  std::snprintf(l1, sizeof l1, "     SOIL LAYER %3d TAKES USER-DEFINED P-Y CURVES, BUT PILE %5d", layer, pile);
+  std::snprintf(l2, sizeof l2, "     HAS NO SET OF USER P-Y CURVES (SET %5d).", static_cast<int>(PILEAR.IPYSET(pile)));
   for (int unit : {U_LOG, U_RESULTS})
-    py::blockLines(unit, {"", py::blanks(29) + "**** FATAL ERROR ****", text,
-                          "     OF THE PROGRAM CANNOT COMPUTE P-Y CURVES."});
+    py::blockLines(unit, {"", py::blanks(29) + "**** FATAL ERROR ****", l1, l2});
 }
 
 }  // namespace
@@ -86,13 +84,16 @@ void PYSOIL(const std::int32_t& IPROP, std::int32_t& ISTAT, const std::int32_t& 
     // The placeholder layer below the tip holds only the tip node.
     if (analysis && n1 == nn && LAYNODE.LNODE2(p, L) == nn) continue;
     const std::int32_t code = SOILCOM.LTYPE(L);
-    PyCriterion* crit = criterionOf(code);
-    if (!crit) {
-      unavailable(L, code);
-      st = STAT_CAPACITY;
+    if (code == ST_USERPY) {
+      if (!PYUSET(p)) {
+        noUserSet(L, p);
+        st = STAT_CAPACITY;
+        continue;
+      }
+      PYUSER(IPROP, L, IPILE, IPILEF, YDEFL, ESOIL, YSOIL1, YSOIL2, PSMOV, PSOIL);
       continue;
     }
-    crit(IPROP, L, st, IPILE, IPILEF, YDEFL, ESOIL, YSOIL1, YSOIL2, PSMOV, PSOIL);
+    criterionOf(code)(IPROP, L, st, IPILE, IPILEF, YDEFL, ESOIL, YSOIL1, YSOIL2, PSMOV, PSOIL);
   }
   if (st != st0) shared.store(st, std::memory_order_relaxed);
   if (st != 0) return;

@@ -14,6 +14,12 @@ namespace drelm {
 
 // Status of an API sand layer with a friction angle of 0.
 constexpr std::int32_t STAT_APISAND_PHI = 30;
+// Status of a weak rock layer with no compressive strength.
+constexpr std::int32_t STAT_WEAKROCK_QU = 21;
+// Status of a silt layer with a friction angle of 0, and of one whose
+// ground-slope term vanishes.
+constexpr std::int32_t STAT_SILT_PHI = 28;
+constexpr std::int32_t STAT_SILT_SLOPE = 29;
 
 // Secant moduli ESOIL and reactions PSOIL (and PSMOV, the load of the soil
 // movement) of every node of pile IPILE for its deflections YDEFL and the
@@ -41,6 +47,21 @@ PyCriterion PYSTFCLD;  // 3 stiff clay without free water
 PyCriterion PYSTFCDK;  // 10 stiff clay without free water, with initial k
 PyCriterion PYSAND;    // 4 sand
 PyCriterion PYAPISND;  // 8 sand by the API criteria
+PyCriterion PYVUGLIM;  // 6 vuggy limestone
+PyCriterion PYSILT;    // 7 silt
+PyCriterion PYWEAKRK;  // 9 weak rock
+PyCriterion PYLIQSND;  // 11 liquefied sand
+PyCriterion PYELASUB;  // 12 elastic subgrade
+
+// Whether pile IPILE names a set of user p-y curves that exists and holds a
+// curve (|IPYSET| of the pile).
+bool PYUSET(std::int32_t IPILE);
+
+// 5: interpolation between the user p-y curves of the pile's set |IPYSET|.
+// It reports no status: the caller checks that the set exists.
+void PYUSER(const std::int32_t& IPROP, const std::int32_t& ILAYR, const std::int32_t& IPILE,
+            const std::int32_t& IPILEF, const NodeArray& YDEFL, NodeArray& ESOIL,
+            const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL);
 
 // The report name of a soil-type code (1 to 14), or null for any other code.
 const char* PYNAME(std::int32_t code);

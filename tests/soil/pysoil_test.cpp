@@ -303,8 +303,8 @@ TEST(PySoilFrame, FailuresSetTheStatusWithTheirMessages) {
        "THE INPUT CURVE FOR UNIT WEIGHT"},
       {"sand beyond the friction-angle profile", {4, 0, 100, 0.04, 0, 35, 150}, 400, 24, U_RESULTS,
        "THE INPUT PHI CURVE"},
-      {"silt has no criterion here", {7, 0, 300, 0.04, 1.0, 30, 100, 0.01}, 300, 43, U_LOG,
-       "     SOIL LAYER   1 IS OF SOIL TYPE   7, FOR WHICH THIS VERSION"},
+      {"user curves on a pile without a set", {5, 0, 300}, 300, 43, U_LOG,
+       "     SOIL LAYER   1 TAKES USER-DEFINED P-Y CURVES, BUT PILE     1"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
