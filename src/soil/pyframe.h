@@ -177,7 +177,9 @@ void runFrame(C& c, Call& a) {
       if (z < EPS6) continue;
       if (!analysis) {
         if (pass == 1 && !withinCap(PILENODE.XNODE(p, 1))) break;
-        if (pass == 2 && icap == 1 && withinCap(X)) continue;
+        // A node within the cap that the cap pass has listed is not listed
+        // again: one curve per request.
+        if (pass == 2 && C::CAP_PASS && icap > 0 && withinCap(X)) continue;
       }
       double b = SECDIAM(p, a.iprop, PILENODE.XPILE(p, i));
       if ((pass == 1 && icap == 1) || CAPSOL.KCAPPY == 1) b = CAPCTL.CAPWZ;
