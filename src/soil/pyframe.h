@@ -200,7 +200,9 @@ void runFrame(C& c, Call& a) {
       if (z < EPS6) continue;
       if (!analysis) {
         if (pass == 1 && !withinCap(PILENODE.XNODE(p, 1))) break;
-        if (C::CAP_PASS && pass == 2 && icap == 1 && withinCap(X)) continue;
+        // A node within the cap that the cap pass has listed is not listed
+        // again: one curve per request.
+        if (pass == 2 && C::CAP_PASS && icap > 0 && withinCap(X)) continue;
       }
       // Criteria without a cap pass never take the cap width.
       double b = SECDIAM(p, a.iprop, PILENODE.XPILE(p, i));

@@ -140,6 +140,35 @@ TEST(PyList, OnlyTheFirstRequestAtTheCapLevelIsPrinted) {
   EXPECT_NE(echo.find("IS ABOVE TOP OF PILE CAP,      -2.00 FT"), std::string::npos);
 }
 
+// The curve at the cap level is listed once, whatever the cap option: its
+// plot record announces 3 points and one X record with 3 points follows. Cap
+// option 1 lists the cap's own curve (width 60), option 2 the pile's (12).
+TEST(PyList, TheCapLevelCurveIsListedOnce) {
+  for (const auto& [icap, width] : {std::pair{1, "60.000"}, std::pair{2, "12.000"}}) {
+    SCOPED_TRACE(icap);
+    clearTables();
+    listingFixture({{1, -18.0, {0.1, 0.3, 0.9}}});
+    test::setSoil({{1, -30, 100, 0.0, 1.0, 0, 0, 0.01}});
+    PILEAR.PGRND(1) = -18.0;
+    CAPCTL.ICAPOP = icap;
+    CAPCTL.CAPTX = 12.0;
+    CAPCTL.CAPWZ = 60.0;
+    const Output out = runListing();
+    EXPECT_EQ(out.plot.size(), 2u + 1 + 1 + 3);
+    ASSERT_GE(out.plot.size(), 4u);
+    EXPECT_EQ(out.plot[2], "    1    1    3");
+    EXPECT_EQ(out.plot[3], " -18.000000000000000");
+    int headings = 0;
+    for (const std::string& l : out.echo)
+      if (l.find("DEPTH BELOW GS") != std::string::npos) ++headings;
+    EXPECT_EQ(headings, 1);
+    bool widthShown = false;
+    for (const std::string& l : out.echo)
+      if (l.find(std::string("    ") + width + "    ") != std::string::npos) widthShown = true;
+    EXPECT_TRUE(widthShown);
+  }
+}
+
 // A curve 2 ft deep in soft clay of c = 1 psi, b = 12 in, E50 = 0.01: pu = 48
 // lb/in, y50 = 0.3 in; the criterion's own 17 deflections f x 8 y50.
 TEST(PyList, GeneratedCurveLineByLine) {
