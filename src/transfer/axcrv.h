@@ -3,6 +3,7 @@
 // evaluation of the pile; the routines fill and read its fields by reference.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "run/farray.h"
@@ -26,5 +27,20 @@ struct AXCRV_T {
   FArray<double, MAXQWP> QWQ;       // tip load
   FArray<double, MAXQWP> QWW;       // tip movement
 };
+
+}  // namespace drelm
+
+namespace drelm {
+
+// Axial rigidity table of pile property IPROP from its section table: two
+// points per section, at its top and bottom depth below the pile head, with
+// E x A at the top and at the bottom of the section. Points beyond 2 x NSECT
+// are left as they are; returns the number of points written.
+// Store a code in a status word that several pile solutions may write at once.
+inline void storeWord(std::int32_t& word, std::int32_t code) {
+  std::atomic_ref<std::int32_t>(word).store(code, std::memory_order_relaxed);
+}
+
+int AETABLE(const std::int32_t& IPROP, FArray<double, MAXAEP>& AETAB, FArray<double, MAXAEP>& AEDEP);
 
 }  // namespace drelm
