@@ -25,7 +25,8 @@ void warnTip(std::string_view text) {
 #pragma omp critical(drelm_report)
   for (int u : {U_RESULTS, U_LOG}) {
     io::endRecord(u);
-    io::line(u, "                             **** WARNING ****");
+    io::put(u, "                             **** WARNING ****");
+    io::endRecord(u);
     io::put(u, "     ");
     io::put(u, text);
     io::endRecord(u);

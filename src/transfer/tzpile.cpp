@@ -90,8 +90,10 @@ void tooManyCurves(std::int32_t nlayer) {
 #pragma omp critical(drelm_report)
   for (int u : {U_RESULTS, U_LOG}) {
     io::endRecord(u);
-    io::line(u, "                             **** FATAL ERROR ****");
-    io::line(u, text);
+    io::put(u, "                             **** FATAL ERROR ****");
+    io::endRecord(u);
+    io::put(u, text);
+    io::endRecord(u);
   }
 }
 
