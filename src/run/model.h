@@ -20,3 +20,4 @@
 #include "soil/pylayr.h"
 #include "run/model_mctab.h"
 #include "analysis/casecur.h"
+#include "analysis/dlnode.h"
