@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 #include <string>
 #include <vector>
 
@@ -241,6 +242,35 @@ TEST(LlpSoil, BothDirectionsShareTheSpringsOfTheResultant) {
   EXPECT_NEAR(both.mt2, b * one.mt1, 1e-5 * std::fabs(one.mt1));
 }
 
+TEST(LlpSoil, SoilMovementLoadsThePileThroughItsSprings) {
+  // A uniform movement ys of the soil along global Y (lateral direction 1 of
+  // a vertical pile): a fixed head moved with the soil carries nothing; a
+  // pinned head held at 0 takes what a uniform load k ys would give it.
+  const double ys = 0.05;
+  SMOV.NSMOV = 2;
+  SMOV.SMVFAC = 1.0;
+  SMOV.SMVDEP(1) = 0.0;
+  SMOV.SMVDEP(2) = 2.0 * LEN;
+  SMOV.SMVY(1) = SMOV.SMVY(2) = ys;
+  subgradePile(0.0);
+  Solve s;
+  s.run(1, ys, 0.0);
+  ASSERT_EQ(s.st, 0);
+  EXPECT_NEAR(s.vt1, 0.0, 1e-6);
+  EXPECT_NEAR(s.mt1, 0.0, 1e-3);
+  EXPECT_NEAR(s.res.Y[0](40), ys, 1e-12);
+  EXPECT_DOUBLE_EQ(s.res.YS[0](40), ys);
+  EXPECT_EQ(s.res.YS[1](40), 0.0);
+
+  PCONN.CONNECTY(1) = 1;
+  s.run(1, 0.0, 0.0);
+  const double v = -KS * ys / (2.0 * beta());
+  EXPECT_NEAR(s.vt1, v, 0.02 * std::fabs(v));
+  const double x = 460.0;  // node 47
+  EXPECT_NEAR(s.res.Y[0](50), ys * (1.0 - std::exp(-beta() * x) * std::cos(beta() * x)), 1e-3 * ys);
+  EXPECT_EQ(s.vt2, 0.0);
+}
+
 TEST(LlpSoil, NoClosureIsReportedAndLeavesTheHeadForcesAlone) {
   test::ScratchDir dir;
   ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
@@ -293,6 +323,72 @@ TEST(LlpSoil, FailedSoilLookupEndsTheCall) {
   EXPECT_NE(s.st, 0);
   EXPECT_EQ(s.vt1, -99);
   EXPECT_EQ(RUNCTL.KPILST, 0);
+}
+
+TEST(LlpClosedForm, AxialCompressionSoftensTheFixedHead) {
+  // EI y'''' + P y'' + k y = 0: y = Y e^(-ax) (cos bx + a/b sin bx) with
+  // a^2 = b^2 - P/(2 EI), a^2 + b^2 = sqrt(k / EI); head shear by equilibrium.
+  const double P = 2.0E6, Y = 1.0;
+  const double b2 = beta() * beta();
+  const double a = std::sqrt(b2 - P / (4 * EI)), b = std::sqrt(b2 + P / (4 * EI));
+  const std::complex<double> r(-a, b), amp(Y, -Y * a / b);
+  const double v = (amp * (-KS / r)).real();
+  const double m = -EI * (amp * r * r).real();
+  struct Case {
+    const char* name;
+    double px;
+    std::int32_t iaxvar, ilscrv;
+    double axload;
+    bool compressed;
+  };
+  const Case cases[] = {
+      {"head force along the pile", P, 0, 0, 0.0, true},
+      {"axial force of the load-transfer solution", 0.0, 1, -1, P, true},
+      {"user load-settlement curve: the head force", 0.0, 1, 1, P, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    linearPile(2);
+    CURCTL.IAXVAR = c.iaxvar;
+    PILEAR.ILSCRV(1) = c.ilscrv;
+    const double uloc[6] = {};
+    double rt[36] = {};
+    NodeArray ax, al;
+    al.fill(c.axload);
+    double vt1 = 0, vt2 = 0, mt1 = 0, mt2 = 0;
+    std::int32_t st = 0;
+    LLP(1, Y, 0.0, 0.0, 0.0, c.px, 0.0, vt1, vt2, mt1, mt2, st, uloc, rt, ax, al);
+    const Closed plain = fromHead(Y, 0.0);
+    EXPECT_NEAR(vt1, c.compressed ? v : plain.V0(), 0.01 * v);
+    EXPECT_NEAR(mt1, c.compressed ? m : plain.M0(), 0.01 * m);
+  }
+  EXPECT_LT(v, 0.9 * fromHead(Y, 0.0).V0());
+}
+
+TEST(LlpClosedForm, MomentCurvatureSetsGiveTheBendingStiffness) {
+  // The section says EI / 2, its straight moment-curvature set EI: the
+  // solution is the closed form of EI, whenever the stiffness is updated.
+  for (std::int32_t ieiprv : {0, 1, 2}) {
+    SCOPED_TRACE(ieiprv);
+    linearPile(2);
+    test::Section sec{EI / 2, EI / 2};
+    sec.mcz = sec.mcy = 1;
+    test::setProperty(1, LEN, NINC, sec);
+    RUNCTL.ICTL09 = 1;
+    CURCTL.IEIPRV = ieiprv;
+    MCTAB.NMCSET = 1;
+    MCTAB.MCNCRV(1) = 1;
+    MCTAB.MCNPT(1, 1) = 2;
+    MCTAB.MCCURV(1, 1, 2) = 1.0E-3;
+    MCTAB.MCMOM(1, 1, 2) = EI * 1.0E-3;
+    Solve s;
+    s.run(1, 1.0, 0.0, 0.5, 0.0);
+    const Closed c = fromHead(1.0, 0.0);
+    EXPECT_NEAR(s.vt1, c.V0(), 0.01 * c.V0());
+    EXPECT_NEAR(s.mt1, c.M0(), 0.01 * c.M0());
+    EXPECT_NEAR(s.vt2, 0.5 * c.V0(), 0.01 * c.V0());
+    EXPECT_DOUBLE_EQ(s.res.R[0](20), EI);
+  }
 }
 
 TEST(LlpSections, StressesAndCapacityRatiosAtTheNodes) {
