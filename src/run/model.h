@@ -21,3 +21,4 @@
 #include "run/model_mctab.h"
 #include "analysis/casecur.h"
 #include "transfer/axtz.h"
+#include "analysis/dlnode.h"

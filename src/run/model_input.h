@@ -21,6 +21,9 @@ struct CAPCTL_T {
   std::int32_t ICAPOP = 0;  // control #3: cap option
   std::int32_t IRFOPT = 0;  // control #8: reduction-factor option 1..4
   std::int32_t IOBSOL = 0;  // 1: an obsolete block follows the cap line (discarded)
+  // Horizontal cap displacement kept by the passive resistance of an embedded
+  // cap; the user p-y curves by depth take it as the deflection at the cap base.
+  double CAPUHM = 0;
 };
 extern CAPCTL_T CAPCTL;
 

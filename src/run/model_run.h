@@ -58,6 +58,7 @@ struct RUNCTL_T {
   std::int32_t NPILE = 0;   // piles, or plane pile rows
   std::int32_t IOUTPS = 0;  // pass word
   std::int32_t KPILST = 0;  // outcome word of the current pass
+  std::int32_t KEIERR = 0;  // abort switch of the bending-stiffness update, cleared by it
   std::int32_t ITRANS = 0;  // transformation switch
   std::int32_t KRUNMD = 0;  // run mode
   std::int32_t IUSRPY = 0;

@@ -1,0 +1,9 @@
+#include "analysis/dlnode.h"
+
+#include "run/tables.h"
+
+namespace drelm {
+
+DRELM_TABLE(DLNODE_T, DLNODE);
+
+}  // namespace drelm

@@ -1,0 +1,34 @@
+// The five-point finite-difference beam-column on the nodes of a pile,
+//   (R y'')'' + Q y'' + k y = f   (Q the axial force, compression positive),
+// solved without assembling the band: each row i gives the recursion
+//   y(i) = A(i) y(i+1) + B(i) y(i+2) + C(i).
+// Solver arrays: node k in slot k + 3, the head in slot 4, the tip in slot n;
+// slot 3 and slots n + 1, n + 2 are the imaginary nodes of the end conditions.
+#pragma once
+
+#include <cstdint>
+
+#include "pile/nodes.h"
+
+namespace drelm {
+
+// Head rows (slots 1 to 4) for head deflection Y and head rotation term S
+// (prescribed slope -S): connection code 1 pinned (zero moment), 2 fixed
+// (slope -S), any other code a rotational spring s against the slope,
+// R (y0 - 2 y1 + y2) / h^2 = s ((y2 - y0) / (2h) + S). RH is the head rigidity.
+void BEAMHD(std::int32_t code, double RH, double s, double h, double Y, double S, NodeArray& A,
+            NodeArray& B, NodeArray& C);
+
+// Forward elimination over the node rows 5 .. n with rigidity R, axial force
+// Q, soil modulus K and load F (force per length). A zero pivot gives zero
+// coefficients for its row.
+void BEAMFW(int n, double h, const NodeArray& R, const NodeArray& Q, const NodeArray& K,
+            const NodeArray& F, NodeArray& A, NodeArray& B, NodeArray& C);
+
+// Zero moment and zero shear at the tip slot n (tip values QT, RT) fix the
+// two imaginary slots below it; back substitution then gives Y at slots
+// 3 .. n + 2. A zero determinant sets both imaginary deflections to 0.
+void BEAMBK(int n, double h, double QT, double RT, const NodeArray& A, const NodeArray& B,
+            const NodeArray& C, NodeArray& Y);
+
+}  // namespace drelm

@@ -1,0 +1,233 @@
+// Lateral solution of one space pile in its two lateral directions. Both
+// directions share the secant soil moduli, taken from the resultant of the
+// two deflections; the iteration repeats the two solutions until no node
+// moves by more than the pile tolerance.
+#include "pile/llp.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <string>
+
+#include "pile/beamfd.h"
+#include "pile/llpres.h"
+#include "pile/nodesvc.h"
+#include "report/writers.h"
+#include "run/fileio.h"
+#include "run/model.h"
+#include "soil/lookup.h"
+#include "soil/pysoil.h"
+#include "soil/soilmove.h"
+
+namespace drelm {
+
+namespace {
+
+void noClosure(std::int32_t maxit, std::int32_t pile) {
+  const std::string text = "     ** WARNING **  NO CLOSURE OF A LLP AFTER " + intField(5, maxit) +
+                           "  ITERATIONS" + std::string(10, ' ') + "PILE GROUP" + intField(5, pile);
+  const int units[2] = {U_RESULTS, U_LOG};
+#pragma omp critical(drelm_report)
+  for (int u : units) {
+    io::endRecord(u);
+    io::endRecord(u);
+    io::put(u, text);
+    io::endRecord(u);
+  }
+}
+
+}  // namespace
+
+double HEADSHR(int n, double h, const NodeArray& K, const NodeArray& Y, const NodeArray& F) {
+  // The soil reaction less the load, integrated over the pile by the
+  // trapezoidal rule: the load takes the same end weights as the reaction,
+  // or a load at the head or tip would count half an increment too much.
+  double sum = 0.0;
+  for (int i = 4; i <= n; ++i) {
+    const double w = (i == 4 || i == n) ? 0.5 : 1.0;
+    sum += w * (K(i) * Y(i) - F(i));
+  }
+  return h * sum;
+}
+
+void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const double& YT2,
+         const double& ST2, const double& PX, const double& TX, double& VT1, double& VT2,
+         double& MT1, double& MT2, std::int32_t& ISTAT, const double* ULOC, const double* RT,
+         const NodeArray& AXMOV, const NodeArray& AXLOAD, LLPRES* RES) {
+  (void)TX;
+  (void)ULOC;
+  (void)RT;
+  const int p = IPILE;
+  const std::int32_t t = PILEAR.PROPOFPILE(p);
+  const int ninc = PILEPROP.NINC(t);
+  std::atomic_ref<std::int32_t> status(ISTAT);
+  // The node set-up has rejected such a property already; never overrun.
+  if (ninc < 1 || ninc > MAXINC) {
+    status.store(STAT_CAPACITY, std::memory_order_relaxed);
+    return;
+  }
+  const int nn = ninc + 1;
+  const int n = nn + 3;  // tip slot
+  const double h = PILEPROP.DXINC(t);
+  const bool byDepth = PYBYDEP(IPILE);
+  const bool smov = SMOV.NSMOV > 0;
+  const bool mcurv = RUNCTL.ICTL09 > 0;
+  const std::int32_t ieiprv = CURCTL.IEIPRV;
+  const double tol = CURCTL.TOLPIL;
+  const std::int32_t maxit = SOILCOM.MAXITL;
+
+  // Solver arrays (node k in slot k + 3), direction d in index d - 1.
+  NodeArray y[2], yold[2], R[2], Q[2], F[2], QD[2], A[2], B[2], C[2], YSS[2];
+  NodeArray EK, PSMS, PSS;
+  // Plain node arrays of the p-y evaluation (node k in slot k).
+  NodeArray YD, ES, YS1, YS2, PSM, PS;
+
+  // Soil movement at the nodes, once per solution.
+  if (smov) {
+    SMVPLOC(IPILE);
+    CLRNODP(IPILE, PS);
+    CLRNOD1(IPILE, YS1);
+    CLRNOD2(IPILE, YS2);
+    SMVNOD1(IPILE, YS1);
+    SMVNOD2(IPILE, YS2);
+    for (int k = 1; k <= nn; ++k) {
+      YSS[0](k + 3) = YS1(k);
+      YSS[1](k + 3) = YS2(k);
+      PSS(k + 3) = PS(k);
+    }
+  }
+
+  // Distributed loads.
+  if (DLNODE.NDLNOD(p) > 0) {
+    NodeArray q;
+    DLQNOD1(IPILE, IPILE, q);
+    for (int k = 1; k <= nn; ++k) QD[0](k + 3) = q(k);
+    DLQNOD2(IPILE, IPILE, q);
+    for (int k = 1; k <= nn; ++k) QD[1](k + 3) = q(k);
+    F[0] = QD[0];
+    F[1] = QD[1];
+  }
+
+  // Initial soil moduli: the p-y curves by depth at zero deflection, or
+  // k_s times the depth below the ground surface.
+  if (byDepth) {
+    PYTABES(IPILE, y[0], EK, YSS[0], YSS[1], PSMS, PSS);
+  } else {
+    const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
+    const double ground = PILEAR.PGRND(p) + PILEAR.PHXREF(p);
+    for (int k = 1; k <= nn; ++k) {
+      const double X = PILENODE.XNODE(p, k);
+      const double z = X - ground;
+      // No spring above the first layer, nor above the ground surface,
+      // where k_s z would pull the pile instead of resisting it.
+      EK(k + 3) = nl >= 1 && X >= SOILCOM.LTOP(1) && z > 0.0 ? SOILKD(X) * z : 0.0;
+    }
+  }
+
+  // Axial force of the bending equations.
+  for (int d = 0; d < 2; ++d) Q[d].fill(PX);
+  if (CURCTL.IAXVAR == 1 && PILEAR.ILSCRV(p) < 1) {
+    for (int d = 0; d < 2; ++d) {
+      for (int k = 1; k <= nn; ++k) Q[d](k + 3) = AXLOAD(k + 3);
+      Q[d](3) = AXLOAD(4);
+    }
+  }
+
+  // Flexural rigidity; the imaginary slots take the end values.
+  for (int k = 1; k <= nn; ++k) {
+    const double x = PILENODE.XPILE(p, k);
+    R[0](k + 3) = SECEIZ(IPILE, t, x);
+    R[1](k + 3) = SECEIY(IPILE, t, x);
+  }
+  for (int d = 0; d < 2; ++d) {
+    for (int i = 1; i <= 3; ++i) R[d](i) = R[d](4);
+    for (int i = n + 1; i <= MAXNOD; ++i) R[d](i) = R[d](n);
+  }
+  if (mcurv) {
+    EINOD1(IPILE, PX, R[0], y[0]);
+    EINOD2(IPILE, PX, R[1], y[1]);
+  }
+
+  BEAMHD(PCONN.CONNECTY(p), R[0](4), PILEAR.HSPR1(p), h, YT1, ST1, A[0], B[0], C[0]);
+  BEAMHD(PCONN.CONNECTZ(p), R[1](4), PILEAR.HSPR2(p), h, YT2, ST2, A[1], B[1], C[1]);
+
+  int it = 1;
+  for (;;) {
+    if (ieiprv == 1 && mcurv) {
+      EINOD1(IPILE, PX, R[0], y[0]);
+      EINOD2(IPILE, PX, R[1], y[1]);
+    }
+    for (int d = 0; d < 2; ++d) {
+      BEAMFW(n, h, R[d], Q[d], EK, F[d], A[d], B[d], C[d]);
+      yold[d] = y[d];
+      BEAMBK(n, h, Q[d](n), R[d](n), A[d], B[d], C[d], y[d]);
+    }
+    if (ieiprv == 0 && mcurv) {
+      EINOD1(IPILE, PX, R[0], y[0]);
+      EINOD2(IPILE, PX, R[1], y[1]);
+    }
+
+    bool closed = it > 1;
+    for (int i = 4; closed && i <= n; ++i)
+      closed = std::fabs(y[0](i) - yold[0](i)) < tol && std::fabs(y[1](i) - yold[1](i)) < tol;
+    if (closed) break;
+    if (++it > maxit) {
+      noClosure(maxit, IPILE);
+      std::atomic_ref<std::int32_t>(RUNCTL.KPILST).store(1, std::memory_order_relaxed);
+      return;
+    }
+
+    // Soil springs for the resultant deflection.
+    if (byDepth) {
+      NodeArray yr;
+      for (int i = 4; i <= n; ++i) yr(i) = std::sqrt(y[0](i) * y[0](i) + y[1](i) * y[1](i));
+      PYTABES(IPILE, yr, EK, YSS[0], YSS[1], PSMS, PSS);
+      continue;
+    }
+    for (int k = 1; k <= nn; ++k) {
+      const int i = k + 3;
+      YD(k) = std::sqrt(y[0](i) * y[0](i) + y[1](i) * y[1](i));
+    }
+    PYSOIL(t, ISTAT, IPILE, IPILE, YD, ES, YS1, YS2, PSM, PS);
+    if (status.load(std::memory_order_relaxed) != 0) return;
+    for (int k = 1; k <= nn; ++k) {
+      const int i = k + 3;
+      EK(i) = ES(k);
+      if (smov) {
+        F[0](i) = ES(k) * YS1(k) + QD[0](i);
+        F[1](i) = ES(k) * YS2(k) + QD[1](i);
+      }
+    }
+  }
+
+  const double h2 = h * h;
+  VT1 = HEADSHR(n, h, EK, y[0], F[0]);
+  VT2 = HEADSHR(n, h, EK, y[1], F[1]);
+  MT1 = -R[0](4) * (y[0](3) - 2.0 * y[0](4) + y[0](5)) / h2;
+  MT2 = -R[1](4) * (y[1](3) - 2.0 * y[1](4) + y[1](5)) / h2;
+  if (!RES) return;
+
+  LLPRES& out = *RES;
+  out.NN = nn;
+  out.ITER = it;
+  for (int d = 0; d < 2; ++d) {
+    out.Y[d] = y[d];
+    out.R[d] = R[d];
+    out.Q[d] = Q[d];
+    out.QD[d] = QD[d];
+    out.YS[d] = YSS[d];
+  }
+  out.ESOIL = EK;
+  if (byDepth) {
+    out.PSOIL = PSS;
+  } else {
+    out.PSOIL = NodeArray{};
+    for (int k = 1; k <= nn; ++k) out.PSOIL(k + 3) = PS(k);
+  }
+  out.AXMOV = AXMOV;
+  out.AXLOAD = AXLOAD;
+  LLPFORC(h, out);
+  LLPSECT(IPILE, out);
+}
+
+}  // namespace drelm

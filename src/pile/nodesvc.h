@@ -1,0 +1,42 @@
+// Values at the nodes of one pile for the lateral solvers.
+//
+// Two layouts of node arrays (both NodeArray, 107 slots): a plain node array
+// holds node k in slot k; a solver array holds node k in slot k + 3, with
+// three imaginary slots above the head and two below the tip. Each routine
+// writes only its pile's rows and the caller's arrays, so piles run side by
+// side on the threads of the force sums.
+#pragma once
+
+#include <cstdint>
+
+#include "pile/nodes.h"
+
+namespace drelm {
+
+// Slot of node k in a solver array.
+constexpr int solverSlot(int k) { return k + 3; }
+
+// Flexural rigidity for bending in direction 1 (EINOD1, moment-curvature set
+// about z) or 2 (EINOD2, set about y): secant EI from the curvature of the
+// deflections YDEFL at the axial force PX, at slots 4 .. NINC + 4 of the
+// solver array EI. A node without a set keeps its EI.
+void EINOD1(const std::int32_t& IPILE, const double& PX, NodeArray& EI, const NodeArray& YDEFL);
+void EINOD2(const std::int32_t& IPILE, const double& PX, NodeArray& EI, const NodeArray& YDEFL);
+
+// Distributed load intensity in lateral direction 1 or 2 at every node of
+// pile IPILE (plain node array Q). The first argument is not read.
+void DLQNOD1(const std::int32_t& IDUMMY, const std::int32_t& IPILE, NodeArray& Q);
+void DLQNOD2(const std::int32_t& IDUMMY, const std::int32_t& IPILE, NodeArray& Q);
+
+// Secant soil moduli ESOIL, soil-movement load PSMOV and soil reaction PSOIL
+// of a pile with its own p-y curves by depth, for the deflections YDEFL and
+// the soil movement YSOIL1, YSOIL2; all solver arrays. Curves that end above
+// a node give a note on unit 16 and KPILST = 1.
+void PYTABES(const std::int32_t& IPILE, const NodeArray& YDEFL, NodeArray& ESOIL,
+             const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL);
+
+// True when pile IPILE takes its own p-y curves by depth instead of the soil
+// layers.
+bool PYBYDEP(const std::int32_t& IPILE);
+
+}  // namespace drelm

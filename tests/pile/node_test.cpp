@@ -1,0 +1,144 @@
+// Node set-up of a space pile: node positions, the node ranges of the soil
+// layers and the fatal error of a pile reaching below the deepest layer.
+#include "pile/node.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "pile/pilefixture.h"
+#include "run/fileio.h"
+#include "support/testdir.h"
+
+namespace drelm {
+namespace {
+
+void setLayers(std::initializer_list<std::pair<double, double>> layers) {
+  int L = 0;
+  for (const auto& [top, bot] : layers) {
+    ++L;
+    SOILCOM.LTOP(L) = top;
+    SOILCOM.LBOT(L) = bot;
+  }
+  SOILCOM.NLAYER = L;
+}
+
+struct Range {
+  int first, last;
+};
+
+struct RangeCase {
+  const char* name;
+  double head;
+  double len;
+  int ninc;
+  std::vector<Range> ranges;  // per layer
+};
+
+TEST(Node, LayerRangesAreContiguousWithThePlaceholderBelowTheTip) {
+  // Layers 0-30, 30-60, 60-100, 100-200.
+  const std::vector<RangeCase> cases = {
+      // Nodes 0, 10, 20, 30, 40: the tip lies in layer 2; layer 3 is the
+      // placeholder holding the tip alone; layer 4 holds no node.
+      {"tip in the second layer", 0.0, 40.0, 4, {{1, 3}, {4, 5}, {5, 5}, {0, 5}}},
+      // Nodes 0 .. 200 by 50: node 2 (50) opens layer 2, node 3 (100)
+      // layer 3 and node 4 (150) layer 4, one layer per node.
+      {"one layer opened per node", 0.0, 200.0, 4, {{1, 1}, {2, 2}, {3, 3}, {4, 5}}},
+      // Head at 35 lies below the tops of layers 1 and 2: the head opens
+      // layer 1, the next node layer 2, whatever their depths.
+      {"head below two layer tops", 35.0, 20.0, 2, {{1, 1}, {2, 3}, {3, 3}, {0, 3}}},
+      // The tip exactly at the bottom of the deepest layer is accepted.
+      {"tip at the bottom of the profile", 0.0, 200.0, 20, {{1, 3}, {4, 6}, {7, 10}, {11, 21}}},
+      // The tip node at 100 opens layer 4, and layer 3, whose bottom is at
+      // the tip, still ends at the tip.
+      {"101 nodes", 0.0, 100.0, 100, {{1, 30}, {31, 60}, {61, 101}, {101, 101}}},
+  };
+  for (const RangeCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    setLayers({{0, 30}, {30, 60}, {60, 100}, {100, 200}});
+    test::setProperty(1, c.len, c.ninc);
+    PILEPROP.DXINC(1) = 0.0;
+    test::setPile(1, 1, c.head);
+    std::int32_t st = 0;
+    NODE(1, st);
+    EXPECT_EQ(st, 0);
+    EXPECT_DOUBLE_EQ(PILEPROP.DXINC(1), c.len / c.ninc);
+    const int nn = c.ninc + 1;
+    EXPECT_NEAR(PILENODE.XNODE(1, nn), c.head + c.len, 1e-9);
+    EXPECT_DOUBLE_EQ(SOILCOM.LTOP(5), 200.0);
+    for (int L = 1; L <= 4; ++L) {
+      EXPECT_EQ(LAYNODE.LNODE1(1, L), c.ranges[L - 1].first) << "layer " << L;
+      EXPECT_EQ(LAYNODE.LNODE2(1, L), c.ranges[L - 1].last) << "layer " << L;
+    }
+  }
+}
+
+TEST(Node, BatterAdjustmentShortensTheDepthStepOnly) {
+  setLayers({{0, 500}});
+  test::setProperty(1, 100.0, 10);
+  test::setPile(1, 1, 5.0);
+  PILEAR.PBATT(1) = M_PI / 4.0;
+  std::int32_t st = 0;
+  RUNCTL.IBATAD = 0;
+  NODE(1, st);
+  EXPECT_NEAR(PILENODE.XNODE(1, 11), 105.0, 1e-12);
+  RUNCTL.IBATAD = 1;
+  NODE(1, st);
+  for (int k = 1; k <= 11; ++k) {
+    EXPECT_NEAR(PILENODE.XPILE(1, k), 5.0 + 10.0 * (k - 1), 1e-12);
+    EXPECT_NEAR(PILENODE.XNODE(1, k), 5.0 + 10.0 * (k - 1) * std::sqrt(0.5), 1e-12);
+  }
+  // A vertical pile with the adjustment on: depth and axis coincide.
+  PILEAR.PBATT(1) = 0.0;
+  NODE(1, st);
+  for (int k = 1; k <= 11; ++k) EXPECT_EQ(PILENODE.XNODE(1, k), PILENODE.XPILE(1, k));
+  EXPECT_EQ(st, 0);
+}
+
+TEST(Node, PileBelowTheDeepestLayerIsFatal) {
+  test::ScratchDir dir;
+  test::setLateralRun();
+  ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
+  ASSERT_TRUE(io::OPEN(U_RESULTS, "res.txt", io::Access::Write));
+  setLayers({{0, 30}, {30, 45}});
+  test::setProperty(1, 50.0, 5);
+  test::setPile(1, 1);
+  std::int32_t st = 0;
+  NODE(1, st);
+  EXPECT_EQ(st, STAT_NODE_BELOW);
+  io::CLOSE(U_LOG);
+  io::CLOSE(U_RESULTS);
+  const std::vector<std::string> expected = {
+      "", "", "", "     **** FATAL ERROR ****",
+      "     THE PILE LENGTH,   5.00E+01( IN), EXTENDS BELOW THE", "     BOTTOM OF THE DEEPEST LAYER."};
+  EXPECT_EQ(test::readLines("res.txt"), expected);
+  EXPECT_EQ(test::readLines("log.txt"), expected);
+}
+
+TEST(Node, StatusOnEntryAndPilesWithTheirOwnCurves) {
+  setLayers({{0, 30}});
+  test::setProperty(1, 20.0, 2);
+  test::setPile(1, 1);
+  std::int32_t st = 17;  // left by another pile of the same force sum
+  NODE(1, st);
+  EXPECT_EQ(st, 17);
+  EXPECT_EQ(LAYNODE.LNODE1(1, 1), 1);
+
+  // Own p-y curves by depth: no ranges and no depth check.
+  test::setProperty(2, 80.0, 4);
+  test::setPile(2, 2);
+  RUNCTL.IUSRPY = 1;
+  PILEAR.IPYSET(2) = 1;
+  LAYNODE.LNODE1(2, 1) = LAYNODE.LNODE2(2, 1) = 9;
+  st = 0;
+  NODE(2, st);
+  EXPECT_EQ(st, 0);
+  EXPECT_EQ(LAYNODE.LNODE1(2, 1), 0);
+  EXPECT_EQ(LAYNODE.LNODE2(2, 1), 0);
+  EXPECT_DOUBLE_EQ(PILENODE.XNODE(2, 5), 80.0);
+}
+
+}  // namespace
+}  // namespace drelm
