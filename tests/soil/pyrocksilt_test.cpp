@@ -255,6 +255,62 @@ TEST(PyRockSilt, DefaultDeflectionLists) {
   }
 }
 
+// Soil values that leave a curve's formulas without a divisor: no strength
+// or no modulus gives a finite curve and a finite own deflection list.
+TEST(PyRockSilt, CurvesWithoutStrengthOrModulus) {
+  struct Case {
+    const char* name;
+    Layer layer;
+    double er;  // rock modulus
+    double y, p, es;
+    double y17;  // the last entry of the own list
+  } cases[] = {
+      // yu = 0.0024 b as for any strength: zero up to it, then 3.38 b gamma.
+      {"vuggy, no strength: nothing before yu", {6, 0, 300, 0.04, 0.0}, 0, 0.02, 0.0, 0.0,
+       0.028800002303905784 * 16 / 15},
+      {"vuggy, no strength: the residual beyond yu", {6, 0, 300, 0.04, 0.0}, 0, 0.05, 1.6224000549316406,
+       1.6224000549316406 / 0.05, 0.028800002303905784 * 16 / 15},
+      // krm = 0: the line Kir y up to pur, then pur (the curve reaches pur at 16 yrm = 0).
+      {"weak rock, no krm: the line", {9, 0, 300, 0.04, 1000.0, 0, 0, 0.0, 50}, 1.0e4, 0.001,
+       3666.6666677777775, 3666666.6677777776, 0.0},
+      {"weak rock, no krm: pur", {9, 0, 300, 0.04, 1000.0, 0, 0, 0.0, 50}, 1.0e4, 0.2, 30399.99962786361,
+       30399.99962786361 / 0.2, 0.0},
+      {"weak rock, no modulus: no resistance", WEAK, 0.0, 0.05, 0.0, 0.0, 12 * 0.006},
+      // ks = 0 with a stress limit: no resistance; the list as without a limit.
+      {"elastic, no modulus", {12, 0, 300, 0.04, 2.0, 0, 0}, 0, 0.5, 0.0, 0.0, 16 * r4(0.003125) * 12},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    clearTables();
+    setRun();
+    setSoil({c.layer});
+    setRockModulus(c.er);
+    setPile(1, 12, 240, 20);
+    Springs s;
+    s.y(3) = c.y;
+    s.run();
+    ASSERT_EQ(s.st, 0);
+    EXPECT_NEAR(-s.ps(3), c.p, 1e-9 * c.p);
+    EXPECT_NEAR(s.es(3), c.es, 1e-9 * c.es);
+    s.y(3) = 0.0;
+    s.run();
+    EXPECT_TRUE(std::isfinite(s.es(3)));
+
+    CURCTL.KPYLST = CURCTL.KPYOUT = CRVCTL.PYCOLL = 1;
+    PYPRT.NPYPTS = 0;
+    LAYNODE.LNODE1(1, 1) = LAYNODE.LNODE2(1, 1) = 1;
+    PILENODE.XNODE(1, 1) = 24;
+    PILENODE.XNODE(1, 2) = 36;
+    s.run();
+    ASSERT_EQ(s.st, 0);
+    for (int k = 1; k <= 17; ++k) {
+      EXPECT_TRUE(std::isfinite(PYPLOT.PYCOLY(k))) << k;
+      EXPECT_TRUE(std::isfinite(PYPLOT.PYCOLP(k))) << k;
+    }
+    EXPECT_NEAR(PYPLOT.PYCOLY(17), c.y17, 1e-9 * c.y17);
+  }
+}
+
 // Weak rock below the first layer takes the depth average of half its
 // strength from the layer's first node; the first layer the average from the
 // soil top.
