@@ -255,6 +255,30 @@ TEST(PyRockSilt, DefaultDeflectionLists) {
   }
 }
 
+// The trapezoids of the silt's cumulative resistance run over the nodes in
+// the order the call evaluates them: with a cap pass the pile pass's first
+// node follows the cap's evaluation of the same node. A head 5.0E-6 below the
+// ground keeps node 1 in the soil without replacing the sum of layer 1.
+TEST(PyRockSilt, SiltSumFollowsTheCapPass) {
+  double sums[2];
+  for (int cap = 0; cap <= 1; ++cap) {
+    clearTables();
+    setRun();
+    setSoil({SILT});
+    setPile(1, 24, 240, 20, 0.0, -5.0e-6);
+    LAYNODE.LNODE2(1, 1) = 1;  // the layer holds node 1 alone
+    CAPCTL.ICAPOP = cap == 1 ? 2 : 0;
+    Springs s;
+    s.run();
+    ASSERT_EQ(s.st, 0);
+    sums[cap] = PYLAYR.CUMPU(1, 1);
+  }
+  // A Puf (0.5 x 5.0E-6 + dx / 2 + 300 - 0) without the cap pass; the cap
+  // pass's A Puf, the same with the pile's width, adds dx / 2 more.
+  ASSERT_GT(sums[0], 0.0);
+  EXPECT_NEAR(sums[1] / sums[0], (2.5e-6 + 12 + 300) / (2.5e-6 + 6 + 300), 1e-12);
+}
+
 // Soil values that leave a curve's formulas without a divisor: no strength
 // or no modulus gives a finite curve and a finite own deflection list.
 TEST(PyRockSilt, CurvesWithoutStrengthOrModulus) {
