@@ -59,7 +59,7 @@ void PRPUPY(std::int32_t& ISTAT) {
     line();
     for (int c = 1; c <= T.PYNCRV(s); ++c) {
       line();
-      io::put(U, blanks(7) + "CURVE");
+      io::put(U, blanks(8) + "CURVE");
       WRINT(U, 8, c);
       WRBLNK(U, 6);
       io::put(U, "DISTANCE FROM ORIGIN (X-COORD.)");

@@ -1,5 +1,7 @@
 // Elastic subgrade (code 12): a straight line of slope b ks, limited to the
 // resistance b ST of the maximum stress the subgrade transfers when ST > 0.
+#include <algorithm>
+
 #include "soil/pyframe.h"
 #include "soil/pysoil.h"
 
@@ -34,6 +36,12 @@ class ElasticSubgrade {
   }
 
   double p(double y) const { return capped_ && y >= ylim_ ? b_ * st_ : es0_ * y; }
+  // Only a deflection of exactly 0 takes the initial modulus; any other
+  // deflection, however small, takes the secant, which on the straight line
+  // is its slope.
+  double secant(double y) const {
+    return capped_ && y >= ylim_ ? b_ * st_ / std::max(y, RUNCONST.EPSLIM) : es0_;
+  }
   double es0() const { return es0_; }
   double pSmall(double y) const { return es0_ * y; }
   bool capAlways() const { return false; }

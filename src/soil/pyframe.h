@@ -34,6 +34,10 @@
 //                                      the deflection of node i in the analysis
 //   bool initial(double y) const       y takes the initial modulus (else
 //                                      y < EPSLIM)
+//   double secant(double y) const      the secant p(y) / y without dividing
+//                                      by a deflection below EPSLIM; only a
+//                                      deflection of exactly 0 then takes the
+//                                      initial modulus
 //   void points(double y, double p) const  the printed lines of one point
 #pragma once
 
@@ -232,8 +236,13 @@ void runFrame(C& c, Call& a) {
         else if (a.mode == Mode::Listing) y = PYPRT.PRTDEF(k, PYPRT.IPYCRV);
         else y = PYPRT.PYUSR(k);
 
-        bool small = y < epslim;
-        if constexpr (requires { c.initial(y); }) small = small || c.initial(y);
+        bool small;
+        if constexpr (requires { c.secant(y); }) {
+          small = y == 0.0;
+        } else {
+          small = y < epslim;
+          if constexpr (requires { c.initial(y); }) small = small || c.initial(y);
+        }
         double pv;
         if (small) {
           double e = c.es0();
@@ -245,7 +254,9 @@ void runFrame(C& c, Call& a) {
           pv = c.pSmall(y);
         } else {
           pv = c.p(y);
-          double e = pv * fp / y / fy;
+          double e;
+          if constexpr (requires { c.secant(y); }) e = c.secant(y) * fp / fy;
+          else e = pv * fp / y / fy;
           if (s > 0) e *= pm / ym;
           a.ESOIL(i) = e;
         }

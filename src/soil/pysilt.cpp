@@ -18,10 +18,10 @@ class Silt {
   static constexpr bool CAP_PASS = true;
   static constexpr bool API_OUTPUT = true;
 
-  void startPass() {
-    sum_ = 0.0;
-    prev_ = 0.0;
-  }
+  // The sum restarts at the layer's first node; the previous node's A Puf
+  // is that of the node evaluated just before in this call, the cap pass's
+  // included.
+  void startPass() { sum_ = 0.0; }
 
   bool node(const py::Call& a, const py::Node& n) {
     const int p = a.pile;

@@ -114,7 +114,7 @@ void PYUSER(const std::int32_t& IPROP, const std::int32_t& ILAYR, const std::int
       const double pj = curveP(s, upper, y);
       const double pl = lower > 0 ? curveP(s, lower, y) : pj;
       const double pint = pj - w * (pj - pl);
-      // Secants interpolated by depth; the same weight gives the resistance.
+      // Secants interpolated by depth; the same weight gives the cap's resistance.
       ESOIL(i) = mult * pj - w * (mult * pj - mult * pl);
       if (capPass) SOILCOM.PUCAP(p) = pint;
       const double uj = lastP(s, upper);
@@ -122,7 +122,9 @@ void PYUSER(const std::int32_t& IPROP, const std::int32_t& ILAYR, const std::int
       sum += (uj - w * (uj - ul)) * dx;
       PYLAYR.CUMPU(p, L) = sum;
       if (CURCTL.KPYLST == 0 && smov) PSMOV(i) = ESOIL(i) * ys;
-      double ps = fp * pint;
+      // The reaction is the deeper curve's at the deflection, without depth
+      // interpolation, scaled by the p-multipliers like every other reaction.
+      double ps = fp * pj;
       if (set > 0) ps *= pm;
       PSOIL(i) = YDEFL(i) > ys ? -ps : ps;
     }

@@ -34,7 +34,8 @@ class VuggyLimestone {
     pa_ = es0_ * ya_;
     // The end of the second line does not depend on the strength (0.0024 b):
     // a rock of no strength keeps it without dividing by 0.
-    yu_ = cv_ > 0.0 ? ya_ + (b_ * cv_ - pa_) / (100.0 * cv_) : r4(0.0024) * b_;
+    yu_ = cv_ != 0.0 ? ya_ + (b_ * cv_ - pa_) / (100.0 * cv_)
+                     : ya_ + b_ * (1.0 - r4(2000.0) * r4(0.0004)) / 100.0;
     pr_ = r4(3.38) * b_ * gam_;
     return true;
   }

@@ -29,7 +29,18 @@ TEST(PyRockRun, PrintedCurvesOfEveryNewSoilType) {
   ASSERT_EQ(IDRELM(6), 0);
   const Lines echo = test::readLines("run.echo");
   const std::string all = test::readFile("run.echo");
-  EXPECT_NE(all.find("     * TABLE G *   INPUT P-Y CURVES"), std::string::npos);
+  // The user p-y curves echoed in internal units, their depths in feet.
+  EXPECT_EQ(slice(echo, "     * TABLE G *   INPUT P-Y CURVES", 19),
+            (Lines{"     * TABLE G *   INPUT P-Y CURVES", "", "       NUM OF SETS :  1", "", "",
+                   "       SET  1          NUM OF CURVES  2", "", "",
+                   "        CURVE       1      DISTANCE FROM ORIGIN (X-COORD.)      60.0000 FT ", " ",
+                   "            POINT             P LBS                 Y IN",
+                   "              1                0.00000              0.00000 ",
+                   "              2                5000.00              0.50000 ",
+                   "              3                6000.00              2.00000 ", "",
+                   "        CURVE       2      DISTANCE FROM ORIGIN (X-COORD.)      80.0000 FT ", " ",
+                   "            POINT             P LBS                 Y IN",
+                   "              1                0.00000              0.00000 "}));
   EXPECT_NE(all.find("     * TABLE N *   PRINTED P-Y CURVES"), std::string::npos);
   for (const char* name : {"LIQUIFIED SAND CRITERIA", "SILT CRITERIA", "ELASTIC SUBGRADE CRITERIA",
                            "VUGGY LIMESTONE CRITERIA", "WEAK ROCK CRITERIA"})

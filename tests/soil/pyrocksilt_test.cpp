@@ -123,21 +123,23 @@ TEST(PyRockSilt, LiquefiedSandInSiUnits) {
 }
 
 // No spring divides by a deflection too small: each criterion's modulus at
-// zero deflection, here with a p-multiplier 0.5 and a y-multiplier 2.
+// zero deflection and at 1.0E-15, here with a p-multiplier 0.5 and a
+// y-multiplier 2. Elastic subgrade keeps its initial modulus for a deflection
+// of exactly 0; any other takes the secant of its line, p-multiplier included.
 TEST(PyRockSilt, ZeroDeflectionModuli) {
   struct Case {
     const char* name;
     Layer layer;
     int node;
-    double es;
+    double es, esTiny;
   } cases[] = {
-      {"elastic: b ks / GRPYF", ELASTIC, 3, 12 * 100 / 2.0},
-      {"vuggy: 2000 cv / GRPYF", VUGGY, 3, 2000 / 2.0},
-      {"weak rock: Kir without multipliers", WEAK, 3, 3666666.6677777776},
-      {"silt: k z", SILT, 5, 100 * 48.0},
+      {"elastic: b ks / GRPYF, then 0.5 b ks / GRPYF", ELASTIC, 3, 12 * 100 / 2.0, 0.5 * 12 * 100 / 2.0},
+      {"vuggy: 2000 cv / GRPYF", VUGGY, 3, 2000 / 2.0, 2000 / 2.0},
+      {"weak rock: Kir without multipliers", WEAK, 3, 3666666.6677777776, 3666666.6677777776},
+      {"silt: k z", SILT, 5, 100 * 48.0, 100 * 48.0},
       // The secant at 1.0E-4 yref (yref = 5.9055 in) with the multipliers:
       // 0.5 p(y1) / (2 y1)... taken at the deflection itself, not halved.
-      {"liquefied: secant at the list's first deflection", LIQ, 5, -1},
+      {"liquefied: secant at the list's first deflection", LIQ, 5, -1, -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -155,7 +157,8 @@ TEST(PyRockSilt, ZeroDeflectionModuli) {
       ASSERT_EQ(s.st, 0);
       EXPECT_TRUE(std::isfinite(s.es(c.node)));
       if (c.es > 0) {
-        EXPECT_NEAR(s.es(c.node), c.es, 1e-9 * c.es) << y0;
+        const double es = y0 == 0.0 ? c.es : c.esTiny;
+        EXPECT_NEAR(s.es(c.node), es, 1e-9 * es) << y0;
       } else {
         const double y1 = r4(0.0001) * 5.9055118997155125;
         const double t = r4(0.0254) * 48 + 1, d = r4(0.0254) * 24;
@@ -249,6 +252,86 @@ TEST(PyRockSilt, DefaultDeflectionLists) {
     EXPECT_NEAR(PYPLOT.PYCOLY(1), c.y[0], 1e-12);
     EXPECT_NEAR(PYPLOT.PYCOLY(11), c.y[1], 1e-9 * c.y[1]);
     EXPECT_NEAR(PYPLOT.PYCOLY(17), c.y[2], 1e-9 * c.y[2]);
+  }
+}
+
+// The trapezoids of the silt's cumulative resistance run over the nodes in
+// the order the call evaluates them: with a cap pass the pile pass's first
+// node follows the cap's evaluation of the same node. A head 5.0E-6 below the
+// ground keeps node 1 in the soil without replacing the sum of layer 1.
+TEST(PyRockSilt, SiltSumFollowsTheCapPass) {
+  double sums[2];
+  for (int cap = 0; cap <= 1; ++cap) {
+    clearTables();
+    setRun();
+    setSoil({SILT});
+    setPile(1, 24, 240, 20, 0.0, -5.0e-6);
+    LAYNODE.LNODE2(1, 1) = 1;  // the layer holds node 1 alone
+    CAPCTL.ICAPOP = cap == 1 ? 2 : 0;
+    Springs s;
+    s.run();
+    ASSERT_EQ(s.st, 0);
+    sums[cap] = PYLAYR.CUMPU(1, 1);
+  }
+  // A Puf (0.5 x 5.0E-6 + dx / 2 + 300 - 0) without the cap pass; the cap
+  // pass's A Puf, the same with the pile's width, adds dx / 2 more.
+  ASSERT_GT(sums[0], 0.0);
+  EXPECT_NEAR(sums[1] / sums[0], (2.5e-6 + 12 + 300) / (2.5e-6 + 6 + 300), 1e-12);
+}
+
+// Soil values that leave a curve's formulas without a divisor: no strength
+// or no modulus gives a finite curve and a finite own deflection list.
+TEST(PyRockSilt, CurvesWithoutStrengthOrModulus) {
+  struct Case {
+    const char* name;
+    Layer layer;
+    double er;  // rock modulus
+    double y, p, es;
+    double y17;  // the last entry of the own list
+  } cases[] = {
+      // yu = 0.0024 b as for any strength: zero up to it, then 3.38 b gamma.
+      {"vuggy, no strength: nothing before yu", {6, 0, 300, 0.04, 0.0}, 0, 0.02, 0.0, 0.0,
+       0.028800002303905784 * 16 / 15},
+      {"vuggy, no strength: the residual beyond yu", {6, 0, 300, 0.04, 0.0}, 0, 0.05, 1.6224000549316406,
+       1.6224000549316406 / 0.05, 0.028800002303905784 * 16 / 15},
+      // krm = 0: the line Kir y up to pur, then pur (the curve reaches pur at 16 yrm = 0).
+      {"weak rock, no krm: the line", {9, 0, 300, 0.04, 1000.0, 0, 0, 0.0, 50}, 1.0e4, 0.001,
+       3666.6666677777775, 3666666.6677777776, 0.0},
+      {"weak rock, no krm: pur", {9, 0, 300, 0.04, 1000.0, 0, 0, 0.0, 50}, 1.0e4, 0.2, 30399.99962786361,
+       30399.99962786361 / 0.2, 0.0},
+      {"weak rock, no modulus: no resistance", WEAK, 0.0, 0.05, 0.0, 0.0, 12 * 0.006},
+      // ks = 0 with a stress limit: no resistance; the list as without a limit.
+      {"elastic, no modulus", {12, 0, 300, 0.04, 2.0, 0, 0}, 0, 0.5, 0.0, 0.0, 16 * r4(0.003125) * 12},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    clearTables();
+    setRun();
+    setSoil({c.layer});
+    setRockModulus(c.er);
+    setPile(1, 12, 240, 20);
+    Springs s;
+    s.y(3) = c.y;
+    s.run();
+    ASSERT_EQ(s.st, 0);
+    EXPECT_NEAR(-s.ps(3), c.p, 1e-9 * c.p);
+    EXPECT_NEAR(s.es(3), c.es, 1e-9 * c.es);
+    s.y(3) = 0.0;
+    s.run();
+    EXPECT_TRUE(std::isfinite(s.es(3)));
+
+    CURCTL.KPYLST = CURCTL.KPYOUT = CRVCTL.PYCOLL = 1;
+    PYPRT.NPYPTS = 0;
+    LAYNODE.LNODE1(1, 1) = LAYNODE.LNODE2(1, 1) = 1;
+    PILENODE.XNODE(1, 1) = 24;
+    PILENODE.XNODE(1, 2) = 36;
+    s.run();
+    ASSERT_EQ(s.st, 0);
+    for (int k = 1; k <= 17; ++k) {
+      EXPECT_TRUE(std::isfinite(PYPLOT.PYCOLY(k))) << k;
+      EXPECT_TRUE(std::isfinite(PYPLOT.PYCOLP(k))) << k;
+    }
+    EXPECT_NEAR(PYPLOT.PYCOLY(17), c.y17, 1e-9 * c.y17);
   }
 }
 

@@ -51,14 +51,15 @@ TEST(PyUser, InterpolatesBetweenTheBracketingCurves) {
     int node;
     double y, es, ps;
   } nodes[] = {
-      // w = (60 - X) / 36 between curves 1 and 2; the reaction takes the same weight.
-      {"above the first curve: extrapolated, w = 5/3", 1, 0.5, 200 - 5.0 / 3 * 100, -(100 - 5.0 / 3 * 50)},
+      // w = (60 - X) / 36 between curves 1 and 2. The spring is interpolated
+      // by depth; the reaction is the deeper curve's at the deflection.
+      {"above the first curve: extrapolated, w = 5/3", 1, 0.5, 200 - 5.0 / 3 * 100, -100},
       {"zero deflection: secants of the first segments", 2, 0.0, 200 - 4.0 / 3 * 100, 0.0},
-      {"between curves 1 and 2, w = 2/3", 4, 0.5, 200 - 2.0 / 3 * 100, -(100 - 2.0 / 3 * 50)},
+      {"between curves 1 and 2, w = 2/3", 4, 0.5, 200 - 2.0 / 3 * 100, -100},
       {"at curve 2: curve 2 alone", 6, 0.5, 200, -100},
-      {"between curves 2 and 3 on the second segments", 9, 1.5, 400 / 1.5, -400},
-      {"beyond the last points: the last resistance", 10, 3.0, (600 - 300 * 12.0 / 60) / 3.0,
-       -(600 - 300 * 12.0 / 60)},
+      // X = 96, w = 0.4: secants 250 / 1.5 and 500 / 1.5; curve 3 gives 500.
+      {"between curves 2 and 3 on the second segments", 9, 1.5, 400 / 1.5, -500},
+      {"beyond the last points: the last resistance", 10, 3.0, (600 - 300 * 12.0 / 60) / 3.0, -600},
       {"below the deepest curve: curve 3 alone", 21, 3.0, 200, -600},
   };
   test::Springs s;
@@ -94,8 +95,8 @@ TEST(PyUser, MultipliersSoilMovementAndTheCapPass) {
   SMOV.NSMOV = 1;
   CAPCTL.ICAPOP = 1;
   // The cap pass looks the curves up at 0.99 x the head X; the ground stays at 0.
-  PILEAR.PHXREF(1) = 100;
-  PILEAR.PGRND(1) = -100;
+  PILEAR.PHXREF(1) = 50;
+  PILEAR.PGRND(1) = -50;
   test::Springs s;
   s.y(6) = 0.7;
   s.ys1(6) = 0.2;  // 0.5 relative to the soil
@@ -105,9 +106,33 @@ TEST(PyUser, MultipliersSoilMovementAndTheCapPass) {
   EXPECT_NEAR(s.es(6), 0.5 * 100 / (0.5 * 2), 1e-9);
   EXPECT_NEAR(s.ps(6), -0.5 * 100, 1e-9);
   EXPECT_NEAR(s.psmov(6), s.es(6) * 0.2, 1e-12);
-  // X = 99 between curves 2 and 3: p = 200 - w 100 at 0.5, w = (120 - X) / 60.
-  const double X = static_cast<double>(0.99f) * 100;
-  EXPECT_NEAR(SOILCOM.PUCAP(1), 200 - (120 - X) / 60 * 100, 1e-9);
+  // X = 49.5 between curves 1 and 2: p = 100 - w 50 at 0.5, w = (60 - X) / 36.
+  const double X = static_cast<double>(0.99f) * 50;
+  EXPECT_NEAR(SOILCOM.PUCAP(1), 100 - (60 - X) / 36 * 50, 1e-9);
+}
+
+// Multipliers along depth: the spring takes pm / ym, the reaction pm, as in
+// every other criterion; between curves the reaction stays the deeper curve's.
+TEST(PyUser, DepthMultipliersOnSpringAndReaction) {
+  userFixture();
+  RFDCTL.IRFDEP = 1;
+  PILEAR.IRFSET(1) = 1;
+  RFDEP.NRFPT(1) = 2;
+  RFDEP.RFDDEP(1, 1) = 0;
+  RFDEP.RFDDEP(1, 2) = 240;
+  for (int k = 1; k <= 2; ++k) {
+    RFDEP.RFDPM(1, k) = 0.5;
+    RFDEP.RFDYM(1, k) = 2.0;
+  }
+  test::Springs s;
+  s.y(4) = 0.5;   // X = 36, w = 2/3 between curves 1 and 2
+  s.y(9) = -1.5;  // X = 96, w = 0.4 between curves 2 and 3, deflected the other way
+  s.run();
+  ASSERT_EQ(s.st, 0);
+  EXPECT_NEAR(s.es(4), (200 - 2.0 / 3 * 100) * 0.5 / 2.0, 1e-9);
+  EXPECT_NEAR(s.ps(4), -0.5 * 100, 1e-9);
+  EXPECT_NEAR(s.es(9), 400 / 1.5 * 0.5 / 2.0, 1e-9);
+  EXPECT_NEAR(s.ps(9), 0.5 * 500, 1e-9);
 }
 
 // A set of a single curve serves every node; a pile in a layer of user
@@ -165,7 +190,7 @@ TEST(PyUser, InputCurvesAreCopiedAndEchoed) {
   EXPECT_EQ(test::readLines("echo"),
             (Lines{"", "", "", "     * TABLE G *   INPUT P-Y CURVES", "", "       NUM OF SETS :  1", "", "",
                    "       SET  1          NUM OF CURVES  1", "", "",
-                   "       CURVE       1      DISTANCE FROM ORIGIN (X-COORD.)   " + realField(10, 5, 10.0) +
+                   "        CURVE       1      DISTANCE FROM ORIGIN (X-COORD.)   " + realField(10, 5, 10.0) +
                        UNITLB.ULBIG3.str() + " ",
                    " ",
                    "            POINT             P" + UNITLB.ULFRC4.str() + "                 Y" +
