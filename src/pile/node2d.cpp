@@ -1,0 +1,94 @@
+// Plane node set-up: node 1 at the row's head X, one increment per node down
+// the pile (shortened by the batter when asked), and the layer ranges that
+// the p-y evaluation walks.
+#include "pile/node2d.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <string>
+
+#include "report/writers.h"
+#include "run/fileio.h"
+#include "run/model.h"
+
+namespace drelm {
+
+namespace {
+
+// The fatal block of a row longer than the soil profile, one whole write per
+// unit so that blocks of several threads do not mix.
+void belowDeepestLayer(double plen) {
+  const std::string five(5, ' ');
+  const std::string lines[] = {
+      "",
+      "",
+      "",
+      five + "**** FATAL ERROR ****",
+      five + "THE PILE LENGTH, " + exponentField(10, 2, plen) + "(" + UNITLB.ULLEN3.str() + ")" +
+          ", EXTENDS BELOW THE",
+      five + "BOTTOM OF THE DEEPEST LAYER.",
+  };
+#pragma omp critical(drelm_report)
+  for (int unit : {U_RESULTS, U_LOG})
+    for (const std::string& l : lines) {
+      io::put(unit, l);
+      io::endRecord(unit);
+    }
+}
+
+}  // namespace
+
+void NODE2D(const std::int32_t& IPILE, std::int32_t& ISTAT) {
+  const int p = IPILE;
+  const int t = PILEAR.PROPOFPILE(p);
+  const int ninc = PILEPROP.NINC(t);
+  const int nn = ninc + 1;
+  const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
+  SOILCOM_T& S = SOILCOM;
+
+  for (int L = 1; L <= nl; ++L) LAYNODE.LNODE1(p, L) = LAYNODE.LNODE2(p, L) = 0;
+
+  const double h = PILEPROP.PLEN(t) / ninc;
+  PILEPROP.DXINC(t) = h;
+  const double dv = RUNCTL.IBATAD == 1 ? h * std::cos(PILEAR.PBATT(p)) : h;
+
+  PILENODE.XNODE(p, 1) = PILENODE.XPILE(p, 1) = PILEAR.PHXREF(p);
+
+  // A row with its own p-y curves by depth needs no layer ranges; nor does a
+  // profile without layers, which has no deepest layer to check against.
+  if ((RUNCTL.IUSRPY == 1 && PILEAR.IPYSET(p) > 0) || nl < 1) {
+    for (int i = 2; i <= nn; ++i) {
+      PILENODE.XNODE(p, i) = PILENODE.XNODE(p, i - 1) + dv;
+      PILENODE.XPILE(p, i) = PILENODE.XPILE(p, i - 1) + h;
+    }
+    return;
+  }
+
+  S.LTOP(nl + 1) = S.LBOT(nl);
+  int j = 1;
+  for (int i = 1; i <= nn; ++i) {
+    if (i > 1) {
+      PILENODE.XNODE(p, i) = PILENODE.XNODE(p, i - 1) + dv;
+      PILENODE.XPILE(p, i) = PILENODE.XPILE(p, i - 1) + h;
+      if (PILENODE.XNODE(p, i) > S.LBOT(nl)) {
+        belowDeepestLayer(PILEPROP.PLEN(t));
+        std::atomic_ref<std::int32_t>(ISTAT).store(STAT_NODE2D_BELOW, std::memory_order_relaxed);
+        return;
+      }
+    }
+    // A node opens at most one layer: layers passed within one step open at
+    // the following nodes.
+    if (j <= nl && PILENODE.XNODE(p, i) >= S.LTOP(j)) {
+      LAYNODE.LNODE1(p, j) = i;
+      ++j;
+    }
+  }
+  if (j <= nl) LAYNODE.LNODE1(p, j) = nn;
+  for (int L = 1; L <= nl - 1; ++L) LAYNODE.LNODE2(p, L) = LAYNODE.LNODE1(p, L + 1) - 1;
+  for (int L = 1; L <= nl; ++L)
+    if (S.LBOT(L) >= PILENODE.XNODE(p, nn)) LAYNODE.LNODE2(p, L) = nn;
+  LAYNODE.LNODE2(p, nl) = nn;
+}
+
+}  // namespace drelm
