@@ -43,6 +43,12 @@ void NODE2D(const std::int32_t& IPILE, std::int32_t& ISTAT) {
   const int p = IPILE;
   const int t = PILEAR.PROPOFPILE(p);
   const int ninc = PILEPROP.NINC(t);
+  // The input checks keep the increments within the node slots; a property
+  // the preprocessing never filled must not divide by zero or overrun.
+  if (ninc < 1 || ninc > MAXINC) {
+    std::atomic_ref<std::int32_t>(ISTAT).store(STAT_CAPACITY, std::memory_order_relaxed);
+    return;
+  }
   const int nn = ninc + 1;
   const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
   SOILCOM_T& S = SOILCOM;
@@ -55,9 +61,8 @@ void NODE2D(const std::int32_t& IPILE, std::int32_t& ISTAT) {
 
   PILENODE.XNODE(p, 1) = PILENODE.XPILE(p, 1) = PILEAR.PHXREF(p);
 
-  // A row with its own p-y curves by depth needs no layer ranges; nor does a
-  // profile without layers, which has no deepest layer to check against.
-  if ((RUNCTL.IUSRPY == 1 && PILEAR.IPYSET(p) > 0) || nl < 1) {
+  // A row with its own p-y curves by depth needs no layer ranges.
+  if (RUNCTL.IUSRPY == 1 && PILEAR.IPYSET(p) > 0) {
     for (int i = 2; i <= nn; ++i) {
       PILENODE.XNODE(p, i) = PILENODE.XNODE(p, i - 1) + dv;
       PILENODE.XPILE(p, i) = PILENODE.XPILE(p, i - 1) + h;
@@ -65,6 +70,12 @@ void NODE2D(const std::int32_t& IPILE, std::int32_t& ISTAT) {
     return;
   }
 
+  // Without a soil layer every row reaches below the profile.
+  if (nl < 1) {
+    belowDeepestLayer(PILEPROP.PLEN(t));
+    std::atomic_ref<std::int32_t>(ISTAT).store(STAT_NODE2D_BELOW, std::memory_order_relaxed);
+    return;
+  }
   S.LTOP(nl + 1) = S.LBOT(nl);
   int j = 1;
   for (int i = 1; i <= nn; ++i) {

@@ -119,13 +119,20 @@ TEST(Node2d, RowWithItsOwnCurvesGetsNodesButNoRanges) {
   }
 }
 
-TEST(Node2d, ProfileWithoutLayersPlacesTheNodesOnly) {
-  SOILCOM.NLAYER = 0;
+// A profile without layers has nothing to hold the row; a property without
+// increments cannot be divided into nodes.
+TEST(Node2d, RowWithoutSoilOrIncrementsIsRefused) {
+  test::ScratchDir dir;
   setRow(100, 10, 0);
+  SOILCOM.NLAYER = 0;
   std::int32_t st = 0;
   NODE2D(1, st);
-  EXPECT_EQ(st, 0);
-  EXPECT_DOUBLE_EQ(PILENODE.XNODE(1, 11), 100.0);
+  EXPECT_EQ(st, 13);
+  setLayers({{0, 200}});
+  PILEPROP.NINC(1) = 0;
+  st = 0;
+  NODE2D(1, st);
+  EXPECT_EQ(st, 43);
 }
 
 // The status word is shared by the rows of one evaluation: a code left by

@@ -1,0 +1,64 @@
+// Result stores of the lateral pile solvers: the node result block of one
+// solution, its copy into the envelope store, and the equivalent stiffnesses
+// of the piles.
+#pragma once
+
+#include <cstdint>
+
+#include "pile/nodes.h"
+#include "run/farray.h"
+#include "run/model_run.h"
+
+namespace drelm {
+
+// Node result block of one solution: quantity q of node k in (k + 3, q).
+using NodeBlock = FArray2<double, MAXNOD, 25>;
+
+// Quantities of the block.
+enum NodeQuantity : int {
+  NQ_AXMOV = 1,    // axial movement
+  NQ_Y1 = 2,       // lateral deflection, direction 1
+  NQ_Y2 = 3,       // lateral deflection, direction 2
+  NQ_YR = 4,       // resultant deflection
+  NQ_GX = 5,       // displacement along global X (vertical)
+  NQ_GY = 6,       // along global Y (horizontal)
+  NQ_GZ = 7,       // along global Z
+  NQ_GH = 8,       // resultant horizontal displacement
+  NQ_M1 = 9,       // bending moment, direction 1 (+R y'')
+  NQ_M2 = 10,      // bending moment, direction 2
+  NQ_MR = 11,      // resultant moment
+  NQ_V1 = 12,      // shear, direction 1
+  NQ_V2 = 13,      // shear, direction 2
+  NQ_VR = 14,      // resultant shear
+  NQ_P1 = 15,      // soil reaction, direction 1
+  NQ_P2 = 16,      // soil reaction, direction 2
+  NQ_PR = 17,      // resultant soil reaction
+  NQ_AXLOAD = 18,  // axial force
+  NQ_STRESS = 19,  // combined stress
+  NQ_R1 = 20,      // flexural rigidity, direction 1
+  NQ_R2 = 21,      // flexural rigidity, direction 2
+  NQ_Q1 = 22,      // distributed load, direction 1
+  NQ_Q2 = 23,      // distributed load, direction 2
+  NQ_RBEND = 24,   // bending capacity ratio
+  NQ_RSHEAR = 25,  // shear capacity ratio
+};
+
+// Copies the block's nodes 1 .. NN (slots 4 .. NSLOT, NSLOT = NN + 3) into
+// NDCUR of pile IPILE and widens NDMIN and NDMAX over them. Each pile writes
+// only its own slots.
+void NODENV(const std::int32_t& IPILE, const std::int32_t& NSLOT, const NodeBlock& BLOCK);
+
+// Equivalent stiffnesses of the piles, stored by the lateral solvers in the
+// equivalent-stiffness pass.
+struct EQSTIF_T {
+  FArray<double, MAXPIL1> EQPAX;  // axial head force
+  FArray<double, MAXPIL1> EQKAX;  // axial equivalent stiffness
+  FArray<double, MAXPIL1> EQKTR;  // torsional equivalent stiffness
+  FArray<double, MAXPIL1> EQDX;   // node spacing
+  FArray2<double, MAXPIL1, MAXNOD> EQXN;   // distance of node j from the head
+  FArray2<double, MAXPIL1, MAXNOD> EQKN1;  // lateral spring p / y, direction 1
+  FArray2<double, MAXPIL1, MAXNOD> EQKN2;  // the same, direction 2
+};
+extern EQSTIF_T EQSTIF;
+
+}  // namespace drelm
