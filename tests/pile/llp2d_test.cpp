@@ -218,5 +218,220 @@ TEST(Llp2dStatus, ZeroPivotsGiveZeroNotNaN) {
   EXPECT_DOUBLE_EQ(h.MT1, 0.0);
 }
 
+// The reporting pass stores the pile-top values of the row in global and
+// row axes, and its values along the pile.
+TEST(Llp2dReport, PileTopAndAlongPileValues) {
+  setRow(12, CONN_FIX);
+  const double batt = 30.0 * M_PI / 180.0, cb = std::cos(batt), sb = std::sin(batt);
+  PILEAR.PBATT(1) = batt;  // set after the node set-up: the nodes stay vertical
+  SECTAB.SMNT(1, 1) = SECTAB.SMNB(1, 1) = 4.0e5;
+  SECTAB.SVNT(1, 1) = SECTAB.SVNB(1, 1) = 2.0e4;
+  std::int32_t st = 0;
+  SECMARK(st);
+  RUNCTL.IOUTPS = 1;
+  const double PX = 1.0e4, Y = 0.5, S = 0.001, U = 0.02;
+  // A row transformation by columns: row axes turned by the batter.
+  const double T[9] = {cb, sb, 0, -sb, cb, 0, 0, 0, 1};
+  const double ULOC[3] = {U, Y, S};
+  const NodeArray none{};
+  struct Pass {
+    std::int32_t icomb;
+    double rfbend;
+  } passes[] = {{0, 1.0}, {3, 0.8}};
+  for (const Pass& ps : passes) {
+    SCOPED_TRACE(testing::Message() << "combination " << ps.icomb);
+    CASECUR.ICOMB = ps.icomb;
+    CASECUR.RFBEND = ps.rfbend;
+    ENVPIL.ENVFST = 1;
+    double VT1 = 0, MT1 = 0;
+    LLP2D(1, Y, S, PX, VT1, MT1, st, ULOC, T, none, none);
+    ASSERT_EQ(st, 0);
+    const double I = M_PI * std::pow(B, 4) / 64.0, A = M_PI * B * B / 4.0;
+    const double stress = std::fabs(MT1) * B / (2.0 * I) + PX / A;
+    const struct {
+      int slot;
+      double value;
+    } top[] = {{1, U * cb - Y * sb},
+               {2, U * sb + Y * cb},
+               {3, S},
+               {4, cb * PX - sb * VT1},
+               {5, sb * PX + cb * VT1},
+               {6, MT1},
+               {7, stress},
+               {14, U},
+               {15, Y},
+               {16, S},
+               {17, PX},
+               {18, VT1},
+               {19, MT1},
+               {20, stress}};
+    for (const auto& v : top) {
+      EXPECT_NEAR(ENVPIL.PTCUR(1, v.slot), v.value, 1e-9 * (1 + std::fabs(v.value))) << "slot " << v.slot;
+      EXPECT_EQ(ENVPIL.PTMIN(1, v.slot), ENVPIL.PTCUR(1, v.slot));
+      EXPECT_EQ(ENVPIL.PTMAX(1, v.slot), ENVPIL.PTCUR(1, v.slot));
+    }
+    // Along the pile: the moment in the report's sign, the shear of the
+    // differences agreeing with the shear of equilibrium at the head, the
+    // soil reaction k y, the axial force PX without an axial solution.
+    EXPECT_NEAR(ENVPIL.NDCUR(1, 4, NQ_M1), -MT1, 1e-9 * std::fabs(MT1));
+    // The head shear of the one-sided difference is first order: it misses
+    // about h/2 M'' = h k Y / 2 of the shear of equilibrium.
+    EXPECT_NEAR(ENVPIL.NDCUR(1, 4, NQ_V1), VT1, 0.6 * 3.0 * ES * Y);
+    EXPECT_NEAR(ENVPIL.NDCUR(1, 4, NQ_STRESS), stress, 1e-9 * stress);
+    for (int s : {4, 20, 60, 104}) {
+      const double y = ENVPIL.NDCUR(1, s, NQ_Y1);
+      EXPECT_NEAR(ENVPIL.NDCUR(1, s, NQ_P1), ES * y, 1e-9 * (1 + std::fabs(ES * y))) << "slot " << s;
+      EXPECT_EQ(ENVPIL.NDCUR(1, s, NQ_AXLOAD), PX);
+      EXPECT_EQ(ENVPIL.NDCUR(1, s, NQ_AXMOV), 0.0);
+      EXPECT_NEAR(ENVPIL.NDCUR(1, s, NQ_GX), -y * sb, 1e-15);
+      EXPECT_NEAR(ENVPIL.NDCUR(1, s, NQ_GY), y * cb, 1e-15);
+      EXPECT_EQ(ENVPIL.NDCUR(1, s, NQ_R1), EI);
+    }
+    EXPECT_EQ(ENVPIL.NDCUR(1, 4, NQ_Y1), Y);
+    // Capacity ratios are reported for combinations only.
+    const double rb = ps.icomb == 0 ? 0.0 : std::fabs(MT1) / 4.0e5 / ps.rfbend;
+    const double rs = ps.icomb == 0 ? 0.0 : std::fabs(ENVPIL.NDCUR(1, 4, NQ_V1)) / 2.0e4;
+    EXPECT_NEAR(ENVPIL.NDCUR(1, 4, NQ_RBEND), rb, 1e-12);
+    EXPECT_NEAR(ENVPIL.NDCUR(1, 4, NQ_RSHEAR), rs, 1e-12);
+    // Nothing of the second direction or below the tip.
+    EXPECT_EQ(ENVPIL.NDCUR(1, 20, NQ_Y2), 0.0);
+    EXPECT_EQ(ENVPIL.NDCUR(1, 105, NQ_Y1), 0.0);
+  }
+}
+
+// Later cases of a series widen the envelope; a value that stays negative
+// keeps a negative maximum.
+TEST(Llp2dReport, EnvelopeWidensOverTheSeries) {
+  setRow(12, CONN_PIN);
+  RUNCTL.IOUTPS = 1;
+  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const NodeArray none{};
+  const double ys[] = {-0.2, -0.5, -0.3};
+  double v[3];
+  for (int i = 0; i < 3; ++i) {
+    ENVPIL.ENVFST = i + 1;
+    const double ULOC[3] = {0, ys[i], 0};
+    double MT1 = 0;
+    std::int32_t st = 0;
+    LLP2D(1, ys[i], 0.0, 0.0, v[i], MT1, st, ULOC, T, none, none);
+  }
+  EXPECT_EQ(ENVPIL.PTMIN(1, 15), -0.5);
+  EXPECT_EQ(ENVPIL.PTMAX(1, 15), -0.2);
+  EXPECT_EQ(ENVPIL.PTCUR(1, 15), -0.3);
+  EXPECT_EQ(ENVPIL.PTMIN(1, 18), v[1]);
+  EXPECT_EQ(ENVPIL.PTMAX(1, 18), v[0]);
+  EXPECT_EQ(ENVPIL.NDMIN(1, 4, NQ_Y1), -0.5);
+  EXPECT_EQ(ENVPIL.NDMAX(1, 4, NQ_Y1), -0.2);
+}
+
+// The equivalent-stiffness pass stores the axial stiffness, the node
+// spacing and the secant spring of every node.
+TEST(Llp2dReport, EquivalentStiffnesses) {
+  setRow(12, CONN_PIN);
+  RUNCTL.IOUTPS = 2;
+  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const NodeArray none{};
+  for (double u : {0.04, 0.0}) {
+    SCOPED_TRACE(testing::Message() << "axial displacement " << u);
+    const double ULOC[3] = {u, 0.5, 0};
+    double VT1 = 0, MT1 = 0;
+    std::int32_t st = 0;
+    LLP2D(1, 0.5, 0.0, 2.0e3, VT1, MT1, st, ULOC, T, none, none);
+    EXPECT_EQ(EQSTIF.EQPAX(1), 2.0e3);
+    EXPECT_EQ(EQSTIF.EQKAX(1), u == 0.0 ? 0.0 : 2.0e3 / u);
+    EXPECT_EQ(EQSTIF.EQDX(1), 3.0);
+    for (int j : {1, 2, 50, 101}) {
+      EXPECT_DOUBLE_EQ(EQSTIF.EQXN(1, j), (j - 1) * 3.0);
+      EXPECT_NEAR(EQSTIF.EQKN1(1, j), ES, 1e-6) << "node " << j;
+    }
+    EXPECT_EQ(ENVPIL.PTCUR(1, 15), 0.0);  // no envelope in this pass
+  }
+}
+
+// With the variation of axial load the bending equation and the report take
+// the axial solution's force and movement along the pile.
+TEST(Llp2dReport, AxialSolutionAlongThePile) {
+  setRow(12, CONN_PIN);
+  RUNCTL.IOUTPS = 1;
+  CURCTL.IAXVAR = 1;
+  PILEAR.ILSCRV(1) = -1;  // a generated load-settlement curve
+  NodeArray ax{}, al{};
+  for (int s = 4; s <= 104; ++s) {
+    al(s) = 5.0e3 * (104 - s) / 100.0;
+    ax(s) = 0.01 * (104 - s) / 100.0;
+  }
+  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const double ULOC[3] = {0.01, 0.5, 0};
+  double VT1 = 0, MT1 = 0;
+  std::int32_t st = 0;
+  LLP2D(1, 0.5, 0.0, 5.0e3, VT1, MT1, st, ULOC, T, ax, al);
+  for (int s : {4, 30, 104}) {
+    EXPECT_EQ(ENVPIL.NDCUR(1, s, NQ_AXLOAD), al(s));
+    EXPECT_EQ(ENVPIL.NDCUR(1, s, NQ_AXMOV), ax(s));
+    EXPECT_EQ(ENVPIL.NDCUR(1, s, NQ_GX), ax(s));
+  }
+  // The axial force falls along the pile: the pile is stiffer than under
+  // the head force throughout.
+  double VT1c = 0;
+  CURCTL.IAXVAR = 0;
+  RUNCTL.IOUTPS = 0;
+  LLP2D(1, 0.5, 0.0, 5.0e3, VT1c, MT1, st, ULOC, T, ax, al);
+  EXPECT_GT(VT1, VT1c);
+}
+
+// A uniform distributed load q on a pinned row held at q / k: the pile moves
+// with the load as a rigid body, y = q / k at every node.
+TEST(Llp2dLoads, UniformDistributedLoad) {
+  setRow(12, CONN_PIN);
+  RUNCTL.IOUTPS = 1;
+  const double q = 25.0;
+  DLNODE.NDLNOD(1) = 101;
+  for (int l = 1; l <= 101; ++l) {
+    DLNODE.DLPOS(1, l) = (l - 1) * 3.0;
+    DLNODE.DLQ1(1, l) = q;
+  }
+  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const double ULOC[3] = {0, q / ES, 0};
+  const NodeArray none{};
+  double VT1 = 0, MT1 = 0;
+  std::int32_t st = 0;
+  LLP2D(1, q / ES, 0.0, 0.0, VT1, MT1, st, ULOC, T, none, none);
+  for (int s = 4; s <= 104; s += 10) {
+    EXPECT_NEAR(ENVPIL.NDCUR(1, s, NQ_Y1), q / ES, 1e-12) << "slot " << s;
+    EXPECT_EQ(ENVPIL.NDCUR(1, s, NQ_Q1), q);
+  }
+  EXPECT_NEAR(MT1, 0.0, 1e-6);
+  // Equilibrium with the end nodes' reactions at half weight and their loads
+  // in full.
+  EXPECT_NEAR(VT1, -q * 3.0, 1e-6);
+}
+
+// Soil moving uniformly by d with a row held at d: no relative deflection,
+// so no soil reaction once the movement load is in.
+TEST(Llp2dLoads, UniformSoilMovement) {
+  setRow(12, CONN_PIN);
+  RUNCTL.IOUTPS = 1;
+  RUNCONST.EPSMOV = 1.0e-5;
+  const double d = 0.2;
+  SMOV.NSMOV = 2;
+  SMOV.SMVFAC = 1.0;
+  SMOV.SMVDEP(1) = 0.0;
+  SMOV.SMVDEP(2) = 1000.0;
+  SMOV.SMVY(1) = SMOV.SMVY(2) = d;
+  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const double ULOC[3] = {0, d, 0};
+  const NodeArray none{};
+  double VT1 = 0, MT1 = 0;
+  std::int32_t st = 0;
+  LLP2D(1, d, 0.0, 0.0, VT1, MT1, st, ULOC, T, none, none);
+  ASSERT_EQ(st, 0);
+  ASSERT_EQ(RUNCTL.KPILST, 0);
+  for (int s = 4; s <= 104; s += 20) {
+    EXPECT_NEAR(ENVPIL.NDCUR(1, s, NQ_Y1), d, 1e-9) << "slot " << s;
+    EXPECT_NEAR(ENVPIL.NDCUR(1, s, NQ_P1), 0.0, 1e-6) << "slot " << s;
+    EXPECT_EQ(ENVPIL.NDCUR(1, s, NQ_Q1), 0.0);
+  }
+}
+
 }  // namespace
 }  // namespace drelm
