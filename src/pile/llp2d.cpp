@@ -1,10 +1,8 @@
-// Plane lateral pile solver. The pile is a finite-difference beam-column,
-// (R y'')'' + Q y'' + k y = w, on nodes of spacing h with three imaginary
-// slots above the head and three below the tip. The pentadiagonal system is
-// never assembled: a forward recursion y(s) = A(s) y(s+1) + B(s) y(s+2) + C(s)
-// runs from the head conditions down, the tip conditions close it, and a
-// back substitution gives the deflections. The secant soil moduli are
-// updated from the p-y curves until two solutions agree within TOLPIL.
+// Plane lateral pile solver. The pile is the finite-difference beam-column
+// (R y'')'' + Q y'' + k y = w of the space solver in one lateral direction,
+// solved by the same recursion without assembling the band. The secant soil
+// moduli are updated from the p-y curves until two solutions agree within
+// TOLPIL.
 #include "pile/llp2d.h"
 
 #include <atomic>
@@ -12,6 +10,8 @@
 #include <string>
 
 #include "analysis/envpil.h"
+#include "pile/beamfd.h"
+#include "pile/llpres.h"
 #include "pile/nodesvc.h"
 #include "pile/pilestore.h"
 #include "report/writers.h"
@@ -58,57 +58,6 @@ void tableModuli(Work& W, int p, int nn) {
   for (int s = 4; s <= nn + 3; ++s) W.k(s) = es(s);
 }
 
-// Forward elimination of the rows of slots 5 .. n + 5.
-void eliminate(Work& W, int n, double h) {
-  const double h2 = h * h, h4 = h2 * h2;
-  for (int s = 5; s <= n + 5; ++s) {
-    const double Rm = W.R(s - 1), R0 = W.R(s), Rp = W.R(s + 1), Q = W.Q(s);
-    const double a = Rm;
-    const double b = -2.0 * (Rm + R0) + Q * h2;
-    const double c = Rm + 4.0 * R0 + Rp - 2.0 * Q * h2 + W.k(s) * h4;
-    const double d = -2.0 * (R0 + Rp) + Q * h2;
-    const double e = Rp;
-    const double E = b + a * W.A(s - 2);
-    const double D = c + a * W.B(s - 2) + E * W.A(s - 1);
-    if (D == 0.0) {
-      W.A(s) = W.B(s) = W.C(s) = 0.0;
-      continue;
-    }
-    W.A(s) = -(d + E * W.B(s - 1)) / D;
-    W.B(s) = -e / D;
-    W.C(s) = (W.w(s) * h4 - a * W.C(s - 2) - E * W.C(s - 1)) / D;
-  }
-}
-
-// A deflection as a linear form c0 + cu u + cv v of the two slots below the tip.
-struct Lin {
-  double c0, cu, cv;
-};
-
-// Zero moment and zero shear with the axial force at the tip (slot m) give
-// the two deflections u = y(m+1), v = y(m+2).
-void tipDeflections(Work& W, int m, double h) {
-  const Lin ym{W.C(m), W.A(m), W.B(m)};
-  const Lin ym1{W.A(m - 1) * ym.c0 + W.C(m - 1), W.A(m - 1) * ym.cu + W.B(m - 1), W.A(m - 1) * ym.cv};
-  const Lin ym2{W.A(m - 2) * ym1.c0 + W.B(m - 2) * ym.c0 + W.C(m - 2),
-                W.A(m - 2) * ym1.cu + W.B(m - 2) * ym.cu, W.A(m - 2) * ym1.cv + W.B(m - 2) * ym.cv};
-  // y(m-1) - 2 y(m) + u = 0
-  const double a11 = ym1.cu - 2.0 * ym.cu + 1.0, a12 = ym1.cv - 2.0 * ym.cv;
-  const double r1 = -(ym1.c0 - 2.0 * ym.c0);
-  // R (v - 2u + 2 y(m-1) - y(m-2)) + Q h^2 (u - y(m-1)) = 0
-  const double R = W.R(m), Qh2 = W.Q(m) * h * h;
-  const double a21 = R * (-2.0 + 2.0 * ym1.cu - ym2.cu) + Qh2 * (1.0 - ym1.cu);
-  const double a22 = R * (1.0 + 2.0 * ym1.cv - ym2.cv) + Qh2 * (-ym1.cv);
-  const double r2 = -(R * (2.0 * ym1.c0 - ym2.c0) - Qh2 * ym1.c0);
-  const double det = a11 * a22 - a12 * a21;
-  if (det == 0.0) {
-    W.y(m + 1) = W.y(m + 2) = 0.0;
-    return;
-  }
-  W.y(m + 1) = (r1 * a22 - a12 * r2) / det;
-  W.y(m + 2) = (a11 * r2 - r1 * a21) / det;
-}
-
 // The warning of a solution that did not close, one whole write per unit.
 void noClosure(int p) {
   const std::string text = std::string(5, ' ') + "** WARNING **  " + "NO CLOSURE OF A LLP AFTER " +
@@ -131,6 +80,11 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
   const int p = IPILE;
   const std::int32_t t = PILEAR.PROPOFPILE(p);
   const int n = PILEPROP.NINC(t);
+  // The node set-up has rejected such a property already; never overrun.
+  if (n < 1 || n > MAXINC) {
+    std::atomic_ref<std::int32_t>(ISTAT).store(STAT_CAPACITY, std::memory_order_relaxed);
+    return;
+  }
   const int nn = n + 1;
   const double h = PILEPROP.DXINC(t);
   const bool ownCurves = PYBYDEP(p);
@@ -140,7 +94,7 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
 
   // Set-up. Every array starts cleared.
   Work W{};
-  const NodeArray ax = AXMOV, al = AXLOAD;
+  const NodeArray &ax = AXMOV, &al = AXLOAD;
 
   if (movement) {
     SMVPLOC(p);
@@ -179,37 +133,17 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
   if (mcSets) EINOD1(p, PX, W.R, W.y);
 
   // Head rows: the head deflection is YT1; the slot above the head carries
-  // the rotational condition of the connection.
-  const double R0 = W.R(4), K = PILEAR.HSPR1(p);
-  W.C(4) = YT1;
-  switch (PCONN.CONNECTY(p)) {
-    case CONN_PIN:  // zero moment
-      W.B(3) = -1.0;
-      W.C(3) = 2.0 * YT1;
-      break;
-    case CONN_FIX:  // head slope ST1
-      W.B(3) = 1.0;
-      W.C(3) = -2.0 * h * ST1;
-      break;
-    default: {  // R0 y''(head) = K (y'(head) - ST1)
-      const double den = 2.0 * R0 + h * K;
-      if (den != 0.0) {
-        W.B(3) = (h * K - 2.0 * R0) / den;
-        W.C(3) = (4.0 * R0 * YT1 - 2.0 * h * h * K * ST1) / den;
-      }
-      break;
-    }
-  }
+  // the rotational condition of the connection. The row's head slope
+  // follows ST1 itself, where the space solver prescribes -ST1.
+  BEAMHD(PCONN.CONNECTY(p), W.R(4), PILEAR.HSPR1(p), h, YT1, -ST1, W.A, W.B, W.C);
 
   // Iteration.
   const int m = n + 4;
   for (int it = 1;; ++it) {
     if (mcSets && CURCTL.IEIPRV == 1) EINOD1(p, PX, W.R, W.y);
-    eliminate(W, n, h);
+    BEAMFW(m, h, W.R, W.Q, W.k, W.w, W.A, W.B, W.C);
     for (int s = 4; s <= m; ++s) W.yp(s) = W.y(s);
-    W.y(n + 7) = 0.0;
-    tipDeflections(W, m, h);
-    for (int s = m; s >= 1; --s) W.y(s) = W.A(s) * W.y(s + 1) + W.B(s) * W.y(s + 2) + W.C(s);
+    BEAMBK(m, h, W.Q(m), W.R(m), W.A, W.B, W.C, W.y);
     if (mcSets && CURCTL.IEIPRV == 0) EINOD1(p, PX, W.R, W.y);
 
     bool closed = it > 1;
@@ -233,39 +167,23 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
     }
   }
 
-  // Results: slope, moment, shear and soil reaction at the nodes.
-  NodeArray S{}, M{}, V{}, P{}, stress{}, rb{}, rs{};
-  for (int s = 4; s <= n + 5; ++s) {
-    S(s) = (W.y(s + 1) - W.y(s - 1)) / (2.0 * h);
-    M(s) = -W.R(s) * (W.y(s - 1) - 2.0 * W.y(s) + W.y(s + 1)) / (h * h);
-  }
-  V(4) = W.Q(4) * S(4) - (M(5) - M(4)) / h;
-  for (int s = 5; s <= m; ++s) V(s) = W.Q(s) * S(s) - (M(s + 1) - M(s - 1)) / (2.0 * h);
-  for (int s = 4; s <= m; ++s) P(s) = W.k(s) * W.y(s);
+  // Head moment, and head shear by equilibrium: the total soil reaction
+  // less the applied load.
+  MT1 = -W.R(4) * (W.y(3) - 2.0 * W.y(4) + W.y(5)) / (h * h);
+  VT1 = HEADSHR(m, h, W.k, W.y, W.w);
+  if (RUNCTL.IOUTPS != 1 && RUNCTL.IOUTPS != 2) return;
 
-  const double rfb = CASECUR.RFBEND, rfs = CASECUR.RFSHR;
-  for (int s = 4; s <= m; ++s) {
-    const double x = PILENODE.XPILE(p, s - 3);
-    const double I = SECIZ(p, t, x), area = SECAREA(p, t, x);
-    const double D = SECTYP(p, t, x) < 2 ? SECDIAM(p, t, x) : SECDIM1(p, t, x);
-    // A section without inertia or area carries no stress term, not an infinity.
-    stress(s) = (I > 0.0 ? std::fabs(M(s)) * D / (2.0 * I) : 0.0) +
-                (area > 0.0 ? std::fabs(W.Q(s)) / area : 0.0);
-    const double mn = SECMN(p, t, x), vn = SECVN(p, t, x);
-    rb(s) = mn > TINY && rfb > 0.0 ? std::fabs(M(s)) / mn / rfb : 0.0;
-    rs(s) = vn > TINY && rfs > 0.0 ? std::fabs(V(s)) / vn / rfs : 0.0;
-  }
-
-  MT1 = M(4);
-  // Head shear by equilibrium: total soil reaction less the applied load.
-  double sum = 0.0;
-  for (int s = 4; s <= m; ++s) {
-    const double f = (s == 4 || s == m) ? 0.5 : 1.0;
-    sum += f * P(s) - W.w(s);
-  }
-  VT1 = h * sum;
-
-  if (RUNCTL.IOUTPS == 0) return;
+  // Slope, moment, shear and soil reaction at the nodes, and the section
+  // checks, as the space solver forms them with its second direction at
+  // rest; only the reporting passes store them.
+  LLPRES r{};
+  r.NN = nn;
+  r.Y[0] = W.y;
+  r.R[0] = W.R;
+  r.Q[0] = W.Q;
+  r.ESOIL = W.k;
+  LLPFORC(h, r);
+  const NodeArray &M = r.M[0], &V = r.V[0], &P = r.P[0];
 
   if (RUNCTL.IOUTPS == 2) {
     EQSTIF.EQPAX(p) = PX;
@@ -279,7 +197,7 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
     return;
   }
 
-  if (RUNCTL.IOUTPS != 1) return;
+  LLPSECT(p, r);
 
   // Pile-top values in global and row axes.
   const double cb = std::cos(PILEAR.PBATT(p)), sb = std::sin(PILEAR.PBATT(p));
@@ -288,7 +206,7 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
   double FG[3];
   for (int i = 0; i < 3; ++i) FG[i] = T[i] * FL[0] + T[i + 3] * FL[1] + T[i + 6] * FL[2];
   PENV2D(p, ULOC[0] * cb - y4 * sb, ULOC[0] * sb + y4 * cb, ST1, ULOC[0], y4, ST1, FG[0], FG[1], MT1, PX,
-         VT1, MT1, stress(4));
+         VT1, MT1, r.CSTRESS(4));
 
   // Values along the pile for the report.
   const bool keepAxial = CURCTL.IAXVAR != 0 && PILEAR.ILSCRV(p) <= 0;
@@ -304,11 +222,11 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
     blk(s, NQ_V1) = V(s);
     blk(s, NQ_P1) = movement ? W.psoil(s - 3) : P(s);
     blk(s, NQ_AXLOAD) = keepAxial ? al(s) : PX;
-    blk(s, NQ_STRESS) = stress(s);
+    blk(s, NQ_STRESS) = r.CSTRESS(s);
     blk(s, NQ_R1) = W.R(s);
     blk(s, NQ_Q1) = W.q(s - 3);
-    blk(s, NQ_RBEND) = CASECUR.ICOMB == 0 ? 0.0 : rb(s);
-    blk(s, NQ_RSHEAR) = CASECUR.ICOMB == 0 ? 0.0 : rs(s);
+    blk(s, NQ_RBEND) = CASECUR.ICOMB == 0 ? 0.0 : r.BRATIO(s);
+    blk(s, NQ_RSHEAR) = CASECUR.ICOMB == 0 ? 0.0 : r.SRATIO(s);
   }
   NODENV(p, m, blk);
 }
