@@ -113,6 +113,33 @@ TEST(Llp2dWinkler, HeadForcesMatchTheLongPileSolution) {
   }
 }
 
+// A row with its own straight p-y curves by depth starts from moduli of the
+// node distances and reaches the same Winkler solution.
+TEST(Llp2dWinkler, RowWithItsOwnStraightCurvesByDepth) {
+  for (int conn : {CONN_PIN, CONN_FIX}) {
+    SCOPED_TRACE(testing::Message() << "connection " << conn);
+    setRow(12, conn);
+    RUNCTL.IUSRPY = 1;
+    PILEAR.IPYSET(1) = 1;
+    USRPY.NPYSET = 1;
+    USRPY.PYNCRV(1) = 2;
+    for (int c = 1; c <= 2; ++c) {
+      USRPY.PYDEP(1, c) = c == 1 ? 0.0 : 1000.0;
+      USRPY.PYNPT(1, c) = 2;
+      USRPY.PYY(1, c, 2) = 100.0;
+      USRPY.PYP(1, c, 2) = ES * 100.0;
+    }
+    std::int32_t st = 0;
+    NODE2D(1, st);
+    const Head h = solve(0.5, 0.0);
+    ASSERT_EQ(h.st, 0);
+    ASSERT_EQ(RUNCTL.KPILST, 0);
+    const Closed x = longPile(conn, 0.0, 0.5, 0.0);
+    EXPECT_NEAR(h.VT1, x.V, 0.005 * std::fabs(x.V));
+    EXPECT_NEAR(h.MT1, x.M, 0.006 * std::fabs(x.M) + 1e-9);
+  }
+}
+
 TEST(Llp2dWinkler, ErrorShrinksWithTheNodeSpacing) {
   // Halving the spacing cuts the error of the fixed-head shear about four
   // times: a second-order scheme.
