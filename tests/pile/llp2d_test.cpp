@@ -76,12 +76,12 @@ Head solve(double Y, double S, double PX = 0.0, double axialDisp = 0.0) {
 struct Closed {
   double V, M;
 };
-Closed longPile(int conn, double K, double y0, double S) {
-  const double b = std::pow(ES / (4.0 * EI), 0.25);
+Closed longPile(int conn, double K, double y0, double S, double ei = EI) {
+  const double b = std::pow(ES / (4.0 * ei), 0.25);
   double c2 = 0.0;
   if (conn == CONN_FIX) c2 = y0 + S / b;
-  if (conn == CONN_RES) c2 = K * (b * y0 + S) / (2.0 * EI * b * b + K * b);
-  return {ES * (y0 + c2) / (2.0 * b), 2.0 * EI * b * b * c2};
+  if (conn == CONN_RES) c2 = K * (b * y0 + S) / (2.0 * ei * b * b + K * b);
+  return {ES * (y0 + c2) / (2.0 * b), 2.0 * ei * b * b * c2};
 }
 
 TEST(Llp2dWinkler, HeadForcesMatchTheLongPileSolution) {
@@ -140,6 +140,32 @@ TEST(Llp2dWinkler, RowWithItsOwnStraightCurvesByDepth) {
   }
 }
 
+// A straight moment-curvature curve of half the section's rigidity replaces
+// it, whenever the rigidity is updated.
+TEST(Llp2dWinkler, MomentCurvatureSetReplacesTheRigidity) {
+  for (int ieiprv : {0, 1, 2}) {
+    SCOPED_TRACE(testing::Message() << "IEIPRV " << ieiprv);
+    setRow(12, CONN_FIX);
+    RUNCTL.ICTL09 = 1;
+    CURCTL.IEIPRV = ieiprv;
+    for (int r = 1; r <= 2; ++r) SECTAB.SMCIZ(1, r) = 1;
+    MCTAB.NMCSET = 1;
+    MCTAB.MCNCRV(1) = 1;
+    MCTAB.MCNPT(1, 1) = 3;
+    const double phi[3] = {0.0, 1.0e-5, 1.0};
+    for (int k = 1; k <= 3; ++k) {
+      MCTAB.MCCURV(1, 1, k) = phi[k - 1];
+      MCTAB.MCMOM(1, 1, k) = 0.5 * EI * phi[k - 1];
+    }
+    const Head h = solve(0.5, 0.0);
+    ASSERT_EQ(h.st, 0);
+    // A shorter wave than the section's: beta h is 19 percent larger.
+    const Closed x = longPile(CONN_FIX, 0.0, 0.5, 0.0, 0.5 * EI);
+    EXPECT_NEAR(h.VT1, x.V, 0.007 * std::fabs(x.V));
+    EXPECT_NEAR(h.MT1, x.M, 0.009 * std::fabs(x.M));
+  }
+}
+
 TEST(Llp2dWinkler, ErrorShrinksWithTheNodeSpacing) {
   // Halving the spacing cuts the error of the fixed-head shear about four
   // times: a second-order scheme.
@@ -185,6 +211,43 @@ TEST(Llp2dNonlinear, SoftClayClosesBelowTheElasticResponse) {
   EXPECT_GT(small.VT1, 0.0);
   // A secant stiffness that falls with the deflection.
   EXPECT_LT(large.VT1 / 1.0, small.VT1 / 0.01);
+}
+
+// Rows solved side by side on several threads give what each gives alone.
+TEST(Llp2dNonlinear, RowsInParallelMatchRowsInTurn) {
+  const Layer clay{1, 0, 1000, 0.04, 5.0, 0, 0, 0.01};
+  setRow(1, CONN_FIX, 0, 60, &clay);
+  SOILCOM.MAXITL = 200;
+  CURCTL.TOLPIL = 1.0e-7;
+  constexpr int NR = 16;
+  RUNCTL.NPILE = NR;
+  for (int p = 2; p <= NR; ++p) {
+    PILEAR.PROPOFPILE(p) = 1;
+    PILEAR.PHXREF(p) = PILEAR.PHX(p) = 0.0;
+    PILEAR.PGRND(p) = PILEAR.PGRND(1);
+    PCONN.CONNECTY(p) = CONN_FIX;
+    GRPFAC.GRPPF(p) = GRPFAC.GRPYF(p) = 1.0;
+    std::int32_t st = 0;
+    NODE2D(p, st);
+  }
+  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const NodeArray none{};
+  double serial[NR + 1], parallel[NR + 1];
+  std::int32_t st = 0;
+  for (int p = 1; p <= NR; ++p) {
+    const double y = 0.05 * p, ULOC[3] = {0, y, 0};
+    double M = 0;
+    LLP2D(p, y, 0.0, 0.0, serial[p], M, st, ULOC, T, none, none);
+  }
+#pragma omp parallel for num_threads(4) schedule(static)
+  for (int p = 1; p <= NR; ++p) {
+    const double y = 0.05 * p, ULOC[3] = {0, y, 0};
+    double M = 0;
+    LLP2D(p, y, 0.0, 0.0, parallel[p], M, st, ULOC, T, none, none);
+  }
+  EXPECT_EQ(st, 0);
+  EXPECT_EQ(RUNCTL.KPILST, 0);
+  for (int p = 1; p <= NR; ++p) EXPECT_EQ(parallel[p], serial[p]) << "row " << p;
 }
 
 TEST(Llp2dNonlinear, NoClosureWarnsAndLeavesTheHeadValues) {
