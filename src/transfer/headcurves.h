@@ -20,6 +20,7 @@ enum HeadCurveStatus : std::int32_t {
   STAT_LS_COH = 33,  // load-settlement curve, cohesion at the tip is zero
   STAT_TR_E50 = 34,  // torque-rotation curve, E50 at the tip is zero
   STAT_TR_COH = 35,  // torque-rotation curve, cohesion at the tip is zero
+  STAT_HC_CONV = 36, // the march from the tip to the head does not converge
 };
 
 constexpr int NHCMAX = 9;  // head points of one generator call
