@@ -126,6 +126,38 @@ TEST(HeadCurves, SpaceRichTablesPlotDataAndCurveNumbers) {
   expectLines(test::readLines("run.plt"), "space_rich_plot.txt");
 }
 
+// The whole preprocessing with the real generators: each assembled
+// load-settlement curve is the one the generator stored for the pile's
+// property in the generated-curve table, which it fills in its own order
+// (uplift negated from the largest down, the origin, compression).
+TEST(HeadCurves, GeneratedCurvesAgreeWithTheGeneratedCurveTable) {
+  test::ScratchDir dir;
+  ASSERT_EQ(test::runPrepro(test::readFile(test::dataFile("space_rich.inp"))), 0);
+  ASSERT_EQ(LSCRV.LSGNCV, 2);
+  for (int h = 1; h <= 2; ++h) {
+    SCOPED_TRACE("curve " + std::to_string(h));
+    const int prop = PILEAR.PROPOFPILE(GENCRVIN.LSGLST(h));
+    ASSERT_EQ(LSCRV.LSGNPT(h), 19);
+    for (int k = 1; k <= 19; ++k) {
+      EXPECT_DOUBLE_EQ(LSCRV.LSGDSP(h, k), AXTZ.AXHMOV(prop, k)) << "point " << k;
+      EXPECT_DOUBLE_EQ(LSCRV.LSGLOD(h, k), AXTZ.AXHLOD(prop, k)) << "point " << k;
+    }
+    // Twist does not depend on the direction of loading: the torque-rotation
+    // curve is odd about its origin.
+    ASSERT_EQ(TRCRV.TRGNPT(h), 19);
+    for (int k = 1; k <= 19; ++k) {
+      if (k < 19) {
+        EXPECT_LT(LSCRV.LSGDSP(h, k), LSCRV.LSGDSP(h, k + 1)) << "point " << k;
+      }
+      EXPECT_DOUBLE_EQ(TRCRV.TRGROT(h, k), -TRCRV.TRGROT(h, 20 - k)) << "point " << k;
+      EXPECT_DOUBLE_EQ(TRCRV.TRGTOR(h, k), -TRCRV.TRGTOR(h, 20 - k)) << "point " << k;
+      if (k > 10) {
+        EXPECT_GT(TRCRV.TRGROT(h, k), TRCRV.TRGROT(h, k - 1)) << "point " << k;
+      }
+    }
+  }
+}
+
 // Small models set up in the tables: property 1 for every pile, one soil
 // layer unless none is asked for.
 class HeadCurveCases : public ::testing::Test {
