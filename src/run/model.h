@@ -12,6 +12,7 @@
 #include "run/model_curves.h"
 #include "run/model_prep.h"
 #include "run/model_usrpy.h"
+#include "run/model_hdcrv.h"
 #include "report/labels.h"
 #include "run/startup.h"
 #include "soil/soilcom.h"

@@ -3,6 +3,7 @@
 // table that shows it. A step that stores a status ends the preprocessing.
 #include "run/prepro.h"
 
+#include "run/prep_hdcurves.h"
 #include "run/prep_steps.h"
 #include "run/prep_tables.h"
 #include "soil/soilrec.h"
@@ -34,9 +35,12 @@ void PREPRO(std::int32_t& ISTAT) {
   PRPSOL(ISTAT);
   if (ISTAT != 0) return;
 
-  // Input p-y curves and pile-head curves, with the generation of the
-  // pile-head curves: called here.
+  // Input p-y curves.
   PRPUPY(ISTAT);
+  if (ISTAT != 0) return;
+
+  // Pile-head curves of the input and those generated from the soil.
+  PRPHCV(ISTAT);
   if (ISTAT != 0) return;
 
   // Moment-curvature tables.

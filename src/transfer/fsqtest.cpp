@@ -20,8 +20,9 @@ bool clayLike(std::int32_t t) { return t == 1 || t == 2 || t == 3 || t == 10 || 
 bool rock(std::int32_t t) { return t == 6 || t == 9; }
 bool sandLike(std::int32_t t) { return t == 4 || t == 8; }
 
-// Adhesion factor from the strength ratio c / (gamma z).
-double alphaFactor(double c, double gamma, double z) {
+}  // namespace
+
+double ADHFAC(const double& c, const double& gamma, const double& z) {
   const double sv = gamma * z;
   // Without overburden a positive strength gives an unbounded ratio, so alpha
   // falls to 0 (or is raised to 1 for a weak clay).
@@ -33,8 +34,7 @@ double alphaFactor(double c, double gamma, double z) {
   return alpha;
 }
 
-// Beta of drilled shafts in sand from the depth in feet, within 0.25 .. 1.2.
-double betaFactor(double z) {
+double BETADS(const double& z) {
   double zft = 0.0;
   if (RUNCTL.IUNITS == 1) zft = z / sp(12.0f);
   if (RUNCTL.IUNITS == 2) zft = z / sp(0.3048f);
@@ -42,8 +42,6 @@ double betaFactor(double z) {
   const double beta = sp(1.5f) - sp(0.135f) * std::sqrt(zft);
   return std::clamp(beta, sp(0.25f), sp(1.2f));
 }
-
-}  // namespace
 
 double NQFACT(double phiDeg) {
   if (phiDeg <= 20.0) return 8.0;
@@ -78,7 +76,7 @@ void FSQTEST(const std::int32_t& LTYP, const double& X, std::int32_t& IFLFS, dou
     z = replaced(z);
     const double c = SOILC(X, ISTAT);
     if (ISTAT != 0) return;
-    const double alpha = alphaFactor(c, gamma, z);
+    const double alpha = ADHFAC(c, gamma, z);
     const double sandTerm = sp(0.8f) * gamma * z * std::tan(phi - sp(0.087f));
     if (clayLike(type)) {
       FSDRV = alpha * c;
@@ -101,9 +99,9 @@ void FSQTEST(const std::int32_t& LTYP, const double& X, std::int32_t& IFLFS, dou
       if (ISTAT != 0) return;
       (void)SOILPHI(X, ISTAT);
       if (ISTAT != 0) return;
-      FSDRL = betaFactor(z) * g * z;
+      FSDRL = BETADS(z) * g * z;
     } else if (type == 7) {
-      FSDRL = sp(0.55f) * c + betaFactor(z) * gamma * z;
+      FSDRL = sp(0.55f) * c + BETADS(z) * gamma * z;
     } else {
       FSDRL = fsIn;
     }

@@ -11,6 +11,13 @@ namespace drelm {
 // angle in degrees (piecewise linear, 8 up to 20 degrees, 50 beyond 40).
 double NQFACT(double phiDeg);
 
+// Adhesion factor of the alpha method for a clay of strength c under the
+// overburden gamma x z: 0.5 / sqrt(psi) up to psi = c / (gamma z) = 1,
+// 0.5 / psi^0.25 beyond, and 1 for a weak clay whose factor falls below 0.5.
+double ADHFAC(const double& c, const double& gamma, const double& z);
+// Beta of drilled shafts in sand at depth z (length units), within 0.25 .. 1.2.
+double BETADS(const double& z);
+
 // Side friction and tip resistance at depth X of a layer of soil type LTYP.
 // A flag is 1 when its quantity was estimated (the input value is below
 // 1.0E-10); estimates that were not made are 0. A status from a soil
