@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
+#include <cstdio>
 
 #include "run/fileio.h"
 #include "run/model.h"
@@ -82,11 +82,12 @@ void applyShape(std::int32_t ptype, std::int32_t t, int P, double D, TzTable& TZ
   }
 }
 
+// More layers than the curve set has slots for: refuse them whole rather
+// than write past its columns.
 void tooManyCurves(std::int32_t nlayer) {
-  const std::string text = nlayer < 1 ? std::string("     NO SOIL LAYERS FOR THE SIDE T-Z CURVES")
-                                      : "     " + std::to_string(nlayer) + " SOIL LAYERS NEED " +
-                                            std::to_string(sideCurveCount(nlayer)) + " SIDE T-Z CURVES; AT MOST " +
-                                            std::to_string(MAXTZC) + " FIT THE CURVE SET";
+  char text[120];
+  std::snprintf(text, sizeof text, "     %d SOIL LAYERS NEED %d SIDE T-Z CURVES; AT MOST %d FIT THE CURVE SET",
+                static_cast<int>(nlayer), sideCurveCount(nlayer), MAXTZC);
 #pragma omp critical(drelm_report)
   for (int u : {U_RESULTS, U_LOG}) {
     io::endRecord(u);
@@ -104,9 +105,11 @@ void TZPILE(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
             FArray<double, MAXAEP>& AEDEP, FArray<std::int32_t, MAXTZC>& TZNPT, TzColumn& TZDEP) {
   (void)UAX;
   const SOILCOM_T& S = SOILCOM;
-  const std::int32_t nlayer = S.NLAYER;
+  // A record without layers keeps the two ground curves, whose look-ups
+  // then report the empty profile.
+  const std::int32_t nlayer = std::max<std::int32_t>(S.NLAYER, 0);
   const int ncrv = sideCurveCount(nlayer);
-  if (nlayer < 1 || nlayer > MAXLYR || ncrv > MAXTZC) {
+  if (ncrv > MAXTZC) {
     tooManyCurves(nlayer);
     storeWord(ISTAT, STAT_CAPACITY);
     return;

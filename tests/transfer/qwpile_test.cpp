@@ -167,6 +167,53 @@ TEST_F(QwPile, TipTypesWithTheirOwnRules) {
   }
 }
 
+// SI drilled shafts in sand take 1530 or 3830 kPa on the tip area; a pile of
+// another installation type gets the first point only.
+TEST_F(QwPile, DrilledSandInSiAndUnknownPileType) {
+  RUNCTL.IUNITS = 2;
+  PILEPROP.PTYPE(1) = PTYPE_DRILLED;
+  const struct {
+    double phi, unit;
+  } cases[] = {{32.0, 1530.0}, {37.0, 3830.0}};
+  for (const auto& cs : cases) {
+    tipLayer(AxLayer{4, 240.0, 1200.0, 8.0, 0.0, cs.phi});
+    run();
+    ASSERT_EQ(st, 0);
+    EXPECT_NEAR(c.QWQ(10), 1.46 * cs.unit * AREA, 1e-6 * cs.unit * AREA) << cs.phi;
+    EXPECT_NEAR(c.QWW(10), 0.10 * DIAM, 1e-7);
+  }
+  PILEPROP.PTYPE(1) = 3;
+  c = AXCRV_T{};
+  run();
+  EXPECT_EQ(st, 0);
+  for (int j = 1; j <= 10; ++j) {
+    EXPECT_EQ(c.QWQ(j), 0.0) << j;
+    EXPECT_EQ(c.QWW(j), 0.0) << j;
+  }
+}
+
+// The tip of a battered pile lies at the vertical length when the batter
+// adjustment is on: a 600 in pile at cos = 0.8 ends at X = 480, in the clay
+// above X = 500, and its tip depth below the ground sets the sand rule.
+TEST_F(QwPile, BatteredTipDepthAndLayer) {
+  test::setAxSoil({AxLayer{1, 24.0, 500.0, 0.03, 6.0, 0.0, 0.01}, AxLayer{4, 500.0, 1200.0, 0.03, 0.0, 33.0}});
+  PILEAR.PBATT(1) = std::acos(0.8);
+  const double phid = 33.0 * M_PI / 180.0 * sp(57.296f);
+  const double nq = 20.0 + 20.0 * (phid - 30.0) / 5.0;
+  const struct {
+    int ibatad;
+    double q10;  // load at the last point
+  } cases[] = {{1, 9.0 * 6.0 * AREA}, {0, nq * 0.03 * 576.0 * AREA * std::pow(5.0 / 0.6, sp(0.333f))}};
+  for (const auto& cs : cases) {
+    RUNCTL.IBATAD = cs.ibatad;
+    c = AXCRV_T{};
+    c.TZPHI(8) = 33.0;
+    run();
+    ASSERT_EQ(st, 0);
+    EXPECT_NEAR(c.QWQ(10), cs.q10, 1e-6 * cs.q10) << cs.ibatad;
+  }
+}
+
 // A driven pile in clay whose tip has no E50 (32) or no strength (33): the
 // status, the warning block on the results report and the runtime log, and
 // a curve of its first point only.
