@@ -1,5 +1,6 @@
 // Whole runs of the input stage and the preprocessing on the input fixtures:
-// the tables of loads and controls, soil data, moment-curvature sets,
+// the opening lines, the pile cap options, the pile arrangement, the pile
+// properties with the section echo, the tables of loads and controls, soil data, moment-curvature sets,
 // reduction factors along depth, soil movement and reduction factors of
 // closely spaced piles, checked line by line against reviewed copies.
 #include <gtest/gtest.h>
