@@ -1,5 +1,6 @@
 // Whole runs of the input stage and the preprocessing on the input fixtures:
-// the tables of loads and controls, soil data, moment-curvature sets,
+// the opening lines, the pile cap options, the pile arrangement, the pile
+// properties with the section echo, the tables of loads and controls, soil data, moment-curvature sets,
 // reduction factors along depth, soil movement and reduction factors of
 // closely spaced piles, checked line by line against reviewed copies.
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "run/prepro_run.h"
+#include "run/rundrv.h"
 
 namespace drelm::test {
 namespace {
@@ -46,6 +48,39 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, EchoTables,
                                            EchoCase{"plane_si", "C"}, EchoCase{"plane_si", "F"},
                                            EchoCase{"plane_si", "K"}),
                          [](const auto& info) { return std::string(info.param.input) + "_" + info.param.table; });
+
+// Whole runs through the entry point: the opening lines with the title, the
+// pile cap options, the pile arrangement, and the pile properties with the
+// sections and their echo, in English units with kips (space) and in SI
+// (plane). The analysis after the preprocessing leaves these tables as the
+// preprocessing wrote them.
+class WholeRunFrame : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(WholeRunFrame, MatchesLineByLine) {
+  const std::string input = GetParam();
+  ScratchDir dir;
+  writeNamesFile();
+  writeInputFile(readFile(dataFile(input + ".inp")));
+  ASSERT_EQ(IDRELM(6), 0);
+  const std::vector<std::string> echo = readLines("run.echo");
+  // The opening lines begin with six empty lines right after the date line.
+  std::vector<std::string> got = echoTable(echo, "*****     INPUT INFORMATION     *****", 7);
+  ASSERT_FALSE(got.empty());
+  EXPECT_EQ(got.front().rfind("               Date:  ", 0), 0u) << got.front();
+  got.erase(got.begin());
+  for (const char* table : {"* TABLE B *", "* TABLE D *", "* TABLE E *"}) {
+    const std::vector<std::string> part = echoTable(echo, table);
+    EXPECT_FALSE(part.empty()) << table;
+    got.insert(got.end(), part.begin(), part.end());
+  }
+  const std::vector<std::string> want = readLines(dataFile("expected/" + input + "_BDE.txt"));
+  ASSERT_FALSE(want.empty());
+  for (std::size_t i = 0; i < std::max(got.size(), want.size()); ++i)
+    EXPECT_EQ(i < got.size() ? got[i] : "<missing>", i < want.size() ? want[i] : "<none>") << "line " << i + 1;
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, WholeRunFrame, ::testing::Values("space_min", "plane_si"),
+                         [](const auto& info) { return std::string(info.param); });
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
   const std::size_t at = text.find(from);

@@ -26,20 +26,22 @@ inline std::int32_t runPrepro(const std::string& input, const std::string& mctex
   return status;
 }
 
-// The lines of a table of the echo: from the three empty lines before the
-// line holding `title` up to the three empty lines before the next table
-// (or the end of the echo).
-inline std::vector<std::string> echoTable(const std::vector<std::string>& echo, const std::string& title) {
+// The lines of a table of the echo: from the `lead` lines (the three empty
+// lines of a table heading) before the line holding `title` up to the three
+// empty lines before the next table (or the end of the echo).
+inline std::vector<std::string> echoTable(const std::vector<std::string>& echo, const std::string& title,
+                                          std::size_t lead = 3) {
   std::vector<std::string> out;
-  std::size_t start = echo.size();
+  std::size_t start = echo.size(), at = echo.size();
   for (std::size_t i = 0; i < echo.size(); ++i)
     if (echo[i].find(title) != std::string::npos) {
-      start = i >= 3 ? i - 3 : 0;
+      start = i >= lead ? i - lead : 0;
+      at = i;
       break;
     }
   if (start == echo.size()) return out;
   std::size_t end = echo.size();
-  for (std::size_t i = start + 4; i < echo.size(); ++i)
+  for (std::size_t i = at + 1; i < echo.size(); ++i)
     if (echo[i].find("* TABLE ") != std::string::npos) {
       end = i - 3;
       break;
