@@ -4,6 +4,6 @@
 
 namespace drelm {
 
-DRELM_TABLE(DLNODE_T, DLNODE);
+DRELM_ZERO_TABLE(DLNODE_T, DLNODE);
 
 }  // namespace drelm

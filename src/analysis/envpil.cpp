@@ -4,7 +4,7 @@
 
 namespace drelm {
 
-DRELM_TABLE(ENVPIL_T, ENVPIL);
+DRELM_ZERO_TABLE(ENVPIL_T, ENVPIL);
 
 void DMIN(double& a, const double& b) {
   if (a > b) a = b;

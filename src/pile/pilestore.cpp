@@ -7,7 +7,7 @@
 
 namespace drelm {
 
-DRELM_TABLE(EQSTIF_T, EQSTIF);
+DRELM_ZERO_TABLE(EQSTIF_T, EQSTIF);
 
 void NODENV(const std::int32_t& IPILE, const std::int32_t& NSLOT, const NodeBlock& BLOCK) {
   const int p = IPILE;

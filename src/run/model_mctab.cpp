@@ -4,6 +4,6 @@
 
 namespace drelm {
 
-DRELM_TABLE(MCTAB_T, MCTAB);
+DRELM_ZERO_TABLE(MCTAB_T, MCTAB);
 
 }  // namespace drelm

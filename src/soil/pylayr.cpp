@@ -4,6 +4,6 @@
 
 namespace drelm {
 
-DRELM_TABLE(PYLAYR_T, PYLAYR);
+DRELM_ZERO_TABLE(PYLAYR_T, PYLAYR);
 
 }  // namespace drelm

@@ -4,6 +4,6 @@
 
 namespace drelm {
 
-DRELM_TABLE(AXTZ_T, AXTZ);
+DRELM_ZERO_TABLE(AXTZ_T, AXTZ);
 
 }  // namespace drelm

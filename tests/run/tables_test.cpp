@@ -2,6 +2,7 @@
 
 #include "run/model.h"
 #include "run/tables.h"
+#include "analysis/envpil.h"
 
 namespace drelm {
 namespace {
@@ -30,6 +31,35 @@ TEST(Tables, TwoDimensionalTablesKeepTheFirstIndexFastest) {
   a(1, 2) = 7;
   EXPECT_EQ(a.data()[1], 5);
   EXPECT_EQ(a.data()[3], 7);
+}
+
+}  // namespace
+}  // namespace drelm
+
+namespace drelm {
+namespace {
+
+bool allZero(const void* p, std::size_t n) {
+  const auto* b = static_cast<const unsigned char*>(p);
+  for (std::size_t i = 0; i < n; ++i)
+    if (b[i] != 0) return false;
+  return true;
+}
+
+// Tables cleared by fresh zero pages must start as zero bytes: a default
+// value other than zero in one of them would be lost at every run start.
+TEST(Tables, ZeroTablesStartAndClearToZeroBytes) {
+  std::size_t count = 0;
+  const ZeroTable* z = zeroTables(count);
+  ASSERT_GT(count, 0u);
+  for (std::size_t k = 0; k < count; ++k) EXPECT_TRUE(allZero(z[k].table, z[k].bytes)) << k;
+  for (std::size_t k = 0; k < count; ++k) {
+    auto* b = static_cast<unsigned char*>(const_cast<void*>(z[k].table));
+    b[0] = b[z[k].bytes / 2] = b[z[k].bytes - 1] = 7;
+  }
+  ENVPIL.ENVFST = 3;
+  clearTables();
+  for (std::size_t k = 0; k < count; ++k) EXPECT_TRUE(allZero(z[k].table, z[k].bytes)) << k;
 }
 
 }  // namespace
