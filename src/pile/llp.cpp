@@ -36,6 +36,23 @@ void noClosure(std::int32_t maxit, std::int32_t pile) {
   }
 }
 
+// The imaginary slots above the head and below the tip take the rigidity of
+// the end nodes, also after a moment-curvature update of the nodes: the end
+// conditions and the tip row assume a uniform rigidity across the end.
+void mirrorEnds(int n, NodeArray& R) {
+  for (int i = 1; i <= 3; ++i) R(i) = R(4);
+  for (int i = n + 1; i <= MAXNOD; ++i) R(i) = R(n);
+}
+
+// Bending stiffness of both directions from the moment-curvature sets.
+void updateEI(const std::int32_t& IPILE, const double& PX, int n, NodeArray (&R)[2],
+              const NodeArray (&y)[2]) {
+  EINOD1(IPILE, PX, R[0], y[0]);
+  EINOD2(IPILE, PX, R[1], y[1]);
+  mirrorEnds(n, R[0]);
+  mirrorEnds(n, R[1]);
+}
+
 }  // namespace
 
 double HEADSHR(int n, double h, const NodeArray& K, const NodeArray& Y, const NodeArray& F) {
@@ -139,33 +156,21 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
     R[0](k + 3) = SECEIZ(IPILE, t, x);
     R[1](k + 3) = SECEIY(IPILE, t, x);
   }
-  for (int d = 0; d < 2; ++d) {
-    for (int i = 1; i <= 3; ++i) R[d](i) = R[d](4);
-    for (int i = n + 1; i <= MAXNOD; ++i) R[d](i) = R[d](n);
-  }
-  if (mcurv) {
-    EINOD1(IPILE, PX, R[0], y[0]);
-    EINOD2(IPILE, PX, R[1], y[1]);
-  }
+  for (int d = 0; d < 2; ++d) mirrorEnds(n, R[d]);
+  if (mcurv) updateEI(IPILE, PX, n, R, y);
 
   BEAMHD(PCONN.CONNECTY(p), R[0](4), PILEAR.HSPR1(p), h, YT1, ST1, A[0], B[0], C[0]);
   BEAMHD(PCONN.CONNECTZ(p), R[1](4), PILEAR.HSPR2(p), h, YT2, ST2, A[1], B[1], C[1]);
 
   int it = 1;
   for (;;) {
-    if (ieiprv == 1 && mcurv) {
-      EINOD1(IPILE, PX, R[0], y[0]);
-      EINOD2(IPILE, PX, R[1], y[1]);
-    }
+    if (ieiprv == 1 && mcurv) updateEI(IPILE, PX, n, R, y);
     for (int d = 0; d < 2; ++d) {
       BEAMFW(n, h, R[d], Q[d], EK, F[d], A[d], B[d], C[d]);
       yold[d] = y[d];
       BEAMBK(n, h, Q[d](n), R[d](n), A[d], B[d], C[d], y[d]);
     }
-    if (ieiprv == 0 && mcurv) {
-      EINOD1(IPILE, PX, R[0], y[0]);
-      EINOD2(IPILE, PX, R[1], y[1]);
-    }
+    if (ieiprv == 0 && mcurv) updateEI(IPILE, PX, n, R, y);
 
     bool closed = it > 1;
     for (int i = 4; closed && i <= n; ++i)

@@ -391,6 +391,44 @@ TEST(LlpClosedForm, MomentCurvatureSetsGiveTheBendingStiffness) {
   }
 }
 
+TEST(LlpClosedForm, MomentCurvatureStiffnessHoldsUpToTheTip) {
+  // A short pile, where the tip takes part in the bending: a straight
+  // moment-curvature set of EI on a section of EI / 2 must give the pile of
+  // EI exactly, the imaginary nodes below the tip included.
+  const double len = 120.0;
+  auto shortPile = [&](bool sets, std::int32_t ieiprv) {
+    linearPile(1);
+    test::Section sec{EI, EI};
+    if (sets) {
+      sec = {EI / 2, EI / 2};
+      sec.mcz = sec.mcy = 1;
+      RUNCTL.ICTL09 = 1;
+      CURCTL.IEIPRV = ieiprv;
+      MCTAB.NMCSET = 1;
+      MCTAB.MCNCRV(1) = 1;
+      MCTAB.MCNPT(1, 1) = 2;
+      MCTAB.MCCURV(1, 1, 2) = 1.0E-3;
+      MCTAB.MCMOM(1, 1, 2) = EI * 1.0E-3;
+    }
+    test::setProperty(1, len, 20, sec);
+    std::int32_t st = 0;
+    NODE(1, st);
+    Solve s;
+    s.run(1, 1.0, 0.0, 0.5, 0.0, 5.0E5);
+    EXPECT_EQ(s.st, 0);
+    return s;
+  };
+  const Solve plain = shortPile(false, 0);
+  for (std::int32_t ieiprv : {0, 1, 2}) {
+    SCOPED_TRACE(ieiprv);
+    const Solve mc = shortPile(true, ieiprv);
+    EXPECT_NEAR(mc.vt1, plain.vt1, 1e-9 * std::fabs(plain.vt1));
+    EXPECT_NEAR(mc.vt2, plain.vt2, 1e-9 * std::fabs(plain.vt2));
+    for (int i = 3; i <= 26; ++i) EXPECT_NEAR(mc.res.Y[0](i), plain.res.Y[0](i), 1e-12) << i;
+    EXPECT_NEAR(mc.res.V[0](24), plain.res.V[0](24), 1e-9 * std::fabs(plain.vt1));
+  }
+}
+
 TEST(LlpSections, StressesAndCapacityRatiosAtTheNodes) {
   test::setLateralRun();
   test::Section sec{EI, EI, 24.0, 450.0, 16000.0, 16000.0, 4.0E6, 2.0E4};
