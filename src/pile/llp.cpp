@@ -7,12 +7,13 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <string>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
 
 #include "pile/beamfd.h"
 #include "pile/llpres.h"
 #include "pile/nodesvc.h"
-#include "report/writers.h"
 #include "run/fileio.h"
 #include "run/model.h"
 #include "soil/lookup.h"
@@ -23,15 +24,31 @@ namespace drelm {
 
 namespace {
 
+// I5 field: asterisks when the value does not fit.
+void i5(char* out, std::int32_t v) {
+  if (v < -9999 || v > 99999)
+    std::memcpy(out, "*****", 5);
+  else
+    std::snprintf(out, 6, "%5d", static_cast<int>(v));
+}
+
 void noClosure(std::int32_t maxit, std::int32_t pile) {
-  const std::string text = "     ** WARNING **  NO CLOSURE OF A LLP AFTER " + intField(5, maxit) +
-                           "  ITERATIONS" + std::string(10, ' ') + "PILE GROUP" + intField(5, pile);
+  // Built on the stack: the solver runs for every pile at every iteration
+  // of the cap solution and never touches the heap.
+  char text[] = "     ** WARNING **  NO CLOSURE OF A LLP AFTER #####  ITERATIONS          PILE GROUP#####";
+  const std::size_t len = sizeof text - 1;
+  char num[6];
+  i5(num, maxit);
+  std::memcpy(text + 46, num, 5);
+  i5(num, pile);
+  std::memcpy(text + len - 5, num, 5);
+  const std::string_view line(text, len);
   const int units[2] = {U_RESULTS, U_LOG};
 #pragma omp critical(drelm_report)
   for (int u : units) {
     io::endRecord(u);
     io::endRecord(u);
-    io::put(u, text);
+    io::put(u, line);
     io::endRecord(u);
   }
 }
