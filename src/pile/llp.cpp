@@ -7,12 +7,13 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <string>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
 
 #include "pile/beamfd.h"
 #include "pile/llpres.h"
 #include "pile/nodesvc.h"
-#include "report/writers.h"
 #include "run/fileio.h"
 #include "run/model.h"
 #include "soil/lookup.h"
@@ -23,17 +24,50 @@ namespace drelm {
 
 namespace {
 
+// I5 field: asterisks when the value does not fit.
+void i5(char* out, std::int32_t v) {
+  if (v < -9999 || v > 99999)
+    std::memcpy(out, "*****", 5);
+  else
+    std::snprintf(out, 6, "%5d", static_cast<int>(v));
+}
+
 void noClosure(std::int32_t maxit, std::int32_t pile) {
-  const std::string text = "     ** WARNING **  NO CLOSURE OF A LLP AFTER " + intField(5, maxit) +
-                           "  ITERATIONS" + std::string(10, ' ') + "PILE GROUP" + intField(5, pile);
+  // Built on the stack: the solver runs for every pile at every iteration
+  // of the cap solution and never touches the heap.
+  char text[] = "     ** WARNING **  NO CLOSURE OF A LLP AFTER #####  ITERATIONS          PILE GROUP#####";
+  const std::size_t len = sizeof text - 1;
+  char num[6];
+  i5(num, maxit);
+  std::memcpy(text + 46, num, 5);
+  i5(num, pile);
+  std::memcpy(text + len - 5, num, 5);
+  const std::string_view line(text, len);
   const int units[2] = {U_RESULTS, U_LOG};
 #pragma omp critical(drelm_report)
   for (int u : units) {
     io::endRecord(u);
     io::endRecord(u);
-    io::put(u, text);
+    io::put(u, line);
     io::endRecord(u);
   }
+}
+
+// The imaginary slots above the head and below the tip take the rigidity of
+// the end nodes, also after a moment-curvature update of the nodes: the end
+// conditions and the tip row assume a uniform rigidity across the end.
+void mirrorEnds(int n, NodeArray& R) {
+  for (int i = 1; i <= 3; ++i) R(i) = R(4);
+  for (int i = n + 1; i <= MAXNOD; ++i) R(i) = R(n);
+}
+
+// Bending stiffness of both directions from the moment-curvature sets.
+void updateEI(const std::int32_t& IPILE, const double& PX, int n, NodeArray (&R)[2],
+              const NodeArray (&y)[2]) {
+  EINOD1(IPILE, PX, R[0], y[0]);
+  EINOD2(IPILE, PX, R[1], y[1]);
+  mirrorEnds(n, R[0]);
+  mirrorEnds(n, R[1]);
 }
 
 }  // namespace
@@ -139,33 +173,21 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
     R[0](k + 3) = SECEIZ(IPILE, t, x);
     R[1](k + 3) = SECEIY(IPILE, t, x);
   }
-  for (int d = 0; d < 2; ++d) {
-    for (int i = 1; i <= 3; ++i) R[d](i) = R[d](4);
-    for (int i = n + 1; i <= MAXNOD; ++i) R[d](i) = R[d](n);
-  }
-  if (mcurv) {
-    EINOD1(IPILE, PX, R[0], y[0]);
-    EINOD2(IPILE, PX, R[1], y[1]);
-  }
+  for (int d = 0; d < 2; ++d) mirrorEnds(n, R[d]);
+  if (mcurv) updateEI(IPILE, PX, n, R, y);
 
   BEAMHD(PCONN.CONNECTY(p), R[0](4), PILEAR.HSPR1(p), h, YT1, ST1, A[0], B[0], C[0]);
   BEAMHD(PCONN.CONNECTZ(p), R[1](4), PILEAR.HSPR2(p), h, YT2, ST2, A[1], B[1], C[1]);
 
   int it = 1;
   for (;;) {
-    if (ieiprv == 1 && mcurv) {
-      EINOD1(IPILE, PX, R[0], y[0]);
-      EINOD2(IPILE, PX, R[1], y[1]);
-    }
+    if (ieiprv == 1 && mcurv) updateEI(IPILE, PX, n, R, y);
     for (int d = 0; d < 2; ++d) {
       BEAMFW(n, h, R[d], Q[d], EK, F[d], A[d], B[d], C[d]);
       yold[d] = y[d];
       BEAMBK(n, h, Q[d](n), R[d](n), A[d], B[d], C[d], y[d]);
     }
-    if (ieiprv == 0 && mcurv) {
-      EINOD1(IPILE, PX, R[0], y[0]);
-      EINOD2(IPILE, PX, R[1], y[1]);
-    }
+    if (ieiprv == 0 && mcurv) updateEI(IPILE, PX, n, R, y);
 
     bool closed = it > 1;
     for (int i = 4; closed && i <= n; ++i)

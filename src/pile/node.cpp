@@ -35,6 +35,14 @@ void storeStatus(std::int32_t& ISTAT, std::int32_t code) {
   std::atomic_ref<std::int32_t>(ISTAT).store(code, std::memory_order_relaxed);
 }
 
+// DXINC of a property and LTOP below the deepest layer are shared by the
+// piles that run side by side; every pile writes the same value, so only a
+// value that differs is stored, and then atomically.
+void storeShared(double& slot, double value) {
+  std::atomic_ref<double> a(slot);
+  if (a.load(std::memory_order_relaxed) != value) a.store(value, std::memory_order_relaxed);
+}
+
 }  // namespace
 
 void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
@@ -52,7 +60,7 @@ void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
   for (int L = 1; L <= nl; ++L) LAYNODE.LNODE1(p, L) = LAYNODE.LNODE2(p, L) = 0;
 
   const double dx = PILEPROP.PLEN(t) / ninc;
-  PILEPROP.DXINC(t) = dx;
+  storeShared(PILEPROP.DXINC(t), dx);
   const double dv = RUNCTL.IBATAD == 1 ? dx * std::cos(PILEAR.PBATT(p)) : dx;
   PILENODE.XNODE(p, 1) = PILENODE.XPILE(p, 1) = PILEAR.PHX(p);
 
@@ -72,7 +80,7 @@ void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
     return;
   }
   const double bottom = SOILCOM.LBOT(nl);
-  SOILCOM.LTOP(nl + 1) = bottom;
+  storeShared(SOILCOM.LTOP(nl + 1), bottom);
   int j = 1;
   for (int i = 1; i <= nn; ++i) {
     if (i > 1) {

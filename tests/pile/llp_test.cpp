@@ -14,6 +14,7 @@
 #include "pile/pilefixture.h"
 #include "run/fileio.h"
 #include "soil/soilcom.h"
+#include "support/allocs.h"
 #include "support/testdir.h"
 
 namespace drelm {
@@ -389,6 +390,87 @@ TEST(LlpClosedForm, MomentCurvatureSetsGiveTheBendingStiffness) {
     EXPECT_NEAR(s.vt2, 0.5 * c.V0(), 0.01 * c.V0());
     EXPECT_DOUBLE_EQ(s.res.R[0](20), EI);
   }
+}
+
+TEST(LlpClosedForm, MomentCurvatureStiffnessHoldsUpToTheTip) {
+  // A short pile, where the tip takes part in the bending: a straight
+  // moment-curvature set of EI on a section of EI / 2 must give the pile of
+  // EI exactly, the imaginary nodes below the tip included.
+  const double len = 120.0;
+  auto shortPile = [&](bool sets, std::int32_t ieiprv) {
+    linearPile(1);
+    test::Section sec{EI, EI};
+    if (sets) {
+      sec = {EI / 2, EI / 2};
+      sec.mcz = sec.mcy = 1;
+      RUNCTL.ICTL09 = 1;
+      CURCTL.IEIPRV = ieiprv;
+      MCTAB.NMCSET = 1;
+      MCTAB.MCNCRV(1) = 1;
+      MCTAB.MCNPT(1, 1) = 2;
+      MCTAB.MCCURV(1, 1, 2) = 1.0E-3;
+      MCTAB.MCMOM(1, 1, 2) = EI * 1.0E-3;
+    }
+    test::setProperty(1, len, 20, sec);
+    std::int32_t st = 0;
+    NODE(1, st);
+    Solve s;
+    s.run(1, 1.0, 0.0, 0.5, 0.0, 5.0E5);
+    EXPECT_EQ(s.st, 0);
+    return s;
+  };
+  const Solve plain = shortPile(false, 0);
+  for (std::int32_t ieiprv : {0, 1, 2}) {
+    SCOPED_TRACE(ieiprv);
+    const Solve mc = shortPile(true, ieiprv);
+    EXPECT_NEAR(mc.vt1, plain.vt1, 1e-9 * std::fabs(plain.vt1));
+    EXPECT_NEAR(mc.vt2, plain.vt2, 1e-9 * std::fabs(plain.vt2));
+    for (int i = 3; i <= 26; ++i) EXPECT_NEAR(mc.res.Y[0](i), plain.res.Y[0](i), 1e-12) << i;
+    EXPECT_NEAR(mc.res.V[0](24), plain.res.V[0](24), 1e-9 * std::fabs(plain.vt1));
+  }
+}
+
+TEST(LlpHeap, SolutionsAllocateNothing) {
+  // Every pile is solved at every iteration of the cap solution, on several
+  // threads: the solver keeps its work on the stack, also when it warns.
+  test::ScratchDir dir;
+  ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
+  ASSERT_TRUE(io::OPEN(U_RESULTS, "res.txt", io::Access::Write));
+  auto count = [](const char* name, auto&& setUp, double Y, bool closes) {
+    SCOPED_TRACE(name);
+    setUp();
+    SMOV.NSMOV = 2;
+    SMOV.SMVFAC = 1.0;
+    SMOV.SMVDEP(1) = 0.0;
+    SMOV.SMVDEP(2) = 2.0 * LEN;
+    SMOV.SMVY(1) = SMOV.SMVY(2) = 0.01;
+    DLNODE.NDLNOD(1) = 2;
+    DLNODE.DLPOS(1, 1) = 0.0;
+    DLNODE.DLPOS(1, 2) = 100.0;
+    DLNODE.DLQ1(1, 1) = DLNODE.DLQ2(1, 2) = 20.0;
+    RUNCTL.ICTL09 = 1;
+    SECTAB.SMCIZ(1, 1) = SECTAB.SMCIY(1, 1) = 1;
+    MCTAB.NMCSET = 1;
+    MCTAB.MCNCRV(1) = 1;
+    MCTAB.MCNPT(1, 1) = 3;
+    MCTAB.MCCURV(1, 1, 2) = 1.0E-5;
+    MCTAB.MCMOM(1, 1, 2) = EI * 1.0E-5;
+    MCTAB.MCCURV(1, 1, 3) = 1.0E-3;
+    MCTAB.MCMOM(1, 1, 3) = 0.5 * EI * 1.0E-3;
+    RUNCTL.KPILST = 0;
+    Solve s;
+    s.run(1, Y, 0.0, 0.5 * Y, 0.0);  // first call outside the count
+    const long before = test::allocationCount();
+    for (int i = 0; i < 5; ++i) s.run(1, Y, 0.0, 0.5 * Y, 0.0);
+    EXPECT_EQ(test::allocationCount() - before, 0);
+    EXPECT_EQ(s.st, 0);
+    EXPECT_EQ(RUNCTL.KPILST, closes ? 0 : 1);
+  };
+  count("soil layer", [] { subgradePile(40.0); }, 1.0, true);
+  count("p-y curves by depth", [] { linearPile(3, 1.0E8); }, 1.0, true);
+  count("no closure", [] { subgradePile(1.0, 3); }, 10.0, false);
+  io::CLOSE(U_LOG);
+  io::CLOSE(U_RESULTS);
 }
 
 TEST(LlpSections, StressesAndCapacityRatiosAtTheNodes) {

@@ -2,25 +2,10 @@
 // a call in analysis mode must not touch the heap.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
-#include <new>
 
 #include "soil/pyfixture.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-// Count every allocation of this test program.
-void* operator new(std::size_t n) {
-  ++allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "support/allocs.h"
 
 namespace drelm {
 namespace {
@@ -43,9 +28,9 @@ TEST(PySoilHeap, AnalysisCallsAllocateNothing) {
       test::Springs s;
       for (int k = 1; k <= 101; ++k) s.y(k) = 0.5 * std::exp(-0.05 * (k - 1));
       s.run();  // first call outside the count
-      const long before = allocations.load();
+      const long before = test::allocationCount();
       for (int i = 0; i < 20; ++i) s.run();
-      EXPECT_EQ(allocations.load() - before, 0) << "loading kind " << kst;
+      EXPECT_EQ(test::allocationCount() - before, 0) << "loading kind " << kst;
       EXPECT_EQ(s.st, 0);
       EXPECT_GT(s.es(50), 0.0);
     }
