@@ -130,7 +130,15 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
     const int node = std::min(std::max(s - 3, 1), nn);
     W.R(s) = SECEIZ(p, t, PILENODE.XPILE(p, node));
   }
-  if (mcSets) EINOD1(p, PX, W.R, W.y);
+  // A moment-curvature update changes the rigidity of the real nodes only;
+  // the imaginary slots take the end values again, as the end conditions and
+  // the tip row assume a uniform rigidity across each end.
+  const auto updateEI = [&] {
+    EINOD1(p, PX, W.R, W.y);
+    for (int s = 1; s <= 3; ++s) W.R(s) = W.R(4);
+    for (int s = n + 5; s <= MAXNOD; ++s) W.R(s) = W.R(n + 4);
+  };
+  if (mcSets) updateEI();
 
   // Head rows: the head deflection is YT1; the slot above the head carries
   // the rotational condition of the connection. The row's head slope
@@ -140,11 +148,11 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
   // Iteration.
   const int m = n + 4;
   for (int it = 1;; ++it) {
-    if (mcSets && CURCTL.IEIPRV == 1) EINOD1(p, PX, W.R, W.y);
+    if (mcSets && CURCTL.IEIPRV == 1) updateEI();
     BEAMFW(m, h, W.R, W.Q, W.k, W.w, W.A, W.B, W.C);
     for (int s = 4; s <= m; ++s) W.yp(s) = W.y(s);
     BEAMBK(m, h, W.Q(m), W.R(m), W.A, W.B, W.C, W.y);
-    if (mcSets && CURCTL.IEIPRV == 0) EINOD1(p, PX, W.R, W.y);
+    if (mcSets && CURCTL.IEIPRV == 0) updateEI();
 
     bool closed = it > 1;
     for (int s = 4; closed && s <= m; ++s) closed = std::fabs(W.y(s) - W.yp(s)) < CURCTL.TOLPIL;

@@ -166,6 +166,42 @@ TEST(Llp2dWinkler, MomentCurvatureSetReplacesTheRigidity) {
   }
 }
 
+TEST(Llp2dWinkler, MomentCurvatureStiffnessHoldsUpToTheTip) {
+  // A short row, where the tip takes part in the bending: a straight
+  // moment-curvature set of EI on a section of EI / 2 must give the row of
+  // EI exactly, the imaginary slots below the tip included.
+  auto shortRow = [](bool sets, int ieiprv) {
+    setRow(12, CONN_FIX, 0.0, 20);
+    test::setPile(1, B, 60.0, 20, 0.0, -1.0);
+    SECTAB.SEIZT(1, 1) = SECTAB.SEIZB(1, 1) = sets ? 0.5 * EI : EI;
+    std::int32_t st = 0;
+    SECMARK(st);
+    if (sets) {
+      RUNCTL.ICTL09 = 1;
+      CURCTL.IEIPRV = ieiprv;
+      for (int r = 1; r <= 2; ++r) SECTAB.SMCIZ(1, r) = 1;
+      MCTAB.NMCSET = 1;
+      MCTAB.MCNCRV(1) = 1;
+      MCTAB.MCNPT(1, 1) = 2;
+      MCTAB.MCCURV(1, 1, 2) = 1.0e-3;
+      MCTAB.MCMOM(1, 1, 2) = EI * 1.0e-3;
+    }
+    st = 0;
+    NODE2D(1, st);
+    EXPECT_EQ(st, 0);
+    return solve(0.5, 0.0);
+  };
+  const Head plain = shortRow(false, 0);
+  ASSERT_EQ(plain.st, 0);
+  for (int ieiprv : {0, 1, 2}) {
+    SCOPED_TRACE(testing::Message() << "IEIPRV " << ieiprv);
+    const Head mc = shortRow(true, ieiprv);
+    ASSERT_EQ(mc.st, 0);
+    EXPECT_NEAR(mc.VT1, plain.VT1, 1e-9 * std::fabs(plain.VT1));
+    EXPECT_NEAR(mc.MT1, plain.MT1, 1e-9 * std::fabs(plain.MT1));
+  }
+}
+
 TEST(Llp2dWinkler, ErrorShrinksWithTheNodeSpacing) {
   // Halving the spacing cuts the error of the fixed-head shear about four
   // times: a second-order scheme.
