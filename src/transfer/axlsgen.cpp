@@ -23,11 +23,9 @@ namespace {
 
 constexpr double sp(float x) { return static_cast<double>(x); }
 
-void out(int unit, const std::string& text) {
-  io::put(unit, text);
-  io::endRecord(unit);
-}
-std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+using hc::blanks;
+using hc::out;
+using hc::shown;
 
 // The side curves as generated, on the head-curve file.
 void writeTzTable(std::int32_t icurv, const HCWORK& W) {
@@ -56,9 +54,6 @@ void writeQwTable(std::int32_t icurv, const HCWORK& W) {
   out(u, blanks(10) + "(" + UNITLB.ULFRC3.str() + ")" + blanks(14) + "(" + UNITLB.ULLEN3.str() + ")");
   for (int j = 1; j <= NHCQW; ++j) out(u, EFIELD(18, 4, W.QWQ(j)) + EFIELD(19, 4, W.QWW(j)));
 }
-
-// Negated for the uplift tables, without turning a zero into a negative zero.
-double shown(double x, bool uplift) { return uplift && x != 0.0 ? -x : x; }
 
 bool clayTip(std::int32_t t) { return t == 1 || t == 2 || t == 3 || t == 5 || t == 6 || t == 10 || t == 13 || t == 14; }
 

@@ -1,5 +1,6 @@
 // Output pieces of the pile-head curve tables: the exponent field with its
-// mantissa below 1, the free-form real and the zero-value warning block.
+// mantissa below 1, the free-form real, the zero-value warning block and
+// the line pieces of the tables.
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -69,5 +70,16 @@ void HCWARN(const std::string& text) {
     io::endRecord(u);
   }
 }
+
+namespace hc {
+
+void out(int unit, const std::string& text) {
+  io::put(unit, text);
+  io::endRecord(unit);
+}
+std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+double shown(double x, bool uplift) { return uplift && x != 0.0 ? -x : x; }
+
+}  // namespace hc
 
 }  // namespace drelm

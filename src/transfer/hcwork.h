@@ -106,4 +106,13 @@ std::string EFIELD(int w, int d, double x);
 // A real of a free-form line: the shortest text that reads back exactly.
 std::string FREEREAL(double x);
 
+// Line pieces of the curve tables: one whole record, a run of blanks, and a
+// value as an uplift table shows it (negated, without turning a zero into a
+// negative zero).
+namespace hc {
+void out(int unit, const std::string& text);
+std::string blanks(int n);
+double shown(double x, bool uplift);
+}  // namespace hc
+
 }  // namespace drelm

@@ -20,12 +20,9 @@ namespace {
 
 constexpr double sp(float x) { return static_cast<double>(x); }
 
-void out(int unit, const std::string& text) {
-  io::put(unit, text);
-  io::endRecord(unit);
-}
-std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
-double shown(double x, bool uplift) { return uplift && x != 0.0 ? -x : x; }
+using hc::blanks;
+using hc::out;
+using hc::shown;
 
 // The torque transfer curves: torque per unit length t R against twist z / R.
 void writeTqTable(std::int32_t icurv, const HCWORK& W, double R) {
