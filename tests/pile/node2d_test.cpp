@@ -12,20 +12,13 @@
 #include "report/labels.h"
 #include "run/fileio.h"
 #include "run/model.h"
+#include "support/soilprofile.h"
 #include "support/testdir.h"
 
 namespace drelm {
 namespace {
 
-void setLayers(std::initializer_list<std::pair<double, double>> layers) {
-  int L = 0;
-  for (const auto& [top, bot] : layers) {
-    ++L;
-    SOILCOM.LTOP(L) = top;
-    SOILCOM.LBOT(L) = bot;
-  }
-  SOILCOM.NLAYER = L;
-}
+using test::setLayerBounds;
 
 // Row 1 of property 1: length len in ninc increments, head at X = head.
 void setRow(double len, int ninc, double head, double battDeg = 0.0) {
@@ -104,7 +97,7 @@ TEST(Node2d, NodeDepthsAndLayerRanges) {
 }
 
 TEST(Node2d, RowWithItsOwnCurvesGetsNodesButNoRanges) {
-  setLayers({{0, 30}, {30, 50}});
+  setLayerBounds({{0, 30}, {30, 50}});
   setRow(100, 10, 5);
   RUNCTL.IUSRPY = 1;
   PILEAR.IPYSET(1) = 2;
@@ -128,7 +121,7 @@ TEST(Node2d, RowWithoutSoilOrIncrementsIsRefused) {
   std::int32_t st = 0;
   NODE2D(1, st);
   EXPECT_EQ(st, 13);
-  setLayers({{0, 200}});
+  setLayerBounds({{0, 200}});
   PILEPROP.NINC(1) = 0;
   st = 0;
   NODE2D(1, st);
@@ -152,7 +145,7 @@ TEST(Node2d, StatusOfTheTipAgainstTheDeepestLayer) {
     test::ScratchDir dir;
     ASSERT_TRUE(io::OPEN(U_RESULTS, "results.txt", io::Access::Write));
     ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
-    setLayers({{0, 40}, {40, c.bottom}});
+    setLayerBounds({{0, 40}, {40, c.bottom}});
     setRow(100, 10, 0);
     std::int32_t st = c.before;
     NODE2D(1, st);

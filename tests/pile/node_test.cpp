@@ -10,20 +10,13 @@
 
 #include "pile/pilefixture.h"
 #include "run/fileio.h"
+#include "support/soilprofile.h"
 #include "support/testdir.h"
 
 namespace drelm {
 namespace {
 
-void setLayers(std::initializer_list<std::pair<double, double>> layers) {
-  int L = 0;
-  for (const auto& [top, bot] : layers) {
-    ++L;
-    SOILCOM.LTOP(L) = top;
-    SOILCOM.LBOT(L) = bot;
-  }
-  SOILCOM.NLAYER = L;
-}
+using test::setLayerBounds;
 
 struct Range {
   int first, last;
@@ -57,7 +50,7 @@ TEST(Node, LayerRangesAreContiguousWithThePlaceholderBelowTheTip) {
   };
   for (const RangeCase& c : cases) {
     SCOPED_TRACE(c.name);
-    setLayers({{0, 30}, {30, 60}, {60, 100}, {100, 200}});
+    setLayerBounds({{0, 30}, {30, 60}, {60, 100}, {100, 200}});
     test::setProperty(1, c.len, c.ninc);
     PILEPROP.DXINC(1) = 0.0;
     test::setPile(1, 1, c.head);
@@ -76,7 +69,7 @@ TEST(Node, LayerRangesAreContiguousWithThePlaceholderBelowTheTip) {
 }
 
 TEST(Node, BatterAdjustmentShortensTheDepthStepOnly) {
-  setLayers({{0, 500}});
+  setLayerBounds({{0, 500}});
   test::setProperty(1, 100.0, 10);
   test::setPile(1, 1, 5.0);
   PILEAR.PBATT(1) = M_PI / 4.0;
@@ -102,7 +95,7 @@ TEST(Node, PileBelowTheDeepestLayerIsFatal) {
   test::setLateralRun();
   ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
   ASSERT_TRUE(io::OPEN(U_RESULTS, "res.txt", io::Access::Write));
-  setLayers({{0, 30}, {30, 45}});
+  setLayerBounds({{0, 30}, {30, 45}});
   test::setProperty(1, 50.0, 5);
   test::setPile(1, 1);
   std::int32_t st = 0;
@@ -118,7 +111,7 @@ TEST(Node, PileBelowTheDeepestLayerIsFatal) {
 }
 
 TEST(Node, StatusOnEntryAndPilesWithTheirOwnCurves) {
-  setLayers({{0, 30}});
+  setLayerBounds({{0, 30}});
   test::setProperty(1, 20.0, 2);
   test::setPile(1, 1);
   std::int32_t st = 17;  // left by another pile of the same force sum

@@ -9,6 +9,7 @@
 #include "run/model.h"
 #include "soil/lookup.h"
 #include "soil/pysoil.h"
+#include "support/soilprofile.h"
 
 namespace drelm::test {
 
@@ -20,26 +21,8 @@ struct Layer {
 };
 
 inline void setSoil(std::initializer_list<Layer> layers) {
-  SOILCOM_T& S = SOILCOM;
-  int L = 0;
-  for (const Layer& l : layers) {
-    ++L;
-    S.LTYPE(L) = l.code;
-    S.LTOP(L) = l.top;
-    S.LBOT(L) = l.bot;
-    for (int i = 2 * L - 1; i <= 2 * L; ++i) {
-      S.XPROF(i) = S.XGAM(i) = i == 2 * L - 1 ? l.top : l.bot;
-      S.GAMPR(i) = l.gam;
-      S.CPROF(i) = l.c;
-      S.PHIPR(i) = l.phiDeg * M_PI / 180.0;
-      S.KPROF(i) = l.k;
-      S.E50PR(i) = l.e50;
-      S.JPROF(i) = l.j;
-    }
-  }
-  S.NLAYER = L;
-  S.NPROF = S.NGAM = 2 * L;
-  SOILIN.NLAYIN = L;
+  setSoilProfile(layers);
+  SOILIN.NLAYIN = static_cast<std::int32_t>(layers.size());
 }
 
 // Run constants and English units with their labels.

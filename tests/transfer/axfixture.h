@@ -7,6 +7,7 @@
 
 #include "run/model.h"
 #include "run/tables.h"
+#include "support/soilprofile.h"
 #include "transfer/axcrv.h"
 
 namespace drelm::test {
@@ -18,27 +19,7 @@ struct AxLayer {
   double gam = 0, c = 0, phiDeg = 0, e50 = 0, fs = 0, qt = 0;
 };
 
-inline void setAxSoil(std::initializer_list<AxLayer> layers) {
-  SOILCOM_T& S = SOILCOM;
-  int L = 0;
-  for (const AxLayer& l : layers) {
-    ++L;
-    S.LTYPE(L) = l.code;
-    S.LTOP(L) = l.top;
-    S.LBOT(L) = l.bot;
-    for (int i = 2 * L - 1; i <= 2 * L; ++i) {
-      S.XPROF(i) = S.XGAM(i) = i == 2 * L - 1 ? l.top : l.bot;
-      S.GAMPR(i) = l.gam;
-      S.CPROF(i) = l.c;
-      S.PHIPR(i) = l.phiDeg * M_PI / 180.0;
-      S.E50PR(i) = l.e50;
-      S.FSPROF(i) = l.fs;
-      S.QTPROF(i) = l.qt;
-    }
-  }
-  S.NLAYER = L;
-  S.NPROF = S.NGAM = 2 * L;
-}
+inline void setAxSoil(std::initializer_list<AxLayer> layers) { setSoilProfile(layers); }
 
 // English units and the run constants.
 inline void setAxRun(int units = 1) {

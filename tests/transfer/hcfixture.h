@@ -14,6 +14,7 @@
 #include "run/fileio.h"
 #include "run/model.h"
 #include "run/tables.h"
+#include "support/soilprofile.h"
 #include "support/testdir.h"
 #include "transfer/axtz.h"
 #include "transfer/headcurves.h"
@@ -57,27 +58,7 @@ class HeadCurveTest : public ::testing::Test {
     UNITSET(u == 1 ? 1 : (u == 2 ? -1 : 0), 0);
   }
 
-  static void soil(std::initializer_list<HcLayer> layers) {
-    SOILCOM_T& S = SOILCOM;
-    int L = 0;
-    for (const HcLayer& l : layers) {
-      ++L;
-      S.LTYPE(L) = l.code;
-      S.LTOP(L) = l.top;
-      S.LBOT(L) = l.bot;
-      for (int i = 2 * L - 1; i <= 2 * L; ++i) {
-        S.XPROF(i) = S.XGAM(i) = i == 2 * L - 1 ? l.top : l.bot;
-        S.GAMPR(i) = l.gam;
-        S.CPROF(i) = l.c;
-        S.PHIPR(i) = l.phiDeg * M_PI / 180.0;
-        S.E50PR(i) = l.e50;
-        S.FSPROF(i) = l.fs;
-        S.QTPROF(i) = l.qt;
-      }
-    }
-    S.NLAYER = L;
-    S.NPROF = S.NGAM = 2 * L;
-  }
+  static void soil(std::initializer_list<HcLayer> layers) { setSoilProfile(layers); }
 
   static void pile(const HcPile& p) {
     PILEPROP.PTYPE(1) = p.ptype;
