@@ -114,4 +114,11 @@ inline void setSection(int s, std::int32_t nonlinear, const std::string& name, c
 // The echo of the input report as lines.
 inline std::vector<std::string> echoLines() { return readLines("echo.txt"); }
 
+// Whether any of the lines holds the text.
+inline bool anyLineHas(const std::vector<std::string>& lines, const std::string& text) {
+  for (const std::string& l : lines)
+    if (l.find(text) != std::string::npos) return true;
+  return false;
+}
+
 }  // namespace drelm::test

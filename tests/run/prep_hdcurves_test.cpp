@@ -185,9 +185,7 @@ class HeadCurveCases : public ::testing::Test {
     echo = test::echoLines();
     return ISTAT;
   }
-  bool has(const std::string& s) const {
-    return std::any_of(echo.begin(), echo.end(), [&](const std::string& l) { return l.find(s) != std::string::npos; });
-  }
+  bool has(const std::string& s) const { return test::anyLineHas(echo, s); }
   test::ScratchDir dir;
   Lines echo;
 };

@@ -52,11 +52,7 @@ class ReductionTable : public ::testing::Test {
     out = test::echoLines();
     return ISTAT;
   }
-  bool has(const std::string& s) const {
-    for (const std::string& l : out)
-      if (l.find(s) != std::string::npos) return true;
-    return false;
-  }
+  bool has(const std::string& s) const { return test::anyLineHas(out, s); }
   test::ScratchDir dir;
   std::vector<std::string> out;
 };
