@@ -195,7 +195,7 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
     if (closed) break;
     if (++it > maxit) {
       noClosure(maxit, IPILE);
-      std::atomic_ref<std::int32_t>(RUNCTL.KPILST).store(1, std::memory_order_relaxed);
+      raiseOutcome(KPIL_LATERAL);
       return;
     }
 

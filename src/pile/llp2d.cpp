@@ -160,7 +160,7 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
 
     if (it + 1 > SOILCOM.MAXITL) {
       noClosure(p);
-      std::atomic_ref<std::int32_t>(RUNCTL.KPILST).store(1, std::memory_order_relaxed);
+      raiseOutcome(KPIL_LATERAL);
       return;
     }
 

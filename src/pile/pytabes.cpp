@@ -90,7 +90,7 @@ void PYTABES(const std::int32_t& IPILE, const NodeArray& YDEFL, NodeArray& ESOIL
       while (c >= 1 && c <= nc && T.PYDEP(s, c) < z) ++c;
       if (c < 1 || c > nc) {
         curvesTooShort();
-        std::atomic_ref<std::int32_t>(RUNCTL.KPILST).store(1, std::memory_order_relaxed);
+        raiseOutcome(KPIL_LATERAL);
         return;
       }
       const double ys = smov ? std::sqrt(YSOIL1(i) * YSOIL1(i) + YSOIL2(i) * YSOIL2(i)) : 0.0;

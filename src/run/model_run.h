@@ -2,6 +2,7 @@
 // constants.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "run/farray.h"
@@ -73,6 +74,42 @@ struct RUNCTL_T {
   std::int32_t ICTL12 = 0;  // read and not used
 };
 extern RUNCTL_T RUNCTL;
+
+// Codes of the pass outcome word KPILST.
+enum OutcomeCode : std::int32_t {
+  KPIL_SOUND = 0,
+  KPIL_LATERAL = 1,   // a lateral pile solution did not close, or its p-y curves are too short
+  KPIL_SINGULAR = 2,  // singular cap matrix
+  KPIL_WARNED = 3,    // capacity warnings given
+  KPIL_AXIAL = 4,     // an axial load-transfer solution did not converge
+};
+
+// Rank of an outcome code: a later code replaces the word only when it ranks
+// higher, so that a warning never hides a failure of the same pass.
+constexpr int outcomeRank(std::int32_t code) {
+  switch (code) {
+    case KPIL_WARNED: return 1;
+    case KPIL_AXIAL: return 2;
+    case KPIL_LATERAL: return 3;
+    case KPIL_SINGULAR: return 4;
+    default: return 0;
+  }
+}
+
+// Raise the outcome word of the current pass to CODE unless it already holds
+// a code of higher rank. Safe inside the parallel loops over piles.
+inline void raiseOutcome(std::int32_t code) {
+  std::atomic_ref<std::int32_t> w(RUNCTL.KPILST);
+  std::int32_t cur = w.load(std::memory_order_relaxed);
+  while (outcomeRank(code) > outcomeRank(cur) &&
+         !w.compare_exchange_weak(cur, code, std::memory_order_relaxed)) {
+  }
+}
+
+// True when the outcome word holds a failure of the pass (1, 2 or 4).
+inline bool outcomeFailed(std::int32_t code) {
+  return code == KPIL_LATERAL || code == KPIL_SINGULAR || code == KPIL_AXIAL;
+}
 
 // Controls of the load case or combination now analysed, and the input
 // switches that belong with them.

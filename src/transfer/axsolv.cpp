@@ -163,7 +163,7 @@ void AXSOLV(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
   m.phx = PILEAR.PHXREF(IPILE);
   m.l0 = m.phx + lv - m.dxv / 2.0;
 
-  auto fail = [] { storeWord(RUNCTL.KPILST, KPIL_AXIAL); };
+  auto fail = [] { raiseOutcome(KPIL_AXIAL); };
 
   // Start from the generated head curve: its tip movement at the head
   // displacement, and the two points around it as the bracket.

@@ -23,6 +23,5 @@ void AXSOLV(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
             const FArray<double, MAXQWP>& QWQ, const FArray<double, MAXQWP>& QWW);
 
 // Outcome word of a pass whose axial solution did not converge.
-constexpr std::int32_t KPIL_AXIAL = 4;
 
 }  // namespace drelm
