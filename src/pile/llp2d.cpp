@@ -46,8 +46,9 @@ void pyModuli(Work& W, int p, int t, int nn, std::int32_t& ISTAT) {
   for (int j = 1; j <= nn; ++j) W.k(j + 3) = W.esoil(j);
 }
 
-// Moduli of a row with its own p-y curves by depth; they take and return
-// slot-form arrays, so the soil movement is shifted into slot form too.
+// Moduli and soil reaction of a row with its own p-y curves by depth; they
+// take and return slot-form arrays, so the soil movement is shifted into
+// slot form and the reaction back into node form.
 void tableModuli(Work& W, int p, int nn) {
   NodeArray ys1{}, ys2{}, es{}, psm{}, ps{};
   for (int j = 1; j <= nn; ++j) {
@@ -55,7 +56,11 @@ void tableModuli(Work& W, int p, int nn) {
     ys2(j + 3) = W.ysoil2(j);
   }
   PYTABES(p, W.y, es, ys1, ys2, psm, ps);
-  for (int s = 4; s <= nn + 3; ++s) W.k(s) = es(s);
+  // The soil reaction is what the report shows where the soil moves.
+  for (int j = 1; j <= nn; ++j) {
+    W.k(j + 3) = es(j + 3);
+    W.psoil(j) = ps(j + 3);
+  }
 }
 
 // The warning of a solution that did not close, one whole write per unit.
