@@ -41,6 +41,27 @@ void ROTGLB(const std::int32_t& IPILE, const double& A, const double& B, const d
   Z = A * cb * sa + B * (ca * st + sb * sa * ct) + C * (ca * ct - sb * sa * st);
 }
 
+void LLPPACK2D(NodeBlock& BLOCK, const NodeArray& Y, const NodeArray& M, const NodeArray& V,
+               const NodeArray& P, const NodeArray& STRESS, const NodeArray& R, const NodeArray& RBEND,
+               const NodeArray& RSHEAR, const NodeArray& AXMOV, const NodeArray& AXLOAD, const NodeArray& GV,
+               const NodeArray& GH, const NodeArray& Q) {
+  BLOCK.fill(0.0);
+  const struct {
+    int q;
+    const NodeArray& a;
+  } cols[] = {{NQ_AXMOV, AXMOV}, {NQ_Y1, Y},      {NQ_GX, GV},       {NQ_GY, GH},      {NQ_M1, M},
+              {NQ_V1, V},        {NQ_P1, P},      {NQ_AXLOAD, AXLOAD}, {NQ_STRESS, STRESS}, {NQ_R1, R},
+              {NQ_Q1, Q},        {NQ_RBEND, RBEND}, {NQ_RSHEAR, RSHEAR}};
+  for (const auto& c : cols)
+    for (int s = 1; s <= MAXNOD; ++s) BLOCK(s, c.q) = c.a(s);
+}
+
+void ROTGLB2D(const std::int32_t& IPILE, const double& AXIAL, const double& LATERAL, double& GV, double& GH) {
+  const double c = std::cos(PILEAR.PBATT(IPILE)), s = std::sin(PILEAR.PBATT(IPILE));
+  GV = AXIAL * c - LATERAL * s;
+  GH = AXIAL * s + LATERAL * c;
+}
+
 void PENV(const std::int32_t& IPILE, const double& STRESS, const double (&UG)[6], const double (&UL)[6],
           const double (&FG)[6], const double (&FL)[6]) {
   const int p = IPILE;

@@ -58,6 +58,18 @@ void ROTGLB(const std::int32_t& IPILE, const double& A, const double& B, const d
 void PENV(const std::int32_t& IPILE, const double& STRESS, const double (&UG)[6], const double (&UL)[6],
           const double (&FG)[6], const double (&FL)[6]);
 
+// The plane block: cleared, then the thirteen arrays of a plane row (all
+// 107 slots) in their quantities; the second lateral direction and the
+// resultants stay 0.
+void LLPPACK2D(NodeBlock& BLOCK, const NodeArray& Y, const NodeArray& M, const NodeArray& V,
+               const NodeArray& P, const NodeArray& STRESS, const NodeArray& R, const NodeArray& RBEND,
+               const NodeArray& RSHEAR, const NodeArray& AXMOV, const NodeArray& AXLOAD, const NodeArray& GV,
+               const NodeArray& GH, const NodeArray& Q);
+
+// Global vertical and horizontal displacement of a point of plane row IPILE
+// from its axial and lateral displacement, turned by the row's batter.
+void ROTGLB2D(const std::int32_t& IPILE, const double& AXIAL, const double& LATERAL, double& GV, double& GH);
+
 // Copies the block's nodes 1 .. NN (slots 4 .. NSLOT, NSLOT = NN + 3) into
 // NDCUR of pile IPILE and widens NDMIN and NDMAX over them. Each pile writes
 // only its own slots.
