@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "analysis/envpil.h"
 #include "pile/llp.h"
@@ -344,6 +345,59 @@ TEST(LlpStore, ReportingPassesAllocateNothing) {
     for (int i = 0; i < 3; ++i) s.run(1.0e3, 0.0);
     EXPECT_EQ(test::allocationCount() - before, 0);
     EXPECT_EQ(s.st, 0);
+  }
+}
+
+// Piles stored side by side on several threads give what each gives alone:
+// every store writes only its own pile's slots.
+TEST(LlpStore, PilesInParallelStoreWhatPilesInTurnStore) {
+  constexpr int NP = 12;
+  winklerPile(CONN_FIX);
+  for (int p = 2; p <= NP; ++p) {
+    test::setPile(p, 1, 0.0, p % 3 == 0 ? CONN_PIN : CONN_FIX);
+    PILEAR.IPYSET(p) = 1;
+    std::int32_t st = 0;
+    NODE(p, st);
+  }
+  const auto runAll = [](bool parallel) {
+    std::int32_t st = 0;
+#pragma omp parallel for num_threads(4) schedule(dynamic) if (parallel)
+    for (int p = 1; p <= NP; ++p) {
+      double tf[36], tu[36], RT[36], R[36];
+      TRANSF(p, tf, tu, RT, R);
+      const double ULOC[6] = {0.001 * p, 0.05 * p, -0.02 * p, 0.0, 0.0, 0.0};
+      double v1, v2, m1, m2;
+      NodeArray ax, al;
+      LLP(p, ULOC[1], 0.0, ULOC[2], 0.0, 100.0 * p, 0.0, v1, v2, m1, m2, st, ULOC, RT, ax, al);
+    }
+    EXPECT_EQ(st, 0);
+    // Take the stores and clear them for the next run.
+    std::vector<double> all;
+    const auto take = [&all](double& x) {
+      all.push_back(x);
+      x = 0.0;
+    };
+    for (int p = 1; p <= NP; ++p) {
+      for (int k = 1; k <= NPTVAL; ++k) take(ENVPIL.PTCUR(p, k));
+      for (int q = 1; q <= NNDQ; ++q)
+        for (int s = 1; s <= MAXNOD; ++s) take(ENVPIL.NDCUR(p, s, q));
+      take(EQSTIF.EQKAX(p));
+      for (int j = 1; j <= MAXNOD; ++j) take(EQSTIF.EQKN1(p, j));
+    }
+    return all;
+  };
+  for (std::int32_t pass : {1, 2}) {
+    SCOPED_TRACE(pass);
+    RUNCTL.IOUTPS = pass;
+    ENVPIL.ENVFST = 1;
+    const std::vector<double> serial = runAll(false);
+    ENVPIL.ENVFST = 1;
+    const std::vector<double> parallel = runAll(true);
+    ASSERT_EQ(parallel.size(), serial.size());
+    std::size_t differ = 0;
+    for (std::size_t i = 0; i < serial.size(); ++i) differ += parallel[i] != serial[i];
+    EXPECT_EQ(differ, 0u);
+    EXPECT_NE(serial[pass == 1 ? 14 : NPTVAL + NNDQ * MAXNOD + 1], 0.0);
   }
 }
 
