@@ -4,12 +4,21 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 
 namespace drelm::io {
 namespace {
 
+// Reports are written through large buffers, so that a report of many
+// megabytes goes out in few writes; memory of a buffer is only taken as it
+// fills.
+constexpr std::size_t WRITE_BUFFER = std::size_t{1} << 20;
+constexpr std::size_t READ_BUFFER = std::size_t{64} << 10;
+
 struct UnitState {
   std::FILE* f = nullptr;
+  std::unique_ptr<char[]> buffer;
   std::string name;
   bool unformatted = false;
   bool readOnly = false;
@@ -57,6 +66,9 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   std::FILE* f = std::fopen(path.c_str(), access == Access::Read ? "rb" : "w+b");
   if (!f) return false;
   UnitState& u = units[unit];
+  const std::size_t size = access == Access::Read ? READ_BUFFER : WRITE_BUFFER;
+  u.buffer.reset(new (std::nothrow) char[size]);
+  if (u.buffer) std::setvbuf(f, u.buffer.get(), _IOFBF, size);
   u.f = f;
   u.name = path;
   u.unformatted = unformatted;
