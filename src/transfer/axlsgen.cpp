@@ -138,7 +138,7 @@ double tipLoad(const HCWORK& W, double w0) {
 // One element line of the listing, assembled in place: the listing has a
 // line per element of every generated curve.
 void listLine(int e, double s, double P, double Wm, bool uplift) {
-  char line[3 + 5 + 10 + 2 + 15 + 5 + 15];
+  char line[3 + 5 + 10 + 2 + 15 + 5 + 15 + 1];
   char* c = line;
   c = std::fill_n(c, 3, ' ');
   c = intFieldTo(c, 5, e);
@@ -147,8 +147,8 @@ void listLine(int e, double s, double P, double Wm, bool uplift) {
   c = efieldTo(c, 15, 7, shown(P, uplift));
   c = std::fill_n(c, 5, ' ');
   c = efieldTo(c, 15, 7, shown(Wm, uplift));
+  *c++ = '\n';  // the end of the record
   io::put(U_AXIAL, std::string_view(line, static_cast<std::size_t>(c - line)));
-  io::endRecord(U_AXIAL);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ char* efieldTo(char* out, int w, int d, double x) {
       // d significant digits, then the point moved before the first digit.
       char t[96];
       const auto r = std::to_chars(t, t + sizeof t, std::fabs(x), std::chars_format::scientific, d - 1);
-      const char* e = static_cast<const char*>(std::memchr(t, 'e', static_cast<std::size_t>(r.ptr - t)));
+      const char* e = t + (d > 1 ? d + 1 : 1);  // after "D.DDD" or "D"
       digits[0] = t[0];
       if (d > 1) std::memcpy(digits + 1, t + 2, static_cast<std::size_t>(d - 1));
       int v = 0;
