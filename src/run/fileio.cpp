@@ -3,9 +3,8 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <new>
 
 namespace drelm::io {
 namespace {
@@ -18,7 +17,10 @@ constexpr std::size_t READ_BUFFER = std::size_t{64} << 10;
 
 struct UnitState {
   std::FILE* f = nullptr;
-  std::unique_ptr<char[]> buffer;
+  // Owned by the unit and freed when it closes; never freed while its file
+  // is open, also not at process exit, when the C library flushes the files
+  // still open after the static objects are gone.
+  char* buffer = nullptr;
   std::string name;
   bool unformatted = false;
   bool readOnly = false;
@@ -67,8 +69,8 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   if (!f) return false;
   UnitState& u = units[unit];
   const std::size_t size = access == Access::Read ? READ_BUFFER : WRITE_BUFFER;
-  u.buffer.reset(new (std::nothrow) char[size]);
-  if (u.buffer) std::setvbuf(f, u.buffer.get(), _IOFBF, size);
+  u.buffer = static_cast<char*>(std::malloc(size));
+  if (u.buffer) std::setvbuf(f, u.buffer, _IOFBF, size);
   u.f = f;
   u.name = path;
   u.unformatted = unformatted;
@@ -80,6 +82,7 @@ void CLOSE(int unit) {
   UnitState* u = live(unit);
   if (!u) return;
   std::fclose(u->f);
+  std::free(u->buffer);
   *u = UnitState{};
 }
 
