@@ -5,7 +5,6 @@
 #include "pile/axial.h"
 
 #include <gtest/gtest.h>
-#include <omp.h>
 
 #include <string>
 #include <vector>
@@ -303,12 +302,11 @@ TEST(AxialThreads, WarningsOfPilesOnEightThreadsNeverMix) {
   RUNCTL.IWRNPS = 1;
   const HeadCurve c = lsCurve(1);
   std::int32_t st = 0;
-#pragma omp parallel for num_threads(8) schedule(dynamic, 1)
-  for (int p = 1; p <= 100; ++p) {
+  test::onThreads(8, 100, [&](int p) {
     const double u[6] = {p % 2 ? 3.0 * c.X(c.n) : 3.0 * c.X(1), 0, 0, 10.0, 0, 0};
     double f[6];
     PILEHD(p, f, u, st);
-  }
+  });
   RUNCTL.IWRNPS = 0;
   io::CLOSE(U_WARN);
   EXPECT_EQ(st, 0);
