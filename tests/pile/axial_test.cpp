@@ -153,6 +153,7 @@ TEST(TorsionCurve, EndsOfTheCurveAndTheirWarnings) {
       {"beyond the last point, failure", through, -0.02, 0, true, 0.0, "APPARENT FAILURE IN TORSION     ",
        " -2.0000E-02 >  -1.0000E-02     T. MOMENT=  0.0000E+00"},
       {"outside the warning pass", away, 0.0, 0, false, 0.0, "", ""},
+      {"at the foot of a vertical first segment", {{0, 0}, {0, 10}, {1, 20}}, 0.0, 0, true, 0.0, "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
