@@ -53,6 +53,25 @@ void noClosure(std::int32_t maxit, std::int32_t pile) {
   }
 }
 
+// A pile whose equations have no unique solution (a zero or vanishing pivot:
+// a mechanism, such as a pinned pile without springs).
+void singular(std::int32_t pile) {
+  char text[] = "     ** WARNING **  NO SOLUTION OF A LLP, SINGULAR PILE EQUATIONS     PILE GROUP#####";
+  const std::size_t len = sizeof text - 1;
+  char num[6];
+  i5(num, pile);
+  std::memcpy(text + len - 5, num, 5);
+  const std::string_view line(text, len);
+  const int units[2] = {U_RESULTS, U_LOG};
+#pragma omp critical(drelm_report)
+  for (int u : units) {
+    io::endRecord(u);
+    io::endRecord(u);
+    io::put(u, line);
+    io::endRecord(u);
+  }
+}
+
 // The imaginary slots above the head and below the tip take the rigidity of
 // the end nodes, also after a moment-curvature update of the nodes: the end
 // conditions and the tip row assume a uniform rigidity across the end.
@@ -183,9 +202,15 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
   for (;;) {
     if (ieiprv == 1 && mcurv) updateEI(IPILE, PX, n, R, y);
     for (int d = 0; d < 2; ++d) {
-      BEAMFW(n, h, R[d], Q[d], EK, F[d], A[d], B[d], C[d]);
+      const bool eliminated = BEAMFW(n, h, R[d], Q[d], EK, F[d], A[d], B[d], C[d]);
       yold[d] = y[d];
-      BEAMBK(n, h, Q[d](n), R[d](n), A[d], B[d], C[d], y[d]);
+      // No unique solution: fail as a solution that does not close, so that
+      // the cap solution retries with a smaller step.
+      if (!eliminated || !BEAMBK(n, h, Q[d](n), R[d](n), A[d], B[d], C[d], y[d])) {
+        singular(IPILE);
+        raiseOutcome(KPIL_LATERAL);
+        return;
+      }
     }
     if (ieiprv == 0 && mcurv) updateEI(IPILE, PX, n, R, y);
 

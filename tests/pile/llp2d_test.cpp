@@ -330,18 +330,50 @@ TEST(Llp2dStatus, NonZeroStatusEndsTheCall) {
   EXPECT_EQ(h.MT1, -7.0);
 }
 
-// Without rigidity and without soil every pivot and the tip determinant are
-// zero: the solution is zero, not a division by zero.
-TEST(Llp2dStatus, ZeroPivotsGiveZeroNotNaN) {
-  setRow(12, CONN_PIN);
-  SOILCOM.KPROF.fill(0.0);
-  SECTAB.SEIZT.fill(0.0);
-  SECTAB.SEIZB.fill(0.0);
-  const Head h = solve(0.5, 0);
-  EXPECT_EQ(h.st, 0);
-  EXPECT_TRUE(std::isfinite(h.VT1));
-  EXPECT_TRUE(std::isfinite(h.MT1));
-  EXPECT_DOUBLE_EQ(h.MT1, 0.0);
+// Without soil a pinned row is a mechanism; without rigidity as well every
+// pivot is zero. Neither has a unique solution: the call fails as a solution
+// that does not close, with a warning, and writes no head value. Held fixed
+// at its head, the same row without soil is a cantilever and solves.
+TEST(Llp2dStatus, SingularEquationsFailTheSolution) {
+  const struct {
+    const char* name;
+    bool noRigidity;
+    int conn;
+    bool solves;
+  } cases[] = {
+      {"pinned, no soil", false, CONN_PIN, false},
+      {"pinned, no soil, no rigidity", true, CONN_PIN, false},
+      {"fixed head, no soil", false, CONN_FIX, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::ScratchDir dir;
+    ASSERT_TRUE(io::OPEN(U_RESULTS, "results.txt", io::Access::Write));
+    ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
+    setRow(12, c.conn);
+    SOILCOM.KPROF.fill(0.0);
+    if (c.noRigidity) {
+      SECTAB.SEIZT.fill(0.0);
+      SECTAB.SEIZB.fill(0.0);
+    }
+    RUNCTL.KPILST = 0;
+    const Head h = solve(0.5, 0);
+    EXPECT_EQ(h.st, 0);
+    io::CLOSEALL();
+    if (c.solves) {
+      // A rigid translation: no shear, no moment.
+      EXPECT_EQ(RUNCTL.KPILST, 0);
+      EXPECT_NEAR(h.VT1, 0.0, 1e-6);
+      EXPECT_NEAR(h.MT1, 0.0, 1e-3);
+      continue;
+    }
+    EXPECT_EQ(RUNCTL.KPILST, KPIL_LATERAL);
+    EXPECT_EQ(h.VT1, -7.0);
+    EXPECT_EQ(h.MT1, -7.0);
+    const std::string warn = "     ** WARNING **  NO SOLUTION OF A LLP, SINGULAR PILE EQUATIONS     PILE GROUP    1";
+    for (const char* f : {"results.txt", "log.txt"})
+      EXPECT_EQ(test::readLines(dir.path() / f), (std::vector<std::string>{"", "", warn})) << f;
+  }
 }
 
 // The reporting pass stores the pile-top values of the row in global and

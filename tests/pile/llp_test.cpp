@@ -146,13 +146,46 @@ TEST(LlpClosedForm, FreeStandingPileFollowsItsHead) {
   EXPECT_NEAR(s.vt1, 0.0, 1e-6);
   EXPECT_NEAR(s.mt1, 0.0, 1e-3);
 
-  // Pinned at zero deflection with no load: a mechanism whose zero pivots
-  // give zero deflection, not a division by zero.
-  PCONN.CONNECTY(1) = 1;
-  s.run(1, 0.0, 0.0);
-  EXPECT_EQ(s.st, 0);
-  for (int i = 3; i <= 26; ++i) EXPECT_TRUE(std::isfinite(s.res.Y[0](i)));
-  EXPECT_EQ(s.vt1, 0.0);
+}
+
+// Pinned and without a spring the pile is a mechanism (free to turn about its
+// head): its equations have no unique solution, loaded or not. The call fails
+// as a solution that does not close, with a warning, and writes no head value.
+TEST(LlpClosedForm, PinnedPileWithoutSpringsIsASingularSolution) {
+  test::ScratchDir dir;
+  ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
+  ASSERT_TRUE(io::OPEN(U_RESULTS, "res.txt", io::Access::Write));
+  for (double q : {0.0, 50.0}) {
+    SCOPED_TRACE(q);
+    test::setLateralRun();
+    test::setProperty(1, LEN, 20, {EI, EI});
+    test::setPile(1, 1, 0.0, 1);
+    RUNCTL.IUSRPY = 1;
+    PILEAR.IPYSET(1) = 1;
+    test::setLinearCurves(1, {{0.0, 0.0}, {2.0 * LEN, 0.0}});
+    DLNODE.NDLNOD(1) = q != 0.0 ? 21 : 0;
+    for (int l = 1; l <= 21; ++l) {
+      DLNODE.DLPOS(1, l) = (l - 1) * LEN / 20;
+      DLNODE.DLQ1(1, l) = q;
+    }
+    std::int32_t st = 0;
+    NODE(1, st);
+    RUNCTL.KPILST = 0;
+    Solve s;
+    s.run(1, 0.0, 0.0);
+    EXPECT_EQ(s.st, 0);
+    EXPECT_EQ(RUNCTL.KPILST, KPIL_LATERAL);
+    EXPECT_EQ(s.vt1, -99);
+    EXPECT_EQ(s.mt1, -99);
+    EXPECT_EQ(s.vt2, -99);
+  }
+  DLNODE.NDLNOD(1) = 0;
+  io::CLOSE(U_LOG);
+  io::CLOSE(U_RESULTS);
+  const std::string warn = "     ** WARNING **  NO SOLUTION OF A LLP, SINGULAR PILE EQUATIONS     PILE GROUP    1";
+  const std::vector<std::string> expected = {"", "", warn, "", "", warn};
+  EXPECT_EQ(test::readLines("res.txt"), expected);
+  EXPECT_EQ(test::readLines("log.txt"), expected);
 }
 
 TEST(LlpClosedForm, UniformLoadOnAPinnedHeadIsCarriedByHeadAndSoil) {
