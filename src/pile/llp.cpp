@@ -161,10 +161,21 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
     F[1] = QD[1];
   }
 
+  // The springs act on the length of the deflection vector relative to the
+  // soil movement vector, which the p-y evaluation takes with no movement
+  // arrays of its own (NONE).
+  const NodeArray NONE{};
+  const auto relative = [&](int i) {
+    return smov ? std::hypot(y[0](i) - YSS[0](i), y[1](i) - YSS[1](i))
+                : std::sqrt(y[0](i) * y[0](i) + y[1](i) * y[1](i));
+  };
+
   // Initial soil moduli: the p-y curves by depth at zero deflection, or
   // k_s times the depth below the ground surface.
   if (byDepth) {
-    PYTABES(IPILE, y[0], EK, YSS[0], YSS[1], PSMS, PSS);
+    NodeArray yr;
+    for (int i = 4; i <= n; ++i) yr(i) = relative(i);
+    PYTABES(IPILE, yr, EK, NONE, NONE, PSMS, PSS);
   } else {
     const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
     const double ground = PILEAR.PGRND(p) + PILEAR.PHXREF(p);
@@ -224,18 +235,18 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
       return;
     }
 
-    // Soil springs for the resultant deflection.
+    // Soil springs for the resultant relative deflection.
     if (byDepth) {
       NodeArray yr;
-      for (int i = 4; i <= n; ++i) yr(i) = std::sqrt(y[0](i) * y[0](i) + y[1](i) * y[1](i));
-      PYTABES(IPILE, yr, EK, YSS[0], YSS[1], PSMS, PSS);
+      for (int i = 4; i <= n; ++i) yr(i) = relative(i);
+      PYTABES(IPILE, yr, EK, NONE, NONE, PSMS, PSS);
+      if (smov)
+        for (int i = 4; i <= n; ++i)
+          for (int d = 0; d < 2; ++d) F[d](i) = EK(i) * YSS[d](i) + QD[d](i);
       continue;
     }
-    for (int k = 1; k <= nn; ++k) {
-      const int i = k + 3;
-      YD(k) = std::sqrt(y[0](i) * y[0](i) + y[1](i) * y[1](i));
-    }
-    PYSOIL(t, ISTAT, IPILE, IPILE, YD, ES, YS1, YS2, PSM, PS);
+    for (int k = 1; k <= nn; ++k) YD(k) = relative(k + 3);
+    PYSOIL(t, ISTAT, IPILE, IPILE, YD, ES, NONE, NONE, PSM, PS);
     if (status.load(std::memory_order_relaxed) != 0) return;
     for (int k = 1; k <= nn; ++k) {
       const int i = k + 3;

@@ -591,5 +591,50 @@ TEST(Llp2dLoads, UniformSoilMovement) {
   }
 }
 
+// In soft clay (a nonlinear soil) the springs act on the signed difference
+// of the deflection and the soil movement: a uniform movement d under a head
+// held at Y gives the head forces of the head held at Y - d without movement,
+// whichever the signs, so a movement and its opposite give mirrored forces.
+TEST(Llp2dLoads, SoilMovementActsOnTheSignedRelativeDeflection) {
+  const Layer clay{1, 0, 1000, 0.04, 5.0, 0, 0, 0.01};
+  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const NodeArray none{};
+  const auto run = [&](double Y, double d, double& VT1, double& MT1) {
+    setRow(1, CONN_FIX, 0, 60, &clay);
+    SOILCOM.MAXITL = 200;
+    RUNCONST.EPSMOV = 1.0e-5;
+    SMOV = SMOV_T{};
+    if (d != 0.0) {
+      SMOV.NSMOV = 2;
+      SMOV.SMVFAC = 1.0;
+      SMOV.SMVDEP(1) = 0.0;
+      SMOV.SMVDEP(2) = 1000.0;
+      SMOV.SMVY(1) = SMOV.SMVY(2) = d;
+    }
+    const double ULOC[3] = {0, Y, 0};
+    std::int32_t st = 0;
+    RUNCTL.KPILST = 0;
+    LLP2D(1, Y, 0.0, 0.0, VT1, MT1, st, ULOC, T, none, none);
+    ASSERT_EQ(st, 0);
+    ASSERT_EQ(RUNCTL.KPILST, 0);
+  };
+  const struct {
+    double Y, d;
+  } cases[] = {{0.0, 0.5}, {0.0, -0.5}, {-0.5, 0.5}, {0.5, -0.5}, {0.3, 0.5}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "head " << c.Y << ", movement " << c.d);
+    double V = 0, M = 0, V0 = 0, M0 = 0;
+    run(c.Y, c.d, V, M);
+    run(c.Y - c.d, 0.0, V0, M0);
+    EXPECT_NEAR(V, V0, 1e-4 * std::fabs(V0));
+    EXPECT_NEAR(M, M0, 1e-4 * std::fabs(M0));
+  }
+  double Vp = 0, Mp = 0, Vn = 0, Mn = 0;
+  run(0.0, 0.5, Vp, Mp);
+  run(0.0, -0.5, Vn, Mn);
+  EXPECT_NEAR(Vp, -Vn, 1e-4 * std::fabs(Vp));
+  EXPECT_GT(std::fabs(Vp), 0.0);
+}
+
 }  // namespace
 }  // namespace drelm

@@ -539,5 +539,51 @@ TEST(LlpSections, StressesAndCapacityRatiosAtTheNodes) {
   }
 }
 
+// In a yielding soil the springs act on the length of the deflection vector
+// relative to the soil movement vector: a uniform movement (d1, d2) under a
+// head held at (Y1, Y2) gives the head forces of the head held at
+// (Y1 - d1, Y2 - d2) without movement, for movements with or against the
+// deflection and across it.
+TEST(LlpSoil, SoilMovementActsOnTheRelativeDeflectionVector) {
+  const auto run = [](double Y1, double Y2, double d1, double d2, Solve& s) {
+    subgradePile(40.0, 300);
+    SMOV = SMOV_T{};
+    if (d1 != 0.0 || d2 != 0.0) {
+      SMOV.NSMOV = 2;
+      SMOV.SMVFAC = 1.0;
+      SMOV.SMVDEP(1) = -10.0;
+      SMOV.SMVDEP(2) = 2.0 * LEN;
+      SMOV.SMVY(1) = SMOV.SMVY(2) = d1;
+      SMOV.SMVZ(1) = SMOV.SMVZ(2) = d2;
+    }
+    RUNCTL.KPILST = 0;
+    s.run(1, Y1, 0.0, Y2, 0.0);
+    ASSERT_EQ(s.st, 0);
+    ASSERT_EQ(RUNCTL.KPILST, 0);
+  };
+  const struct {
+    double Y1, Y2, d1, d2;
+  } cases[] = {
+      {0.0, 0.0, 1.5, 0.0},   // the soil pushes the pile
+      {0.0, 0.0, -1.5, 0.0},  // the other way
+      {-1.0, 0.0, 1.0, 0.0},  // against the deflection
+      {2.0, 0.0, 1.0, 0.0},   // with it
+      {1.0, 0.0, 0.0, 1.5},   // across it
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "head (" << c.Y1 << ", " << c.Y2 << "), movement (" << c.d1 << ", "
+                                    << c.d2 << ")");
+    Solve m, r;
+    run(c.Y1, c.Y2, c.d1, c.d2, m);
+    run(c.Y1 - c.d1, c.Y2 - c.d2, 0.0, 0.0, r);
+    const double scale = std::fabs(r.vt1) + std::fabs(r.vt2);
+    EXPECT_NEAR(m.vt1, r.vt1, 1e-4 * scale);
+    EXPECT_NEAR(m.vt2, r.vt2, 1e-4 * scale);
+    const double mscale = std::fabs(r.mt1) + std::fabs(r.mt2);
+    EXPECT_NEAR(m.mt1, r.mt1, 1e-4 * mscale);
+    EXPECT_NEAR(m.mt2, r.mt2, 1e-4 * mscale);
+  }
+}
+
 }  // namespace
 }  // namespace drelm
