@@ -249,6 +249,21 @@ TEST_P(SpaceCurveFile, ReadsBackWithTheCurvesOfTheSoil) {
     EXPECT_LT(-tip.f[9 - k], last.f[9 + k]);  // the half is less than the node's two halves
   }
   for (int k = 1; k < 10; ++k) EXPECT_NEAR(p1.tr[10].f[9 + k], -p1.tr[10].f[9 - k], 1e-9);
+  // The tip's share on the bearing side: a driven pile with its tip in sand
+  // at 35 degrees (Nq 40), 600 in deep under 56 pcf on average, on the bottom
+  // area of the section; the exponent 0.333 from the 34.9 degrees of the last
+  // step, interpolated linearly at the movements of the last half step.
+  const double phid = 35 * M_PI / 180 * r4(57.296);  // degrees as the tip rule turns them back
+  const double qmax = (40 + 2 * (phid - 35)) * 600 * 56.0 / 1728 * 24.35;
+  const double w[10] = {0, 0.0001, 0.005, 0.01, 0.05, 0.1, 0.2, 0.4, 0.8, 5.0};
+  auto q = [&](double x) {
+    int m = 1;
+    while (m < 9 && r4(w[m]) < x) ++m;
+    auto qw = [&](int i) { return qmax * std::pow(r4(w[i]) / r4(0.05 * 16), r4(0.333)); };
+    return qw(m - 1) + (x - r4(w[m - 1])) * (qw(m) - qw(m - 1)) / (r4(w[m]) - r4(w[m - 1]));
+  };
+  for (int k = 1; k < 10; ++k)
+    expectNear(tip.f[9 + k] + tip.f[9 - k], q(tip.y[9 + k]), 1e-6, "tip point " + std::to_string(10 + k));
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, SpaceCurveFile, ::testing::Values(0, 1));
