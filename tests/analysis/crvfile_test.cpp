@@ -324,6 +324,71 @@ TEST_P(PlaneCurveFile, ReadsBackWithoutTorsionalBlocks) {
 
 INSTANTIATE_TEST_SUITE_P(Forms, PlaneCurveFile, ::testing::Values(0, 1));
 
+// A pile whose section widens from 16 to 24 in at 10 ft: the p-y curves of
+// the steps below take the 24-in width of their own depth, as the property
+// records beside them show.
+TEST(CurveFile, PyCurvesTakeTheWidthOfTheirStep) {
+  test::ScratchDir dir;
+  std::string in = withCurveFile("space_min.inp", SPACE_CONTROLS, 0, 10);
+  auto swap = [&](const std::string& a, const std::string& b) {
+    const std::size_t at = in.find(a);
+    ASSERT_NE(at, std::string::npos) << a;
+    in.replace(at, a.size(), b);
+  };
+  swap("1 1\n50 50.0 1\n0.0 50.0 1\n", "1 2\n50 50.0 1\n0.0 10.0 1\n10.0 50.0 2\n");
+  swap("CROSS SECTIONS\n1\n", "CROSS SECTIONS\n2\n");
+  swap("SOIL LAYERS\n",
+       "2 2 1 0\nPIPE24\n24.0 23.0 0.0 0.0 0.0 0.0 0.0 0.0\n"
+       "11.5E6 36.91 2549.0 2549.0 0.0 5.864E10 1.381E7 5.537E5 29.0E6 0.0 0\n0 0 0.5 0 0\n'STEEL PIPE'\n"
+       "SOIL LAYERS\n");
+  swap("MOMENT-CURVATURE OF CROSS SECTIONS\n1\n1 0\n1 0\n",
+       "MOMENT-CURVATURE OF CROSS SECTIONS\n2\n1 0\n1 0\n2 0\n2 0\n");
+  const CrvRun run = runCurveFile(in);
+  EXPECT_EQ(run.status, 0);
+  const CrvFile f = test::readCurveFile(run.crv, false);
+  ASSERT_TRUE(f.whole);
+  ASSERT_EQ(f.piles.size(), 4u);
+  const auto& p1 = f.piles[0];
+  EXPECT_DOUBLE_EQ(p1.props[1][0], 16.0);
+  EXPECT_DOUBLE_EQ(p1.props[2][0], 24.0);
+  const double fp = GRPFAC.GRPPF(1), fy = GRPFAC.GRPYF(1);
+  auto clay = [](double z, double b) { return SoftClay{(400 + 400 * z / 240) / 144, 50.0 / 1728, z, b, 0.02}; };
+  expectSoftClayNode(p1.py[1], clay(30, 16), clay(90, 16), 60, fp, fy);
+  expectSoftClayNode(p1.py[3], clay(150, 24), clay(210, 24), 60, fp, fy);
+}
+
+// The same group 60 ft higher in the coordinate frame: the tips lie above X
+// = 0, and the tip nodes still carry the last step's curves.
+TEST(CurveFile, TipAboveTheCoordinateOriginKeepsItsCurves) {
+  test::ScratchDir dir;
+  std::string in = withCurveFile("space_min.inp", SPACE_CONTROLS, 0, 10);
+  auto swapAll = [&](const std::string& a, const std::string& b) {
+    int n = 0;
+    for (std::size_t at = in.find(a); at != std::string::npos; at = in.find(a, at + b.size()), ++n)
+      in.replace(at, a.size(), b);
+    EXPECT_GT(n, 0) << a;
+  };
+  swapAll("\n0.0 -2.0", "\n-60.0 -2.0");
+  swapAll("\n0.0 2.0", "\n-60.0 2.0");
+  swapAll("\n0.0 20.0\n", "\n-60.0 -40.0\n");
+  swapAll("\n20.0 80.0\n", "\n-40.0 20.0\n");
+  const CrvRun run = runCurveFile(in);
+  EXPECT_EQ(run.status, 0);
+  const CrvFile f = test::readCurveFile(run.crv, false);
+  ASSERT_TRUE(f.whole);
+  ASSERT_EQ(f.piles.size(), 4u);
+  for (const auto& pl : f.piles) {
+    EXPECT_NEAR(pl.py[10].x, -120.0, 5e-5);
+    EXPECT_EQ(pl.py[10].flag, 1);
+    EXPECT_EQ(pl.py[10].count, 33);
+    EXPECT_EQ(pl.ax[10].flag, 1);
+    // The tip carries the lower half of the last step.
+    ASSERT_EQ(pl.py[10].f.size(), 33u);
+    EXPECT_GT(pl.py[10].f[32], 0.0);
+    EXPECT_LT(pl.py[10].f[32], pl.py[9].f[32]);
+  }
+}
+
 // ---------------------------------------------------------------------------
 
 // The space fixture with its soil ending at 45 ft, a second property 40 ft
