@@ -55,6 +55,7 @@ bool CRVPILE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
 }
 
 void CRVFWR(std::int32_t& ISTAT) {
+  if (CRVCTL.ICRVON != 1) return;
   CRVHDR();
   CRVCTL.PYCOLL = 1;
   CURCTL.KPYLST = 1;

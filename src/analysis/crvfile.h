@@ -17,8 +17,8 @@ void CRVHDR();
 // pile was written. The caller has set PYCOLL and KPYLST to 1.
 bool CRVPILE(const std::int32_t& IPILE, std::int32_t& ISTAT);
 
-// The whole file: the header, then every pile in turn whatever the status
-// word; PYCOLL and KPYLST are set to 1 for the pass, and KPYLST is 0 again
+// The whole file, when the input asks for it (ICRVON 1): the header, then
+// every pile in turn whatever the status word; PYCOLL and KPYLST are set to 1 for the pass, and KPYLST is 0 again
 // at its end.
 void CRVFWR(std::int32_t& ISTAT);
 

@@ -37,7 +37,8 @@ struct Scratch {
 // (degrees). False when a look-up stores its status in ST.
 bool stepCurve(int p, std::int32_t q, double xm, double S, bool torsion, NodeCurve& h, double& phi,
                std::int32_t& ST) {
-  static thread_local Scratch s;
+  // The curve file is written on the calling thread alone.
+  static Scratch s;
   const SOILCOM_T& SC = SOILCOM;
   const int nl = std::clamp<int>(SC.NLAYER, 1, MAXLYR);
   std::int32_t type = SC.LTYPE(1);
