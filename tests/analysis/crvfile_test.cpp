@@ -19,6 +19,7 @@
 #include "support/allocs.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"
+#include "transfer/axlsplt.h"
 
 namespace drelm {
 namespace {
@@ -436,6 +437,40 @@ TEST_P(FailingPile, IsLeftOutWholeAndNamedInTheLog) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, FailingPile, ::testing::Values(0, 1));
+
+// A clay tip without strength: the axial block stops at the tip check with
+// status 33, the torsional block on its own with 35, each with its warning.
+TEST(CurveFile, TipWithoutStrengthStopsTheBlocks) {
+  test::ScratchDir dir;
+  std::string in = withCurveFile("space_min.inp", SPACE_CONTROLS, 0, 10);
+  auto swap = [&](const std::string& a, const std::string& b) {
+    const std::size_t at = in.find(a);
+    ASSERT_NE(at, std::string::npos) << a;
+    in.replace(at, a.size(), b);
+  };
+  swap("2 4\n20.0 80.0\n", "2 1\n20.0 80.0\n");
+  swap("GENERATED LOAD-SETTLEMENT CURVES\n1\n1\n", "GENERATED LOAD-SETTLEMENT CURVES\n0\n");
+  swap("GENERATED TORQUE-ROTATION CURVES\n1\n1\n", "GENERATED TORQUE-ROTATION CURVES\n0\n");
+  const CrvRun run = runCurveFile(in);
+  EXPECT_EQ(run.status, 33);
+  const CrvFile f = test::readCurveFile(run.crv, false);
+  EXPECT_TRUE(f.whole);
+  EXPECT_TRUE(f.piles.empty());
+  auto has = [](const std::vector<std::string>& lines, const std::string& text) {
+    return std::find(lines.begin(), lines.end(), text) != lines.end();
+  };
+  EXPECT_TRUE(has(run.log, "     THE VALUE OF COHESION AT TIP OF PILE IS EQUAL TO ZERO, LS CURVE"));
+  EXPECT_TRUE(has(run.log, "     CURVES OF PILE     4 NOT WRITTEN TO THE PER-PILE CURVE FILE (STATUS  33)"));
+
+  io::OPEN(U_LOG, "tr.log", io::Access::Write);
+  CrvRecords out;
+  out.begin(0);
+  std::int32_t st = 0;
+  TRPLT(1, st, out);
+  io::CLOSEALL();
+  EXPECT_EQ(st, 35);
+  EXPECT_TRUE(has(test::readLines("tr.log"), "     THE VALUE OF COHESION AT TIP OF PILE IS EQUAL TO ZERO, TR CURVE"));
+}
 
 TEST(CurveFile, StepCountBelowOneIsRefusedAtInput) {
   test::ScratchDir dir;
