@@ -34,6 +34,8 @@ struct SpringGroup {
   // Failures of the head response, for the paths of the cap solution.
   double lateralFailAbove = 1e300;  // KPILST = 1 when SMVFAC exceeds this
   int lateralFailBudget = 0;        // ... this many times (then sound)
+  std::int32_t failCode = KPIL_LATERAL;  // the outcome a failing evaluation raises
+  bool bearingWarning = false;      // every evaluation warns of bearing
   double cubicAbove = 1e300;        // the cubic terms act only above this fraction
   int statusPile = 0;               // this pile sets ISTAT = 3
   long stopAfter = -1;              // writes a stop request after this many evaluations
@@ -60,8 +62,16 @@ inline void springHead(const std::int32_t& IPILE, double* f, const double* uh, s
   }
   if (std::atomic_ref<std::int32_t>(ISTAT).load() != 0) return;
   if (SMOV.SMVFAC > g.lateralFailAbove && g.lateralFailBudget > 0) {
-    raiseOutcome(KPIL_LATERAL);
+    raiseOutcome(g.failCode);
     --g.lateralFailBudget;
+  }
+  if (g.bearingWarning && RUNCTL.IWRNPS == 1) {
+    std::atomic_ref<std::int32_t>(RUNCTL.NWBRG).fetch_add(1);
+    io::endRecord(U_WARN);
+    io::put(U_WARN, "     ** WARNING **  APPARENT FAILURE IN BEARING    ,  PILE GROUP" + std::to_string(IPILE));
+    io::endRecord(U_WARN);
+    io::put(U_WARN, "                    AX. DISP.=  0.1000E+01 >   0.5000E+00     AX. FORCE=  0.0000E+00");
+    io::endRecord(U_WARN);
   }
   double TF[36], TU[36], RT[36], R[36], ul[6], fl[6];
   TRANSF(IPILE, TF, TU, RT, R);
