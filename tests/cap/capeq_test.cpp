@@ -112,6 +112,17 @@ TEST(CapEquilibrium, LoadSteppingReachesExactlyTheFullLoad) {
   EXPECT_EQ(stepLines(run), expected);
 }
 
+// A first step of 0 would never advance: the whole load in one step.
+TEST(CapEquilibrium, FirstStepOfZeroAppliesTheWholeLoad) {
+  CapRun run;
+  fourPiles(run, 1000.0, 50.0, 10.0, 10.0);
+  CURCTL.DTCUR0 = 0.0;
+  const double P[6] = {1000.0, 100.0, 0, 0, 0, 0};
+  const Pass r = runPass(P);
+  EXPECT_EQ(stepLines(run), std::vector<std::string>{stepLine(1, 1.0, 1.0)});
+  EXPECT_NEAR(r.U[0], 0.25, 1e-12);
+}
+
 // A failing step is retried with half the increment; a failing clamped last
 // step goes back by half the increment it was made with.
 TEST(CapEquilibrium, FailingStepIsHalved) {
