@@ -373,7 +373,7 @@ void blockB(int c, int nf) {
 void estimation(int c) {
   const std::int32_t kind = CASEIN.CASCTL(c, 9);
   std::int32_t& nest = CASEIN.CASCTL(c, 17);
-  CURCTL.KESTCU = kind;
+  CASECUR.KESTCU = kind;
   if (kind < 1) {
     CASECUR.NESTV = nest;
     return;

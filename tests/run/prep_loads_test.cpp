@@ -54,7 +54,7 @@ TEST_F(LoadTable, DefaultLevelsAreStoredAndPrinted) {
   const std::vector<std::string> out = run();
   EXPECT_EQ(CASEIN.CASCTL(1, 17), 10);
   EXPECT_EQ(CASECUR.NESTV, 10);
-  EXPECT_EQ(CURCTL.KESTCU, 1);
+  EXPECT_EQ(CASECUR.KESTCU, 1);
   EXPECT_DOUBLE_EQ(CASEIN.LCEST(1, 1), 0.1);
   for (int k = 2; k <= 10; ++k) EXPECT_NEAR(CASEIN.LCEST(1, k), std::log10(k), 1e-15) << k;
   EXPECT_NEAR(CASEIN.LCEST(1, 2), 0.30103, 5e-6);
