@@ -133,6 +133,7 @@ TEST(CapSums, FailedPileIsLeftOutOfTheForceButNotTheStiffness) {
   EXPECT_NEAR(F[0], -10.0, 1e-12);
   // The stiffness sum tests no status: every pile's matrix is added.
   group().statusPile = 0;
+  ISTAT = 0;
   STIFF(K, U, ISTAT);
   EXPECT_NEAR(K[0], -300.0, 1e-4);
 }
