@@ -12,7 +12,6 @@
 #include "run/startup.h"
 #include "run/tables.h"
 #include "run/timing.h"
-#include "soil/pysoil.h"
 
 namespace drelm {
 
@@ -29,6 +28,7 @@ void RUNDRV(std::int32_t& ISTAT) {
   io::CLOSEALL();
   clearTables();
   ISTAT = 0;
+  const int callerThreads = omp_get_max_threads();
 
   TIMBLK.TSTART = wallClock();
   TIMBLK.TELAPS = wallClock();
@@ -53,13 +53,13 @@ void RUNDRV(std::int32_t& ISTAT) {
     CURCTL.KPYLST = 0;
     RUNCTL.IOUTPS = 0;
     ANLDRV(KPYOPT, ISTAT);
-    // The requested p-y curves, where the analysis driver will print them
-    // once it analyses the load cases.
-    if (ISTAT == 0) PYTABN(KPYOPT, ISTAT);
   }
 
   TIMBLK.TELAPS = wallClock() - TIMBLK.TELAPS;
   ENDRUN(ISTAT);
+  // The parallel loops set the thread count of their regions; the caller's
+  // thread gets its own count back, so that the next run starts from it.
+  omp_set_num_threads(callerThreads);
 }
 
 }  // namespace drelm
