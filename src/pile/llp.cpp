@@ -88,9 +88,6 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
          const double& ST2, const double& PX, const double& TX, double& VT1, double& VT2,
          double& MT1, double& MT2, std::int32_t& ISTAT, const double* ULOC, const double* RT,
          const NodeArray& AXMOV, const NodeArray& AXLOAD, LLPRES* RES) {
-  (void)TX;
-  (void)ULOC;
-  (void)RT;
   const int p = IPILE;
   const std::int32_t t = PILEAR.PROPOFPILE(p);
   const int ninc = PILEPROP.NINC(t);
@@ -227,9 +224,12 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
   VT2 = HEADSHR(n, h, EK, y[1], F[1]);
   MT1 = -R[0](4) * (y[0](3) - 2.0 * y[0](4) + y[0](5)) / h2;
   MT2 = -R[1](4) * (y[1](3) - 2.0 * y[1](4) + y[1](5)) / h2;
-  if (!RES) return;
+  const bool reporting = RUNCTL.IOUTPS == 1 || RUNCTL.IOUTPS == 2;
+  if (!RES && !reporting) return;
 
-  LLPRES& out = *RES;
+  // Values along the pile; a reporting pass keeps them in the stores.
+  LLPRES local;
+  LLPRES& out = RES ? *RES : local;
   out.NN = nn;
   out.ITER = it;
   for (int d = 0; d < 2; ++d) {
@@ -250,6 +250,7 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
   out.AXLOAD = AXLOAD;
   LLPFORC(h, out);
   LLPSECT(IPILE, out);
+  if (reporting) LLPSTORE(IPILE, PX, TX, VT1, VT2, MT1, MT2, ULOC, RT, out);
 }
 
 }  // namespace drelm

@@ -41,8 +41,9 @@ struct LLPRES {
 // of the axial solution (solver arrays, zero when it did not run).
 // No closure within the case's iteration limit: warning on units 16 and 10,
 // KPILST = 1 and the head values are not written. A failed soil look-up
-// leaves its status in ISTAT and ends the call. RES, when given, receives the
-// values along the pile of a converged solution.
+// leaves its status in ISTAT and ends the call. A converged solution of a
+// reporting pass (IOUTPS 1 or 2) fills the pile's result stores. RES, when
+// given, receives the values along the pile of a converged solution.
 void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const double& YT2,
          const double& ST2, const double& PX, const double& TX, double& VT1, double& VT2,
          double& MT1, double& MT2, std::int32_t& ISTAT, const double* ULOC, const double* RT,

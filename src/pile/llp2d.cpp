@@ -46,8 +46,9 @@ void pyModuli(Work& W, int p, int t, int nn, std::int32_t& ISTAT) {
   for (int j = 1; j <= nn; ++j) W.k(j + 3) = W.esoil(j);
 }
 
-// Moduli of a row with its own p-y curves by depth; they take and return
-// slot-form arrays, so the soil movement is shifted into slot form too.
+// Moduli and soil reaction of a row with its own p-y curves by depth; they
+// take and return slot-form arrays, so the soil movement is shifted into
+// slot form and the reaction back into node form.
 void tableModuli(Work& W, int p, int nn) {
   NodeArray ys1{}, ys2{}, es{}, psm{}, ps{};
   for (int j = 1; j <= nn; ++j) {
@@ -55,7 +56,11 @@ void tableModuli(Work& W, int p, int nn) {
     ys2(j + 3) = W.ysoil2(j);
   }
   PYTABES(p, W.y, es, ys1, ys2, psm, ps);
-  for (int s = 4; s <= nn + 3; ++s) W.k(s) = es(s);
+  // The soil reaction is what the report shows where the soil moves.
+  for (int j = 1; j <= nn; ++j) {
+    W.k(j + 3) = es(j + 3);
+    W.psoil(j) = ps(j + 3);
+  }
 }
 
 // The warning of a solution that did not close, one whole write per unit.
@@ -208,34 +213,33 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
   LLPSECT(p, r);
 
   // Pile-top values in global and row axes.
-  const double cb = std::cos(PILEAR.PBATT(p)), sb = std::sin(PILEAR.PBATT(p));
   const double y4 = W.y(4);
+  double ugv = 0.0, ugh = 0.0;
+  ROTGLB2D(p, ULOC[0], y4, ugv, ugh);
   const double FL[3] = {PX, VT1, MT1};
   double FG[3];
   for (int i = 0; i < 3; ++i) FG[i] = T[i] * FL[0] + T[i + 3] * FL[1] + T[i + 6] * FL[2];
-  PENV2D(p, ULOC[0] * cb - y4 * sb, ULOC[0] * sb + y4 * cb, ST1, ULOC[0], y4, ST1, FG[0], FG[1], MT1, PX,
+  PENV2D(p, ugv, ugh, ST1, ULOC[0], y4, ST1, FG[0], FG[1], MT1, PX,
          VT1, MT1, r.CSTRESS(4));
 
-  // Values along the pile for the report.
+  // Values along the pile for the report: the moment in the report's sign,
+  // the reaction of the p-y evaluation where the soil moves, the axial
+  // solution's force and movement only where it ran.
   const bool keepAxial = CURCTL.IAXVAR != 0 && PILEAR.ILSCRV(p) <= 0;
-  NodeBlock blk{};
+  const bool ratios = CASECUR.ICOMB != 0;
+  NodeArray mr{}, pr{}, br{}, sr{}, a{}, f{}, gv{}, gh{}, q{};
   for (int s = 4; s <= m; ++s) {
-    const double a = keepAxial ? ax(s) : 0.0;
-    const double y = W.y(s);
-    blk(s, NQ_AXMOV) = a;
-    blk(s, NQ_Y1) = y;
-    blk(s, NQ_GX) = a * cb - y * sb;
-    blk(s, NQ_GY) = a * sb + y * cb;
-    blk(s, NQ_M1) = -M(s);
-    blk(s, NQ_V1) = V(s);
-    blk(s, NQ_P1) = movement ? W.psoil(s - 3) : P(s);
-    blk(s, NQ_AXLOAD) = keepAxial ? al(s) : PX;
-    blk(s, NQ_STRESS) = r.CSTRESS(s);
-    blk(s, NQ_R1) = W.R(s);
-    blk(s, NQ_Q1) = W.q(s - 3);
-    blk(s, NQ_RBEND) = CASECUR.ICOMB == 0 ? 0.0 : r.BRATIO(s);
-    blk(s, NQ_RSHEAR) = CASECUR.ICOMB == 0 ? 0.0 : r.SRATIO(s);
+    a(s) = keepAxial ? ax(s) : 0.0;
+    f(s) = keepAxial ? al(s) : PX;
+    ROTGLB2D(p, a(s), W.y(s), gv(s), gh(s));
+    mr(s) = -M(s);
+    pr(s) = movement ? W.psoil(s - 3) : P(s);
+    br(s) = ratios ? r.BRATIO(s) : 0.0;
+    sr(s) = ratios ? r.SRATIO(s) : 0.0;
+    q(s) = W.q(s - 3);
   }
+  NodeBlock blk;
+  LLPPACK2D(blk, W.y, mr, V, pr, r.CSTRESS, W.R, br, sr, a, f, gv, gh, q);
   NODENV(p, m, blk);
 }
 

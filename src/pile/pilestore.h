@@ -43,6 +43,33 @@ enum NodeQuantity : int {
   NQ_RSHEAR = 25,  // shear capacity ratio
 };
 
+// Packs 25 node arrays into the columns of the block, array q into
+// quantity q, all 107 slots.
+void LLPPACK(NodeBlock& BLOCK, const NodeArray* const (&COLS)[25]);
+
+// Turns the vector (A, B, C) in the axes of pile IPILE (axial, lateral 1,
+// lateral 2) into global axes (X, Y, Z).
+void ROTGLB(const std::int32_t& IPILE, const double& A, const double& B, const double& C, double& X,
+            double& Y, double& Z);
+
+// Pile-top values of space pile IPILE: the head displacement and the
+// reaction of one pile in global axes (UG, FG) and in pile axes (UL, FL),
+// and the head stress. Writes PTCUR of the pile and widens PTMIN and PTMAX.
+void PENV(const std::int32_t& IPILE, const double& STRESS, const double (&UG)[6], const double (&UL)[6],
+          const double (&FG)[6], const double (&FL)[6]);
+
+// The plane block: cleared, then the thirteen arrays of a plane row (all
+// 107 slots) in their quantities; the second lateral direction and the
+// resultants stay 0.
+void LLPPACK2D(NodeBlock& BLOCK, const NodeArray& Y, const NodeArray& M, const NodeArray& V,
+               const NodeArray& P, const NodeArray& STRESS, const NodeArray& R, const NodeArray& RBEND,
+               const NodeArray& RSHEAR, const NodeArray& AXMOV, const NodeArray& AXLOAD, const NodeArray& GV,
+               const NodeArray& GH, const NodeArray& Q);
+
+// Global vertical and horizontal displacement of a point of plane row IPILE
+// from its axial and lateral displacement, turned by the row's batter.
+void ROTGLB2D(const std::int32_t& IPILE, const double& AXIAL, const double& LATERAL, double& GV, double& GH);
+
 // Copies the block's nodes 1 .. NN (slots 4 .. NSLOT, NSLOT = NN + 3) into
 // NDCUR of pile IPILE and widens NDMIN and NDMAX over them. Each pile writes
 // only its own slots.

@@ -561,3 +561,55 @@ TEST(Llp2dLoads, UniformSoilMovement) {
 
 }  // namespace
 }  // namespace drelm
+
+namespace drelm {
+namespace {
+
+// Straight p-y curves p = ES y by depth for row 1, from the ground down.
+void ownStraightCurves() {
+  RUNCTL.IUSRPY = 1;
+  PILEAR.IPYSET(1) = 1;
+  USRPY.NPYSET = 1;
+  USRPY.PYNCRV(1) = 2;
+  for (int c = 1; c <= 2; ++c) {
+    USRPY.PYDEP(1, c) = c == 1 ? 0.0 : 1000.0;
+    USRPY.PYNPT(1, c) = 2;
+    USRPY.PYY(1, c, 2) = 100.0;
+    USRPY.PYP(1, c, 2) = ES * 100.0;
+  }
+  std::int32_t st = 0;
+  NODE2D(1, st);
+}
+
+// A row with its own curves by depth, held at rest while the soil moves by
+// d past it: the curves meet the whole movement as relative deflection, and
+// the report shows the reaction they give, ES d at every node.
+TEST(Llp2dLoads, OwnCurvesReportTheSoilReactionOfTheMovingSoil) {
+  setRow(12, CONN_PIN);
+  ownStraightCurves();
+  RUNCTL.IOUTPS = 1;
+  RUNCONST.EPSMOV = 1.0e-5;
+  const double d = 0.2;
+  SMOV.NSMOV = 2;
+  SMOV.SMVFAC = 1.0;
+  SMOV.SMVDEP(1) = 0.0;
+  SMOV.SMVDEP(2) = 1000.0;
+  SMOV.SMVY(1) = SMOV.SMVY(2) = d;
+  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const double ULOC[3] = {0, 0, 0};
+  const NodeArray none{};
+  double VT1 = 0, MT1 = 0;
+  std::int32_t st = 0;
+  LLP2D(1, 0.0, 0.0, 0.0, VT1, MT1, st, ULOC, T, none, none);
+  ASSERT_EQ(st, 0);
+  ASSERT_EQ(RUNCTL.KPILST, 0);
+  const double p0 = ENVPIL.NDCUR(1, 4, NQ_P1);
+  EXPECT_NEAR(std::fabs(p0), ES * d, 1e-9 * ES * d);
+  for (int s = 4; s <= 104; s += 10) {
+    EXPECT_NEAR(ENVPIL.NDCUR(1, s, NQ_Y1), 0.0, 1e-12) << "slot " << s;
+    EXPECT_EQ(ENVPIL.NDCUR(1, s, NQ_P1), p0) << "slot " << s;
+  }
+}
+
+}  // namespace
+}  // namespace drelm
