@@ -60,10 +60,12 @@ struct RUNCTL_T {
   std::int32_t IOUTPS = 0;  // pass word
   std::int32_t KPILST = 0;  // outcome word of the current pass
   std::int32_t KEIERR = 0;  // abort switch of the bending-stiffness update, cleared by it
-  std::int32_t IWRNPS = 0;  // 1 while capacity warnings go to the warning scratch file
-  // Capacity warnings of the current force evaluation (incremented atomically):
-  // bearing, pull-out and torsion.
-  std::int32_t NWBRG = 0, NWPULL = 0, NWTORS = 0;
+  std::int32_t IWRNPS = 0;  // 1 while the head-curve warnings go to the warning scratch file
+  // Head-curve warnings of the current force evaluation (bearing, pull-out,
+  // torsion), raised atomically by the pile solutions.
+  std::int32_t NWBRG = 0;
+  std::int32_t NWPULL = 0;
+  std::int32_t NWTORS = 0;
   std::int32_t ITRANS = 0;  // transformation switch
   std::int32_t KRUNMD = 0;  // run mode
   std::int32_t IUSRPY = 0;
