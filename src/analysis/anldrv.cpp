@@ -1,12 +1,265 @@
+// The analysis stage of a run: every load case in input order, then every
+// load combination, each through its analysis passes of the cap solution;
+// the envelopes after each series; the printed p-y curves and the per-pile
+// curve file at the end.
 #include "analysis/anldrv.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "analysis/anlio.h"
+#include "analysis/anlrec.h"
+#include "analysis/capload.h"
+#include "analysis/casecur.h"
+#include "analysis/dlnode.h"
+#include "analysis/envewr.h"
+#include "analysis/envpil.h"
+#include "cap/capeq.h"
+#include "cap/caprec.h"
+#include "report/writers.h"
+#include "run/model.h"
+#include "soil/pysoil.h"
 
 namespace drelm {
 
-// The load cases and combinations are analysed here once the cap solutions
-// are in place; until then a run ends after its input report.
+namespace {
+
+using anl::blanks;
+using anl::out;
+
+// The loads of one pass and the point of definition of the case.
+struct PassLoads {
+  double PCAP[6] = {};
+  double PSAVE[6] = {};
+  double PPOD[6] = {}, UPOD[6] = {}, XPOD[6] = {};
+  std::int32_t KPOD[6] = {1, 1, 1, 1, 1, 1};
+  double FLDOUT[6] = {}, UCPOUT[6] = {};
+};
+
+// The controls of a case (or combination) row into the current controls.
+struct Controls {
+  std::int32_t IPRLEV, NPRNOD, MAXITC, NTHLIM, MAXITL, KSTCYC, NCYC, IALTOL, IAXVAR, IEIPRV;
+  double TOLCAP, TOLPIL, DTCUR0, DTCMIN, ALTDSP, ALTROT;
+};
+
+void copyControls(const Controls& c) {
+  CURCTL.TOLCAP = c.TOLCAP;
+  CURCTL.TOLPIL = c.TOLPIL;
+  CURCTL.DTCUR0 = c.DTCUR0;
+  CURCTL.DTCMIN = c.DTCMIN;
+  CURCTL.ALTDSP = c.ALTDSP;
+  CURCTL.ALTROT = c.ALTROT;
+  CURCTL.IALTOL = c.IALTOL;
+  CURCTL.MAXITC = c.MAXITC;
+  SOILCOM.MAXITL = c.MAXITL;
+  CURCTL.NTHLIM = c.NTHLIM;
+  CURCTL.KSTCYC = c.KSTCYC;
+  CURCTL.NCYCL = static_cast<double>(c.NCYC);
+  CURCTL.IAXVAR = c.IAXVAR;
+  CURCTL.IEIPRV = c.IEIPRV;
+  CURCTL.IPRLEV = c.IPRLEV;
+  CURCTL.NPRNOD = c.NPRNOD;
+  // The largest thread count is reported per case.
+  TIMBLK.NTHUSE = 1;
+}
+
+Controls caseControls(int c) {
+  const auto I = [&](int j) { return CASEIN.CASCTL(c, j); };
+  const auto R = [&](int j) { return CASEIN.CASTOL(c, j); };
+  return {I(18), I(19), I(6), I(3), I(7), I(4), I(5), I(20), I(21), I(51), R(1), R(2), R(3), R(4), R(6), R(7)};
+}
+
+Controls combControls(int k) {
+  const auto I = [&](int j) { return COMBIN.CMBCTL(k, j); };
+  const auto R = [&](int j) { return COMBIN.CMBTOL(k, j); };
+  return {I(9), I(10), I(6), I(3), I(7), I(4), I(5), I(11), I(12), I(41), R(1), R(2), R(3), R(4), R(7), R(8)};
+}
+
+bool space() { return RUNCTL.IANTYP != 2; }
+
+// A stop request ends the run with status 4 and the files of the analysis
+// closed.
+bool stopped(std::int32_t& ISTAT, bool caseLoop) {
+  if (!STOPRQ()) return false;
+  ISTAT = STAT_STOPPED;
+  if (caseLoop) io::CLOSE(U_KMAT);
+  return true;
+}
+
+// Loads of load case c at the cap origin and along the piles; the point of
+// definition of a case of that kind.
+void caseLoads(std::int32_t c, PassLoads& L) {
+  CASELD(c, L.PCAP);
+  if (CASEIN.LCKIND(c) == 1) SPECDL(c, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);
+  CASEDL(c);
+  AXLDRES(L.PCAP);
+  std::copy(std::begin(L.PCAP), std::end(L.PCAP), std::begin(L.PSAVE));
+}
+
+// One pass of the cap solution. A load case rewrites the pass file first.
+void runPass(bool comb, PassLoads& L, std::int32_t& ISTAT) {
+  if (!comb) {
+    io::OPEN(U_PASS, FNAMES.FNU(U_PASS).trimmed(), io::Access::Write);
+    out(U_PASS, "LOAD CASE : " + intField(5, CASECUR.ICASE));
+  }
+  ISTAT = 0;
+  const std::int32_t iscomb = comb ? 1 : 0;
+  CAPEQ(iscomb, ISTAT, L.FLDOUT, L.UCPOUT, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);
+  if (!comb) io::CLOSE(U_PASS);
+}
+
+// Load case c. Returns false when the run ends (status set).
+bool analyseCase(std::int32_t c, std::int32_t& ISTAT) {
+  CASECUR_T& C = CASECUR;
+  C.ICASE = c;
+  C.ICOMB = 0;
+  C.KESTCU = 0;
+  if (c == 1) {
+    anl::seriesBanners(false);
+    ENVPIL.ENVFST = 1;
+    if (space()) ENVRS();
+    else ENVRS2D();
+  }
+  anl::caseHeading(false, c);
+  if (CASEIN.CASCTL(c, 22) == 1) {
+    anl::skipLines(false);
+    return true;
+  }
+  anl::analysedLines(false, c);
+  copyControls(caseControls(c));
+  C.RFBEND = C.RFSHR = 1.0;
+  C.NESTV = std::clamp<int>(CASEIN.CASCTL(c, 17), 0, MAXEST);
+  const std::int32_t kind = CASEIN.CASCTL(c, 9);
+  if (kind > 0) {
+    for (int i = 1; i <= C.NESTV; ++i) C.CESTV(i) = CASEIN.LCEST(c, i);
+    // The stiffness estimation is not part of the engine yet: the case is
+    // analysed for its own load.
+    anl::empty(U_LOG);
+    out(U_LOG, blanks(5) + "NOTE: STIFFNESS ESTIMATION OF THIS CASE SKIPPED, CASE ANALYZED FOR ITS LOAD");
+    io::FLUSH(U_LOG);
+  }
+  C.NPOINT = 1;
+  SESTIM.SEMODE = 0;
+  SESTIM.SENHIS = 0;
+
+  PassLoads L;
+  // The total-load point: the case's own load, one pass.
+  C.IPOINT = 1;
+  C.IPRDOF = 0;
+  caseLoads(c, L);
+  // Given displacements are restored before every pass.
+  double UPOD0[6];
+  std::copy(std::begin(L.UPOD), std::end(L.UPOD), std::begin(UPOD0));
+  const int loops = 1;
+  for (C.LOOPNO = 1; C.LOOPNO <= loops; ++C.LOOPNO) {
+    std::copy(std::begin(L.PSAVE), std::end(L.PSAVE), std::begin(L.PCAP));
+    std::copy(std::begin(UPOD0), std::end(UPOD0), std::begin(L.UPOD));
+    anl::totalLoadStatus();
+    runPass(false, L, ISTAT);
+    if (ISTAT != 0) {
+      io::CLOSE(U_CLDSCR);
+      io::CLOSE(U_KMAT);
+      return false;
+    }
+  }
+  C.LOOPNO = loops;
+  anl::progressLine(false, c, true);
+  anl::logFinished(false, c);
+  anl::phaseTiming();
+  return !stopped(ISTAT, true);
+}
+
+// Load combination k. Returns false when the run ends (status set).
+bool analyseCombination(std::int32_t k, std::int32_t& ISTAT) {
+  CASECUR_T& C = CASECUR;
+  C.ICASE = k;
+  C.ICOMB = k;
+  C.KESTCU = 0;
+  if (k == 1) {
+    anl::seriesBanners(true);
+    ENVPIL.ENVFST = 1;
+    if (space()) ENVRS();
+    else ENVRS2D();
+  }
+  anl::caseHeading(true, k);
+  if (COMBIN.CMBCTL(k, 13) == 1) {
+    anl::skipLines(true);
+    return true;
+  }
+  anl::analysedLines(true, k);
+  copyControls(combControls(k));
+  C.RFBEND = COMBIN.CMBTOL(k, 5);
+  C.RFSHR = COMBIN.CMBTOL(k, 6);
+  C.NPOINT = 1;
+  C.IPOINT = 1;
+  C.IPRDOF = 0;
+  C.LOOPNO = 1;
+  SESTIM.SEMODE = 0;
+  SESTIM.SENHIS = 0;
+
+  PassLoads L;
+  COMBLD(k, L.PCAP);
+  COMBDL(k);
+  AXLDRES(L.PCAP);
+  anl::totalLoadStatus();
+  runPass(true, L, ISTAT);
+  if (ISTAT != 0) return false;
+  anl::progressLine(true, k, true);
+  anl::logFinished(true, k);
+  anl::phaseTiming();
+  return !stopped(ISTAT, false);
+}
+
+// Printed p-y curves, then the per-pile curve file.
+void closing(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
+  PYTABN(KPYOPT, ISTAT);
+  if (CURCTL.KPYLST == 1) CURCTL.KPYLST = 0;
+  RUNCTL.IOUTPS = 0;
+}
+
+}  // namespace
+
 void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
-  (void)KPYOPT;
-  (void)ISTAT;
+  anl::openingLines();
+  ENVPIL.ENVFST = 0;
+
+  if (!space()) {
+    // The plane cap solution is not part of the engine yet.
+    anl::empty(U_LOG);
+    out(U_LOG, blanks(5) + "NOTE: PLANE ANALYSIS OF THE LOAD CASES IS NOT AVAILABLE; NO CASE IS ANALYZED");
+    io::FLUSH(U_LOG);
+    closing(KPYOPT, ISTAT);
+    return;
+  }
+
+  io::OPEN(U_KMAT, FNAMES.FNU(U_KMAT).trimmed(), io::Access::Write);
+  const int ncase = std::clamp<int>(CASEIN.NLCASE, 0, MAXLC);
+  for (std::int32_t c = 1; c <= ncase; ++c) {
+    CASECUR.ICASE = c;
+    anl::progressLine(false, c, false);
+    if (stopped(ISTAT, true)) return;
+    if (!analyseCase(c, ISTAT)) return;
+  }
+  io::CLOSE(U_KMAT);
+  if (ENVOPT.IENVLC > 0) {
+    ENVEWR(1, 1);
+    ENVEWR(1, 2);
+  }
+
+  const int ncomb = std::clamp<int>(COMBIN.NCOMB, 0, MAXCMB);
+  for (std::int32_t k = 1; k <= ncomb; ++k) {
+    CASECUR.ICASE = k;
+    CASECUR.ICOMB = k;
+    anl::progressLine(true, k, false);
+    if (stopped(ISTAT, false)) return;
+    if (!analyseCombination(k, ISTAT)) return;
+  }
+  if (ENVOPT.IENVCB > 0) {
+    ENVEWR(2, 1);
+    ENVEWR(2, 2);
+  }
+
+  closing(KPYOPT, ISTAT);
 }
 
 }  // namespace drelm

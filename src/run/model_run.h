@@ -135,6 +135,7 @@ struct CURCTL_T {
   std::int32_t NPRNOD = 0;  // print every n-th node
   std::int32_t IALTOL = 0;  // 1: alternative convergence test
   std::int32_t IEIPRV = 0;  // 1: bending stiffness of the previous iteration
+  std::int32_t KESTCU = 0;  // stiffness-estimation kind of the case being treated
   std::int32_t IUSRLS = 0;  // control #6: user load-displacement curves given
   std::int32_t KPYLST = 0;  // control #11: p-y listing option
   std::int32_t KPYOUT = 0;  // 1 while p-y curves are put out (listing or collect)

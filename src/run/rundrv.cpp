@@ -12,7 +12,6 @@
 #include "run/startup.h"
 #include "run/tables.h"
 #include "run/timing.h"
-#include "soil/pysoil.h"
 
 namespace drelm {
 
@@ -53,9 +52,6 @@ void RUNDRV(std::int32_t& ISTAT) {
     CURCTL.KPYLST = 0;
     RUNCTL.IOUTPS = 0;
     ANLDRV(KPYOPT, ISTAT);
-    // The requested p-y curves, where the analysis driver will print them
-    // once it analyses the load cases.
-    if (ISTAT == 0) PYTABN(KPYOPT, ISTAT);
   }
 
   TIMBLK.TELAPS = wallClock() - TIMBLK.TELAPS;
