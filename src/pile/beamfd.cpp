@@ -1,6 +1,8 @@
 // Recursion of the pentadiagonal beam-column system of a pile.
 #include "pile/beamfd.h"
 
+#include <cmath>
+
 namespace drelm {
 
 void BEAMHD(std::int32_t code, double RH, double s, double h, double Y, double S, NodeArray& A,
@@ -23,7 +25,7 @@ void BEAMHD(std::int32_t code, double RH, double s, double h, double Y, double S
   }
 }
 
-void BEAMFW(int n, double h, const NodeArray& R, const NodeArray& Q, const NodeArray& K,
+bool BEAMFW(int n, double h, const NodeArray& R, const NodeArray& Q, const NodeArray& K,
             const NodeArray& F, NodeArray& A, NodeArray& B, NodeArray& C) {
   const double h2 = h * h;
   const double h4 = h2 * h2;
@@ -37,17 +39,15 @@ void BEAMFW(int n, double h, const NodeArray& R, const NodeArray& Q, const NodeA
     const double e = rp;
     const double E = b + a * A(i - 2);
     const double D = c + a * B(i - 2) + E * A(i - 1);
-    if (D == 0.0) {
-      A(i) = B(i) = C(i) = 0.0;
-      continue;
-    }
+    if (!(std::fabs(D) > BEAMPIV * std::fabs(c))) return false;
     A(i) = -(d + E * B(i - 1)) / D;
     B(i) = -e / D;
     C(i) = (F(i) * h4 - a * C(i - 2) - E * C(i - 1)) / D;
   }
+  return true;
 }
 
-void BEAMBK(int n, double h, double QT, double RT, const NodeArray& A, const NodeArray& B,
+bool BEAMBK(int n, double h, double QT, double RT, const NodeArray& A, const NodeArray& B,
             const NodeArray& C, NodeArray& Y) {
   // y(n), y(n-1), y(n-2) as linear forms in u = y(n+1), v = y(n+2).
   const double a1 = A(n), b1 = B(n), c1 = C(n);
@@ -63,14 +63,11 @@ void BEAMBK(int n, double h, double QT, double RT, const NodeArray& A, const Nod
   const double m22 = 1.0 + 2.0 * b2 - b3 - g * b2;
   const double r2 = -(2.0 * c2 - c3 - g * c2);
   const double det = m11 * m22 - m12 * m21;
-  double u = 0.0, v = 0.0;
-  if (det != 0.0) {
-    u = (r1 * m22 - m12 * r2) / det;
-    v = (m11 * r2 - m21 * r1) / det;
-  }
-  Y(n + 1) = u;
-  Y(n + 2) = v;
+  if (!(std::fabs(det) > BEAMPIV * (std::fabs(m11 * m22) + std::fabs(m12 * m21)))) return false;
+  Y(n + 1) = (r1 * m22 - m12 * r2) / det;
+  Y(n + 2) = (m11 * r2 - m21 * r1) / det;
   for (int i = n; i >= 3; --i) Y(i) = A(i) * Y(i + 1) + B(i) * Y(i + 2) + C(i);
+  return true;
 }
 
 }  // namespace drelm

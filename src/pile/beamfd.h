@@ -19,16 +19,22 @@ namespace drelm {
 void BEAMHD(std::int32_t code, double RH, double s, double h, double Y, double S, NodeArray& A,
             NodeArray& B, NodeArray& C);
 
+// A pivot or tip determinant this small against the magnitude of its row's
+// terms leaves the pile without a unique solution (a mechanism).
+constexpr double BEAMPIV = 1.0E-10;
+
 // Forward elimination over the node rows 5 .. n with rigidity R, axial force
-// Q, soil modulus K and load F (force per length). A zero pivot gives zero
-// coefficients for its row.
-void BEAMFW(int n, double h, const NodeArray& R, const NodeArray& Q, const NodeArray& K,
+// Q, soil modulus K and load F (force per length). False when a pivot is
+// zero or negligible against its row's diagonal: the recursion then holds no
+// solution.
+bool BEAMFW(int n, double h, const NodeArray& R, const NodeArray& Q, const NodeArray& K,
             const NodeArray& F, NodeArray& A, NodeArray& B, NodeArray& C);
 
 // Zero moment and zero shear at the tip slot n (tip values QT, RT) fix the
 // two imaginary slots below it; back substitution then gives Y at slots
-// 3 .. n + 2. A zero determinant sets both imaginary deflections to 0.
-void BEAMBK(int n, double h, double QT, double RT, const NodeArray& A, const NodeArray& B,
+// 3 .. n + 2. False, with Y untouched, when the determinant of the two tip
+// conditions is zero or negligible against its terms.
+bool BEAMBK(int n, double h, double QT, double RT, const NodeArray& A, const NodeArray& B,
             const NodeArray& C, NodeArray& Y);
 
 }  // namespace drelm

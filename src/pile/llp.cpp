@@ -53,6 +53,25 @@ void noClosure(std::int32_t maxit, std::int32_t pile) {
   }
 }
 
+// A pile whose equations have no unique solution (a zero or vanishing pivot:
+// a mechanism, such as a pinned pile without springs).
+void singular(std::int32_t pile) {
+  char text[] = "     ** WARNING **  NO SOLUTION OF A LLP, SINGULAR PILE EQUATIONS     PILE GROUP#####";
+  const std::size_t len = sizeof text - 1;
+  char num[6];
+  i5(num, pile);
+  std::memcpy(text + len - 5, num, 5);
+  const std::string_view line(text, len);
+  const int units[2] = {U_RESULTS, U_LOG};
+#pragma omp critical(drelm_report)
+  for (int u : units) {
+    io::endRecord(u);
+    io::endRecord(u);
+    io::put(u, line);
+    io::endRecord(u);
+  }
+}
+
 // The imaginary slots above the head and below the tip take the rigidity of
 // the end nodes, also after a moment-curvature update of the nodes: the end
 // conditions and the tip row assume a uniform rigidity across the end.
@@ -139,10 +158,21 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
     F[1] = QD[1];
   }
 
+  // The springs act on the length of the deflection vector relative to the
+  // soil movement vector, which the p-y evaluation takes with no movement
+  // arrays of its own (NONE).
+  const NodeArray NONE{};
+  const auto relative = [&](int i) {
+    return smov ? std::hypot(y[0](i) - YSS[0](i), y[1](i) - YSS[1](i))
+                : std::sqrt(y[0](i) * y[0](i) + y[1](i) * y[1](i));
+  };
+
   // Initial soil moduli: the p-y curves by depth at zero deflection, or
   // k_s times the depth below the ground surface.
   if (byDepth) {
-    PYTABES(IPILE, y[0], EK, YSS[0], YSS[1], PSMS, PSS);
+    NodeArray yr;
+    for (int i = 4; i <= n; ++i) yr(i) = relative(i);
+    PYTABES(IPILE, yr, EK, NONE, NONE, PSMS, PSS);
   } else {
     const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
     const double ground = PILEAR.PGRND(p) + PILEAR.PHXREF(p);
@@ -180,9 +210,15 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
   for (;;) {
     if (ieiprv == 1 && mcurv) updateEI(IPILE, PX, n, R, y);
     for (int d = 0; d < 2; ++d) {
-      BEAMFW(n, h, R[d], Q[d], EK, F[d], A[d], B[d], C[d]);
+      const bool eliminated = BEAMFW(n, h, R[d], Q[d], EK, F[d], A[d], B[d], C[d]);
       yold[d] = y[d];
-      BEAMBK(n, h, Q[d](n), R[d](n), A[d], B[d], C[d], y[d]);
+      // No unique solution: fail as a solution that does not close, so that
+      // the cap solution retries with a smaller step.
+      if (!eliminated || !BEAMBK(n, h, Q[d](n), R[d](n), A[d], B[d], C[d], y[d])) {
+        singular(IPILE);
+        raiseOutcome(KPIL_LATERAL);
+        return;
+      }
     }
     if (ieiprv == 0 && mcurv) updateEI(IPILE, PX, n, R, y);
 
@@ -196,18 +232,18 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
       return;
     }
 
-    // Soil springs for the resultant deflection.
+    // Soil springs for the resultant relative deflection.
     if (byDepth) {
       NodeArray yr;
-      for (int i = 4; i <= n; ++i) yr(i) = std::sqrt(y[0](i) * y[0](i) + y[1](i) * y[1](i));
-      PYTABES(IPILE, yr, EK, YSS[0], YSS[1], PSMS, PSS);
+      for (int i = 4; i <= n; ++i) yr(i) = relative(i);
+      PYTABES(IPILE, yr, EK, NONE, NONE, PSMS, PSS);
+      if (smov)
+        for (int i = 4; i <= n; ++i)
+          for (int d = 0; d < 2; ++d) F[d](i) = EK(i) * YSS[d](i) + QD[d](i);
       continue;
     }
-    for (int k = 1; k <= nn; ++k) {
-      const int i = k + 3;
-      YD(k) = std::sqrt(y[0](i) * y[0](i) + y[1](i) * y[1](i));
-    }
-    PYSOIL(t, ISTAT, IPILE, IPILE, YD, ES, YS1, YS2, PSM, PS);
+    for (int k = 1; k <= nn; ++k) YD(k) = relative(k + 3);
+    PYSOIL(t, ISTAT, IPILE, IPILE, YD, ES, NONE, NONE, PSM, PS);
     if (status.load(std::memory_order_relaxed) != 0) return;
     for (int k = 1; k <= nn; ++k) {
       const int i = k + 3;

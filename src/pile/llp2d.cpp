@@ -77,6 +77,19 @@ void noClosure(int p) {
   }
 }
 
+// A row whose equations have no unique solution (a zero or vanishing pivot).
+void singular(int p) {
+  const std::string text = std::string(5, ' ') + "** WARNING **  NO SOLUTION OF A LLP, SINGULAR PILE EQUATIONS" +
+                           std::string(5, ' ') + "PILE GROUP" + intField(5, p);
+#pragma omp critical(drelm_report)
+  for (int unit : {U_RESULTS, U_LOG}) {
+    io::endRecord(unit);
+    io::endRecord(unit);
+    io::put(unit, text);
+    io::endRecord(unit);
+  }
+}
+
 }  // namespace
 
 void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, const double& PX,
@@ -154,9 +167,14 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
   const int m = n + 4;
   for (int it = 1;; ++it) {
     if (mcSets && CURCTL.IEIPRV == 1) updateEI();
-    BEAMFW(m, h, W.R, W.Q, W.k, W.w, W.A, W.B, W.C);
+    const bool eliminated = BEAMFW(m, h, W.R, W.Q, W.k, W.w, W.A, W.B, W.C);
     for (int s = 4; s <= m; ++s) W.yp(s) = W.y(s);
-    BEAMBK(m, h, W.Q(m), W.R(m), W.A, W.B, W.C, W.y);
+    // No unique solution: fail as a solution that does not close.
+    if (!eliminated || !BEAMBK(m, h, W.Q(m), W.R(m), W.A, W.B, W.C, W.y)) {
+      singular(p);
+      raiseOutcome(KPIL_LATERAL);
+      return;
+    }
     if (mcSets && CURCTL.IEIPRV == 0) updateEI();
 
     bool closed = it > 1;

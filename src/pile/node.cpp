@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "pile/nodes.h"
 #include "report/writers.h"
 #include "run/fileio.h"
 #include "run/model.h"
@@ -35,14 +36,6 @@ void storeStatus(std::int32_t& ISTAT, std::int32_t code) {
   std::atomic_ref<std::int32_t>(ISTAT).store(code, std::memory_order_relaxed);
 }
 
-// DXINC of a property and LTOP below the deepest layer are shared by the
-// piles that run side by side; every pile writes the same value, so only a
-// value that differs is stored, and then atomically.
-void storeShared(double& slot, double value) {
-  std::atomic_ref<double> a(slot);
-  if (a.load(std::memory_order_relaxed) != value) a.store(value, std::memory_order_relaxed);
-}
-
 }  // namespace
 
 void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
@@ -59,17 +52,25 @@ void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
   const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
   for (int L = 1; L <= nl; ++L) LAYNODE.LNODE1(p, L) = LAYNODE.LNODE2(p, L) = 0;
 
-  const double dx = PILEPROP.PLEN(t) / ninc;
-  storeShared(PILEPROP.DXINC(t), dx);
+  // The spacing and the closing layer top are set by the preprocessing and
+  // only read here: piles are set up side by side on several threads.
+  const double dx = PILEPROP.DXINC(t);
+  if (!(dx > 0.0)) {
+    storeStatus(ISTAT, STAT_CAPACITY);
+    return;
+  }
   const double dv = RUNCTL.IBATAD == 1 ? dx * std::cos(PILEAR.PBATT(p)) : dx;
-  PILENODE.XNODE(p, 1) = PILENODE.XPILE(p, 1) = PILEAR.PHX(p);
+  const double head = PILEAR.PHX(p);
+  // Each node from the head, so that rounding does not build up along the pile.
+  const auto place = [&](int i) {
+    PILENODE.XNODE(p, i) = head + (i - 1) * dv;
+    PILENODE.XPILE(p, i) = head + (i - 1) * dx;
+  };
+  place(1);
 
   // A pile with its own p-y curves by depth needs no layers.
   if (RUNCTL.IUSRPY == 1 && PILEAR.IPYSET(p) > 0) {
-    for (int i = 2; i <= nn; ++i) {
-      PILENODE.XNODE(p, i) = PILENODE.XNODE(p, i - 1) + dv;
-      PILENODE.XPILE(p, i) = PILENODE.XPILE(p, i - 1) + dx;
-    }
+    for (int i = 2; i <= nn; ++i) place(i);
     return;
   }
 
@@ -80,17 +81,19 @@ void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
     return;
   }
   const double bottom = SOILCOM.LBOT(nl);
-  storeShared(SOILCOM.LTOP(nl + 1), bottom);
+  const double tol = depthTolerance(PILEPROP.PLEN(t));
   int j = 1;
   for (int i = 1; i <= nn; ++i) {
     if (i > 1) {
-      PILENODE.XNODE(p, i) = PILENODE.XNODE(p, i - 1) + dv;
-      PILENODE.XPILE(p, i) = PILENODE.XPILE(p, i - 1) + dx;
-      if (PILENODE.XNODE(p, i) > bottom) {
+      place(i);
+      const double X = PILENODE.XNODE(p, i);
+      if (X > bottom + tol) {
         belowDeepestLayer(PILEPROP.PLEN(t));
         storeStatus(ISTAT, STAT_NODE_BELOW);
         return;
       }
+      // A tip that rounding puts just below the bottom lies on it.
+      if (X > bottom) PILENODE.XNODE(p, i) = bottom;
     }
     // A node opens at most one layer; layers passed in one step open at the
     // nodes that follow.

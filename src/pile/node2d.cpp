@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "pile/nodes.h"
 #include "report/writers.h"
 #include "run/fileio.h"
 #include "run/model.h"
@@ -51,22 +52,29 @@ void NODE2D(const std::int32_t& IPILE, std::int32_t& ISTAT) {
   }
   const int nn = ninc + 1;
   const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
-  SOILCOM_T& S = SOILCOM;
+  const SOILCOM_T& S = SOILCOM;
 
   for (int L = 1; L <= nl; ++L) LAYNODE.LNODE1(p, L) = LAYNODE.LNODE2(p, L) = 0;
 
-  const double h = PILEPROP.PLEN(t) / ninc;
-  PILEPROP.DXINC(t) = h;
+  // The spacing and the closing layer top are set by the preprocessing and
+  // only read here: rows are set up side by side on several threads.
+  const double h = PILEPROP.DXINC(t);
+  if (!(h > 0.0)) {
+    std::atomic_ref<std::int32_t>(ISTAT).store(STAT_CAPACITY, std::memory_order_relaxed);
+    return;
+  }
   const double dv = RUNCTL.IBATAD == 1 ? h * std::cos(PILEAR.PBATT(p)) : h;
-
-  PILENODE.XNODE(p, 1) = PILENODE.XPILE(p, 1) = PILEAR.PHXREF(p);
+  const double head = PILEAR.PHXREF(p);
+  // Each node from the head, so that rounding does not build up along the row.
+  const auto place = [&](int i) {
+    PILENODE.XNODE(p, i) = head + (i - 1) * dv;
+    PILENODE.XPILE(p, i) = head + (i - 1) * h;
+  };
+  place(1);
 
   // A row with its own p-y curves by depth needs no layer ranges.
   if (RUNCTL.IUSRPY == 1 && PILEAR.IPYSET(p) > 0) {
-    for (int i = 2; i <= nn; ++i) {
-      PILENODE.XNODE(p, i) = PILENODE.XNODE(p, i - 1) + dv;
-      PILENODE.XPILE(p, i) = PILENODE.XPILE(p, i - 1) + h;
-    }
+    for (int i = 2; i <= nn; ++i) place(i);
     return;
   }
 
@@ -76,17 +84,20 @@ void NODE2D(const std::int32_t& IPILE, std::int32_t& ISTAT) {
     std::atomic_ref<std::int32_t>(ISTAT).store(STAT_NODE2D_BELOW, std::memory_order_relaxed);
     return;
   }
-  S.LTOP(nl + 1) = S.LBOT(nl);
+  const double bottom = S.LBOT(nl);
+  const double tol = depthTolerance(PILEPROP.PLEN(t));
   int j = 1;
   for (int i = 1; i <= nn; ++i) {
     if (i > 1) {
-      PILENODE.XNODE(p, i) = PILENODE.XNODE(p, i - 1) + dv;
-      PILENODE.XPILE(p, i) = PILENODE.XPILE(p, i - 1) + h;
-      if (PILENODE.XNODE(p, i) > S.LBOT(nl)) {
+      place(i);
+      const double X = PILENODE.XNODE(p, i);
+      if (X > bottom + tol) {
         belowDeepestLayer(PILEPROP.PLEN(t));
         std::atomic_ref<std::int32_t>(ISTAT).store(STAT_NODE2D_BELOW, std::memory_order_relaxed);
         return;
       }
+      // A tip that rounding puts just below the bottom lies on it.
+      if (X > bottom) PILENODE.XNODE(p, i) = bottom;
     }
     // A node opens at most one layer: layers passed within one step open at
     // the following nodes.

@@ -7,7 +7,10 @@
 
 namespace drelm {
 
-// Fills PILENODE and LAYNODE of row IPILE and DXINC of its pile property.
+// Fills PILENODE and LAYNODE of row IPILE at the node spacing DXINC of its
+// pile property, which the preprocessing sets; shared tables are only read.
+// A tip that rounding puts within depthTolerance below the deepest layer
+// lies on it.
 // A row reaching below the deepest soil layer stores STAT_NODE2D_BELOW (13)
 // in ISTAT, atomically (rows run on several threads), after writing the
 // fatal message; ISTAT is otherwise left as it was.

@@ -18,6 +18,11 @@ constexpr int MAXSMP = 25;   // points of a soil-movement profile
 // A node array of a pile: node 1 at the head, node NINC+1 at the tip.
 using NodeArray = FArray<double, MAXNOD>;
 
+// How far a node placed from the head may pass the bottom of the deepest
+// layer and still lie on it: rounding of the node depths, relative to the
+// pile length PLEN.
+inline double depthTolerance(double plen) { return 1.0E-9 * plen; }
+
 struct PILENODE_T {
   FArray2<double, MAXPIL1, MAXNOD> XNODE;  // global X of node k, for the soil look-ups
   FArray2<double, MAXPIL1, MAXNOD> XPILE;  // coordinate along the axis, for the section look-ups

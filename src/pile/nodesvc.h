@@ -30,7 +30,8 @@ void DLQNOD2(const std::int32_t& IDUMMY, const std::int32_t& IPILE, NodeArray& Q
 
 // Secant soil moduli ESOIL, soil-movement load PSMOV and soil reaction PSOIL
 // of a pile with its own p-y curves by depth, for the deflections YDEFL and
-// the soil movement YSOIL1, YSOIL2; all solver arrays. Curves that end above
+// the soil movement YSOIL1, YSOIL2 (taken as PYSOIL takes them: the springs
+// act on YDEFL - YSOIL1); all solver arrays. Curves that end above
 // a node give a note on unit 16 and KPILST = 1.
 void PYTABES(const std::int32_t& IPILE, const NodeArray& YDEFL, NodeArray& ESOIL,
              const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL);

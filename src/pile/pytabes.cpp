@@ -51,6 +51,7 @@ bool PYBYDEP(const std::int32_t& IPILE) { return RUNCTL.IUSRPY == 1 && PILEAR.IP
 
 void PYTABES(const std::int32_t& IPILE, const NodeArray& YDEFL, NodeArray& ESOIL,
              const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL) {
+  (void)YSOIL2;  // zero for every caller: the springs act on YDEFL - YSOIL1
   const int p = IPILE;
   const std::int32_t t = PILEAR.PROPOFPILE(p);
   const int ninc = std::min<int>(PILEPROP.NINC(t), MAXINC);
@@ -93,7 +94,10 @@ void PYTABES(const std::int32_t& IPILE, const NodeArray& YDEFL, NodeArray& ESOIL
         raiseOutcome(KPIL_LATERAL);
         return;
       }
-      const double ys = smov ? std::sqrt(YSOIL1(i) * YSOIL1(i) + YSOIL2(i) * YSOIL2(i)) : 0.0;
+      // The movement in the deflection's own direction, with its sign: a
+      // plane row's, or none where the space solver hands the length of its
+      // relative deflection.
+      const double ys = smov ? YSOIL1(i) : 0.0;
       double ya = std::max(std::fabs(YDEFL(i) - ys), eps);
       if (capPass) ya = std::max(CAPCTL.CAPUHM, eps);
 

@@ -60,7 +60,7 @@ constexpr std::int32_t PTYPE_DRILLED = 2;
 
 struct PILEPROP_T {
   FArray<double, MAXPRPS> PLEN;    // pile length
-  FArray<double, MAXPRPS> DXINC;   // increment length, set by the node set-up
+  FArray<double, MAXPRPS> DXINC;   // increment length PLEN / NINC, set by the preprocessing
   FArray<std::int32_t, MAXPRPS> NINC;   // increments (nodes NINC+1)
   FArray<std::int32_t, MAXPRPS> NSECT;  // section rows
   FArray<std::int32_t, MAXPRPS> PTYPE;  // 1 driven pile, 2 drilled shaft

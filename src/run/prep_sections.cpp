@@ -80,6 +80,9 @@ void copyProperties() {
     PILEPROP.NINC(t) = PROPIN.NINC(t);
     PILEPROP.PTYPE(t) = PROPIN.PTYPE(t);
     PILEPROP.PLEN(t) = PROPIN.PLEN(t);
+    // The node spacing, set once before any solver runs: the node set-up
+    // and the solvers of piles side by side only read it.
+    PILEPROP.DXINC(t) = PILEPROP.PLEN(t) / PILEPROP.NINC(t);
     for (int j = 1; j <= PILEPROP.NSECT(t); ++j) {
       SECTAB.SECNUM(t, j) = PROPIN.SECNUM(t, j);
       SECTAB.SXFROM(t, j) = PROPIN.SXFROM(t, j);

@@ -224,7 +224,9 @@ void runFrame(C& c, Call& a) {
       int n = 1;
       if (!analysis) n = std::min(PYPRT.NPYPTS != 0 ? PYPRT.NPYPTS : 17, maxPts);
       if (n < 1) continue;
-      const double ys = SMOV.NSMOV > 0 ? std::sqrt(a.YSOIL1(i) * a.YSOIL1(i) + a.YSOIL2(i) * a.YSOIL2(i)) : 0.0;
+      // The movement in the deflection's own direction, with its sign: the
+      // springs act on YDEFL - ys (see PYSOIL).
+      const double ys = SMOV.NSMOV > 0 ? a.YSOIL1(i) : 0.0;
       const double fp = GRPFAC.GRPPF(q);
       const double fy = GRPFAC.GRPYF(q);
       for (int k = 1; k <= n; ++k) {

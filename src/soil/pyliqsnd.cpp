@@ -40,7 +40,9 @@ class LiquefiedSand {
     c_ = r4(2.85) * std::pow(t, -r4(0.41));
     bc_ = r4(2.80) * std::pow(t, r4(0.11));
     a_ = r4(3.0E-7) * std::pow(t, r4(6.05));
-    const double f = d < r4(0.3) ? d / r4(0.3) : r4(3.81) * std::log(d) + r4(5.6);
+    // A pile 0.3 m wide takes the logarithmic branch (f = 1.013): the width
+    // is compared with 0.3 itself, not its single-precision neighbour.
+    const double f = d < 0.3 ? d / r4(0.3) : r4(3.81) * std::log(d) + r4(5.6);
     limited_ = RUNCTL.IUNITS >= 1;
     scale_ = limited_ && english ? f * r4(5.7143) : f;  // kN/m to lb/in in English
     mm_ = english ? r4(25.4) : 1000.0;                  // deflection to millimetres

@@ -23,7 +23,11 @@ constexpr std::int32_t STAT_SILT_SLOPE = 29;
 
 // Secant moduli ESOIL and reactions PSOIL (and PSMOV, the load of the soil
 // movement) of every node of pile IPILE for its deflections YDEFL and the
-// soil movement YSOIL1, YSOIL2. IPROP is the pile's property (for the section
+// soil movement YSOIL1, YSOIL2. The springs act on the signed difference
+// YDEFL - YSOIL1 of the deflection and the movement in the same direction:
+// a plane row hands its lateral deflection and movement (YSOIL2 is zero);
+// the space solver hands the length of its deflection vector relative to
+// the movement vector, with zero movement arrays. IPROP is the pile's property (for the section
 // look-ups); IPILEF the pile whose multipliers for closely spaced piles apply
 // to a printed or collected curve. A look-up beyond its input profile stores
 // its status in ISTAT (atomically: piles run on several threads).

@@ -44,6 +44,7 @@ bool PYUSET(std::int32_t IPILE) {
 void PYUSER(const std::int32_t& IPROP, const std::int32_t& ILAYR, const std::int32_t& IPILE,
             const std::int32_t& IPILEF, const NodeArray& YDEFL, NodeArray& ESOIL,
             const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL) {
+  (void)YSOIL2;  // zero for every caller: the springs act on YDEFL - YSOIL1
   const int p = IPILE;
   const int L = ILAYR;
   const int q = IPILEF;
@@ -105,7 +106,7 @@ void PYUSER(const std::int32_t& IPROP, const std::int32_t& ILAYR, const std::int
         py::blockLines(U_ECHO, {"", "", "     P-Y CURVES DO NOT EXTEND THE LENGTH OF THE PILE"});
       }
 
-      const double ys = smov ? std::sqrt(YSOIL1(i) * YSOIL1(i) + YSOIL2(i) * YSOIL2(i)) : 0.0;
+      const double ys = smov ? YSOIL1(i) : 0.0;  // signed, in the deflection's direction
       double y = std::fabs(YDEFL(i) - ys);
       if (y < RUNCONST.EPSLIM) y = RUNCONST.EPSLIM;
 

@@ -28,6 +28,8 @@ void clear(std::int32_t p, NodeArray& a) {
 // Movement of value v (2 or 3) of the profile of pile p at every node. The
 // profile depths are distances below the pile head, so each node is taken
 // into the same frame by its distance below the head X, where node 1 lies.
+// The profile is built from the current movement columns, which already
+// carry the load fraction: it is not applied again here.
 void atNodes(std::int32_t p, int v, NodeArray& a) {
   const int nn = nodeCount(p);
   const int np = profilePoints();
@@ -44,7 +46,7 @@ void atNodes(std::int32_t p, int v, NodeArray& a) {
       mov = 0.0;
     } else if (np == 1) {
       // A single point: the node lies exactly at its depth.
-      mov = m(1) * SMOV.SMVFAC;
+      mov = m(1);
     } else {
       int k = 2;
       while (k < np && x > d(k)) ++k;
@@ -53,9 +55,9 @@ void atNodes(std::int32_t p, int v, NodeArray& a) {
       if (k < np && d(k) - x < eps && std::fabs(d(k + 1) - d(k)) < eps) ++k;
       const double dd = d(k) - d(k - 1);
       if (std::fabs(dd) < eps)
-        mov = 0.5 * (m(k) + m(k - 1)) * SMOV.SMVFAC;  // a step in the profile
+        mov = 0.5 * (m(k) + m(k - 1));  // a step in the profile
       else
-        mov = (m(k - 1) + (x - d(k - 1)) * (m(k) - m(k - 1)) / dd) * SMOV.SMVFAC;
+        mov = m(k - 1) + (x - d(k - 1)) * (m(k) - m(k - 1)) / dd;
     }
     a(i) = mov;
   }

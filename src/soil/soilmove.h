@@ -22,8 +22,9 @@ void CLRNOD1(const std::int32_t& IPILE, NodeArray& YSOIL1);
 void CLRNOD2(const std::int32_t& IPILE, NodeArray& YSOIL2);
 
 // Soil movement at every node of pile IPILE in lateral direction 1 (2) from
-// its profile, times the current load fraction SMVFAC; 0 above the ground
-// surface and outside the profile.
+// its profile; 0 above the ground surface and outside the profile. The
+// profile comes from the current movements of SMOV, the input ones times the
+// load fraction SMVFAC, so the fraction is applied once.
 void SMVNOD1(const std::int32_t& IPILE, NodeArray& YSOIL1);
 void SMVNOD2(const std::int32_t& IPILE, NodeArray& YSOIL2);
 

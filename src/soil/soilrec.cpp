@@ -89,6 +89,9 @@ void SOILREC(std::int32_t& ISTAT) {
       if (code == ST_VUGGY) S.E50PR(i) = double(0.0005f);
     }
   }
+  // The top of the layer below the deepest one closes the profile; set once
+  // here, before any solver runs, so that the solvers only read it.
+  if (S.NLAYER >= 1) S.LTOP(S.NLAYER + 1) = S.LBOT(S.NLAYER);
 }
 
 }  // namespace drelm

@@ -102,7 +102,8 @@ double HCTZ(const HCWORK& W, double X, double w) {
 
 bool HCELEM(const HCWORK& W, double X, double SCALE, double FACTOR, double FLEX, double P, double WLO,
             double& PUP, double& WUP) {
-  const double tol = sp(1.0E-4f);
+  // One physical tolerance in both unit systems: 1.0E-4 in, in metres in SI.
+  const double tol = RUNCTL.IUNITS == 2 ? sp(1.0E-4f) * 0.0254 : sp(1.0E-4f);
   double wg = WLO;
   for (int it = 1; it <= MAXHCIT; ++it) {
     const double dF = HCTZ(W, X, wg * SCALE) * FACTOR;

@@ -86,7 +86,8 @@ double HCTZK(const HCWORK& W, int k, double w);
 // guessed mid-point movement (times SCALE on the side curves), the force
 // increment t x FACTOR, the upper-end force PUP and movement WUP with the
 // element's flexibility FLEX (length over rigidity). The guess is refined
-// until the mid-point movement changes by at most 1.0E-4; false when that
+// until the mid-point movement changes by at most 1.0E-4 in (its metric
+// equivalent in SI); false when that
 // takes more than MAXHCIT rounds.
 bool HCELEM(const HCWORK& W, double X, double SCALE, double FACTOR, double FLEX, double P, double WLO,
             double& PUP, double& WUP);

@@ -330,18 +330,50 @@ TEST(Llp2dStatus, NonZeroStatusEndsTheCall) {
   EXPECT_EQ(h.MT1, -7.0);
 }
 
-// Without rigidity and without soil every pivot and the tip determinant are
-// zero: the solution is zero, not a division by zero.
-TEST(Llp2dStatus, ZeroPivotsGiveZeroNotNaN) {
-  setRow(12, CONN_PIN);
-  SOILCOM.KPROF.fill(0.0);
-  SECTAB.SEIZT.fill(0.0);
-  SECTAB.SEIZB.fill(0.0);
-  const Head h = solve(0.5, 0);
-  EXPECT_EQ(h.st, 0);
-  EXPECT_TRUE(std::isfinite(h.VT1));
-  EXPECT_TRUE(std::isfinite(h.MT1));
-  EXPECT_DOUBLE_EQ(h.MT1, 0.0);
+// Without soil a pinned row is a mechanism; without rigidity as well every
+// pivot is zero. Neither has a unique solution: the call fails as a solution
+// that does not close, with a warning, and writes no head value. Held fixed
+// at its head, the same row without soil is a cantilever and solves.
+TEST(Llp2dStatus, SingularEquationsFailTheSolution) {
+  const struct {
+    const char* name;
+    bool noRigidity;
+    int conn;
+    bool solves;
+  } cases[] = {
+      {"pinned, no soil", false, CONN_PIN, false},
+      {"pinned, no soil, no rigidity", true, CONN_PIN, false},
+      {"fixed head, no soil", false, CONN_FIX, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::ScratchDir dir;
+    ASSERT_TRUE(io::OPEN(U_RESULTS, "results.txt", io::Access::Write));
+    ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
+    setRow(12, c.conn);
+    SOILCOM.KPROF.fill(0.0);
+    if (c.noRigidity) {
+      SECTAB.SEIZT.fill(0.0);
+      SECTAB.SEIZB.fill(0.0);
+    }
+    RUNCTL.KPILST = 0;
+    const Head h = solve(0.5, 0);
+    EXPECT_EQ(h.st, 0);
+    io::CLOSEALL();
+    if (c.solves) {
+      // A rigid translation: no shear, no moment.
+      EXPECT_EQ(RUNCTL.KPILST, 0);
+      EXPECT_NEAR(h.VT1, 0.0, 1e-6);
+      EXPECT_NEAR(h.MT1, 0.0, 1e-3);
+      continue;
+    }
+    EXPECT_EQ(RUNCTL.KPILST, KPIL_LATERAL);
+    EXPECT_EQ(h.VT1, -7.0);
+    EXPECT_EQ(h.MT1, -7.0);
+    const std::string warn = "     ** WARNING **  NO SOLUTION OF A LLP, SINGULAR PILE EQUATIONS     PILE GROUP    1";
+    for (const char* f : {"results.txt", "log.txt"})
+      EXPECT_EQ(test::readLines(dir.path() / f), (std::vector<std::string>{"", "", warn})) << f;
+  }
 }
 
 // The reporting pass stores the pile-top values of the row in global and
@@ -557,6 +589,51 @@ TEST(Llp2dLoads, UniformSoilMovement) {
     EXPECT_NEAR(ENVPIL.NDCUR(1, s, NQ_P1), 0.0, 1e-6) << "slot " << s;
     EXPECT_EQ(ENVPIL.NDCUR(1, s, NQ_Q1), 0.0);
   }
+}
+
+// In soft clay (a nonlinear soil) the springs act on the signed difference
+// of the deflection and the soil movement: a uniform movement d under a head
+// held at Y gives the head forces of the head held at Y - d without movement,
+// whichever the signs, so a movement and its opposite give mirrored forces.
+TEST(Llp2dLoads, SoilMovementActsOnTheSignedRelativeDeflection) {
+  const Layer clay{1, 0, 1000, 0.04, 5.0, 0, 0, 0.01};
+  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const NodeArray none{};
+  const auto run = [&](double Y, double d, double& VT1, double& MT1) {
+    setRow(1, CONN_FIX, 0, 60, &clay);
+    SOILCOM.MAXITL = 200;
+    RUNCONST.EPSMOV = 1.0e-5;
+    SMOV = SMOV_T{};
+    if (d != 0.0) {
+      SMOV.NSMOV = 2;
+      SMOV.SMVFAC = 1.0;
+      SMOV.SMVDEP(1) = 0.0;
+      SMOV.SMVDEP(2) = 1000.0;
+      SMOV.SMVY(1) = SMOV.SMVY(2) = d;
+    }
+    const double ULOC[3] = {0, Y, 0};
+    std::int32_t st = 0;
+    RUNCTL.KPILST = 0;
+    LLP2D(1, Y, 0.0, 0.0, VT1, MT1, st, ULOC, T, none, none);
+    ASSERT_EQ(st, 0);
+    ASSERT_EQ(RUNCTL.KPILST, 0);
+  };
+  const struct {
+    double Y, d;
+  } cases[] = {{0.0, 0.5}, {0.0, -0.5}, {-0.5, 0.5}, {0.5, -0.5}, {0.3, 0.5}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "head " << c.Y << ", movement " << c.d);
+    double V = 0, M = 0, V0 = 0, M0 = 0;
+    run(c.Y, c.d, V, M);
+    run(c.Y - c.d, 0.0, V0, M0);
+    EXPECT_NEAR(V, V0, 1e-4 * std::fabs(V0));
+    EXPECT_NEAR(M, M0, 1e-4 * std::fabs(M0));
+  }
+  double Vp = 0, Mp = 0, Vn = 0, Mn = 0;
+  run(0.0, 0.5, Vp, Mp);
+  run(0.0, -0.5, Vn, Mn);
+  EXPECT_NEAR(Vp, -Vn, 1e-4 * std::fabs(Vp));
+  EXPECT_GT(std::fabs(Vp), 0.0);
 }
 
 }  // namespace

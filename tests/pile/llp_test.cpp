@@ -146,13 +146,46 @@ TEST(LlpClosedForm, FreeStandingPileFollowsItsHead) {
   EXPECT_NEAR(s.vt1, 0.0, 1e-6);
   EXPECT_NEAR(s.mt1, 0.0, 1e-3);
 
-  // Pinned at zero deflection with no load: a mechanism whose zero pivots
-  // give zero deflection, not a division by zero.
-  PCONN.CONNECTY(1) = 1;
-  s.run(1, 0.0, 0.0);
-  EXPECT_EQ(s.st, 0);
-  for (int i = 3; i <= 26; ++i) EXPECT_TRUE(std::isfinite(s.res.Y[0](i)));
-  EXPECT_EQ(s.vt1, 0.0);
+}
+
+// Pinned and without a spring the pile is a mechanism (free to turn about its
+// head): its equations have no unique solution, loaded or not. The call fails
+// as a solution that does not close, with a warning, and writes no head value.
+TEST(LlpClosedForm, PinnedPileWithoutSpringsIsASingularSolution) {
+  test::ScratchDir dir;
+  ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
+  ASSERT_TRUE(io::OPEN(U_RESULTS, "res.txt", io::Access::Write));
+  for (double q : {0.0, 50.0}) {
+    SCOPED_TRACE(q);
+    test::setLateralRun();
+    test::setProperty(1, LEN, 20, {EI, EI});
+    test::setPile(1, 1, 0.0, 1);
+    RUNCTL.IUSRPY = 1;
+    PILEAR.IPYSET(1) = 1;
+    test::setLinearCurves(1, {{0.0, 0.0}, {2.0 * LEN, 0.0}});
+    DLNODE.NDLNOD(1) = q != 0.0 ? 21 : 0;
+    for (int l = 1; l <= 21; ++l) {
+      DLNODE.DLPOS(1, l) = (l - 1) * LEN / 20;
+      DLNODE.DLQ1(1, l) = q;
+    }
+    std::int32_t st = 0;
+    NODE(1, st);
+    RUNCTL.KPILST = 0;
+    Solve s;
+    s.run(1, 0.0, 0.0);
+    EXPECT_EQ(s.st, 0);
+    EXPECT_EQ(RUNCTL.KPILST, KPIL_LATERAL);
+    EXPECT_EQ(s.vt1, -99);
+    EXPECT_EQ(s.mt1, -99);
+    EXPECT_EQ(s.vt2, -99);
+  }
+  DLNODE.NDLNOD(1) = 0;
+  io::CLOSE(U_LOG);
+  io::CLOSE(U_RESULTS);
+  const std::string warn = "     ** WARNING **  NO SOLUTION OF A LLP, SINGULAR PILE EQUATIONS     PILE GROUP    1";
+  const std::vector<std::string> expected = {"", "", warn, "", "", warn};
+  EXPECT_EQ(test::readLines("res.txt"), expected);
+  EXPECT_EQ(test::readLines("log.txt"), expected);
 }
 
 TEST(LlpClosedForm, UniformLoadOnAPinnedHeadIsCarriedByHeadAndSoil) {
@@ -503,6 +536,52 @@ TEST(LlpSections, StressesAndCapacityRatiosAtTheNodes) {
   for (int i = 4; i <= NINC + 4; ++i) {
     EXPECT_EQ(s.res.BRATIO(i), 0.0);
     EXPECT_EQ(s.res.SRATIO(i), 0.0);
+  }
+}
+
+// In a yielding soil the springs act on the length of the deflection vector
+// relative to the soil movement vector: a uniform movement (d1, d2) under a
+// head held at (Y1, Y2) gives the head forces of the head held at
+// (Y1 - d1, Y2 - d2) without movement, for movements with or against the
+// deflection and across it.
+TEST(LlpSoil, SoilMovementActsOnTheRelativeDeflectionVector) {
+  const auto run = [](double Y1, double Y2, double d1, double d2, Solve& s) {
+    subgradePile(40.0, 300);
+    SMOV = SMOV_T{};
+    if (d1 != 0.0 || d2 != 0.0) {
+      SMOV.NSMOV = 2;
+      SMOV.SMVFAC = 1.0;
+      SMOV.SMVDEP(1) = -10.0;
+      SMOV.SMVDEP(2) = 2.0 * LEN;
+      SMOV.SMVY(1) = SMOV.SMVY(2) = d1;
+      SMOV.SMVZ(1) = SMOV.SMVZ(2) = d2;
+    }
+    RUNCTL.KPILST = 0;
+    s.run(1, Y1, 0.0, Y2, 0.0);
+    ASSERT_EQ(s.st, 0);
+    ASSERT_EQ(RUNCTL.KPILST, 0);
+  };
+  const struct {
+    double Y1, Y2, d1, d2;
+  } cases[] = {
+      {0.0, 0.0, 1.5, 0.0},   // the soil pushes the pile
+      {0.0, 0.0, -1.5, 0.0},  // the other way
+      {-1.0, 0.0, 1.0, 0.0},  // against the deflection
+      {2.0, 0.0, 1.0, 0.0},   // with it
+      {1.0, 0.0, 0.0, 1.5},   // across it
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "head (" << c.Y1 << ", " << c.Y2 << "), movement (" << c.d1 << ", "
+                                    << c.d2 << ")");
+    Solve m, r;
+    run(c.Y1, c.Y2, c.d1, c.d2, m);
+    run(c.Y1 - c.d1, c.Y2 - c.d2, 0.0, 0.0, r);
+    const double scale = std::fabs(r.vt1) + std::fabs(r.vt2);
+    EXPECT_NEAR(m.vt1, r.vt1, 1e-4 * scale);
+    EXPECT_NEAR(m.vt2, r.vt2, 1e-4 * scale);
+    const double mscale = std::fabs(r.mt1) + std::fabs(r.mt2);
+    EXPECT_NEAR(m.mt1, r.mt1, 1e-4 * mscale);
+    EXPECT_NEAR(m.mt2, r.mt2, 1e-4 * mscale);
   }
 }
 

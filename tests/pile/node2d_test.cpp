@@ -27,6 +27,7 @@ void setRow(double len, int ninc, double head, double battDeg = 0.0) {
   PILEAR.PROPOFPILE(1) = 1;
   PILEPROP.PLEN(1) = len;
   PILEPROP.NINC(1) = ninc;
+  PILEPROP.DXINC(1) = len / ninc;  // the preprocessing's spacing
   PILEAR.PHXREF(1) = head;
   PILEAR.PHX(1) = -999.0;  // the space head coordinate is not the plane one
   PILEAR.PBATT(1) = battDeg * M_PI / 180.0;
@@ -82,7 +83,6 @@ TEST(Node2d, NodeDepthsAndLayerRanges) {
     NODE2D(1, st);
     EXPECT_EQ(st, 0);
     const double h = c.len / c.ninc;
-    EXPECT_DOUBLE_EQ(PILEPROP.DXINC(1), h);
     for (int k = 1; k <= c.ninc + 1; ++k) {
       EXPECT_NEAR(PILENODE.XNODE(1, k), c.head + (k - 1) * c.depthStep, 1e-9) << "node " << k;
       EXPECT_NEAR(PILENODE.XPILE(1, k), c.head + (k - 1) * h, 1e-9) << "node " << k;
@@ -91,8 +91,34 @@ TEST(Node2d, NodeDepthsAndLayerRanges) {
       EXPECT_EQ(LAYNODE.LNODE1(1, l), c.ranges[l - 1].first) << "layer " << l;
       EXPECT_EQ(LAYNODE.LNODE2(1, l), c.ranges[l - 1].second) << "layer " << l;
     }
-    // The sentinel above the layers beyond the deepest one.
-    EXPECT_EQ(SOILCOM.LTOP(L + 1), SOILCOM.LBOT(L));
+  }
+}
+
+// Spacings that are not exact in binary: each node lies at head + (i - 1)
+// step, and a tip that rounding would put a hair below the deepest layer's
+// bottom lies on it; a row truly longer than the profile is still refused.
+TEST(Node2d, TipOnTheDeepestBottomDespiteRounding) {
+  test::ScratchDir dir;
+  RUNCTL.IBATAD = 0;
+  for (double head : {0.0, 0.1, 0.3, 1.3, 2.7, -0.7}) {
+    for (int ninc : {13, 70, 30, 7, 3}) {
+      SCOPED_TRACE(testing::Message() << "head " << head << ", " << ninc << " increments");
+      const double bottom = head + 5.0;
+      setLayerBounds({{-1.0, head + 2.0}, {head + 2.0, bottom}});
+      setRow(5.0, ninc, head);
+      std::int32_t st = 0;
+      NODE2D(1, st);
+      ASSERT_EQ(st, 0);
+      const double h = PILEPROP.DXINC(1);
+      for (int k = 1; k <= ninc; ++k) EXPECT_EQ(PILENODE.XNODE(1, k), head + (k - 1) * h) << k;
+      EXPECT_LE(PILENODE.XNODE(1, ninc + 1), bottom);
+      EXPECT_NEAR(PILENODE.XNODE(1, ninc + 1), bottom, 1e-12);
+      EXPECT_EQ(LAYNODE.LNODE2(1, 2), ninc + 1);
+
+      setLayerBounds({{-1.0, head + 2.0}, {head + 2.0, bottom - 1e-6}});
+      NODE2D(1, st);
+      EXPECT_EQ(st, 13);
+    }
   }
 }
 

@@ -52,18 +52,44 @@ TEST(Node, LayerRangesAreContiguousWithThePlaceholderBelowTheTip) {
     SCOPED_TRACE(c.name);
     setLayerBounds({{0, 30}, {30, 60}, {60, 100}, {100, 200}});
     test::setProperty(1, c.len, c.ninc);
-    PILEPROP.DXINC(1) = 0.0;
     test::setPile(1, 1, c.head);
     std::int32_t st = 0;
     NODE(1, st);
     EXPECT_EQ(st, 0);
-    EXPECT_DOUBLE_EQ(PILEPROP.DXINC(1), c.len / c.ninc);
     const int nn = c.ninc + 1;
     EXPECT_NEAR(PILENODE.XNODE(1, nn), c.head + c.len, 1e-9);
-    EXPECT_DOUBLE_EQ(SOILCOM.LTOP(5), 200.0);
     for (int L = 1; L <= 4; ++L) {
       EXPECT_EQ(LAYNODE.LNODE1(1, L), c.ranges[L - 1].first) << "layer " << L;
       EXPECT_EQ(LAYNODE.LNODE2(1, L), c.ranges[L - 1].last) << "layer " << L;
+    }
+  }
+}
+
+// Spacings that are not exact in binary: each node lies at head + (i - 1)
+// step, and a tip that rounding would put a hair below the deepest layer's
+// bottom lies on it; a pile truly longer than the profile is still refused.
+TEST(Node, TipOnTheDeepestBottomDespiteRounding) {
+  test::ScratchDir dir;
+  test::setLateralRun();
+  for (double head : {0.0, 0.1, 0.3, 1.3, 2.7, -0.7}) {
+    for (int ninc : {13, 70, 30, 7, 3}) {
+      SCOPED_TRACE(testing::Message() << "head " << head << ", " << ninc << " increments");
+      const double bottom = head + 5.0;
+      setLayerBounds({{-1.0, head + 2.0}, {head + 2.0, bottom}});
+      test::setProperty(1, 5.0, ninc);
+      test::setPile(1, 1, head);
+      std::int32_t st = 0;
+      NODE(1, st);
+      ASSERT_EQ(st, 0);
+      const double dx = PILEPROP.DXINC(1);
+      for (int k = 1; k <= ninc; ++k) EXPECT_EQ(PILENODE.XPILE(1, k), head + (k - 1) * dx) << k;
+      EXPECT_LE(PILENODE.XNODE(1, ninc + 1), bottom);
+      EXPECT_NEAR(PILENODE.XNODE(1, ninc + 1), bottom, 1e-12);
+      EXPECT_EQ(LAYNODE.LNODE2(1, 2), ninc + 1);
+
+      setLayerBounds({{-1.0, head + 2.0}, {head + 2.0, bottom - 1e-6}});
+      NODE(1, st);
+      EXPECT_EQ(st, STAT_NODE_BELOW);
     }
   }
 }

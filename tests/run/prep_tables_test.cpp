@@ -238,6 +238,7 @@ TEST(SectionTable, MissingMomentOfInertiaIsThatOfASolidCircle) {
   EXPECT_EQ(PILEPROP.NINC(1), 20);
   EXPECT_EQ(PILEPROP.NSECT(1), 3);
   EXPECT_EQ(PILEPROP.PLEN(1), 600.0);
+  EXPECT_EQ(PILEPROP.DXINC(1), 30.0);  // set before any solver runs
 
   // The nonlinear flag is held as 1, and the user set of the type-10 section
   // reaches its row; elastic rows have none.

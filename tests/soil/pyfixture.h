@@ -44,6 +44,7 @@ inline void setPile(int p, double b, double len, int ninc, double head = 0.0, do
   RUNCTL.NPILE = std::max(RUNCTL.NPILE, p);
   PILEPROP.PLEN(1) = len;
   PILEPROP.NINC(1) = ninc;
+  PILEPROP.DXINC(1) = len / ninc;
   PILEPROP.NSECT(1) = 1;
   SECTAB.SXFROM(1, 1) = 0.0;
   SECTAB.SXTO(1, 1) = len;

@@ -122,6 +122,34 @@ TEST(PyRockSilt, LiquefiedSandInSiUnits) {
   EXPECT_NEAR(-s.ps(10), r4(5.6) * A * std::pow(1.0 * B, C), 1e-9);
 }
 
+// The width factor of liquefied sand: linear below 0.3 m, logarithmic from
+// 0.3 m on, a pile exactly 0.3 m wide included (f = 3.81 ln 0.3 + 5.6).
+TEST(PyRockSilt, LiquefiedSandWidthFactor) {
+  struct Case {
+    double width, f;
+  } cases[] = {
+      {0.15, 0.15 / r4(0.3)},
+      {0.3, r4(3.81) * std::log(0.3) + r4(5.6)},
+      {1.0, r4(5.6)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.width);
+    setRun();
+    RUNCTL.IUNITS = 2;
+    UNITSET(2, 0);
+    setSoil({{11, 0, 20, 9.0}});
+    setPile(1, c.width, 18, 18);
+    Springs s;
+    s.y(10) = 0.001;  // 1 mm, on the power curve
+    s.run();
+    ASSERT_EQ(s.st, 0);
+    const double t = 10, A = r4(3.0E-7) * std::pow(t, r4(6.05)), B = r4(2.80) * std::pow(t, r4(0.11));
+    const double C = r4(2.85) * std::pow(t, -r4(0.41));
+    EXPECT_NEAR(-s.ps(10), c.f * A * std::pow(1.0 * B, C), 1e-9);
+  }
+  EXPECT_NEAR(cases[1].f, 1.013, 5e-4);
+}
+
 // No spring divides by a deflection too small: each criterion's modulus at
 // zero deflection and at 1.0E-15, here with a p-multiplier 0.5 and a
 // y-multiplier 2. Elastic subgrade keeps its initial modulus for a deflection

@@ -63,7 +63,8 @@ struct Nodes {
 };
 
 // Plane pile with a batter of cos 0.8 at load fraction 0.5: each node sees
-// 0.5 x (0.5 x 0.8 m) = 0.2 m, m the input movement interpolated at the node.
+// 0.5 x 0.8 m = 0.4 m, m the input movement interpolated at the node; the
+// fraction counts once.
 // Profile below the head: 12, 36, 36 (a step from 1 to 3), 84.
 TEST(SoilMovement, PlaneInterpolationStepsAndEnds) {
   pile(12.0);
@@ -80,11 +81,11 @@ TEST(SoilMovement, PlaneInterpolationStepsAndEnds) {
 
   const double want[11] = {
       0.0,               // X 100: above the ground and the profile
-      0.2 * 2,           // X 112: at the first point, first segment
-      0.2 * 1.5,         // X 124: halfway between 2 and 1
-      0.2 * 2,           // X 136: at the step, the mean of 1 and 3
-      0.2 * 2.25,        // X 148: a quarter of the way from 3 to 0
-      0.2 * 1.5, 0.2 * 0.75,
+      0.4 * 2,           // X 112: at the first point, first segment
+      0.4 * 1.5,         // X 124: halfway between 2 and 1
+      0.4 * 2,           // X 136: at the step, the mean of 1 and 3
+      0.4 * 2.25,        // X 148: a quarter of the way from 3 to 0
+      0.4 * 1.5, 0.4 * 0.75,
       0.0,               // X 184: the last point
       0.0, 0.0, 0.0,     // below the profile
   };
@@ -149,7 +150,7 @@ TEST(SoilMovement, GroundSurfaceAndSinglePoint) {
   SMVPIL.SMVPIL(1, 2, 1) = 200.0;  // a stale second point
   SMVPIL.SMVPIL(1, 2, 2) = 99.0;
   n.run(false);
-  for (int i = 1; i <= 11; ++i) EXPECT_DOUBLE_EQ(n.y1(i), i == 3 ? 0.5 * 0.5 * 5 : 0.0) << "node " << i;
+  for (int i = 1; i <= 11; ++i) EXPECT_DOUBLE_EQ(n.y1(i), i == 3 ? 0.5 * 5 : 0.0) << "node " << i;
 }
 
 // Space analysis: the Y and Z movements turned into the pile's lateral
@@ -185,15 +186,15 @@ TEST(SoilMovement, SpaceProfileInPileAxes) {
     EXPECT_EQ(n.y2(7), 0.0);
   }
 
-  // At load fraction 0.4 a node sees 0.4 x 0.4 of the input movement.
+  // At load fraction 0.4 a node sees 0.4 of the input movement, not 0.4 x 0.4.
   pile(0.0);
   PILEAR.BETA(1) = PI / 2;
   PILEAR.ALPHA(1) = PILEAR.THETA(1) = 0.0;
   profile({{100, 1, 2}, {160, 0, 0}}, 0.4);
   Nodes n;
   n.run(true);
-  EXPECT_NEAR(n.y1(1), 0.16, 1e-15);
-  EXPECT_NEAR(n.y2(1), 0.32, 1e-15);
+  EXPECT_NEAR(n.y1(1), 0.4, 1e-15);
+  EXPECT_NEAR(n.y2(1), 0.8, 1e-15);
 }
 
 }  // namespace

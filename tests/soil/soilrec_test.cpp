@@ -54,6 +54,7 @@ TEST(SoilRecord, KeptAndZeroedPropertiesByCode) {
     EXPECT_EQ(SOILCOM.LTYPE(2), r.code);
     EXPECT_EQ(SOILCOM.LTOP(2), 120.0);
     EXPECT_EQ(SOILCOM.LBOT(2), 360.0);
+    EXPECT_EQ(SOILCOM.LTOP(3), 360.0);  // the closing top, set before any solver runs
     for (int end = 0; end < 2; ++end) {
       const int i = 3 + end;
       const double f = end ? 10.0 : 1.0;

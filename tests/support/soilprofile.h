@@ -37,6 +37,7 @@ void setSoilProfile(std::initializer_list<Layer> layers) {
   }
   S.NLAYER = L;
   S.NPROF = S.NGAM = 2 * L;
+  if (L >= 1) S.LTOP(L + 1) = S.LBOT(L);  // the closing top, as the soil record sets it
 }
 
 // Only the layer bounds (top, bottom), for the node set-up.
@@ -48,6 +49,7 @@ inline void setLayerBounds(std::initializer_list<std::pair<double, double>> laye
     SOILCOM.LBOT(L) = bot;
   }
   SOILCOM.NLAYER = L;
+  if (L >= 1) SOILCOM.LTOP(L + 1) = SOILCOM.LBOT(L);
 }
 
 }  // namespace drelm::test

@@ -285,6 +285,43 @@ TEST_F(HeadCurveTest, DrilledShaftInSandAgainstClosedForm) {
   EXPECT_NEAR(AXTZ.AXTMOV(1, 19), w0, 1e-7);
 }
 
+// One shaft in English and in SI units: soft clay, a long flexible driven
+// pile in many elements, so that the march converges element by element on
+// the same physical tolerance in both systems and the head curves agree.
+TEST_F(HeadCurveTest, SameShaftInEnglishAndSiUnits) {
+  const double in = 0.0254, psi = 6.894757293168361, lb = 4.4482216152605e-3;
+  const double pci = psi / in;  // lb/in^3 to kN/m^3
+  HcPile p;
+  p.len = 1200.0;
+  p.diam = 12.0;
+  p.area = 100.0;
+  p.emod = 3.0e4;
+  p.ninc = 40;
+  for (int kdir : {KDIR_UPLIFT, KDIR_COMPRESSION}) {
+    SCOPED_TRACE(kdir);
+    units(1);
+    soil({{1, 0.0, 2000.0, 0.036, 5.0, 0.0, 0.01, 0.0, 0.0}});
+    pile(p);
+    const Call en = axls(kdir);
+    ASSERT_EQ(en.st, 0);
+    units(2);
+    soil({{1, 0.0, 2000.0 * in, 0.036 * pci, 5.0 * psi, 0.0, 0.01, 0.0, 0.0}});
+    HcPile q = p;
+    q.len *= in;
+    q.diam *= in;
+    q.area *= in * in;
+    q.emod *= psi;
+    pile(q);
+    const Call si = axls(kdir);
+    ASSERT_EQ(si.st, 0);
+    ASSERT_EQ(si.n, en.n);
+    for (int m = 1; m <= en.n; ++m) {
+      EXPECT_NEAR(si.load(m), en.load(m) * lb, 2e-4 * en.load(m) * lb) << m;
+      EXPECT_NEAR(si.mov(m), en.mov(m) * in, 2e-4 * en.mov(m) * in) << m;
+    }
+  }
+}
+
 // A driven pile in sand: the tip capacity is Nq gamma d A with Nq = 32 at 33
 // degrees and d the tip's depth below the ground; the q-w curve follows
 // (W / 0.05 D)^n with n = 0.333 for 33 degrees, beyond the capacity for
