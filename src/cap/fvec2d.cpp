@@ -22,6 +22,8 @@ struct FVEC2D_T {
 };
 DRELM_ZERO_TABLE(FVEC2D_T, FVEC2DS);
 
+RowResponse replacement = nullptr;
+
 bool statusSet(std::int32_t& ISTAT) {
   return std::atomic_ref<std::int32_t>(ISTAT).load(std::memory_order_relaxed) != 0;
 }
@@ -36,11 +38,16 @@ void rowForces(int p, const double* U, double* G, std::int32_t& ISTAT) {
   const double T[9] = {c, s, a, -s, c, b, 0.0, 0.0, 1.0};
   const double ULOC[3] = {c * U[0] + s * U[1] + a * U[2], -s * U[0] + c * U[1] + b * U[2], U[2]};
   double PX = 0.0, VT1 = 0.0, MT1 = 0.0;
-  NodeArray AXMOV{}, AXLOAD{};
-  AXIAL2D(p, PX, ULOC, AXMOV, AXLOAD, ISTAT);
-  PX *= PILEAR.PAXFAC(p);
-  NODE2D(p, ISTAT);
-  LLP2D(p, ULOC[1], ULOC[2], PX, VT1, MT1, ISTAT, ULOC, T, AXMOV, AXLOAD);
+  if (replacement != nullptr) {
+    replacement(p, ULOC, T, PX, VT1, MT1, ISTAT);
+    PX *= PILEAR.PAXFAC(p);
+  } else {
+    NodeArray AXMOV{}, AXLOAD{};
+    AXIAL2D(p, PX, ULOC, AXMOV, AXLOAD, ISTAT);
+    PX *= PILEAR.PAXFAC(p);
+    NODE2D(p, ISTAT);
+    LLP2D(p, ULOC[1], ULOC[2], PX, VT1, MT1, ISTAT, ULOC, T, AXMOV, AXLOAD);
+  }
   const double n = PILEAR.GRPNP(p);
   const double Fa = n * PX, Fl = n * VT1, Fm = n * MT1;
   G[0] = c * Fa - s * Fl;
@@ -49,6 +56,8 @@ void rowForces(int p, const double* U, double* G, std::int32_t& ISTAT) {
 }
 
 }  // namespace
+
+void setRowResponse(RowResponse f) { replacement = f; }
 
 void FVEC2D(double* F, const double* U, std::int32_t& ISTAT) {
   const int n = RUNCTL.NPILE < MAXPIL ? RUNCTL.NPILE : MAXPIL;

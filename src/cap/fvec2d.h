@@ -8,6 +8,15 @@
 
 namespace drelm {
 
+// The axial and lateral solution of one pile of row IPILE for its head
+// displacements ULOC (axial, lateral, rotation in row axes; T the row
+// transformation by columns): PX the axial force (before the row's axial
+// factor), VT1 the shear, MT1 the moment. A test may put a response of known
+// form in its place; nullptr restores the pile solvers.
+using RowResponse = void (*)(const std::int32_t& IPILE, const double (&ULOC)[3], const double (&T)[9],
+                             double& PX, double& VT1, double& MT1, std::int32_t& ISTAT);
+void setRowResponse(RowResponse f);
+
 // F = sum over the rows of the row forces for the cap displacement U. A row
 // whose solutions end with ISTAT set, or that ends while ISTAT is set, is
 // left out. The rows are added in row order after the parallel loop, so F
