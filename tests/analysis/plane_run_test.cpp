@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "../run/names_fixture.h"
@@ -125,6 +126,22 @@ TEST(PlaneRun, ExampleReportsAreTheSameOnOneAndOnEightThreads) {
   ASSERT_EQ(runInput(data("examples/plane_row.inp")), 0);
   for (std::size_t i = 0; i < std::size(reports); ++i) EXPECT_EQ(withoutTimes(reports[i]), one[i]) << reports[i];
   EXPECT_EQ(test::readLines("run.status").back(), "    1 ANALYSIS COMPLETED");
+}
+
+TEST(PlaneRun, StopRequestFromTheHostEndsTheRunCleanlyWithStatus4) {
+  test::ScratchDir dir;
+  fs::copy_file(data("examples/plane_row.inp"), "run.inp");
+  test::writeNames(test::runNames());
+  test::writeFile("run.stop", "0\n");
+  // The host asks for the stop once the cap solution reports its progress.
+  std::thread host([] {
+    for (int i = 0; i < 20000 && !fs::exists("run.progress"); ++i) std::this_thread::sleep_for(std::chrono::microseconds(50));
+    test::writeFile("run.stop", "1\n");
+  });
+  const std::int32_t status = IDRELM(6);
+  host.join();
+  EXPECT_EQ(status, STAT_STOPPED);
+  for (const std::string& l : test::readLines("run.status")) EXPECT_EQ(l.find("ANALYSIS COMPLETED"), std::string::npos);
 }
 
 }  // namespace
