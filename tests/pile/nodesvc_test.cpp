@@ -192,6 +192,34 @@ TEST(CurvesByDepth, ModuliInterpolatedBetweenTheCurvesAroundEachNode) {
   EXPECT_NEAR(s.ps(6), -125.0 * 0.8, 1e-9);
 }
 
+// With soil movement the curves act on the signed difference of deflection
+// and movement: a movement against the deflection adds to it, and the load of
+// the movement and the reaction keep their signs.
+TEST(CurvesByDepth, SoilMovementActsOnTheSignedRelativeDeflection) {
+  curvePile(0.0);
+  USRPY.PYNPT(1, 2) = 3;  // curve 2 (X 20): p 100 at y 1, 150 at y 2
+  USRPY.PYY(1, 2, 2) = 1.0;
+  USRPY.PYP(1, 2, 2) = 100.0;
+  USRPY.PYY(1, 2, 3) = 2.0;
+  USRPY.PYP(1, 2, 3) = 150.0;
+  SMOV.NSMOV = 2;
+  const struct {
+    double y, ys;
+  } cases[] = {{0.0, 1.5}, {0.0, -1.5}, {0.5, -1.0}, {-0.5, 1.0}, {2.0, 0.5}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "deflection " << c.y << ", movement " << c.ys);
+    Springs s;
+    s.y(6) = c.y;
+    s.ys1(6) = c.ys;
+    s.run();
+    const double r = c.y - c.ys;  // 1.5 in size every time: p = 125
+    EXPECT_NEAR(s.es(6), 125.0 / 1.5, 1e-9);
+    EXPECT_NEAR(s.psmov(6), 125.0 / 1.5 * c.ys, 1e-9);
+    EXPECT_NEAR(s.ps(6), r > 0 ? -125.0 : 125.0, 1e-9);
+  }
+  SMOV.NSMOV = 0;
+}
+
 TEST(CurvesByDepth, NodesAboveTheDepthOriginAndCurvesThatEndTooHigh) {
   test::ScratchDir dir;
   ASSERT_TRUE(io::OPEN(U_RESULTS, "res.txt", io::Access::Write));
