@@ -4,10 +4,6 @@
 
 namespace drelm {
 
-// Weak until the single-pile solvers are linked in with their head response.
-void PILEHD(const std::int32_t& IPILE, double* FHEAD, const double* UHEAD, std::int32_t& ISTAT)
-    __attribute__((weak));
-
 namespace {
 HeadResponse replacement = nullptr;
 }

@@ -63,7 +63,9 @@ TEST(CapSums, GroupOfPinnedPilesMatchesHandStiffness) {
   EXPECT_NEAR(k(6, 6), -4 * kax * a * a, 1e-6 * kax * a * a);
   for (int i = 1; i <= 6; ++i)
     for (int j = 1; j <= 6; ++j)
-      if (i != j) EXPECT_NEAR(k(i, j), 0.0, 1e-6 * kax * a * a) << i << "," << j;
+      if (i != j) {
+        EXPECT_NEAR(k(i, j), 0.0, 1e-6 * kax * a * a) << i << "," << j;
+      }
 
   // A linear group: the force is the stiffness times the displacement.
   const double U2[6] = {0.01, -0.02, 0.005, 1e-4, -2e-4, 3e-4};
