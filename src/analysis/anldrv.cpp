@@ -11,6 +11,7 @@
 #include "analysis/anlrec.h"
 #include "analysis/capload.h"
 #include "analysis/casecur.h"
+#include "analysis/crvfile.h"
 #include "analysis/dlnode.h"
 #include "analysis/envewr.h"
 #include "analysis/envewr2d.h"
@@ -237,6 +238,7 @@ void envelopes(std::int32_t series) {
 // Printed p-y curves, then the per-pile curve file.
 void closing(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
   PYTABN(KPYOPT, ISTAT);
+  CRVFWR(ISTAT);
   if (CURCTL.KPYLST == 1) CURCTL.KPYLST = 0;
   RUNCTL.IOUTPS = 0;
 }

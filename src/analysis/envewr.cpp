@@ -7,6 +7,7 @@
 #include <string>
 
 #include "analysis/anlio.h"
+#include "cap/nthrds.h"
 #include "report/convert.h"
 #include "report/writers.h"
 #include "run/model.h"
@@ -254,15 +255,7 @@ void resultsItem(const PileCopy& c, int KIND, int allCurves) {
 
 int THRDENV(std::int32_t NTHLIM, std::int32_t& NTHUSE, std::int32_t& NTHRUN, std::int32_t NPILE,
             std::int32_t CAPFLG) {
-  const int p = std::max<int>(TIMBLK.NPROCS, 1);
-  int t;
-  if (NTHLIM != 0) t = std::min<int>(p, NTHLIM);
-  else if (p > 3) t = p - 2;
-  else if (p >= 2) t = p - 1;
-  else t = p;
-  t = std::min<int>(t, NPILE);
-  if (CAPFLG == 1) t = std::min(t, 2);
-  t = std::max(t, 1);
+  const int t = threadCount(std::max<int>(TIMBLK.NPROCS, 1), NTHLIM, NPILE, CAPFLG);
   NTHUSE = std::max<std::int32_t>(NTHUSE, t);
   NTHRUN = std::max<std::int32_t>(NTHRUN, t);
   return t;

@@ -139,6 +139,13 @@ void writeRecord(int unit, const void* data, std::size_t bytes) {
   std::fwrite(&len, sizeof len, 1, u->f);
 }
 
+void frameRecord(std::string& out, const void* data, std::size_t bytes) {
+  const auto len = static_cast<std::uint32_t>(bytes);
+  out.append(reinterpret_cast<const char*>(&len), sizeof len);
+  out.append(static_cast<const char*>(data), bytes);
+  out.append(reinterpret_cast<const char*>(&len), sizeof len);
+}
+
 bool readRecord(int unit, std::string& bytes) {
   bytes.clear();
   UnitState* u = live(unit);

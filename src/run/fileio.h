@@ -50,6 +50,9 @@ bool slurp(int unit, std::string& text);
 
 // Unformatted sequential records (4-byte length, bytes, 4-byte length).
 void writeRecord(int unit, const void* data, std::size_t bytes);
+// The same framing appended to a caller's buffer, so that a group of records
+// can reach the file whole through one put().
+void frameRecord(std::string& out, const void* data, std::size_t bytes);
 // Reads the next record; false at the end of the file or on a damaged frame.
 bool readRecord(int unit, std::string& bytes);
 

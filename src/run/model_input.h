@@ -72,6 +72,7 @@ struct RFDCTL_T {
 extern RFDCTL_T RFDCTL;
 
 constexpr int MAXPYU2 = 51;  // second deflection list of the curve-file controls
+constexpr int MAXCRVST = 10000;  // steps along a pile of the curve file
 
 // Per-pile curve file: switches, group 20 and the collect state of the criteria.
 struct CRVCTL_T {

@@ -170,7 +170,9 @@ bool readSoilMovement(InRead& in) {
 bool readCurveFileControls(InRead& in) {
   CRVCTL_T& K = CRVCTL;
   if (!in.heading("heading of the curve-file controls")) return false;
-  if (!in.rec({fInt(K.NCRVST), fInt(K.IPYUSR), fInt(K.IPYUS2)}, "curve-file control line")) return false;
+  if (!in.rec({fInt(K.NCRVST), fInt(K.IPYUSR), fInt(K.IPYUS2)}, "curve-file control line") ||
+      !in.check(K.NCRVST, 1, MAXCRVST, "number of steps of the curve file"))
+    return false;
   if (K.IPYUSR == 1) {
     if (!in.rec({fInt(PYPRT.NPYUSR)}, "number of user deflections") ||
         !in.check(PYPRT.NPYUSR, 0, MAXPYU, "number of user deflections"))

@@ -28,6 +28,7 @@ void RUNDRV(std::int32_t& ISTAT) {
   io::CLOSEALL();
   clearTables();
   ISTAT = 0;
+  const int callerThreads = omp_get_max_threads();
 
   TIMBLK.TSTART = wallClock();
   TIMBLK.TELAPS = wallClock();
@@ -56,6 +57,9 @@ void RUNDRV(std::int32_t& ISTAT) {
 
   TIMBLK.TELAPS = wallClock() - TIMBLK.TELAPS;
   ENDRUN(ISTAT);
+  // The parallel loops set the thread count of their regions; the caller's
+  // thread gets its own count back, so that the next run starts from it.
+  omp_set_num_threads(callerThreads);
 }
 
 }  // namespace drelm

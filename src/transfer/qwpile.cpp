@@ -11,6 +11,7 @@
 #include "soil/defaults.h"
 #include "soil/lookup.h"
 #include "transfer/fsqtest.h"
+#include "transfer/qwtip.h"
 #include "transfer/tzpile.h"
 
 namespace drelm {
@@ -21,7 +22,7 @@ constexpr double TINY = sp(1.0E-10f);
 
 bool clayTip(std::int32_t t) { return t == 1 || t == 2 || t == 3 || t == 5 || t == 6 || t == 10 || t == 13 || t == 14; }
 
-void warnTip(std::string_view text) {
+void warnTip(std::string_view text, std::string_view curve) {
 #pragma omp critical(drelm_report)
   for (int u : {U_RESULTS, U_LOG}) {
     io::endRecord(u);
@@ -29,6 +30,7 @@ void warnTip(std::string_view text) {
     io::endRecord(u);
     io::put(u, "     ");
     io::put(u, text);
+    io::put(u, curve);
     io::endRecord(u);
   }
 }
@@ -44,29 +46,16 @@ void scaled(const float (&wf)[9], double len, const float (&qf)[9], double qmax,
 
 }  // namespace
 
-void QWPILE(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& UAX, std::int32_t& ISTAT,
-            TzTable& TZT, TzTable& TZZ, TzColumn& TZMAX, TzColumn& TZPHI, FArray<double, MAXAEP>& AETAB,
-            FArray<double, MAXAEP>& AEDEP, TzColumn& TZDEP, FArray<double, MAXQWP>& QWQ,
-            FArray<double, MAXQWP>& QWW) {
-  (void)TZT;
-  (void)TZZ;
-  (void)TZMAX;
+void QWCURVE(const std::int32_t& IPROP, const QWTIP& G, std::int32_t& ISTAT, FArray<double, MAXQWP>& QWQ,
+             FArray<double, MAXQWP>& QWW) {
   const SOILCOM_T& S = SOILCOM;
-  const double phx = PILEAR.PHXREF(IPILE);
-  TZDEP(1) = TZDEP(2) = phx + PILEAR.PGRND(IPILE);
-  AETABLE(IPROP, AETAB, AEDEP);
   QWQ(1) = 0.0;
   QWW(1) = 0.0;
-
-  // Geometry of the tip; a property without sections has no diameter or area.
-  const std::int32_t nsect = std::min<std::int32_t>(PILEPROP.NSECT(IPROP), MAXSRT - 1);
-  const double D0 = nsect >= 1 ? SECTAB.SDIAT(IPROP, 1) : 0.0;
-  const double Dt = nsect >= 1 ? SECTAB.SDIAT(IPROP, nsect) : 0.0;
-  const double At = UAX >= 0.0 ? (nsect >= 1 ? SECTAB.SAREAB(IPROP, nsect) : 0.0) : sp(1.0E-4f);
-  const double plen = PILEPROP.PLEN(IPROP);
-  const double lv = RUNCTL.IBATAD == 1 ? plen * std::cos(PILEAR.PBATT(IPILE)) : plen;
-  const double Xt = phx + lv;
-  const double zt = Xt - phx - PILEAR.PGRND(IPILE);
+  const double D0 = G.D0;
+  const double Dt = G.DT;
+  const double At = G.AT;
+  const double Xt = G.XT;
+  const double zt = G.ZT;
 
   // Soil type of the layer holding the tip, the deepest layer below the profile.
   const int nlayer = std::clamp<int>(S.NLAYER, 1, MAXLYR);
@@ -121,13 +110,13 @@ void QWPILE(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
 
   if (ptype == PTYPE_DRIVEN && clayTip(T) && T != 5) {
     if (std::abs(E50) < sp(1.0E-14f)) {
-      warnTip("THE VALUE OF E50 AT TIP OF PILE IS EQUAL TO ZERO, LS CURVE");
-      storeWord(ISTAT, STAT_LS_E50);
+      warnTip("THE VALUE OF E50 AT TIP OF PILE IS EQUAL TO ZERO, ", G.CURVE);
+      storeWord(ISTAT, G.STE50);
       return;
     }
     if (std::abs(qmax) < sp(1.0E-14f)) {
-      warnTip("THE VALUE OF COHESION AT TIP OF PILE IS EQUAL TO ZERO, LS CURVE");
-      storeWord(ISTAT, STAT_LS_COH);
+      warnTip("THE VALUE OF COHESION AT TIP OF PILE IS EQUAL TO ZERO, ", G.CURVE);
+      storeWord(ISTAT, G.STCOH);
       return;
     }
   }
@@ -157,7 +146,7 @@ void QWPILE(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
     } else {
       constexpr float W[10] = {0.0f, 0.0001f, 0.005f, 0.01f, 0.05f, 0.1f, 0.2f, 0.4f, 0.8f, 5.0f};
       const double wscale = units == 2 ? sp(0.0254f) : 1.0;
-      const double phiLast = TZPHI(std::min(sideCurveCount(nlayer), MAXTZC));
+      const double phiLast = G.PHIL;
       const double n = phiLast <= 31.0 ? 0.5 : (phiLast <= 38.0 ? sp(0.333f) : 0.25);
       const double wref = sp(0.05f) * D0;
       for (int j = 2; j <= NQWPT; ++j) {
@@ -168,6 +157,35 @@ void QWPILE(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
       }
     }
   }
+}
+
+void QWPILE(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& UAX, std::int32_t& ISTAT,
+            TzTable& TZT, TzTable& TZZ, TzColumn& TZMAX, TzColumn& TZPHI, FArray<double, MAXAEP>& AETAB,
+            FArray<double, MAXAEP>& AEDEP, TzColumn& TZDEP, FArray<double, MAXQWP>& QWQ,
+            FArray<double, MAXQWP>& QWW) {
+  (void)TZT;
+  (void)TZZ;
+  (void)TZMAX;
+  const double phx = PILEAR.PHXREF(IPILE);
+  TZDEP(1) = TZDEP(2) = phx + PILEAR.PGRND(IPILE);
+  AETABLE(IPROP, AETAB, AEDEP);
+
+  // Geometry of the tip; a property without sections has no diameter or area.
+  const std::int32_t nsect = std::min<std::int32_t>(PILEPROP.NSECT(IPROP), MAXSRT - 1);
+  QWTIP G;
+  G.D0 = nsect >= 1 ? SECTAB.SDIAT(IPROP, 1) : 0.0;
+  G.DT = nsect >= 1 ? SECTAB.SDIAT(IPROP, nsect) : 0.0;
+  G.AT = UAX >= 0.0 ? (nsect >= 1 ? SECTAB.SAREAB(IPROP, nsect) : 0.0) : sp(1.0E-4f);
+  const double plen = PILEPROP.PLEN(IPROP);
+  const double lv = RUNCTL.IBATAD == 1 ? plen * std::cos(PILEAR.PBATT(IPILE)) : plen;
+  G.XT = phx + lv;
+  G.ZT = G.XT - phx - PILEAR.PGRND(IPILE);
+  const int nlayer = std::clamp<int>(SOILCOM.NLAYER, 1, MAXLYR);
+  G.PHIL = TZPHI(std::min(sideCurveCount(nlayer), MAXTZC));
+  G.STE50 = STAT_LS_E50;
+  G.STCOH = STAT_LS_COH;
+  G.CURVE = "LS CURVE";
+  QWCURVE(IPROP, G, ISTAT, QWQ, QWW);
 }
 
 }  // namespace drelm

@@ -157,4 +157,13 @@ void TZPILE(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
   }
 }
 
+bool TZFSEST(std::int32_t PTYPE, std::int32_t T, double X, double z, double DEPTH, double& FS, std::int32_t& ST) {
+  return estimate(PTYPE, T, X, z, DEPTH, FS, ST);
+}
+
+void TZSHAPE(std::int32_t PTYPE, std::int32_t T, int P, double D, TzTable& TZT, TzTable& TZZ, TzColumn& TZMAX,
+             const TzColumn& TZPHI) {
+  applyShape(PTYPE, T, P, D, TZT, TZZ, TZMAX, TZPHI);
+}
+
 }  // namespace drelm

@@ -1,0 +1,113 @@
+// The result tables written from a filled envelope store: envelope headings
+// and status lines, the per-pile scratch records and the summary tables of
+// extremes over the piles.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/envewr.h"
+#include "report/labels.h"
+#include "run/fileio.h"
+#include "run/model.h"
+#include "run/tables.h"
+#include "support/testdir.h"
+
+namespace drelm {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+long find(const Lines& lines, const std::string& text) {
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].rfind(text, 0) == 0) return static_cast<long>(i);
+  return -1;
+}
+
+class ResultTables : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    clearTables();
+    io::CLOSEALL();
+    RUNCTL.IANTYP = 3;
+    RUNCTL.IUNITS = 1;
+    RUNCTL.NPILE = 3;
+    UNITSET(1, 0);
+    HDRSET(3);
+    TIMBLK.NPROCS = 8;
+    const struct {
+      int unit;
+      const char* name;
+    } files[] = {{U_RESULTS, "run.out"}, {U_SUMMARY, "run.sum"}, {U_REPORT, "run.rp2"},
+                 {U_STATUS, "run.sta"},  {U_SUMSCR, "run.ssc"}};
+    for (const auto& f : files) ASSERT_TRUE(io::OPEN(f.unit, f.name, io::Access::Write));
+    FNAMES.FNU(U_PILSCR) = "run.pil";
+    PILEPROP.NINC(1) = 4;
+    PILEPROP.PLEN(1) = 48.0;
+    for (int p = 1; p <= 3; ++p) {
+      PILEAR.PROPOFPILE(p) = 1;
+      PILEAR.ILSCRV(p) = -1;
+      for (int s = 1; s <= NPTVAL; ++s) ENVPIL.PTMAX(p, s) = 10.0 * s + (p == 3 ? 0.0 : p);
+      for (int n = 4; n <= 8; ++n)
+        for (int q = 1; q <= NNDQ; ++q) ENVPIL.NDMAX(p, n, q) = q * (n == 6 ? 2.0 : 1.0);
+    }
+    for (int i = 1; i <= 6; ++i) ENVPIL.CAPFMX(i) = ENVPIL.CAPDMX(i) = i;
+    CURCTL.IAXVAR = 1;
+    ENVOPT.IPRLVB = 1;
+    ENVOPT.NPRNDB = 1;
+    for (int q = 1; q <= NNDQ; ++q) ENVOPT.PRTSEL(q, 2) = 1;
+    CASECUR.ICOMB = 1;
+  }
+  void TearDown() override { io::CLOSEALL(); }
+  test::ScratchDir dir_;  // made before SetUp opens the files in it
+};
+
+TEST_F(ResultTables, CombinationMaximumEnvelope) {
+  ENVEWR(2, 2);
+  io::CLOSEALL();
+
+  const Lines sta = test::readLines("run.sta");
+  EXPECT_EQ(sta, (Lines{"LOAD COMB. ENV : 2", "      MAXIMUM ENVELOPE", "    1 CALCULATED AND PRINTED"}));
+  const Lines out = test::readLines("run.out");
+  ASSERT_GE(out.size(), 8u);
+  EXPECT_EQ(out[3], "     LOAD COMB. ENV : 2");
+  EXPECT_EQ(out[4], "     COMB. NAME     : MAXIMUM ENVELOPE");
+  EXPECT_GE(find(out, "     * TABLE L *   COMPUTATION ON PILE CAP"), 0);
+  // Envelope print level 1 of the combinations: the pile-top tables only.
+  EXPECT_GE(find(out, "       * PILE GROUP *     3"), 0);
+  EXPECT_EQ(find(out, "        * EFFECTS FOR LATERALLY LOADED PILE *"), -1);
+  EXPECT_EQ(test::readLines("run.rp2")[0], "LOAD COMB. ENV : 2");
+
+  // Eight scratch records per pile, in pile order.
+  const Lines pil = test::readLines("run.pil");
+  ASSERT_EQ(pil.size(), 24u);
+  EXPECT_EQ(pil[8].substr(0, 11), "          2");
+  EXPECT_EQ(pil[5].substr(0, 10), "     x(FT)");
+
+  // Summary: the largest head value of every slot is pile 2's, the
+  // smallest pile 3's.
+  const Lines sum = test::readLines("run.sum");
+  const long disp = find(sum, "       * PILE TOP DISPLACEMENTS *");
+  ASSERT_GE(disp, 0);
+  EXPECT_EQ(sum[disp + 2].substr(0, 36), "      PILE GROUP   DISP. X,IN   DISP");
+  const long mn = find(sum, "       MINIMUM  ");
+  ASSERT_GE(mn, 0);
+  EXPECT_EQ(sum[mn + 1].substr(0, 25), "       Pile N.          3");
+  EXPECT_EQ(sum[mn + 3].substr(0, 25), "       Pile N.          2");
+  // The along-pile extremes: every pile has the same largest value at its
+  // third node, so the earliest pile keeps it.
+  const long mx = find(sum, "      Max.");
+  ASSERT_GE(mx, 0);
+  EXPECT_EQ(sum[mx + 1].substr(0, 18), "   Pile N.       1");
+}
+
+TEST(ResultTableThreads, AtMostTwoAndNeverBeyondThePiles) {
+  std::int32_t use = 1, run = 1;
+  EXPECT_EQ(THRDENV(0, use, run, 100, 1), 2);
+  EXPECT_EQ(THRDENV(0, use, run, 1, 1), 1);
+  EXPECT_EQ(use, 2);
+  EXPECT_EQ(run, 2);
+}
+
+}  // namespace
+}  // namespace drelm
