@@ -104,22 +104,25 @@ struct Passive {
   }
 };
 
-// Coded records of a point of the cap stiffness estimation.
-void pointRecords(const double* F, const double* U, const double* P) {
+// Coded records of a point of the cap stiffness estimation. The ratios give
+// way to the raw values when the full load of the point's degree of freedom
+// is about 0, or when the divisor itself is 0.
+void pointRecords(const double* PCAP, const double* F, const double* U, const double* P) {
   const CASECUR_T& C = CASECUR;
   const int d = C.IPOINT >= 1 && C.IPOINT <= 3 ? C.IPOINT - 1 : 0;
+  const bool raw = std::fabs(PCAP[d]) < F1E14;
   double r1[4], r2[3];
   if (C.IPRDOF == 1) {
     r1[0] = U[d];
     for (int k = 0; k < 3; ++k) {
       r1[k + 1] = F[k];
-      r2[k] = std::fabs(U[d]) < F1E14 ? F[k] : F[k] / U[d];
+      r2[k] = raw || U[d] == 0.0 ? F[k] : F[k] / U[d];
     }
   } else {
     r1[0] = P[d];
     for (int k = 0; k < 3; ++k) {
       r1[k + 1] = U[k];
-      r2[k] = std::fabs(P[d]) < F1E14 ? U[k] : U[k] / P[d];
+      r2[k] = raw || P[d] == 0.0 ? U[k] : U[k] / P[d];
     }
   }
   codedRecord(U_CLDSCR, C.LOOPNO, r1, 4);
@@ -455,7 +458,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     return;
   }
   if (CASECUR.IPRDOF == 1 || CASECUR.IPRDOF == 2) {
-    pointRecords(F, U, P);
+    pointRecords(PCAP, F, U, P);
     statusCompleted();
     return;
   }

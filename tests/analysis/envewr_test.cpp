@@ -103,6 +103,7 @@ TEST_F(ResultTables, CombinationMaximumEnvelope) {
 
 TEST(ResultTableThreads, AtMostTwoAndNeverBeyondThePiles) {
   std::int32_t use = 1, run = 1;
+  TIMBLK.NPROCS = 8;
   EXPECT_EQ(THRDENV(0, use, run, 100, 1), 2);
   EXPECT_EQ(THRDENV(0, use, run, 1, 1), 1);
   EXPECT_EQ(use, 2);
