@@ -102,6 +102,8 @@ TEST_F(ResultTables, CombinationMaximumEnvelope) {
 }
 
 TEST(ResultTableThreads, AtMostTwoAndNeverBeyondThePiles) {
+  clearTables();
+  TIMBLK.NPROCS = 8;
   std::int32_t use = 1, run = 1;
   TIMBLK.NPROCS = 8;
   EXPECT_EQ(THRDENV(0, use, run, 100, 1), 2);
