@@ -105,7 +105,6 @@ TEST(ResultTableThreads, AtMostTwoAndNeverBeyondThePiles) {
   clearTables();
   TIMBLK.NPROCS = 8;
   std::int32_t use = 1, run = 1;
-  TIMBLK.NPROCS = 8;
   EXPECT_EQ(THRDENV(0, use, run, 100, 1), 2);
   EXPECT_EQ(THRDENV(0, use, run, 1, 1), 1);
   EXPECT_EQ(use, 2);
