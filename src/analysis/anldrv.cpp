@@ -14,8 +14,10 @@
 #include "analysis/crvfile.h"
 #include "analysis/dlnode.h"
 #include "analysis/envewr.h"
+#include "analysis/envewr2d.h"
 #include "analysis/envpil.h"
 #include "cap/capeq.h"
+#include "cap/capeq2d.h"
 #include "cap/caprec.h"
 #include "report/writers.h"
 #include "run/model.h"
@@ -97,6 +99,15 @@ void caseLoads(std::int32_t c, PassLoads& L) {
   std::copy(std::begin(L.PCAP), std::end(L.PCAP), std::begin(L.PSAVE));
 }
 
+// A plane pass takes the moment and the rotation as its third component.
+void planePass(std::int32_t iscomb, PassLoads& L, std::int32_t& ISTAT) {
+  const double P[3] = {L.PCAP[0], L.PCAP[1], L.PCAP[5]};
+  const double UPOD[3] = {L.UPOD[0], L.UPOD[1], L.UPOD[5]};
+  const std::int32_t KPOD[3] = {L.KPOD[0], L.KPOD[1], L.KPOD[5]};
+  std::int32_t kpy = 0;
+  CAPEQ2D(iscomb, kpy, ISTAT, L.FLDOUT, L.UCPOUT, P, L.PPOD, UPOD, L.XPOD, KPOD);
+}
+
 // One pass of the cap solution. A load case rewrites the pass file first.
 void runPass(bool comb, PassLoads& L, std::int32_t& ISTAT) {
   if (!comb) {
@@ -105,7 +116,12 @@ void runPass(bool comb, PassLoads& L, std::int32_t& ISTAT) {
   }
   ISTAT = 0;
   const std::int32_t iscomb = comb ? 1 : 0;
-  CAPEQ(iscomb, ISTAT, L.FLDOUT, L.UCPOUT, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);
+  if (space()) {
+    CAPEQ(iscomb, ISTAT, L.FLDOUT, L.UCPOUT, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);
+  } else {
+    planePass(iscomb, L, ISTAT);
+    io::FLUSH(U_LOG);
+  }
   if (!comb) io::CLOSE(U_PASS);
 }
 
@@ -211,6 +227,14 @@ bool analyseCombination(std::int32_t k, std::int32_t& ISTAT) {
   return !stopped(ISTAT, false);
 }
 
+// Minimum and maximum envelopes of a series (1 cases, 2 combinations).
+void envelopes(std::int32_t series) {
+  for (std::int32_t sel = 1; sel <= 2; ++sel) {
+    if (space()) ENVEWR(series, sel);
+    else ENVEWR2D(series, sel);
+  }
+}
+
 // Printed p-y curves, then the per-pile curve file.
 void closing(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
   PYTABN(KPYOPT, ISTAT);
@@ -225,15 +249,6 @@ void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
   anl::openingLines();
   ENVPIL.ENVFST = 0;
 
-  if (!space()) {
-    // The plane cap solution is not part of the engine yet.
-    anl::empty(U_LOG);
-    out(U_LOG, blanks(5) + "NOTE: PLANE ANALYSIS OF THE LOAD CASES IS NOT AVAILABLE; NO CASE IS ANALYZED");
-    io::FLUSH(U_LOG);
-    closing(KPYOPT, ISTAT);
-    return;
-  }
-
   io::OPEN(U_KMAT, FNAMES.FNU(U_KMAT).trimmed(), io::Access::Write);
   const int ncase = std::clamp<int>(CASEIN.NLCASE, 0, MAXLC);
   for (std::int32_t c = 1; c <= ncase; ++c) {
@@ -244,8 +259,7 @@ void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
   }
   io::CLOSE(U_KMAT);
   if (ENVOPT.IENVLC > 0) {
-    ENVEWR(1, 1);
-    ENVEWR(1, 2);
+    envelopes(1);
   }
 
   const int ncomb = std::clamp<int>(COMBIN.NCOMB, 0, MAXCMB);
@@ -257,8 +271,7 @@ void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
     if (!analyseCombination(k, ISTAT)) return;
   }
   if (ENVOPT.IENVCB > 0) {
-    ENVEWR(2, 1);
-    ENVEWR(2, 2);
+    envelopes(2);
   }
 
   closing(KPYOPT, ISTAT);

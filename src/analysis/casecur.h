@@ -20,9 +20,9 @@ struct CASECUR_T {
   std::int32_t DLFLAG = 0;  // 1 when an axial part of the distributed loads is lumped at the heads
   std::int32_t NESTV = 0;   // values of the estimation vector of the case
   FArray<double, MAXEST> CESTV;  // the estimation values of the case
-  std::int32_t NPOINT = 0;  // points of the case
-  std::int32_t IPOINT = 0;  // the point now analysed, 1 .. NPOINT
-  std::int32_t LOOPNO = 0;  // pass of the point, from 1
+  std::int32_t NPOINT = 1;  // points of the case
+  std::int32_t IPOINT = 1;  // the point now analysed, 1 .. NPOINT
+  std::int32_t LOOPNO = 1;  // pass of the point, from 1
   std::int32_t IPRDOF = 0;  // 0 the load of the case, 2 a unit-load point
 };
 extern CASECUR_T CASECUR;
@@ -34,7 +34,7 @@ struct SESTIM_T {
   double SEFACT = 0;        // load factor of the current pass
   double SEDTGT = 0;        // target displacement of the current point
   std::int32_t SEIDOF = 0;  // cap degree of freedom compared with the target
-  double SETOL = 0;         // allowed error of the target, percent
+  double SETOL = 1.0;       // allowed error of the target, percent
   std::int32_t SELDMD = 0;  // 0 the whole load is scaled, else only the target component
   double SEDCMP = 0;        // displacement at SEIDOF of the last converged pass
   // Pass status set before a pass: 3 single pass of method 0, 0 single pass

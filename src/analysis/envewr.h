@@ -49,5 +49,7 @@ void PRECWR(const PileCopy& pile, int allCurves);
 // Headings and the seven summary tables of extremes over the piles, read
 // back from the per-pile scratch file.
 void PTOPWR(int envelope, const ColumnFlags& flags);
+// The along-pile table of minima (B = 1) or maxima (B = 2) alone.
+void PTOPEFF(int B, const ColumnFlags& flags);
 
 }  // namespace drelm

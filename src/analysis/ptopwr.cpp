@@ -233,4 +233,6 @@ void PTOPWR(int envelope, const ColumnFlags& flags) {
   PTOPTB(3, 2, flags);
 }
 
+void PTOPEFF(int B, const ColumnFlags& flags) { PTOPTB(3, B, flags); }
+
 }  // namespace drelm

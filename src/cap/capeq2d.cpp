@@ -1,0 +1,547 @@
+#include "cap/capeq2d.h"
+
+#include <cmath>
+
+#include "analysis/casecur.h"
+#include "analysis/envewr2d.h"
+#include "analysis/envpil.h"
+#include "cap/caprec.h"
+#include "cap/caprec2d.h"
+#include "cap/captabl.h"
+#include "cap/fvec2d.h"
+#include "cap/loadstep.h"
+#include "numeric/matrix.h"
+#include "report/writers.h"
+#include "run/fileio.h"
+#include "run/model.h"
+#include "soil/soilcom.h"
+
+namespace drelm {
+
+namespace {
+
+// The constants of the solution are single-precision values.
+constexpr double F1E10 = static_cast<double>(1.0E-10f);
+constexpr double F1E14 = static_cast<double>(1.0E-14f);
+
+void text(int u, const std::string& s) {
+  io::put(u, s);
+  io::endRecord(u);
+}
+
+// The current soil movement is the input movement times the load fraction.
+void setSoilMovement(double t) {
+  SMOV.SMVFAC = t;
+  for (int k = 1; k <= SMOV.NSMOV && k <= MAXSMV; ++k) {
+    SMOV.SMVY(k) = t * SMOV.SMVYIN(k);
+    SMOV.SMVZ(k) = t * SMOV.SMVZIN(k);
+  }
+}
+
+// Row i of the map from the cap origin to the point (x, y).
+void pointRow(int i, const double* XPOD, double* c) {
+  const double x = XPOD[0], y = XPOD[1];
+  c[0] = i == 0 ? 1.0 : 0.0;
+  c[1] = i == 1 ? 1.0 : 0.0;
+  c[2] = i == 0 ? -y : (i == 1 ? x : 1.0);
+}
+
+// Inverse of a 3 x 3 matrix (by columns) by cofactors; false when the
+// determinant is too small.
+bool invert3(const double* K, double* Ki) {
+  const auto k = [&](int i, int j) { return K[i + 3 * j]; };
+  double c[9];
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) {
+      const int i1 = (i + 1) % 3, i2 = (i + 2) % 3, j1 = (j + 1) % 3, j2 = (j + 2) % 3;
+      c[i + 3 * j] = k(i1, j1) * k(i2, j2) - k(i1, j2) * k(i2, j1);
+    }
+  const double det = k(0, 0) * c[0] + k(0, 1) * c[3] + k(0, 2) * c[6];
+  if (!(std::fabs(det) > F1E14)) return false;
+  // The inverse is the transposed cofactor matrix over the determinant.
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) Ki[i + 3 * j] = c[j + 3 * i] / det;
+  return true;
+}
+
+void matvec3(double* y, const double* A, const double* x) {
+  for (int i = 0; i < 3; ++i) y[i] = A[i] * x[0] + A[i + 3] * x[1] + A[i + 6] * x[2];
+}
+
+void symmetrise(double* K) {
+  for (int i = 0; i < 3; ++i)
+    for (int j = i + 1; j < 3; ++j) K[i + 3 * j] = K[j + 3 * i] = 0.5 * (K[i + 3 * j] + K[j + 3 * i]);
+}
+
+// Off-diagonal terms limited row by row to half the diagonal.
+void limitOffDiagonal(double* K) {
+  for (int i = 0; i < 3; ++i) {
+    const double d = 0.5 * std::fabs(K[i + 3 * i]);
+    for (int j = 0; j < 3; ++j)
+      if (j != i && std::fabs(K[i + 3 * j]) > d) K[i + 3 * j] = K[j + 3 * i] = std::copysign(d, K[i + 3 * j]);
+  }
+}
+
+// Passive resistance at the cap displacement u after a force sum: the
+// pile rows left the ground level and the resistance at the cap base.
+struct Passive {
+  double H = 0, M = 0, POS = 0;
+  void at(const double* u) {
+    const int n = RUNCTL.NPILE < MAXPIL ? RUNCTL.NPILE : MAXPIL;
+    double g = 0.0, q = 0.0;
+    for (int p = 1; p <= n; ++p) {
+      g += SOILCOM.GRNDX(p);
+      q += SOILCOM.PUCAP(p);
+    }
+    if (n > 0) {
+      g /= n;
+      q /= n;
+    }
+    CAPCTL.CAPGXM = g;
+    CAPCTL.CAPPUM = q;
+    CAPCTL.CAPUHM = std::fabs(u[1]);
+    passive2D(u[1], g, CAPCTL.CAPTX, q, n > 0 ? PILEAR.PHXREF(n) : 0.0, H, M, POS);
+  }
+};
+
+// Coded records of a point of the cap stiffness estimation. The ratios give
+// way to the raw values when the full load of the point's degree of freedom
+// is about 0, or when the divisor itself is 0.
+void pointRecords(const double* PCAP, const double* F, const double* U, const double* P) {
+  const CASECUR_T& C = CASECUR;
+  const int d = C.IPOINT >= 1 && C.IPOINT <= 3 ? C.IPOINT - 1 : 0;
+  const bool raw = std::fabs(PCAP[d]) < F1E14;
+  double r1[4], r2[3];
+  if (C.IPRDOF == 1) {
+    r1[0] = U[d];
+    for (int k = 0; k < 3; ++k) {
+      r1[k + 1] = F[k];
+      r2[k] = raw || U[d] == 0.0 ? F[k] : F[k] / U[d];
+    }
+  } else {
+    r1[0] = P[d];
+    for (int k = 0; k < 3; ++k) {
+      r1[k + 1] = U[k];
+      r2[k] = raw || P[d] == 0.0 ? U[k] : U[k] / P[d];
+    }
+  }
+  codedRecord(U_CLDSCR, C.LOOPNO, r1, 4);
+  codedRecord(U_CLDSCR, C.LOOPNO, r2, 3);
+  if (C.IPRDOF == 2) codedRecord(U_FLXSCR, C.LOOPNO, r2, 3);
+}
+
+void failureRecords() {
+  const CASECUR_T& C = CASECUR;
+  if (C.IPRDOF != 1 && C.IPRDOF != 2) return;
+  const double z[4] = {};
+  codedRecord(U_CLDSCR, -C.LOOPNO, z, 4);
+  codedRecord(U_CLDSCR, -C.LOOPNO, z, 3);
+  if (C.IPRDOF == 2) {
+    double e[3] = {};
+    if (C.IPOINT >= 1 && C.IPOINT <= 3) e[C.IPOINT - 1] = 1.0;
+    codedRecord(U_FLXSCR, C.LOOPNO, e, 3);
+  }
+}
+
+void storePrintLevel() {
+  ENVOPT.IPRLVS = CURCTL.IPRLEV;
+  ENVOPT.NPRNDS = CURCTL.NPRNOD;
+}
+
+// The force sum of a reporting pass, with the per-row scratch file open.
+void reportingSum(const double* U, std::int32_t& ISTAT) {
+  double F[3];
+  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
+  FVEC2D(F, U, ISTAT);
+  io::CLOSE(U_PILSCR);
+}
+
+}  // namespace
+
+void CAPNRM2D(const double* u, double& a, double& b) {
+  a = std::sqrt(u[0] * u[0] + u[1] * u[1]);
+  b = std::fabs(u[2]);
+}
+
+void CAPMAX2D(const double* u, double& a, double& b) {
+  a = std::fmax(std::fabs(u[0]), std::fabs(u[1]));
+  b = std::fabs(u[2]);
+}
+
+void PODSYS2D(double* A, const double* K, const double* XPOD, const std::int32_t* KPOD) {
+  for (int i = 0; i < 36; ++i) A[i] = 0.0;
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) A[i + 6 * j] = K[i + 3 * j];
+  for (int i = 0; i < 3; ++i) {
+    if (KPOD[i] != 0) {
+      A[(3 + i) + 6 * (3 + i)] = 1.0;
+      continue;
+    }
+    double c[3];
+    pointRow(i, XPOD, c);
+    for (int j = 0; j < 3; ++j) A[(3 + i) + 6 * j] = A[j + 6 * (3 + i)] = c[j];
+  }
+}
+
+void PODRHS2D(double* rhs, double* aux, const double* R, const double* F, const double* UPOD, const double* U,
+              const double* XPOD, const std::int32_t* KPOD) {
+  for (int i = 0; i < 3; ++i) {
+    rhs[i] = R[i];
+    aux[i] = F[i];
+    if (KPOD[i] != 0) {
+      rhs[3 + i] = aux[3 + i] = 0.0;
+      continue;
+    }
+    double c[3];
+    pointRow(i, XPOD, c);
+    aux[3 + i] = UPOD[i];
+    rhs[3 + i] = UPOD[i] - (c[0] * U[0] + c[1] * U[1] + c[2] * U[2]);
+  }
+}
+
+void TOPOINT2D(const double* U, double* P, const double* XPOD, double* UP, double* PP, const double* PPODT,
+               const std::int32_t* KPOD, std::int32_t& flag) {
+  const double x = XPOD[0], y = XPOD[1];
+  if (x == 0.0 && y == 0.0) {
+    flag = 0;
+    return;
+  }
+  UP[0] = U[0] - y * U[2];
+  UP[1] = U[1] + x * U[2];
+  UP[2] = U[2];
+  flag = 1;
+  const double P1 = P[0], P2 = P[1], P3 = P[2];
+  for (int i = 0; i < 2; ++i) {
+    if (KPOD[i] == 1) {
+      PP[i] = PPODT[i];
+      P[i] = PPODT[i];
+    } else {
+      PP[i] = P[i];
+    }
+  }
+  PP[2] = KPOD[2] == 1 ? PPODT[2] : P3 - x * P2 + y * P1;
+}
+
+void PODMARK2D(const std::int32_t* KPOD, char* row1, char* row2) {
+  for (int i = 0; i < 3; ++i) {
+    row1[i] = KPOD[i] != 0 ? '*' : ' ';
+    row2[i] = KPOD[i] != 0 ? ' ' : '*';
+  }
+}
+
+void passive2D(double UH, double G, double TX, double Q, double C, double& H, double& M, double& POS) {
+  H = M = 0.0;
+  POS = C;
+  if (G >= -static_cast<double>(1.0E-6f)) return;
+  double e = std::fabs(G), f = 0.0;
+  if (e > TX) {
+    f = (e - TX) * Q / e;
+    e = TX;
+  }
+  const double H0 = 0.5 * (Q + f) * e;
+  const double M0 = e * (f * (0.5 * e - C) + 0.5 * (Q - f) * (e / 3.0 - C));
+  const double s = UH >= 0.0 ? 1.0 : -1.0;
+  H = s * H0;
+  M = s * M0;
+  if (H0 > 0.0) POS = C - 0.5 * e * (f * e + (Q - f) * e / 3.0) / H0;
+}
+
+void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& ISTAT, double* FLDOUT,
+             double* UCPOUT, const double* PCAP, const double* PPOD, const double* UPOD, const double* XPOD,
+             const std::int32_t* KPOD) {
+  RUNTTL.ENDWRD = "END ";
+  KPYOUT = CURCTL.KPYLST;
+  CURCTL.KPYLST = 0;
+  RUNCTL.IOUTPS = 0;
+  RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
+  RUNCTL.IWRNPS = 0;
+  RUNCTL.KPILST = KPIL_SOUND;
+  logGlobalHeading();
+
+  const bool pod = ISCOMB == 0 && CASECUR.ICASE >= 1 && CASECUR.ICASE <= MAXLC &&
+                   CASEIN.LCKIND(CASECUR.ICASE) > 0;
+  const bool embedded = CAPCTL.ICAPOP == 1;
+  const double hd = RUNCTL.IUNITS == 2 ? static_cast<double>(2.54E-7f) : static_cast<double>(1.0E-5f);
+  const double h[3] = {hd, hd, static_cast<double>(1.0E-8f)};
+
+  double U[3] = {}, Uc[3] = {}, Us[3] = {}, du[3] = {}, P[3] = {}, F[3] = {}, R[3] = {};
+  double K[9] = {}, Ke[9] = {}, Ki[9], Kp[9] = {};
+  double A[36], rhs[6] = {}, aux[6] = {}, s[6] = {}, sStep[6] = {}, sPass[6] = {}, PPODT[3] = {};
+  Passive pas;
+  std::int32_t b = 0;
+  LoadStep ls;
+  if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
+
+  while (ls.more()) {
+    ls.begin();
+    // The movement of the step is in place before its first sum.
+    setSoilMovement(ls.TCUR);
+    logStep(ls.n, ls.TCUR, ls.DTCUR);
+    for (int i = 0; i < 3; ++i) Us[i] = 0.0;
+    for (int i = 0; i < 6; ++i) sStep[i] = 0.0;
+    CURCTL.KPYOUT = 0;
+    b = 0;
+    bool failed = false;
+    for (;;) {
+      ++b;
+      RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
+      RUNCTL.KPILST = KPIL_SOUND;
+      PRGREC2D(ISCOMB, ls.n, ls.TCUR, b);
+      if (STOPRQ()) {
+        ISTAT = STAT_STOPPED;
+        return;
+      }
+      io::OPEN(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Write);
+      RUNCTL.IWRNPS = 1;
+      FVEC2D(F, U, ISTAT);
+      io::CLOSE(U_WARN);
+      RUNCTL.IWRNPS = 0;
+      if (ISTAT != 0) return;
+      // A row that did not close laterally or converge axially fails the step.
+      if (outcomeFailed(RUNCTL.KPILST)) {
+        failed = true;
+        break;
+      }
+      for (int i = 0; i < 3; ++i) P[i] = ls.TCUR * PCAP[i];
+      if (pod)
+        for (int i = 0; i < 3; ++i) PPODT[i] = ls.TCUR * PPOD[i];
+      setSoilMovement(ls.TCUR);
+      if (embedded) {
+        pas.at(U);
+        F[1] += pas.H;
+        F[2] -= pas.M;
+      }
+      for (int i = 0; i < 3; ++i) R[i] = P[i] - F[i];
+      io::endRecord(U_ITER);
+      io::line(U_ITER, std::to_string(b));
+
+      // Tangent by central differences; the same sums give the tangent of
+      // the passive resistance.
+      for (int j = 0; j < 3; ++j) {
+        double Fpm[2][3], Ppm[2][2] = {};
+        for (int k = 0; k < 2; ++k) {
+          double Ut[3] = {U[0], U[1], U[2]};
+          Ut[j] += k == 0 ? h[j] : -h[j];
+          FVEC2D(Fpm[k], Ut, ISTAT);
+          if (embedded) {
+            Passive q;
+            q.at(Ut);
+            Ppm[k][0] = q.H;
+            Ppm[k][1] = q.M;
+          }
+        }
+        // Fp = (0, -H, M)
+        Kp[0 + 3 * j] = 0.0;
+        Kp[1 + 3 * j] = -(Ppm[0][0] - Ppm[1][0]) / (2.0 * h[j]);
+        Kp[2 + 3 * j] = (Ppm[0][1] - Ppm[1][1]) / (2.0 * h[j]);
+        for (int i = 0; i < 3; ++i) K[i + 3 * j] = (Fpm[0][i] - Fpm[1][i]) / (2.0 * h[j]) - Kp[i + 3 * j];
+      }
+      if (ISTAT != 0) return;
+      if (outcomeFailed(RUNCTL.KPILST)) {
+        failed = true;
+        break;
+      }
+      for (int i = 0; i < 9; ++i) Ke[i] = K[i];
+      for (int i = 0; i < 3; ++i) {
+        const double row[3] = {K[i], K[i + 3], K[i + 6]};
+        dumpLine2D("SS  " + intField(1, i + 1), row, 3);
+      }
+      if (b == 1) symmetrise(K);
+
+      bool singular;
+      if (pod) {
+        if (b == 1) limitOffDiagonal(K);
+        PODSYS2D(A, K, XPOD, KPOD);
+        dumpSystem2D(A);
+        std::int32_t flag = 0;
+        GJINV(A, 6, 6, flag);
+        singular = flag != 0;
+        if (!singular) {
+          PODRHS2D(rhs, aux, R, F, UPOD, U, XPOD, KPOD);
+          for (int i = 0; i < 6; ++i) {
+            s[i] = 0.0;
+            for (int j = 0; j < 6; ++j) s[i] += A[i + 6 * j] * rhs[j];
+          }
+          for (int i = 0; i < 3; ++i) du[i] = s[i];
+        }
+      } else {
+        singular = !invert3(K, Ki);
+        if (!singular) matvec3(du, Ki, R);
+      }
+      if (singular) {
+        io::endRecord(U_LOG);
+        text(U_LOG, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
+        io::FLUSH(U_LOG);
+        text(U_RESULTS, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
+        raiseOutcome(KPIL_SINGULAR);
+        failed = true;
+        break;
+      }
+
+      for (int i = 0; i < 3; ++i) {
+        U[i] += du[i];
+        Us[i] += du[i];
+      }
+      if (!pod) {
+        dumpLine2D("DDV  ", du, 3);
+        dumpLine2D("DFV  ", R, 3);
+        dumpLine2D("UDV  ", Us, 3);
+        dumpLine2D("DV   ", U, 3);
+        dumpLine2D("FV   ", P, 3);
+        dumpLine2D("RV   ", F, 3);
+      } else {
+        double ffuv[6];
+        for (int i = 0; i < 6; ++i) {
+          sStep[i] += s[i];
+          sPass[i] += s[i];
+          ffuv[i] = rhs[i] + aux[i];
+        }
+        dumpLine2D("DDUV ", s, 6);
+        dumpLine2D("DFUV ", rhs, 6);
+        dumpLine2D("UDUV ", sStep, 6);
+        dumpLine2D("DUV  ", sPass, 6);
+        dumpLine2D("FFUV ", ffuv, 6);
+        dumpLine2D("RUV  ", aux, 6);
+      }
+
+      double incD, incR, totD, totR, maxD, maxR;
+      CAPNRM2D(du, incD, incR);
+      CAPNRM2D(Us, totD, totR);
+      CAPMAX2D(du, maxD, maxR);
+      // The log lines take six components: the rotation goes last.
+      const double du6[6] = {du[0], du[1], 0.0, 0.0, 0.0, du[2]};
+      const double Us6[6] = {Us[0], Us[1], 0.0, 0.0, 0.0, Us[2]};
+      logIteration(b, du6, Us6, CURCTL.IALTOL);
+      if (b > 1) {
+        const double errD = totD != 0.0 ? incD / totD : incD;
+        const double errR = totR != 0.0 ? incR / totR : incR;
+        const double tol = CURCTL.TOLCAP;
+        const bool alt = CURCTL.IALTOL == 1;
+        const bool dspOk = errD <= tol || incD <= F1E10 || totD <= F1E10 || (alt && maxD <= CURCTL.ALTDSP);
+        const bool rotOk = errR <= tol || incR <= F1E10 || totR <= F1E10 || (alt && maxR <= CURCTL.ALTROT);
+        if (dspOk && rotOk) break;
+      }
+      if (b > CURCTL.MAXITC) {
+        failed = true;
+        break;
+      }
+    }
+
+    if (failed) {
+      for (int i = 0; i < 3; ++i) U[i] = Uc[i];
+      if (ls.fail() && RUNCTL.KPILST != KPIL_SINGULAR) warnNoConvergence(CURCTL.MAXITC);
+    } else {
+      for (int i = 0; i < 3; ++i) Uc[i] += Us[i];
+      for (int i = 0; i < 3; ++i) U[i] = Uc[i];
+      ls.accept();
+    }
+  }
+
+  // Warnings of the last force sum with warnings; a failure stays.
+  capacityWarnings2D();
+  if (RUNCTL.KPILST == KPIL_WARNED && SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
+
+  const std::int32_t outcome = RUNCTL.KPILST;
+  const bool firstFailed = ls.firstStepFailed();
+  if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL || outcome == KPIL_SINGULAR || firstFailed) {
+    if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL) {
+      statusNoPileConvergence();
+      if (firstFailed) failureRecords();
+    } else if (outcome == KPIL_SINGULAR) {
+      statusSingular();
+      if (firstFailed) failureRecords();
+    } else {
+      failureRecords();
+      statusNoCapConvergence();
+    }
+    if (SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
+    return;
+  }
+  if (CASECUR.IPRDOF == 1 || CASECUR.IPRDOF == 2) {
+    pointRecords(PCAP, F, U, P);
+    statusCompleted();
+    return;
+  }
+
+  if (SESTIM.SEMODE == 1) {
+    for (int i = 0; i < 3; ++i) {
+      UCPOUT[i] = U[i];
+      FLDOUT[i] = P[i];
+    }
+    SESTIM_T& S = SESTIM;
+    if (S.SESTAT > 0) {
+      S.SEDCMP = S.SEIDOF >= 1 && S.SEIDOF <= 3 ? U[S.SEIDOF - 1] : 0.0;
+      const double e = S.SEDTGT != 0.0 ? std::fabs((S.SEDCMP - S.SEDTGT) / S.SEDTGT) : 0.0;
+      const std::string values = " COMPUTED DEF.: " + fixedField(11, 4, S.SEDCMP) + " TARGET DEF.: " +
+                                 fixedField(11, 4, S.SEDTGT) + " ERROR(%): " + fixedField(11, 4, 100.0 * e);
+      if (S.SESTAT == 1) {
+        io::endRecord(U_LOG);
+        text(U_LOG, "     STIFFNESS ESTIMATION,  MAX. ITER. REACHED, " + values);
+      } else if (S.SESTAT == 2) {
+        io::endRecord(U_LOG);
+        text(U_LOG, "     STIFFNESS ESTIMATION, " + values);
+        if (e > S.SETOL / 100.0) {
+          statusTargetOff();
+          return;
+        }
+        S.SESTAT = 0;
+      } else if (S.SESTAT == 3) {
+        S.SESTAT = 0;
+      }
+      text(U_PASS, "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
+      for (int i = 0; i < 3; ++i) {
+        WRBLNK(U_PASS, 5);
+        for (int j = 0; j < 3; ++j) WRREAL(U_PASS, 19, 5, Ke[i + 3 * j]);
+        WREOL(U_PASS);
+      }
+      RUNCTL.IOUTPS = 2;
+      reportingSum(U, ISTAT);
+      if (ISTAT != 0) return;
+      storePrintLevel();
+      EQKWR2D();
+      RUNCTL.IOUTPS = 0;
+      statusCompleted();
+      return;
+    }
+  }
+
+  // Ordinary report.
+  const double Tp = ls.Tp;
+  if (CAPCTL.IRFOPT > 0) capReductionFactors();
+  for (int i = 0; i < 3; ++i) P[i] = Tp * PCAP[i];
+  setSoilMovement(Tp);
+  PointResult2D pt;
+  if (pod) {
+    for (int i = 0; i < 3; ++i) PPODT[i] = Tp * PPOD[i];
+    // The load at the origin is the force the rows carry.
+    for (int i = 0; i < 3; ++i) P[i] = aux[i];
+    std::int32_t flag = 0;
+    TOPOINT2D(U, P, XPOD, pt.UP, pt.PP, PPODT, KPOD, flag);
+    PODMARK2D(KPOD, pt.ROW1, pt.ROW2);
+    pt.shown = flag == 1;
+    pt.XPOD[0] = XPOD[0];
+    pt.XPOD[1] = XPOD[1];
+  }
+  capTableL2D(P, U, b, pt);
+  CENV2D({P[0], P[1], P[2]}, {U[0], U[1], U[2]});
+  if (Tp - 1.0 < -RUNCONST.EPSLIM) {
+    partialLoadWarning(Tp);
+    statusPartial(Tp);
+  } else {
+    statusCompleted();
+  }
+  RUNCTL.IOUTPS = 1;
+  if (embedded) passiveReport2D(pas.H, pas.POS);
+  if (CURCTL.IPRLEV > 0)
+    for (int u : {U_RESULTS, U_SUMMARY}) {
+      for (int k = 0; k < 3; ++k) io::endRecord(u);
+      text(u, "     * TABLE M *   COMPUTATION ON INDIVIDUAL PILE");
+    }
+  reportingSum(U, ISTAT);
+  if (ISTAT != 0) return;
+  storePrintLevel();
+  ENVEWR2D(0, 0);
+  if (CASECUR.IPRDOF == 0) ENVPIL.ENVFST += 1;
+}
+
+}  // namespace drelm

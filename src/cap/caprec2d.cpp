@@ -1,0 +1,257 @@
+#include "cap/caprec2d.h"
+
+#include <algorithm>
+#include <string>
+
+#include "analysis/casecur.h"
+#include "cap/caprec.h"
+#include "pile/pilestore.h"
+#include "report/convert.h"
+#include "report/writers.h"
+#include "run/fileio.h"
+#include "run/model.h"
+
+namespace drelm {
+
+namespace {
+
+void emptyLine(int u) { io::endRecord(u); }
+
+void text(int u, const std::string& s) {
+  io::put(u, s);
+  io::endRecord(u);
+}
+
+std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string fileName(int unit) { return FNAMES.FNU(unit).trimmed(); }
+
+// WRBLNK(LEAD), the values in WRREAL(W, D), WREOL.
+void values(int u, int lead, int w, int d, const double* v, int n) {
+  WRBLNK(u, lead);
+  for (int i = 0; i < n; ++i) WRREAL(u, w, d, v[i]);
+  WREOL(u);
+}
+
+void forces(int u, int lead, int w, const double* p) {
+  const double v[3] = {OUTFRC(p[0]), OUTFRC(p[1]), OUTFRC(p[2])};
+  values(u, lead, w, 5, v, 3);
+}
+
+std::string momentUnit() { return UNITLB.ULLOD3.str() + "-" + UNITLB.ULLEN2.str(); }
+
+void originBlocks(int u, const double* P, const double* U) {
+  const std::string l4 = UNITLB.ULLOD4.str(), len = UNITLB.ULLEN2.str();
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
+  emptyLine(u);
+  text(u, sp(13) + "VERT. LOAD," + l4 + sp(4) + "HORI. LOAD," + l4 + sp(4) + "MOMENT," + momentUnit());
+  forces(u, 10, 18, P);
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *");
+  emptyLine(u);
+  text(u, sp(16) + "VERTICAL," + len + sp(6) + "HORIZONTAL," + len + sp(5) + "ROTATION,RAD");
+  values(u, 10, 18, 5, U, 3);
+}
+
+void pointBlocks(int u, const PointResult2D& pt) {
+  const std::string l4 = UNITLB.ULLOD4.str(), l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str(),
+                    big = UNITLB.ULBIG2.str();
+  const auto mk = [](char c) { return std::string(1, c); };
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(5) + "* POINT OF DEFINITION DISPLACEMENT/LOADS *");
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(10) + "  COORD. X ," + big + sp(6) + "   COORD. Y ," + big);
+  const double x[2] = {OUTLEN(pt.XPOD[0]), OUTLEN(pt.XPOD[1])};
+  values(u, 5, 19, 5, x, 2);
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(5) + "* CONCENTRATED LOAD AT SPECIFIED POINT *");
+  emptyLine(u);
+  text(u, sp(13) + "VERT. LOAD," + l4 + mk(pt.ROW1[0]) + sp(3) + "HORI. LOAD," + l4 + mk(pt.ROW1[1]) +
+              sp(3) + "MOMENT," + l3 + "-" + len + mk(pt.ROW1[2]));
+  forces(u, 10, 18, pt.PP);
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT SPECIFIED POINT *");
+  emptyLine(u);
+  text(u, sp(16) + "VERTICAL," + len + mk(pt.ROW2[0]) + sp(5) + "HORIZONTAL," + len + mk(pt.ROW2[1]) +
+              sp(4) + "ROTATION,RAD" + mk(pt.ROW2[2]));
+  values(u, 10, 18, 5, pt.UP, 3);
+}
+
+void fullLine(int u, const double* v) {
+  for (int i = 0; i < 3; ++i) {
+    WRREAL(u, 18, 8, v[i]);
+    WRBLNK(u, 5);
+  }
+  WREOL(u);
+}
+
+}  // namespace
+
+std::string progressText2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B) {
+  const CASECUR_T& C = CASECUR;
+  const std::int32_t total = ISCOMB == 0 ? CASEIN.NLCASE : COMBIN.NCOMB;
+  std::string s = std::string("- ANALYSIS FOR LOAD ") + (ISCOMB == 0 ? "CASE " : "COMB ") +
+                  intField(3, C.ICASE) + "/" + intField(3, total) + " (" + intField(2, TIMBLK.NTHUSE) +
+                  "/" + intField(2, TIMBLK.NPROCS) + " proc.)\n";
+  const std::string tail = " ITERATION:" + intField(5, B) + "\n";
+  if (C.NPOINT == 1 || C.IPOINT == C.NPOINT)
+    return s + " STEP:" + intField(5, N) + " TCUR:" + fixedField(10, 4, TCUR) + tail;
+  const std::string point = intField(3, C.IPOINT) + "/" + intField(3, C.LOOPNO) + " STEP:" + intField(5, N);
+  if (SESTIM.SEMODE == 1) return s + " POINT:" + point + " TCUR:" + fixedField(9, 3, TCUR) + tail;
+  return s + " DOF:" + point + " TCUR:" + fixedField(10, 4, TCUR) + tail;
+}
+
+void PRGREC2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B) {
+  // The host may hold the file: a failure costs this record only.
+  if (!io::OPEN(U_PROGRESS, fileName(U_PROGRESS), io::Access::Write)) return;
+  io::put(U_PROGRESS, progressText2D(ISCOMB, N, TCUR, B));
+  emptyLine(U_PROGRESS);
+  io::CLOSE(U_PROGRESS);
+}
+
+void dumpLine2D(const std::string& tag, const double* v, int n) {
+  std::string s = tag;
+  for (int i = 0; i < n; ++i) s += eField(18, 10, v[i]);
+  text(U_ITER, s);
+}
+
+void dumpSystem2D(const double* A) {
+  for (int i = 0; i < 6; ++i) {
+    double row[6];
+    for (int j = 0; j < 6; ++j) row[j] = A[i + 6 * j];
+    dumpLine2D("SE  " + intField(1, i + 1), row, 6);
+  }
+}
+
+void capacityWarnings2D() {
+  struct Kind {
+    std::int32_t count;
+    const char* title;
+    const char* line2;
+    const char* line3;
+  };
+  const Kind kinds[2] = {
+      {RUNCTL.NWBRG, "SOME PILES, MAY FAIL IN BEARING!", "AXIAL DISPLACEMENT ESTIMATED IS LARGER THAN",
+       "MAXIMUM DISPLACEMENT DEFINED"},
+      {RUNCTL.NWPULL, "SOME PILES, MAY FAIL IN PULL OUT!", "AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
+       "MINIMUM DISPLACEMENT DEFINED"}};
+  const std::string warn = sp(5) + "** WARNING **  ";
+  std::int32_t total = 0;
+  for (const Kind& k : kinds) {
+    if (k.count <= 0) continue;
+    total += k.count;
+    emptyLine(U_RESULTS);
+    text(U_RESULTS, warn + k.title);
+    text(U_RESULTS, sp(20) + k.line2);
+    text(U_RESULTS, sp(20) + k.line3 + " IN LOAD-SETTLEMENT CURVE");
+    emptyLine(U_LOG);
+    text(U_LOG, warn + k.title);
+    raiseOutcome(KPIL_WARNED);
+  }
+  if (total <= 0) return;
+  // Three lines per warning, bearing first, in the order the rows wrote them.
+  if (!io::OPEN(U_WARN, fileName(U_WARN), io::Access::Read)) return;
+  std::string line;
+  for (std::int32_t i = 0; i < 3 * total && io::readLine(U_WARN, line); ++i) {
+    text(U_RESULTS, line);
+    text(U_LOG, line);
+  }
+  io::CLOSE(U_WARN);
+}
+
+void capTableL2D(const double* P, const double* U, std::int32_t B, const PointResult2D& pt) {
+  const std::string heading = sp(5) + "* TABLE L *   COMPUTATION ON PILE CAP";
+  emptyLine(U_RESULTS);
+  emptyLine(U_RESULTS);
+  emptyLine(U_RESULTS);
+  text(U_RESULTS, heading);
+  if (pt.shown) {
+    pointBlocks(U_RESULTS, pt);
+    pointBlocks(U_SUMMARY, pt);
+  }
+  originBlocks(U_RESULTS, P, U);
+  emptyLine(U_RESULTS);
+  emptyLine(U_RESULTS);
+  text(U_RESULTS, sp(10) + "NUMBER OF ITERATIONS = " + intField(3, B));
+  emptyLine(U_LOG);
+  text(U_LOG, sp(10) + "NUMBER OF GLOBAL ITERATIONS = " + intField(4, B));
+  emptyLine(U_LOG);
+  io::FLUSH(U_LOG);
+
+  // Summary scratch: the origin values in narrower fields.
+  const std::string l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str();
+  emptyLine(U_SUMSCR);
+  text(U_SUMSCR, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
+  text(U_SUMSCR, sp(11) + "LOAD X," + l3 + sp(5) + "LOAD Y," + l3 + sp(3) + " MOM Z," + l3 + "-" + len);
+  forces(U_SUMSCR, 7, 15, P);
+  emptyLine(U_SUMSCR);
+  text(U_SUMSCR, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *");
+  text(U_SUMSCR, sp(12) + "DISP X," + len + sp(6) + "DISP Y," + len + sp(5) + " ROT Z,RAD");
+  values(U_SUMSCR, 7, 15, 5, U, 3);
+  if (SESTIM.SEIDOF >= 1 && SESTIM.SEIDOF <= 3) SESTIM.SEDCMP = U[SESTIM.SEIDOF - 1];
+
+  emptyLine(U_SUMMARY);
+  emptyLine(U_SUMMARY);
+  emptyLine(U_SUMMARY);
+  text(U_SUMMARY, heading);
+  originBlocks(U_SUMMARY, P, U);
+
+  text(U_REPORT, heading);
+  text(U_REPORT, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
+  fullLine(U_REPORT, P);
+  text(U_REPORT, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
+  fullLine(U_REPORT, U);
+}
+
+void passiveReport2D(double H, double POS) {
+  if (CURCTL.IPRLEV >= 0) {
+    const double v[3] = {OUTFRC(H), OUTLEN(POS), OUTLEN(CAPCTL.CAPWZ)};
+    const std::string big = UNITLB.ULBIG2.str();
+    for (int u : {U_RESULTS, U_SUMMARY}) {
+      emptyLine(u);
+      emptyLine(u);
+      text(u, sp(5) + "* PASSIVE RESISTANCE IN PILE CAP *");
+      emptyLine(u);
+      text(u, sp(14) + "HORI. LOAD," + UNITLB.ULLOD3.str() + sp(6) + "POSITION," + UNITLB.ULBIG3.str() + sp(6) +
+                  "EQ. DIAM, " + big.substr(0, 2));
+      values(u, 10, 18, 5, v, 3);
+    }
+  }
+  text(U_REPORT, "* PASSIVE RESISTANCE IN PILE CAP *");
+  WRREAL(U_REPORT, 18, 8, H);
+  WRBLNK(U_REPORT, 5);
+  WRREAL(U_REPORT, 18, 8, POS);
+  WREOL(U_REPORT);
+}
+
+void EQKWR2D() {
+  constexpr int U = U_PASS;
+  const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
+  for (int p = 1; p <= np; ++p) {
+    text(U, "* PILE GROUP *" + intField(6, p));
+    text(U, sp(7) + "* PILE TOP EQUIVALENT STIFFNESSES");
+    WRREAL(U, 17, 8, EQSTIF.EQPAX(p));
+    WRREAL(U, 17, 8, EQSTIF.EQKAX(p));
+    WREOL(U);
+    text(U, sp(7) + "* EQUIVALENT STIFFNESSES ALONG PILE");
+    WRBLNK(U, 6);
+    WRREAL(U, 16, 8, EQSTIF.EQDX(p));
+    WREOL(U);
+    const std::int32_t t = PILEAR.PROPOFPILE(p);
+    const int nn = t >= 1 && t <= MAXPRPS ? std::clamp<int>(PILEPROP.NINC(t) + 1, 0, MAXNOD) : 0;
+    for (int n = 1; n <= nn; ++n) {
+      WRBLNK(U, 6);
+      WRREAL(U, 16, 8, EQSTIF.EQXN(p, n));
+      WRREAL(U, 17, 8, EQSTIF.EQKN1(p, n));
+      WREOL(U);
+    }
+  }
+}
+
+}  // namespace drelm

@@ -1,0 +1,46 @@
+// Records of the plane cap solution where they differ from the space ones:
+// the iteration form of the progress record, the iteration dump in E18.10,
+// the capacity warnings, the cap part of Table L with its three components,
+// the passive resistance block and the per-row part of the pass file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace drelm {
+
+// Text of the progress record at the start of an iteration.
+std::string progressText2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B);
+void PRGREC2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B);
+
+// Iteration dump: a tag and the values in E18.10.
+void dumpLine2D(const std::string& tag, const double* v, int n);
+// The rows of the 6 x 6 bordered system.
+void dumpSystem2D(const double* A);
+
+// Bearing and pull-out warnings of the last force sum with warnings and the
+// lines of the warning scratch file; raises the outcome word to "warned"
+// (a failure already there stays).
+void capacityWarnings2D();
+
+// What the ordinary report shows of a point of definition.
+struct PointResult2D {
+  bool shown = false;
+  double XPOD[2] = {};
+  double UP[3] = {}, PP[3] = {};
+  char ROW1[3] = {' ', ' ', ' '}, ROW2[3] = {' ', ' ', ' '};
+};
+
+// Table L of an ordinary report: point blocks, origin blocks, iteration
+// count B, summary scratch, summary, second report.
+void capTableL2D(const double* P, const double* U, std::int32_t B, const PointResult2D& pt);
+
+// Passive resistance block: the signed horizontal force H and the position
+// of its resultant.
+void passiveReport2D(double H, double POS);
+
+// Per-row block of the pass file from the equivalent stiffnesses of the
+// reporting pass.
+void EQKWR2D();
+
+}  // namespace drelm
