@@ -93,6 +93,7 @@ struct Stepping {
   FrontScratch& scratch;
   PArr<double> FIXINC;
   std::int32_t pileFailure = 0;
+  double lref = 0;  // size of the plate: the diagonal of its nodes' bounding box
 
   // One equilibrium iteration; false when a pile evaluation failed.
   bool iterate(double (&norms)[8]) {
@@ -155,7 +156,7 @@ struct Stepping {
     }
     A.TSDIS.zero();
     pileFailure = 0;
-    do {
+    for (;;) {
       double n[8];
       if (!iterate(n)) {
         out(U_FECONV, "PILE-HEAD EVALUATION FAILED");
@@ -163,11 +164,18 @@ struct Stepping {
         return false;
       }
       report(n);
-      if (F.ITER == 1) continue;
-      const bool tr = n[6] <= F.FETOL || n[0] <= 1.0E-10 || n[2] <= 1.0E-10 || n[4] <= 1.0E-10;
-      const bool rot = n[7] <= F.FETOL || n[1] <= 1.0E-10 || n[3] <= 1.0E-10 || n[5] <= 1.0E-10;
+      if (F.ITER == 1) continue;  // every step iterates at least twice
+      // Rotations times the size of the plate are displacements: a part whose
+      // correction is small against the whole step's motion is settled even
+      // when its own motion is only round-off (a plate that sinks without
+      // tilting, or turns without sinking).
+      const double whole = F.FETOL * (n[2] + lref * n[3]);
+      const bool tr = n[6] <= F.FETOL || n[0] <= 1.0E-10 || n[2] <= 1.0E-10 || n[4] <= 1.0E-10 || n[0] <= whole;
+      const bool rot =
+          n[7] <= F.FETOL || n[1] <= 1.0E-10 || n[3] <= 1.0E-10 || n[5] <= 1.0E-10 || lref * n[1] <= whole;
       if (tr && rot) return true;
-    } while (F.ITER <= F.MAXITER);
+      if (F.ITER > F.MAXITER) break;
+    }
     return false;
   }
 
@@ -182,6 +190,14 @@ struct Stepping {
     A.ASDIS.zero();
     A.TSDIS.zero();
     FIXINC.alloc(6, F.NVFIX);
+    double lo[2] = {0, 0}, hi[2] = {0, 0};
+    for (int n = 1; n <= F.NPOIN; ++n)
+      for (int c = 0; c < 2; ++c) {
+        const double x = A.NODXY(c + 1, n);
+        lo[c] = n == 1 ? x : std::min(lo[c], x);
+        hi[c] = n == 1 ? x : std::max(hi[c], x);
+      }
+    lref = std::hypot(hi[0] - lo[0], hi[1] - lo[1]);
     const double floor = stepFloor();
     std::int32_t lastPileFailure = 0;
     while (F.TCUR <= F.TEND) {

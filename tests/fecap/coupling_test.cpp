@@ -108,31 +108,47 @@ TEST(PlateCoupling, AVeryStiffPlateCapMovesAsTheRigidCap) {
   EXPECT_NE(log.find("STEP     2   TCUR   =    1.0000  DT =     0.5000"), std::string::npos) << log;
 }
 
-TEST(PlateCoupling, APileFailureInTheElementPassFailsTheStepAndTheRun) {
+std::string failingPiles(double dtmin, std::int32_t& ISTAT) {
   ScratchDir dir;
   const std::vector<CapPile> piles = {{-2, -2, 0, PI / 2, 2}, {2, 2, 0, PI / 2, 2}, {2, -2, 0, PI / 2, 2}};
   setCap(2, 2, 8.0, 8.0, 1.0, 1.0E8, 0.2, piles, 2);
   CURCTL.DTCUR0 = 0.25;
-  CURCTL.DTCMIN = 0.1;
+  CURCTL.DTCMIN = dtmin;
   const double P[6] = {1000, 0, 0, 0, 0, 0};
-  std::int32_t ISTAT = 0;
   FECAP(P, ISTAT);
-  ASSERT_EQ(ISTAT, 0);
+  EXPECT_EQ(ISTAT, 0);
   FECOPT.IFECAP = 1;
   SpringHeads heads(std::vector<std::array<double, 36>>(3, diagSpring(1e4, 1e3, 1e3, 0, 1e3, 1e3)));
   heads.failWith = 3;
   setPlateHeads(&heads);
-  ASSERT_TRUE(io::OPEN(U_LOG, "run.log", io::Access::Write));
+  EXPECT_TRUE(io::OPEN(U_LOG, "run.log", io::Access::Write));
   FECAP(P, ISTAT);
   setPlateHeads(nullptr);
   io::CLOSEALL();
+  EXPECT_EQ(readLines("run.fepost"), std::vector<std::string>{"END_STEP_DATA"});
+  return readFile("run.feconv");
+}
+
+TEST(PlateCoupling, APileFailureInTheElementPassFailsTheStepAndTheRun) {
+  std::int32_t ISTAT = 0;
+  const std::string conv = failingPiles(0.1, ISTAT);
   EXPECT_EQ(ISTAT, 3);
   // Retried with 0.125, then 0.0625 < 0.1 ends the stepping.
-  const std::string conv = readFile("run.feconv");
   EXPECT_NE(conv.find("STEP     1   TCUR   =    0.2500  DT =     0.2500"), std::string::npos);
   EXPECT_NE(conv.find("STEP     1   TCUR   =    0.1250  DT =     0.1250"), std::string::npos);
   EXPECT_NE(conv.find("error, REQUIRED INCREMENT LESS THAN MINIMUM SPECIFIED"), std::string::npos);
-  EXPECT_EQ(readLines("run.fepost"), std::vector<std::string>{"END_STEP_DATA"});
+  EXPECT_EQ(conv.find("0.0312"), std::string::npos);
+}
+
+TEST(PlateCoupling, WithoutASmallestStepTheHalvingStopsAtItsFloor) {
+  std::int32_t ISTAT = 0;
+  const std::string conv = failingPiles(0.0, ISTAT);
+  EXPECT_EQ(ISTAT, 3);
+  EXPECT_NE(conv.find("error, REQUIRED INCREMENT LESS THAN MINIMUM SPECIFIED"), std::string::npos);
+  // 0.25 halved down to 1E-5 of the range: 15 retries after the first try.
+  std::size_t steps = 0;
+  for (std::size_t at = conv.find("STEP "); at != std::string::npos; at = conv.find("STEP ", at + 1)) ++steps;
+  EXPECT_EQ(steps, 15u);
 }
 
 }  // namespace

@@ -37,7 +37,9 @@ struct PlateDeck {
     int elem, side, dof;
     std::array<double, 3> q;
   };
-  std::vector<Edge> edgeLoads;
+  std::vector<Edge> edgeLoads, edgeSprings;
+  std::vector<std::pair<int, std::array<double, 6>>> distSprings;
+  std::vector<std::pair<std::array<double, 2>, std::array<double, 6>>> pointSprings;
   std::vector<std::array<double, 2>> heads;
   // Coordinates moved from the regular mesh, by node.
   std::map<int, std::array<double, 2>> moved;
@@ -87,8 +89,8 @@ struct PlateDeck {
     o.precision(17);
     o << " plate deck of a test\n";
     o << npoin() << " " << nelem() << " 1 8 " << ngaus << " " << fixes.size() << " " << nodalLoads.size() << " "
-      << nodalSprings.size() << " " << distLoads.size() << " 0 " << pointLoads.size() << " 0 " << edgeLoads.size()
-      << " 0 " << heads.size() << " " << icoupl << "\n";
+      << nodalSprings.size() << " " << distLoads.size() << " " << distSprings.size() << " " << pointLoads.size()
+      << " " << pointSprings.size() << " " << edgeLoads.size() << " " << edgeSprings.size() << " " << heads.size() << " " << icoupl << "\n";
     o << dt << " " << tini << " " << tend << " " << dtmin << " " << maxiter << " 1e-6\n";
     for (int j = 1; j <= ny; ++j)
       for (int i = 1; i <= nx; ++i) {
@@ -112,8 +114,12 @@ struct PlateDeck {
     for (const auto& l : nodalLoads) o << l.first, six(l.second);
     for (const auto& l : nodalSprings) o << l.first, six(l.second);
     for (const auto& l : distLoads) o << l.first, six(l.second);
+    for (const auto& l : distSprings) o << l.first, six(l.second);
     for (const auto& l : pointLoads) o << l.first[0] << " " << l.first[1], six(l.second);
-    for (const Edge& g : edgeLoads) o << g.elem << " " << g.side << " " << g.dof << " " << g.q[0] << " " << g.q[1] << " " << g.q[2] << "\n";
+    for (const auto& l : pointSprings) o << l.first[0] << " " << l.first[1], six(l.second);
+    for (const auto* list : {&edgeLoads, &edgeSprings})
+      for (const Edge& g : *list)
+        o << g.elem << " " << g.side << " " << g.dof << " " << g.q[0] << " " << g.q[1] << " " << g.q[2] << "\n";
     for (const auto& h : heads) o << h[0] << " " << h[1] << "\n";
     return o.str();
   }
