@@ -16,4 +16,18 @@ void CASELD(const std::int32_t& c, double (&P)[6]);
 // entry order. An entry naming no case read contributes nothing.
 void COMBLD(const std::int32_t& k, double (&P)[6]);
 
+// Loads and displacements given at the point of definition of case c, in cap
+// order (X, Y, Z, rotations about X, Y, Z), times the case scale factor:
+// PPOD the given loads, UPOD the given displacements, XPOD the point (words
+// 1-3), KPOD per degree of freedom 0 displacement given, 1 load given (left
+// as it is for a case of concentrated loads), and P the given loads moved to
+// the origin. Plane analysis keeps the moment in PPOD(3) and the rotation in
+// UPOD(6).
+void SPECDL(const std::int32_t& c, double (&P)[6], double (&PPOD)[6], double (&UPOD)[6],
+            double (&XPOD)[6], std::int32_t (&KPOD)[6]);
+
+// Adds to P the resultant at the origin of the axial loads lumped at the
+// pile heads from the distributed loads, when there are any.
+void AXLDRES(double (&P)[6]);
+
 }  // namespace drelm

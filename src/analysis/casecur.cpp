@@ -5,5 +5,6 @@
 namespace drelm {
 
 DRELM_TABLE(CASECUR_T, CASECUR);
+DRELM_TABLE(SESTIM_T, SESTIM);
 
 }  // namespace drelm

@@ -1,5 +1,7 @@
 #include "analysis/envpil.h"
 
+#include <algorithm>
+
 #include "run/tables.h"
 
 namespace drelm {
@@ -12,6 +14,50 @@ void DMIN(double& a, const double& b) {
 
 void DMAX(double& a, const double& b) {
   if (b > a) a = b;
+}
+
+namespace {
+
+// The first analysed case of a series initialises both extremes.
+void widen(double& lo, double& hi, double v) {
+  if (ENVPIL.ENVFST == 1) lo = hi = v;
+  DMIN(lo, v);
+  DMAX(hi, v);
+}
+
+void resetPiles(int nslot, const int* slots, int nq) {
+  ENVPIL_T& E = ENVPIL;
+  const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL1);
+  for (int p = 1; p <= np; ++p) {
+    for (int i = 0; i < nslot; ++i) E.PTMIN(p, slots[i]) = E.PTMAX(p, slots[i]) = 0.0;
+    for (int q = 1; q <= nq; ++q)
+      for (int n = 1; n <= MAXNOD; ++n) E.NDMIN(p, n, q) = E.NDMAX(p, n, q) = 0.0;
+  }
+}
+
+}  // namespace
+
+void ENVRS() {
+  ENVPIL_T& E = ENVPIL;
+  for (int i = 1; i <= 6; ++i) E.CAPDMN(i) = E.CAPDMX(i) = E.CAPFMN(i) = E.CAPFMX(i) = 0.0;
+  int slots[NPTVAL];
+  for (int i = 0; i < NPTVAL; ++i) slots[i] = i + 1;
+  resetPiles(NPTVAL, slots, NNDQ);
+}
+
+void ENVRS2D() {
+  ENVPIL_T& E = ENVPIL;
+  for (int i = 1; i <= 3; ++i) E.CAPDMN(i) = E.CAPDMX(i) = E.CAPFMN(i) = E.CAPFMX(i) = 0.0;
+  const int slots[] = {1, 2, 3, 4, 5, 6, 7, 14, 15, 16, 17, 18, 19, 20};
+  resetPiles(14, slots, 8);
+}
+
+void CENV2D(const double (&P)[3], const double (&U)[3]) {
+  ENVPIL_T& E = ENVPIL;
+  for (int i = 1; i <= 3; ++i) {
+    widen(E.CAPFMN(i), E.CAPFMX(i), P[i - 1]);
+    widen(E.CAPDMN(i), E.CAPDMX(i), U[i - 1]);
+  }
 }
 
 void PENV2D(const std::int32_t& IPILE, const double& UGV, const double& UGH, const double& UGR,
@@ -27,9 +73,7 @@ void PENV2D(const std::int32_t& IPILE, const double& UGV, const double& UGH, con
   ENVPIL_T& E = ENVPIL;
   for (const auto& v : top) {
     E.PTCUR(p, v.slot) = v.value;
-    if (E.ENVFST == 1) E.PTMIN(p, v.slot) = E.PTMAX(p, v.slot) = v.value;
-    DMIN(E.PTMIN(p, v.slot), v.value);
-    DMAX(E.PTMAX(p, v.slot), v.value);
+    widen(E.PTMIN(p, v.slot), E.PTMAX(p, v.slot), v.value);
   }
 }
 

@@ -30,6 +30,17 @@ extern ENVPIL_T ENVPIL;
 void DMIN(double& a, const double& b);
 void DMAX(double& a, const double& b);
 
+// Smallest and largest values of a series set to 0 before its first case:
+// space analysis every cap component, pile-top slot, node slot and quantity
+// of piles 1 .. NPILE; plane analysis the cap components 1-3, the plane
+// pile-top slots 1-7 and 14-20 and the along-pile quantities 1-8.
+void ENVRS();
+void ENVRS2D();
+
+// Plane analysis: widens the cap extremes by the cap load and displacement
+// (vertical, horizontal, rotation) of the pass just reported.
+void CENV2D(const double (&P)[3], const double (&U)[3]);
+
 // Pile-top values of plane row p: global vertical and horizontal
 // displacement and rotation, the same in row axes, global vertical and
 // horizontal force and moment, the same in row axes, and the head stress.

@@ -24,6 +24,10 @@ struct CAPCTL_T {
   // Horizontal cap displacement kept by the passive resistance of an embedded
   // cap; the user p-y curves by depth take it as the deflection at the cap base.
   double CAPUHM = 0;
+  // Means over the piles of the ground level and of the soil resistance at
+  // the cap base, kept by the passive resistance of an embedded cap.
+  double CAPGXM = 0;
+  double CAPPUM = 0;
 };
 extern CAPCTL_T CAPCTL;
 

@@ -68,6 +68,9 @@ struct ENVOPT_T {
   std::int32_t IENVLC = 0, IPRLVC = 0, NPRNDC = 0, IENVCU = 0;  // IENVCU read, not used
   std::int32_t IENVCB = 0, IPRLVB = 0, NPRNDB = 0, IENVBU = 0;  // IENVBU read, not used
   FArray2<std::int32_t, NPRSEL, 2> PRTSEL;
+  // Print level and node step of the result tables of the current results,
+  // stored by the cap solution before it writes them.
+  std::int32_t IPRLVS = 0, NPRNDS = 0;
 };
 extern ENVOPT_T ENVOPT;
 

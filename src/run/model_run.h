@@ -61,6 +61,10 @@ struct RUNCTL_T {
   std::int32_t IOUTPS = 0;  // pass word
   std::int32_t KPILST = 0;  // outcome word of the current pass
   std::int32_t KEIERR = 0;  // abort switch of the bending-stiffness update, cleared by it
+  std::int32_t IWRNPS = 0;  // 1 while capacity warnings go to the warning scratch file
+  // Capacity warnings of the current force evaluation (incremented atomically):
+  // bearing, pull-out and torsion.
+  std::int32_t NWBRG = 0, NWPULL = 0, NWTORS = 0;
   std::int32_t ITRANS = 0;  // transformation switch
   std::int32_t KRUNMD = 0;  // run mode
   std::int32_t IUSRPY = 0;
@@ -130,7 +134,6 @@ struct CURCTL_T {
   std::int32_t NPRNOD = 0;  // print every n-th node
   std::int32_t IALTOL = 0;  // 1: alternative convergence test
   std::int32_t IEIPRV = 0;  // 1: bending stiffness of the previous iteration
-  std::int32_t KESTCU = 0;  // stiffness-estimation kind of the case being treated
   std::int32_t IUSRLS = 0;  // control #6: user load-displacement curves given
   std::int32_t KPYLST = 0;  // control #11: p-y listing option
   std::int32_t KPYOUT = 0;  // 1 while p-y curves are put out (listing or collect)

@@ -8,6 +8,7 @@
 
 #include "analysis/capload.h"
 #include "analysis/ldtypnm.h"
+#include "cap/loadstep.h"
 #include "report/convert.h"
 #include "report/gfield.h"
 #include "report/writers.h"
@@ -100,6 +101,10 @@ void controlParameters() {
   text(b9() + "MAXIMUM NO OF ITERATIONS ALLOWED FOR PILE ANALYSIS   =" + intField(9, SOILCOM.MAXITL));
   text(b9() + "FACTOR TO APPLY THE LOAD IN INCREMENTS" + blanks(14) + " = " + g125(CURCTL.DTCUR0));
   text(b9() + "MINIMUM FACTOR FOR LOAD INCREMENTS    " + blanks(14) + " = " + g125(CURCTL.DTCMIN));
+  // The load stepping departs from factors that would never end it.
+  if (CURCTL.DTCUR0 <= 0.0) text(b9() + "  (0 OR LESS: THE WHOLE LOAD IS APPLIED IN ONE INCREMENT)");
+  if (CURCTL.DTCMIN <= 0.0)
+    text(b9() + "  (0 OR LESS: INCREMENTS ARE HALVED DOWN TO" + g125(stepFloor(CURCTL.DTCMIN)) + ")");
 }
 
 void options() {
@@ -368,7 +373,7 @@ void blockB(int c, int nf) {
 void estimation(int c) {
   const std::int32_t kind = CASEIN.CASCTL(c, 9);
   std::int32_t& nest = CASEIN.CASCTL(c, 17);
-  CURCTL.KESTCU = kind;
+  CASECUR.KESTCU = kind;
   if (kind < 1) {
     CASECUR.NESTV = nest;
     return;

@@ -185,7 +185,7 @@ void READIN(std::int32_t& ISTAT) {
   }
   UNITSET(RUNCTL.IUNITS == 1 ? 1 : (RUNCTL.IUNITS == 2 ? -1 : 0), RUNCTL.IKIPS);
   HDRSET(RUNCTL.IANTYP);
-  CURCTL.KESTCU = 1;
+  CASECUR.KESTCU = 1;
 
   const bool read = readCapGroup(in) && readLoadCases(in) && readCombinations(in) &&
                     readDistLoadSets(in) && readPileGroups(in) && readPileProps(in) &&

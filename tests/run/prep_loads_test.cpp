@@ -54,7 +54,7 @@ TEST_F(LoadTable, DefaultLevelsAreStoredAndPrinted) {
   const std::vector<std::string> out = run();
   EXPECT_EQ(CASEIN.CASCTL(1, 17), 10);
   EXPECT_EQ(CASECUR.NESTV, 10);
-  EXPECT_EQ(CURCTL.KESTCU, 1);
+  EXPECT_EQ(CASECUR.KESTCU, 1);
   EXPECT_DOUBLE_EQ(CASEIN.LCEST(1, 1), 0.1);
   for (int k = 2; k <= 10; ++k) EXPECT_NEAR(CASEIN.LCEST(1, k), std::log10(k), 1e-15) << k;
   EXPECT_NEAR(CASEIN.LCEST(1, 2), 0.30103, 5e-6);
@@ -166,6 +166,24 @@ TEST_F(LoadTable, ControlsOfTheLastEchoedCase) {
   EXPECT_EQ(CURCTL.IPRLEV, 2);
   EXPECT_EQ(CURCTL.NPRNOD, 4);
   EXPECT_LT(indexOf(out, "     NO. OF CYCLES =        3."), out.size());
+}
+
+// Load steps that would never end the stepping are shown with what the cap
+// solution takes instead; sound ones get no note.
+TEST_F(LoadTable, LoadStepNotesOnlyForStepsOfZeroOrLess) {
+  estimationCase(1, 0, {});
+  CASEIN.CASTOL(1, 3) = 0.0;
+  CASEIN.CASTOL(1, 4) = -1.0;
+  std::vector<std::string> out = run();
+  std::size_t i = indexOf(out, "FACTOR TO APPLY THE LOAD IN INCREMENTS");
+  ASSERT_LT(i + 3, out.size());
+  EXPECT_EQ(out[i + 2], "           (0 OR LESS: THE WHOLE LOAD IS APPLIED IN ONE INCREMENT)");
+  EXPECT_EQ(out[i + 3], "           (0 OR LESS: INCREMENTS ARE HALVED DOWN TO 1.00000E-04)");
+
+  CASEIN.CASTOL(1, 3) = 0.25;
+  CASEIN.CASTOL(1, 4) = 0.01;
+  out = run();
+  EXPECT_EQ(indexOf(out, "0 OR LESS"), out.size());
 }
 
 TEST_F(LoadTable, NoLoadCases) {

@@ -1,0 +1,57 @@
+#include <cmath>
+
+#include "analysis/casecur.h"
+#include "analysis/passfile.h"
+
+namespace drelm {
+
+void FACPRED() {
+  SESTIM_T& S = SESTIM;
+  const int n = S.SENHIS < MAXHIS ? S.SENHIS : MAXHIS;
+  const double t = S.SEDTGT;
+  if (n <= 0) {
+    S.SEFACT = 0.0;
+    return;
+  }
+  auto& d = S.SEHDSP;
+  auto& f = S.SEHFAC;
+  if (n == 1) {
+    S.SEFACT = std::fabs(d(1)) > 1.0E-4 ? t * f(1) / d(1) : 1.0;
+    return;
+  }
+  // Keep the history sorted by factor: the newest pair goes before the first
+  // pair of a larger factor.
+  for (int i = 1; i < n; ++i) {
+    if (f(i) > f(n)) {
+      const double fn = f(n), dn = d(n);
+      for (int k = n; k > i; --k) {
+        f(k) = f(k - 1);
+        d(k) = d(k - 1);
+      }
+      f(i) = fn;
+      d(i) = dn;
+      break;
+    }
+  }
+  int lo = 1, hi = 2;
+  if (d(1) >= t) {
+    lo = 1;
+    hi = 2;
+  } else if (t >= d(n)) {
+    lo = n - 1;
+    hi = n;
+  } else {
+    for (int c = 2; c <= n; ++c) {
+      if (d(c) >= t) {
+        lo = c - 1;
+        hi = c;
+        break;
+      }
+    }
+  }
+  const double dd = d(hi) - d(lo);
+  // Two pairs with one displacement give no slope: keep the nearer factor.
+  S.SEFACT = dd != 0.0 ? f(lo) + (t - d(lo)) * (f(hi) - f(lo)) / dd : f(hi);
+}
+
+}  // namespace drelm

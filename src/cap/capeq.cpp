@@ -1,0 +1,438 @@
+#include "cap/capeq.h"
+
+#include <cmath>
+#include <string>
+
+#include "analysis/envewr.h"
+#include "analysis/envpil.h"
+#include "analysis/passfile.h"
+#include "cap/capsum.h"
+#include "cap/cappas.h"
+#include "cap/cappil.h"
+#include "cap/caprec.h"
+#include "cap/captabl.h"
+#include "cap/loadstep.h"
+#include "cap/pod.h"
+#include "numeric/matrix.h"
+#include "report/writers.h"
+#include "run/fileio.h"
+#include "run/model.h"
+#include "soil/grprf.h"
+
+namespace drelm {
+
+namespace {
+
+void text(int u, const std::string& s) {
+  io::put(u, s);
+  io::endRecord(u);
+}
+
+// The current soil movement is the input movement times the load fraction;
+// the node routines apply it as it stands.
+void setSoilMovement(double t) {
+  SMOV.SMVFAC = t;
+  for (int k = 1; k <= SMOV.NSMOV && k <= MAXSMV; ++k) {
+    SMOV.SMVY(k) = t * SMOV.SMVYIN(k);
+    SMOV.SMVZ(k) = t * SMOV.SMVZIN(k);
+  }
+}
+
+// Multipliers for closely spaced piles in the direction of the cap movement
+// (or the load, or the given direction).
+void reductionFactors(const double* U, const double* P0) {
+  const std::int32_t opt = CAPCTL.IRFOPT;
+  const int n = RUNCTL.NPILE;
+  if (opt == 1) {
+    GRPRFY(U[1] < 0.0 ? -1.0 : 1.0);
+    GRPRFZ(U[2] < 0.0 ? -1.0 : 1.0);
+    for (int p = 1; p <= n; ++p) {
+      GRPFAC.GRPPFY(p) = GRPFAC.GRPPF(p);
+      GRPFAC.GRPYFY(p) = GRPFAC.GRPYF(p);
+    }
+  }
+  double cy, cz;
+  if (opt == 3 || opt == 4) {
+    cy = std::fabs(CAPCTL.RFDIRY);
+    cz = std::fabs(CAPCTL.RFDIRZ);
+    if (cy == 0.0 && cz == 0.0) cy = cz = 1.0;
+  } else {
+    cy = std::fabs(U[1]);
+    cz = std::fabs(U[2]);
+    if (cy == 0.0 && cz == 0.0) {
+      cy = std::fabs(P0[1]);
+      cz = std::fabs(P0[2]);
+    }
+    if (cy == 0.0 && cz == 0.0) cy = 1.0;
+  }
+  const double c = std::sqrt(cy * cy + cz * cz);
+  cy /= c;
+  cz /= c;
+  for (int p = 1; p <= n; ++p) {
+    GRPFAC.GRPPF(p) = std::sqrt(std::pow(GRPFAC.GRPPFY(p) * cy, 2) + std::pow(GRPFAC.GRPPFZ(p) * cz, 2));
+    GRPFAC.GRPYF(p) = std::sqrt(std::pow(GRPFAC.GRPYFY(p) * cy, 2) + std::pow(GRPFAC.GRPYFZ(p) * cz, 2));
+  }
+}
+
+void symmetrise(double* K) {
+  for (int i = 0; i < 6; ++i)
+    for (int j = i + 1; j < 6; ++j) K[i + 6 * j] = K[j + 6 * i] = 0.5 * (K[i + 6 * j] + K[j + 6 * i]);
+}
+
+// Off-diagonal terms limited row by row to half the diagonal, so that the
+// bordered system of a point of definition stays well conditioned.
+void limitOffDiagonal(double* K) {
+  for (int i = 0; i < 6; ++i) {
+    const double d = 0.5 * std::fabs(K[i + 6 * i]);
+    for (int j = 0; j < 6; ++j) {
+      if (j == i || std::fabs(K[i + 6 * j]) <= d) continue;
+      K[i + 6 * j] = K[j + 6 * i] = std::copysign(d, K[i + 6 * j]);
+    }
+  }
+}
+
+// Records of a unit-load point whose first step never converged.
+void unitLoadFailure() {
+  if (CASECUR.IPRDOF != 2) return;
+  const double z[7] = {};
+  codedRecord(U_CLDSCR, -CASECUR.LOOPNO, z, 7);
+  codedRecord(U_CLDSCR, -CASECUR.LOOPNO, z, 6);
+  double e[6] = {};
+  const int d = CASECUR.IPOINT;
+  if (d >= 1 && d <= 6) e[d - 1] = 1.0;
+  codedRecord(U_FLXSCR, CASECUR.LOOPNO, e, 6);
+}
+
+void unitLoadResult(const double* PCAP, const double* U) {
+  const int d = CASECUR.IPOINT;
+  const double pd = d >= 1 && d <= 6 ? PCAP[d - 1] : 0.0;
+  double r1[7] = {pd};
+  for (int k = 0; k < 6; ++k) r1[k + 1] = U[k];
+  codedRecord(U_CLDSCR, CASECUR.LOOPNO, r1, 7);
+  double r2[6];
+  for (int k = 0; k < 6; ++k) r2[k] = std::fabs(pd) < 1.0E-14 ? U[k] : U[k] / pd;
+  codedRecord(U_CLDSCR, CASECUR.LOOPNO, r2, 6);
+  codedRecord(U_FLXSCR, CASECUR.LOOPNO, r2, 6);
+  statusCompleted();
+}
+
+void storePrintLevel() {
+  ENVOPT.IPRLVS = CURCTL.IPRLEV;
+  ENVOPT.NPRNDS = CURCTL.NPRNOD;
+}
+
+// Final per-pile evaluation of the reported state, with the per-pile scratch
+// file open for the result tables.
+void finalEvaluation(const double* U, std::int32_t& ISTAT) {
+  double F[6];
+  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
+  FVEC(F, U, ISTAT);
+  io::CLOSE(U_PILSCR);
+  storePrintLevel();
+}
+
+// The stiffness-estimation pass that ends the load-factor search: true when
+// the pass ends here (target still off, or the pass file written).
+bool targetDeflection(const double* Kraw, const double* U, std::int32_t& ISTAT) {
+  SESTIM_T& S = SESTIM;
+  if (S.SESTAT <= 0) return false;
+  S.SEDCMP = S.SEIDOF >= 1 && S.SEIDOF <= 6 ? U[S.SEIDOF - 1] : 0.0;
+  const double e = S.SEDTGT != 0.0 ? std::fabs((S.SEDCMP - S.SEDTGT) / S.SEDTGT) : 0.0;
+  const std::string values = " COMPUTED DEF.: " + fixedField(11, 4, S.SEDCMP) + " TARGET DEF.: " +
+                             fixedField(11, 4, S.SEDTGT) + " ERROR(%): " + fixedField(11, 4, 100.0 * e);
+  if (S.SESTAT == 1) {
+    io::endRecord(U_LOG);
+    text(U_LOG, "     STIFFNESS ESTIMATION,  MAX. ITER. REACHED, " + values);
+  } else if (S.SESTAT == 2) {
+    io::endRecord(U_LOG);
+    text(U_LOG, "     STIFFNESS ESTIMATION, " + values);
+    if (e > S.SETOL / 100.0) {
+      statusTargetOff();
+      return true;
+    }
+    S.SESTAT = 0;
+  } else if (S.SESTAT == 3) {
+    S.SESTAT = 0;
+  }
+  text(U_PASS, "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
+  for (int k = 0; k < 6; ++k) {
+    WRBLNK(U_PASS, 5);
+    for (int j = 0; j < 6; ++j) WRREAL(U_PASS, 19, 5, Kraw[k + 6 * j]);
+    WREOL(U_PASS);
+  }
+  RUNCTL.IOUTPS = 2;
+  finalEvaluation(U, ISTAT);
+  EQSTIFWR();
+  RUNCTL.IOUTPS = 0;
+  statusCompleted();
+  return true;
+}
+
+// The plate model of the cap takes the whole pass. It is not part of the
+// engine yet: the run ends with its own status and a clear message.
+void plateCap(double* PCAP, std::int32_t& ISTAT) {
+  (void)PCAP;
+  for (int u : {U_LOG, U_RESULTS}) {
+    io::endRecord(u);
+    text(u, "     **** FATAL ERROR ****");
+    text(u, "     THE PLATE MODEL OF THE PILE CAP IS NOT AVAILABLE IN THIS VERSION.");
+    text(u, "     ANALYSE THE CAP AS RIGID (CONTROL 4 = 0).");
+  }
+  ISTAT = STAT_PLATE;
+}
+
+}  // namespace
+
+void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, double* UCPOUT,
+           double* PCAP, const double* PPOD, double* UPOD, const double* XPOD,
+           const std::int32_t* KPOD) {
+  RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
+  RUNCTL.IWRNPS = 0;
+  CAPSOL.KCAPPY = 0;
+  if (FECOPT.IFECAP > 0) {
+    plateCap(PCAP, ISTAT);
+    RUNCTL.IOUTPS = 0;
+    return;
+  }
+
+  const bool pod = ISCOMB == 0 && CASECUR.ICASE >= 1 && CASECUR.ICASE <= MAXLC &&
+                   CASEIN.LCKIND(CASECUR.ICASE) > 0;
+  double P0[6], UPOD0[6], PPODT[6] = {};
+  for (int i = 0; i < 6; ++i) {
+    P0[i] = PCAP[i];
+    UPOD0[i] = UPOD[i];
+  }
+  RUNCTL.KPILST = KPIL_SOUND;
+  CURCTL.KPYOUT = 0;
+  logGlobalHeading();
+
+  const bool capResistance = CAPCTL.ICAPOP >= 1;
+  const bool capAsPile = capResistance && CAPSOL.ICAPSP == 1;
+  double U[6] = {}, Ua[6] = {}, Us[6] = {}, dU[6] = {}, F[6] = {}, R[6] = {};
+  double K[36] = {}, Kraw[36] = {}, Kinv[36], Fp[6] = {}, Kp[36];
+  double A[144], rhs[12] = {}, aux[12] = {}, s[12] = {}, sStep[12] = {}, sPass[12] = {};
+  std::int32_t b = 0;
+  LoadStep ls;
+  if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
+
+  while (ls.more()) {
+    ls.begin();
+    setSoilMovement(ls.TCUR);
+    logStep(ls.n, ls.TCUR, ls.DTCUR);
+    for (int i = 0; i < 6; ++i) Us[i] = 0.0;
+    for (int i = 0; i < 12; ++i) sStep[i] = 0.0;
+    b = 0;
+    bool failed = false;
+    for (;;) {
+      ++b;
+      RUNCTL.KPILST = KPIL_SOUND;
+      RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
+      PRGREC(ProgressForm::Iteration, ISCOMB, ls.n, ls.TCUR, b);
+      if (STOPRQ()) {
+        ISTAT = STAT_STOPPED;
+        return;
+      }
+      if (CAPCTL.IRFOPT > 0) reductionFactors(U, P0);
+
+      // Pile forces, with the capacity warnings of this evaluation.
+      io::OPEN(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Write);
+      RUNCTL.IWRNPS = 1;
+      FVEC(F, U, ISTAT);
+      io::CLOSE(U_WARN);
+      RUNCTL.IWRNPS = 0;
+      if (ISTAT != 0) return;
+      // A pile that did not close laterally or converge axially fails the step.
+      if (outcomeFailed(RUNCTL.KPILST)) {
+        failed = true;
+        break;
+      }
+
+      for (int i = 0; i < 6; ++i) PCAP[i] = ls.TCUR * P0[i];
+      if (pod)
+        for (int i = 0; i < 6; ++i) {
+          UPOD[i] = ls.TCUR * UPOD0[i];
+          PPODT[i] = ls.TCUR * PPOD[i];
+        }
+      setSoilMovement(ls.TCUR);
+
+      STIFF(K, U, ISTAT);
+      if (capResistance) {
+        if (capAsPile) {
+          CAPPILF(U, Fp, ISTAT);
+          CAPPILK(U, Kp, ISTAT);
+        } else {
+          CAPPAS(Fp, U, ISTAT);
+          CAPPASK(Kp, U, ISTAT);
+        }
+        for (int i = 0; i < 6; ++i) F[i] += Fp[i];
+        for (int i = 0; i < 36; ++i) K[i] += Kp[i];
+      }
+      CAPSOL.KCAPPY = 0;
+      if (ISTAT != 0) return;
+      if (outcomeFailed(RUNCTL.KPILST)) {
+        failed = true;
+        break;
+      }
+      for (int i = 0; i < 6; ++i) R[i] = -(PCAP[i] + F[i]);
+
+      dumpMatrix(b, K);
+      for (int i = 0; i < 36; ++i) Kraw[i] = K[i];
+      if (b == 1) symmetrise(K);
+      std::int32_t singular = 0;
+      if (!pod) {
+        for (int i = 0; i < 36; ++i) Kinv[i] = K[i];
+        MATINV(Kinv, 6, 6, singular);
+        if (singular == 0) MATVEC6(dU, Kinv, R, 1);
+      } else {
+        if (b == 1) limitOffDiagonal(K);
+        PODSYS(A, K, XPOD, KPOD);
+        dumpSystem(A);
+        MATINV(A, 12, 12, singular);
+        if (singular == 0) {
+          PODRHS(rhs, aux, R, F, UPOD, U, XPOD, KPOD);
+          PODSOL(s, A, rhs);
+          for (int i = 0; i < 6; ++i) dU[i] = s[i];
+        }
+      }
+      if (singular != 0) {
+        warnSingular();
+        raiseOutcome(KPIL_SINGULAR);
+        failed = true;
+        break;
+      }
+
+      for (int i = 0; i < 6; ++i) {
+        U[i] += dU[i];
+        Us[i] += dU[i];
+      }
+      if (!pod) {
+        dumpVector("DDV", dU, 6);
+        dumpVector("DFV", R, 6);
+        dumpVector("UDV", Us, 6);
+        dumpVector("DV", U, 6);
+        dumpVector("FV", PCAP, 6);
+        dumpVector("RV", F, 6);
+      } else {
+        double ffuv[12];
+        for (int i = 0; i < 12; ++i) {
+          sStep[i] += s[i];
+          sPass[i] += s[i];
+          ffuv[i] = -(aux[i] + rhs[i]);
+        }
+        dumpVector("DDUV", s, 12);
+        dumpVector("DFUV", rhs, 12);
+        dumpVector("UDUV", sStep, 12);
+        dumpVector("DUV", sPass, 12);
+        dumpVector("FFUV", ffuv, 12);
+        dumpVector("RUV", aux, 12);
+      }
+      logIteration(b, dU, Us, CURCTL.IALTOL);
+
+      if (b > 1) {
+        double incD, incR, totD, totR, maxD, maxR;
+        CAPNRM(dU, incD, incR);
+        CAPNRM(Us, totD, totR);
+        CAPMAX(dU, maxD, maxR);
+        const double errD = totD != 0.0 ? incD / totD : incD;
+        const double errR = totR != 0.0 ? incR / totR : incR;
+        const double tol = CURCTL.TOLCAP;
+        const bool alt = CURCTL.IALTOL == 1;
+        const bool dspOk = errD <= tol || incD <= 1.0E-12 || totD <= 1.0E-12 ||
+                           (b > 40 && (incD <= 1.0E-8 || totD <= 1.0E-8)) || (alt && maxD <= CURCTL.ALTDSP);
+        const bool rotOk = errR <= tol || incR <= 1.0E-12 || totR <= 1.0E-12 ||
+                           (b > 40 && (incR <= 1.0E-8 || totR <= 1.0E-8)) || (alt && maxR <= CURCTL.ALTROT);
+        if (dspOk && rotOk) break;
+      }
+      if (b > CURCTL.MAXITC) {
+        failed = true;
+        break;
+      }
+    }
+
+    if (failed) {
+      for (int i = 0; i < 6; ++i) U[i] = Ua[i];
+      if (ls.fail() && RUNCTL.KPILST != KPIL_SINGULAR) warnNoConvergence(CURCTL.MAXITC);
+    } else {
+      for (int i = 0; i < 6; ++i) Ua[i] = U[i];
+      ls.accept();
+    }
+    PRGREC(ProgressForm::Step, ISCOMB, ls.n, ls.Tp, b);
+  }
+
+  PRGREC(ProgressForm::End, ISCOMB, ls.n, ls.Tp, b);
+  const bool warned = RUNCTL.NWBRG > 0 || RUNCTL.NWPULL > 0 || RUNCTL.NWTORS > 0;
+  capacityWarnings();
+  if (warned && SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
+
+  // A failure is never hidden by the warnings: the outcome word keeps the
+  // highest-ranking code of the last evaluation.
+  const std::int32_t outcome = RUNCTL.KPILST;
+  const bool firstFailed = ls.firstStepFailed();
+  if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL || outcome == KPIL_SINGULAR || firstFailed) {
+    if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL) {
+      statusNoPileConvergence();
+      if (firstFailed) unitLoadFailure();
+    } else if (outcome == KPIL_SINGULAR) {
+      statusSingular();
+      if (firstFailed) unitLoadFailure();
+    } else {
+      unitLoadFailure();
+      statusNoCapConvergence();
+    }
+    if (SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
+    RUNCTL.IOUTPS = 0;
+    return;
+  }
+
+  // The pass has a result at the fraction Tp.
+  const double Tp = ls.Tp;
+  if (CASECUR.IPRDOF == 2) {
+    unitLoadResult(PCAP, U);
+    RUNCTL.IOUTPS = 0;
+    return;
+  }
+  if (SESTIM.SEMODE == 1) {
+    for (int i = 0; i < 6; ++i) {
+      FLDOUT[i] = PCAP[i];
+      UCPOUT[i] = U[i];
+    }
+    if (targetDeflection(Kraw, U, ISTAT)) return;
+  }
+
+  // Ordinary report.
+  if (CAPCTL.IRFOPT > 0) capReductionFactors();
+  setSoilMovement(Tp);
+  for (int i = 0; i < 6; ++i) PCAP[i] = Tp * P0[i];
+  PointResult pt;
+  if (pod) {
+    for (int i = 0; i < 6; ++i) {
+      UPOD[i] = Tp * UPOD0[i];
+      PPODT[i] = Tp * PPOD[i];
+    }
+    // The load at the origin is the reaction the piles carry.
+    VNEG6(aux, PCAP);
+    std::int32_t flag = 0;
+    TOPOINT(U, PCAP, XPOD, pt.UP, pt.PP, PPODT, KPOD, flag);
+    PODMARK(KPOD, pt.ROW1, pt.ROW2);
+    pt.shown = flag == 1;
+    pt.XPOD = XPOD;
+  }
+  capTableL(PCAP, U, b, pt);
+  CAPENV(PCAP, U);
+  if (Tp < 1.0 - RUNCONST.EPSLIM) {
+    partialLoadWarning(Tp);
+    statusPartial(Tp);
+  } else {
+    statusCompleted();
+  }
+  RUNCTL.IOUTPS = 1;
+  if (capResistance && !capAsPile) passiveReport(Fp);
+  if (CURCTL.IPRLEV > 0) tableMHeading();
+  finalEvaluation(U, ISTAT);
+  ENVEWR(0, 0);
+  ENVPIL.ENVFST += 1;
+  RUNTTL.ENDWRD = "END ";
+  RUNCTL.IOUTPS = 0;
+}
+
+}  // namespace drelm

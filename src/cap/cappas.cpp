@@ -1,0 +1,72 @@
+#include "cap/cappas.h"
+
+#include <cmath>
+
+#include "cap/capsum.h"
+#include "cap/pilehk.h"
+#include "run/model.h"
+
+namespace drelm {
+
+void passiveBlock(double GX, double TX, double Q, double G, double& H, double& M) {
+  H = M = 0.0;
+  if (GX >= -1.0E-6) return;  // the ground is at or below the cap origin
+  double e = std::fabs(GX);
+  double f = 0.0;
+  if (TX < e) {  // the ground is above the top of the cap
+    f = (e - TX) * Q / e;
+    e = TX;
+  }
+  M = e * (f * (e / 2.0 - G) + 0.5 * (Q - f) * (e / 3.0 - G));
+  H = 0.5 * (Q + f) * e;
+}
+
+void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT) {
+  double F[6];
+  FVEC(F, U, ISTAT);  // refreshes GRNDX and PUCAP
+  const int n = RUNCTL.NPILE;
+  double gx = 0.0, q = 0.0;
+  for (int p = 1; p <= n; ++p) {
+    gx += SOILCOM.GRNDX(p);
+    q += SOILCOM.PUCAP(p);
+  }
+  if (n > 0) {
+    gx /= n;
+    q /= n;
+  }
+  CAPCTL.CAPGXM = gx;
+  CAPCTL.CAPPUM = q;
+  double H, M;
+  passiveBlock(gx, CAPCTL.CAPTX, q, n > 0 ? PILEAR.PHX(n) : 0.0, H, M);
+  CAPCTL.CAPUHM = std::sqrt(U[1] * U[1] + U[2] * U[2]);
+  for (int i = 0; i < 6; ++i) FP[i] = 0.0;
+  const double s = std::fabs(U[1]) + std::fabs(U[2]);
+  if (s <= 1.0E-14) return;
+  // Split by each component's share of |U2| + |U3|; the soil opposes the movement.
+  const double w = std::fabs(U[1]) / s;
+  const double sy = U[1] >= 0.0 ? -1.0 : 1.0;
+  const double sz = U[2] >= 0.0 ? -1.0 : 1.0;
+  FP[1] = H * w * sy;
+  FP[5] = -M * w * sy;
+  FP[2] = H * (1.0 - w) * sz;
+  FP[4] = M * (1.0 - w) * sz;
+}
+
+void CAPPASK(double* KP, const double* U, std::int32_t& ISTAT) {
+  const double ht = translationStep();
+  double u[6], F[6], fp[6], fm[6];
+  for (int i = 0; i < 6; ++i) u[i] = U[i];
+  for (int j = 0; j < 6; ++j) {
+    const double h = j < 3 ? ht : ROTSTEP;
+    u[j] = U[j] + h;
+    FVEC(F, u, ISTAT);
+    CAPPAS(fp, u, ISTAT);
+    u[j] = U[j] - h;
+    FVEC(F, u, ISTAT);
+    CAPPAS(fm, u, ISTAT);
+    u[j] = U[j];
+    for (int i = 0; i < 6; ++i) KP[i + 6 * j] = (fp[i] - fm[i]) * 0.5 / h;
+  }
+}
+
+}  // namespace drelm

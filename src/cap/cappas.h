@@ -1,0 +1,24 @@
+// Passive resistance of the soil in front of an embedded cap, as a force and
+// moment on the cap, and its tangent stiffness.
+#pragma once
+
+#include <cstdint>
+
+namespace drelm {
+
+// Force and moment FP (6, cap origin) of the soil on the cap for the cap
+// displacement U: a trapezoidal pressure block over the embedded height, from
+// the mean ground level and the mean soil resistance at the cap base that the
+// piles' soil response leaves (a force sum refreshes them first), opposing
+// the horizontal movement and split between Y and Z by each one's share.
+void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT);
+
+// Tangent stiffness KP (6 x 6 by columns) of CAPPAS by central differences.
+void CAPPASK(double* KP, const double* U, std::int32_t& ISTAT);
+
+// The pressure block alone: force H and moment M for the embedded height
+// from the mean ground level GX (negative above the cap origin), the cap
+// thickness TX, the resistance Q at the cap base and the level G of the base.
+void passiveBlock(double GX, double TX, double Q, double G, double& H, double& M);
+
+}  // namespace drelm

@@ -1,0 +1,231 @@
+#include "cap/caprec.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "analysis/casecur.h"
+#include "numeric/matrix.h"
+#include "report/gfield.h"
+#include "report/writers.h"
+#include "run/fileio.h"
+#include "run/model.h"
+#include "run/startup.h"
+
+namespace drelm {
+
+namespace {
+
+void emptyLine(int u) { io::endRecord(u); }
+
+void text(int u, const std::string& s) {
+  io::put(u, s);
+  io::endRecord(u);
+}
+
+std::string fileName(int unit) { return FNAMES.FNU(unit).trimmed(); }
+
+bool pointVariant() { return !(CASECUR.NPOINT == 1 || CASECUR.IPOINT == CASECUR.NPOINT); }
+
+}  // namespace
+
+std::string eField(int w, int d, double x) {
+  std::string s;
+  if (!std::isfinite(x)) {
+    s = std::isnan(x) ? "NaN" : (x > 0 ? "Infinity" : "-Infinity");
+  } else if (d < 1) {
+    s = "0.E+00";
+  } else {
+    int e = 0;
+    std::string digits(static_cast<std::size_t>(d), '0');
+    if (x != 0.0) {
+      char buf[64];
+      std::snprintf(buf, sizeof buf, "%.*e", d - 1, std::fabs(x));
+      // buf: D.DDDDe+XX
+      std::string m(buf);
+      const std::size_t ep = m.find('e');
+      digits = m.substr(0, 1) + (d > 1 ? m.substr(2, ep - 2) : std::string());
+      e = std::stoi(m.substr(ep + 1)) + 1;
+    }
+    char ex[16];
+    if (std::abs(e) <= 99)
+      std::snprintf(ex, sizeof ex, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
+    else
+      std::snprintf(ex, sizeof ex, "%c%03d", e < 0 ? '-' : '+', std::abs(e));
+    s = std::string(std::signbit(x) && x != 0.0 ? "-" : "") + "0." + digits + ex;
+  }
+  if (static_cast<int>(s.size()) > w) return std::string(static_cast<std::size_t>(w), '*');
+  return std::string(static_cast<std::size_t>(w) - s.size(), ' ') + s;
+}
+
+std::string progressText(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T,
+                         std::int32_t B) {
+  const std::int32_t total = ISCOMB == 0 ? CASEIN.NLCASE : COMBIN.NCOMB;
+  std::string s = std::string("- ANALYSIS FOR LOAD ") + (ISCOMB == 0 ? "CASE " : "COMB ") +
+                  intField(3, CASECUR.ICASE) + "/" + intField(3, total) + " (" +
+                  intField(2, TIMBLK.NTHUSE) + "/" + intField(2, TIMBLK.NPROCS) + " proc.)\n";
+  const bool pv = pointVariant();
+  if (pv) s += " DOF:" + intField(3, CASECUR.IPOINT) + "/" + intField(3, CASECUR.LOOPNO);
+  s += " STEP:" + intField(5, N);
+  const std::string t = pv ? fixedField(9, 3, T) : fixedField(10, 4, T);
+  switch (form) {
+    case ProgressForm::Iteration: s += " TCUR:" + t + " ITERATION:" + intField(5, B); break;
+    case ProgressForm::Step: s += " TCUR:" + t + " COMPLETED"; break;
+    case ProgressForm::End: s += " COMPLETED"; break;
+  }
+  return s + "\n";
+}
+
+void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B) {
+  // The host may hold the file or replace it: a failure costs this record only.
+  if (!io::OPEN(U_PROGRESS, fileName(U_PROGRESS), io::Access::Write)) return;
+  io::put(U_PROGRESS, progressText(form, ISCOMB, N, T, B));
+  emptyLine(U_PROGRESS);
+  io::CLOSE(U_PROGRESS);
+}
+
+bool STOPRQ() {
+  if (!io::OPEN(U_STOP, fileName(U_STOP), io::Access::Read)) return false;
+  std::string t;
+  const bool ok = io::slurp(U_STOP, t);
+  io::CLOSE(U_STOP);
+  return ok && stopRequested(t);
+}
+
+void logGlobalHeading() {
+  emptyLine(U_LOG);
+  text(U_LOG, "     GLOBAL ITERATIONS");
+  io::FLUSH(U_LOG);
+}
+
+void logStep(std::int32_t N, double TCUR, double DTCUR) {
+  text(U_LOG, "     STEP " + intField(5, N) + ", TCUR " + fixedField(10, 4, TCUR) + ", DTCUR " +
+                  fixedField(10, 4, DTCUR));
+  io::FLUSH(U_LOG);
+}
+
+void logIteration(std::int32_t B, const double* dU, const double* Us, std::int32_t IALTOL) {
+  text(U_LOG, "     ITERATION " + intField(4, B));
+  io::FLUSH(U_LOG);
+  double incD, incR, totD, totR, maxD, maxR;
+  CAPNRM(dU, incD, incR);
+  CAPNRM(Us, totD, totR);
+  CAPMAX(dU, maxD, maxR);
+  const double errD = totD != 0.0 ? incD / totD : incD;
+  const double errR = totR != 0.0 ? incR / totR : incR;
+  const std::string lead(19, ' ');
+  text(U_LOG, lead + "- ErrDsp " + eField(13, 5, errD) + ", IncDsp " + eField(13, 5, incD) +
+                  ", TotDsp " + eField(13, 5, totD));
+  text(U_LOG, lead + "- ErrRot " + eField(13, 5, errR) + ", IncRot " + eField(13, 5, incR) +
+                  ", TotRot " + eField(13, 5, totR));
+  if (IALTOL == 1) text(U_LOG, lead + "- MaxDsp " + eField(13, 5, maxD) + ", MaxRot " + eField(13, 5, maxR));
+}
+
+void dumpMatrix(std::int32_t B, const double* K) {
+  emptyLine(U_ITER);
+  io::line(U_ITER, std::to_string(B));
+  for (int i = 0; i < 6; ++i) {
+    std::string s = "SS  " + intField(1, i + 1);
+    for (int j = 0; j < 6; ++j) s += eField(13, 5, K[i + 6 * j]);
+    text(U_ITER, s);
+  }
+}
+
+void dumpSystem(const double* A) {
+  for (int i = 0; i < 12; ++i) {
+    std::string s = "SE " + intField(2, i + 1);
+    for (int j = 0; j < 12; ++j) s += eField(13, 5, A[i + 12 * j]);
+    text(U_ITER, s);
+  }
+}
+
+void dumpVector(const char* tag, const double* v, int n) {
+  std::string s(tag);
+  s.resize(5, ' ');
+  for (int i = 0; i < n; ++i) s += eField(13, 5, v[i]);
+  text(U_ITER, s);
+}
+
+void warnSingular() {
+  emptyLine(U_LOG);
+  emptyLine(U_LOG);
+  text(U_LOG, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
+  io::FLUSH(U_LOG);
+  text(U_RESULTS, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
+}
+
+void warnNoConvergence(std::int32_t MAXITC) {
+  for (int u : {U_RESULTS, U_LOG}) {
+    emptyLine(u);
+    emptyLine(u);
+    text(u, "     ** WARNING **  PILE CAP DISPL DOES NOT CONVERGE AFTER," + intField(5, MAXITC) +
+                "  ITERATIONS");
+  }
+  io::FLUSH(U_LOG);
+}
+
+void capacityWarnings() {
+  struct Kind {
+    std::int32_t count;
+    const char* title;
+    const char* line2;
+    const char* line3;
+    const char* line4;
+    const char* reached;
+    const char* mayFail;
+  };
+  const Kind kinds[3] = {
+      {RUNCTL.NWBRG, "SOME PILES MAY FAIL IN BEARING!", "AXIAL DISPLACEMENT ESTIMATED IS LARGER THAN",
+       "MAXIMUM DISPLACEMENT DEFINED", " IN AXIAL LOAD-DISPLACEMENT CURVE", " IN BEARING!", "BEARING!"},
+      {RUNCTL.NWPULL, "SOME PILES MAY FAIL IN PULL OUT!", "AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
+       "MINIMUM DISPLACEMENT DEFINED", " IN AXIAL LOAD-DISPLACEMENT CURVE", " IN PULL OUT!", "PULL OUT!"},
+      {RUNCTL.NWTORS, "SOME PILES MAY FAIL IN TORSION!", "TORSIONAL ROTATION ESTIMATED IS LARGER/SMALLER",
+       "THAN MAXIMUM/MINIMUM ROTATION DEFINED", " IN TORQUE-ROTATION CURVE", " IN TORSION!", "TORSION!"}};
+  const std::string warn = "     ** WARNING **  ";
+  const std::string indent(20, ' ');
+  std::int32_t total = 0;
+  for (const Kind& k : kinds) {
+    if (k.count <= 0) continue;
+    total += k.count;
+    emptyLine(U_RESULTS);
+    text(U_RESULTS, warn + k.title);
+    text(U_RESULTS, indent + k.line2);
+    text(U_RESULTS, indent + k.line3 + k.line4);
+    emptyLine(U_LOG);
+    if (RUNCTL.ICRVMX == 1)
+      text(U_LOG, warn + "SOME PILES REACHED MAXIMUM" + k.reached);
+    else
+      text(U_LOG, warn + "SOME PILES MAY FAIL IN " + k.mayFail);
+    raiseOutcome(KPIL_WARNED);
+  }
+  if (total <= 0) return;
+  // The three lines of every warning, in the order the piles wrote them.
+  if (!io::OPEN(U_WARN, fileName(U_WARN), io::Access::Read)) return;
+  std::string line;
+  for (std::int32_t i = 0; i < total * 3 && io::readLine(U_WARN, line); ++i) {
+    text(U_RESULTS, line);
+    text(U_LOG, line);
+  }
+  io::CLOSE(U_WARN);
+}
+
+void statusCompleted() { text(U_STATUS, "    1 ANALYSIS COMPLETED"); }
+void statusPartial(double Tp) {
+  text(U_STATUS, "    2 SOLUTION AT " + fixedField(8, 2, 100.0 * Tp) + " % OF THE TOTAL LOAD");
+}
+void statusNoCapConvergence() { text(U_STATUS, "    3 NO CONVERGENCE ON PILE CAP"); }
+void statusNoPileConvergence() { text(U_STATUS, "    6 NO CONVERGENCE ON PILES   "); }
+void statusSingular() { text(U_STATUS, "    7 SINGULAR STIFFNESS MATRIX "); }
+void statusTargetOff() { text(U_STATUS, "    10 ANALYSIS COMPLETED"); }
+
+std::string codedRecordText(std::int32_t number, const double* v, int n) {
+  std::string s = "     " + intField(5, number) + "  ";
+  for (int i = 0; i < n; ++i) s += generalField(18, 8, v[i]) + "   ";
+  return s;
+}
+
+void codedRecord(int unit, std::int32_t number, const double* v, int n) {
+  text(unit, codedRecordText(number, v, n));
+}
+
+}  // namespace drelm

@@ -1,0 +1,67 @@
+// Records of the cap solutions: the progress and stop-request files shared
+// with the host, the step and iteration lines of the runtime log, the
+// iteration dump, the capacity warnings, the case status lines and the coded
+// results of a unit-load point. The space and the plane solution write them
+// alike.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace drelm {
+
+// Progress record: at the start of an iteration, after a step, at the end.
+enum class ProgressForm { Iteration, Step, End };
+
+// Writes the latest progress record over the progress file (errors ignored).
+// ISCOMB 0 for a load case, 1 for a combination; N the step counter; T the
+// load fraction (TCUR for an iteration, the last accepted one after a step);
+// B the iteration.
+void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B);
+// Its text (the lines without their ends).
+std::string progressText(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T,
+                         std::int32_t B);
+
+// True when the stop-request file holds 1 (a missing or unreadable file is no
+// request).
+bool STOPRQ();
+
+// Runtime log lines of the load loop.
+void logGlobalHeading();
+void logStep(std::int32_t N, double TCUR, double DTCUR);
+void logIteration(std::int32_t B, const double* dU, const double* Us, std::int32_t IALTOL);
+
+// Iteration dump: the iteration number and the matrix rows (by columns, with
+// leading dimension LD) under TAG ("SS  " I1 rows of the 6 x 6 matrix, "SE "
+// I2 rows of the 12 x 12 system).
+void dumpMatrix(std::int32_t B, const double* K);
+void dumpSystem(const double* A);
+// One vector line of the dump: a five-character tag and N values.
+void dumpVector(const char* tag, const double* v, int n);
+
+// Singular cap matrix and given-up load stepping warnings.
+void warnSingular();
+void warnNoConvergence(std::int32_t MAXITC);
+
+// The capacity warnings of the last force evaluation: the headings by
+// kind, then the warning scratch lines copied to the results report and the
+// runtime log. Raises the outcome word to "warned" when any was given.
+void capacityWarnings();
+
+// Case status lines (unit 19).
+void statusCompleted();                  // "    1 ANALYSIS COMPLETED"
+void statusPartial(double Tp);           // "    2 SOLUTION AT ... % OF THE TOTAL LOAD"
+void statusNoCapConvergence();           // "    3 NO CONVERGENCE ON PILE CAP"
+void statusNoPileConvergence();          // "    6 NO CONVERGENCE ON PILES   "
+void statusSingular();                   // "    7 SINGULAR STIFFNESS MATRIX "
+void statusTargetOff();                  // "    10 ANALYSIS COMPLETED"
+
+// One coded result record: 5X, I5 the record number, 2X, then each value in
+// 1PG18.8 followed by 3X.
+void codedRecord(int unit, std::int32_t number, const double* v, int n);
+std::string codedRecordText(std::int32_t number, const double* v, int n);
+
+// A real in Fortran Ew.d form (0.ddddE+ee), right-justified in w columns.
+std::string eField(int w, int d, double x);
+
+}  // namespace drelm

@@ -1,0 +1,85 @@
+#include "cap/capsum.h"
+
+#include <atomic>
+
+#include "analysis/casecur.h"
+#include "cap/headrsp.h"
+#include "cap/nthrds.h"
+#include "cap/pilehk.h"
+#include "numeric/matrix.h"
+#include "pile/transf.h"
+#include "run/model_run.h"
+#include "run/tables.h"
+#include "run/timing.h"
+
+namespace drelm {
+
+// Contribution of each pile to the last force and stiffness sums.
+struct CAPSUM_T {
+  FArray2<double, 6, MAXPIL1> FPILE;
+  FArray2<double, 36, MAXPIL1> KPILE;
+};
+DRELM_ZERO_TABLE(CAPSUM_T, CAPSUM);
+
+namespace {
+
+bool statusSet(std::int32_t& ISTAT) {
+  return std::atomic_ref<std::int32_t>(ISTAT).load(std::memory_order_relaxed) != 0;
+}
+
+}  // namespace
+
+void FVEC(double* F, const double* U, std::int32_t& ISTAT) {
+  const int n = RUNCTL.NPILE;
+  double u[6];
+  for (int i = 0; i < 6; ++i) {
+    F[i] = 0.0;
+    u[i] = U[i];
+  }
+  NTHRDS(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, n, 0);
+  const HeadResponse head = headResponse();
+  const double t0 = wallClock();
+#pragma omp parallel for schedule(static)
+  for (int p = 1; p <= n; ++p) {
+    double TF[36], TU[36], RT[36], R[36], uh[6], fh[6];
+    TRANSF(p, TF, TU, RT, R);
+    MATVEC6(uh, TU, u, 1);
+    head(p, fh, uh, ISTAT);
+    double* slot = &CAPSUM.FPILE(1, p);
+    if (statusSet(ISTAT)) {
+      for (int i = 0; i < 6; ++i) slot[i] = 0.0;
+    } else {
+      MATVEC6(slot, TF, fh, 1);
+    }
+  }
+  for (int p = 1; p <= n; ++p)
+    for (int i = 0; i < 6; ++i) F[i] += CAPSUM.FPILE(i + 1, p);
+  TIMBLK.TPARAL += wallClock() - t0;
+}
+
+void STIFF(double* K, const double* U, std::int32_t& ISTAT) {
+  const int n = RUNCTL.NPILE;
+  double u[6];
+  for (int i = 0; i < 6; ++i) u[i] = U[i];
+  for (int i = 0; i < 36; ++i) K[i] = 0.0;
+  NTHRDS(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, n, 0);
+  const double t0 = wallClock();
+#pragma omp parallel for schedule(static)
+  for (int p = 1; p <= n; ++p) {
+    double TF[36], TU[36], RT[36], R[36], uh[6], KH[36], KT[36];
+    TRANSF(p, TF, TU, RT, R);
+    MATVEC6(uh, TU, u, 1);
+    PILEHK(p, KH, uh, ISTAT);
+    MATVEC6(KT, KH, TU, 6);
+    MATVEC6(&CAPSUM.KPILE(1, p), TF, KT, 6);
+  }
+  for (int p = 1; p <= n; ++p)
+    for (int i = 0; i < 36; ++i) K[i] += CAPSUM.KPILE(i + 1, p);
+  const double dt = wallClock() - t0;
+  if (RUNCTL.IOUTPS != 0)
+    TIMBLK.TPRINT += dt;
+  else
+    TIMBLK.TPARAL += dt;
+}
+
+}  // namespace drelm

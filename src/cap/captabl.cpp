@@ -1,0 +1,241 @@
+#include "cap/captabl.h"
+
+#include <cmath>
+#include <string>
+
+#include "report/convert.h"
+#include "report/writers.h"
+#include "run/fileio.h"
+#include "run/model.h"
+
+namespace drelm {
+
+namespace {
+
+void emptyLine(int u) { io::endRecord(u); }
+
+void text(int u, const std::string& s) {
+  io::put(u, s);
+  io::endRecord(u);
+}
+
+std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+// WRBLNK(LEAD), then the values in WRREAL(W, 5), WREOL.
+void values(int u, int lead, int w, const double* v, int n) {
+  WRBLNK(u, lead);
+  for (int i = 0; i < n; ++i) WRREAL(u, w, 5, v[i]);
+  WREOL(u);
+}
+
+void forces(int u, const double* p, int from, int n) {
+  double v[6];
+  for (int i = 0; i < n; ++i) v[i] = OUTFRC(p[from + i]);
+  values(u, 5, 19, v, n);
+}
+
+const std::string momentUnit() { return UNITLB.ULLOD3.str() + "-" + UNITLB.ULLEN2.str(); }
+
+void originBlocks(int u, const double* PCAP, const double* U) {
+  const std::string l4 = UNITLB.ULLOD4.str(), len = UNITLB.ULLEN2.str(), m = momentUnit();
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(11) + "VERT. LOAD," + l4 + sp(4) + "HOR. LOAD Y," + l4 + sp(3) + "HOR. LOAD Z," + l4);
+  forces(u, PCAP, 0, 3);
+  emptyLine(u);
+  text(u, sp(10) + "MOMENT X ," + m + sp(4) + "MOMENT Y," + m + sp(4) + "MOMENT Z," + m);
+  forces(u, PCAP, 3, 3);
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *");
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(10) + "  VERTICAL ," + len + sp(6) + "HORIZONTAL Y," + len + sp(5) + "HORIZONTAL Z," + len);
+  values(u, 5, 19, U, 3);
+  emptyLine(u);
+  text(u, sp(10) + "ANGLE ROT. X,RAD" + sp(4) + "ANGLE ROT. Y,RAD" + sp(4) + "ANGLE ROT. Z,RAD");
+  values(u, 5, 19, U + 3, 3);
+}
+
+void pointBlocks(int u, const PointResult& pt) {
+  const std::string l4 = UNITLB.ULLOD4.str(), l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str(),
+                    big = UNITLB.ULBIG2.str();
+  auto mk = [](char c) { return std::string(1, c); };
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(5) + "* POINT OF DEFINITION DISPLACEMENT/LOADS *");
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(10) + "  COORD. X ," + big + sp(6) + "   COORD. Y ," + big + sp(5) + "   COORD. Z ," + big);
+  const double x[3] = {OUTLEN(pt.XPOD[0]), OUTLEN(pt.XPOD[1]), OUTLEN(pt.XPOD[2])};
+  values(u, 5, 19, x, 3);
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(5) + "* CONCENTRATED LOAD AT SPECIFIED POINT *");
+  emptyLine(u);
+  emptyLine(u);
+  const char* r1 = pt.ROW1;
+  text(u, sp(11) + "VERT. LOAD," + l4 + mk(r1[0]) + sp(3) + "HOR. LOAD Y," + l4 + mk(r1[1]) + sp(2) +
+              "HOR. LOAD Z," + l4 + mk(r1[2]));
+  forces(u, pt.PP, 0, 3);
+  emptyLine(u);
+  text(u, sp(10) + "MOMENT X ," + l3 + "-" + len + mk(r1[3]) + sp(3) + "MOMENT Y," + l3 + "-" + len +
+              mk(r1[4]) + sp(3) + "MOMENT Z," + l3 + "-" + len + mk(r1[5]));
+  forces(u, pt.PP, 3, 3);
+  emptyLine(u);
+  emptyLine(u);
+  text(u, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT SPECIFIED POINT *");
+  emptyLine(u);
+  emptyLine(u);
+  const char* r2 = pt.ROW2;
+  text(u, sp(10) + "  VERTICAL ," + len + mk(r2[0]) + sp(5) + "HORIZONTAL Y," + len + mk(r2[1]) + sp(4) +
+              "HORIZONTAL Z," + len + mk(r2[2]));
+  values(u, 5, 19, pt.UP, 3);
+  emptyLine(u);
+  text(u, sp(10) + "ANGLE ROT. X,RAD" + mk(r2[3]) + sp(3) + "ANGLE ROT. Y,RAD" + mk(r2[4]) + sp(3) +
+              "ANGLE ROT. Z,RAD" + mk(r2[5]));
+  values(u, 5, 19, pt.UP + 3, 3);
+}
+
+void summaryLines(const double* PCAP, const double* U) {
+  const int u = U_SUMSCR;
+  const std::string l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str(), m = l3 + "-" + len;
+  emptyLine(u);
+  text(u, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
+  text(u, sp(11) + "LOAD X," + l3 + sp(5) + "LOAD Y," + l3 + sp(5) + "LOAD Z," + l3 + sp(3) + " MOM X," + m +
+              sp(2) + " MOM Y," + m + sp(2) + " MOM Z," + m);
+  double p[6];
+  for (int i = 0; i < 6; ++i) p[i] = OUTFRC(PCAP[i]);
+  values(u, 7, 15, p, 6);
+  emptyLine(u);
+  text(u, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *");
+  text(u, sp(12) + "DISP X," + len + sp(6) + "DISP Y," + len + sp(6) + "DISP Z," + len + sp(5) + " ROT X,RAD" +
+              sp(5) + " ROT Y,RAD" + sp(5) + " ROT Z,RAD");
+  values(u, 7, 15, U, 6);
+}
+
+void fullPrecision(const double* v) {
+  for (int i = 0; i < 6; ++i) {
+    WRREAL(U_REPORT, 18, 8, v[i]);
+    WRBLNK(U_REPORT, 5);
+  }
+  WREOL(U_REPORT);
+}
+
+}  // namespace
+
+void capReductionFactors() {
+  for (int u : {U_RESULTS, U_SUMMARY}) {
+    emptyLine(u);
+    text(u, sp(7) + "REDUCTION FACTORS FOR CLOSELY-SPACED PILE GROUPS, COMBINED Y AND Z DIRECTIONS");
+    if (CAPCTL.IRFOPT == 3 || CAPCTL.IRFOPT == 4) {
+      text(u, sp(7) + "USING A PREDEFINED MOVEMENT" + sp(7) + sp(33));
+    } else {
+      text(u, sp(7) + "ESTIMATED USING MOVEMENT IN THE DIRECTION OF PILE CAP DISPLACEMENTS");
+      text(u, sp(7) + sp(33));
+    }
+    text(u, sp(7) + "     GROUP NO     P-FACTOR     Y-FACTOR        ");
+    emptyLine(u);
+  }
+  text(U_REPORT, sp(7) + "*REDUCTION FACTORS FOR CLOSELY-SPACED PILE*");
+  for (int j = 1; j <= RUNCTL.NPILE; ++j) {
+    for (int u : {U_RESULTS, U_SUMMARY}) {
+      WRBLNK(u, 12);
+      WRINT(u, 5, j);
+      WRBLNK(u, 5);
+      WRREAL(u, 12, 4, GRPFAC.GRPPF(j));
+      WRBLNK(u, 1);
+      WRREAL(u, 12, 4, GRPFAC.GRPYF(j));
+      WREOL(u);
+    }
+    WRINT(U_REPORT, 10, j);
+    WRBLNK(U_REPORT, 4);
+    WRREAL(U_REPORT, 18, 8, GRPFAC.GRPPF(j));
+    WRBLNK(U_REPORT, 4);
+    WRREAL(U_REPORT, 18, 8, GRPFAC.GRPYF(j));
+    WREOL(U_REPORT);
+  }
+}
+
+void capTableL(const double* PCAP, const double* U, std::int32_t B, const PointResult& pt) {
+  const std::string head = sp(5) + "* TABLE L *   COMPUTATION ON PILE CAP";
+  emptyLine(U_SUMSCR);
+  text(U_SUMSCR, head);
+  for (int k = 0; k < 3; ++k) emptyLine(U_RESULTS);
+  text(U_RESULTS, head);
+  if (pt.shown) {
+    pointBlocks(U_RESULTS, pt);
+    pointBlocks(U_SUMMARY, pt);
+  }
+  originBlocks(U_RESULTS, PCAP, U);
+  emptyLine(U_LOG);
+  text(U_LOG, sp(10) + "NUMBER OF GLOBAL ITERATIONS = " + intField(4, B));
+  emptyLine(U_LOG);
+  io::FLUSH(U_LOG);
+  emptyLine(U_RESULTS);
+  emptyLine(U_RESULTS);
+  text(U_RESULTS, sp(10) + "NUMBER OF GLOBAL ITERATIONS = " + intField(4, B));
+  summaryLines(PCAP, U);
+  if (SESTIM.SEIDOF > 0 && SESTIM.SEIDOF <= 6) SESTIM.SEDCMP = U[SESTIM.SEIDOF - 1];
+  for (int k = 0; k < 3; ++k) emptyLine(U_SUMMARY);
+  text(U_SUMMARY, head);
+  originBlocks(U_SUMMARY, PCAP, U);
+  text(U_REPORT, head);
+  text(U_REPORT, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
+  fullPrecision(PCAP);
+  text(U_REPORT, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
+  fullPrecision(U);
+}
+
+void partialLoadWarning(double TP) {
+  for (int u : {U_RESULTS, U_SUMMARY}) {
+    emptyLine(u);
+    text(u, sp(5) + "** WARNING **    DRELM COULD NOT GET SOLUTION FOR 100% OF THE LOAD");
+    text(u, sp(5) + sp(15) + "  RESULTS ARE FOR " + fixedField(8, 2, 100.0 * TP) + "% OF THE TOTAL LOAD");
+    emptyLine(u);
+  }
+}
+
+void passiveReport(const double* FP) {
+  const int n = RUNCTL.NPILE;
+  double pos;
+  if (std::fabs(FP[1]) > 0.0)
+    pos = FP[5] / FP[1];
+  else if (std::fabs(FP[2]) > 0.0)
+    pos = -FP[4] / FP[2];
+  else
+    pos = n > 0 ? PILEAR.PHX(n) : 0.0;
+  const double v[4] = {OUTFRC(std::fabs(FP[1])), OUTFRC(std::fabs(FP[2])), OUTLEN(pos), OUTLEN(CAPCTL.CAPWZ)};
+  const std::string l3 = UNITLB.ULLOD3.str();
+  for (int u : {U_RESULTS, U_SUMMARY}) {
+    emptyLine(u);
+    emptyLine(u);
+    text(u, sp(5) + "* PASSIVE RESISTANCE IN PILE CAP *");
+    emptyLine(u);
+    text(u, sp(13) + "HOR. LOAD Y," + l3 + sp(4) + "HOR. LOAD Z," + l3 + sp(6) + "POSITION," +
+                UNITLB.ULBIG3.str() + sp(6) + "EQ. DIAM," + UNITLB.ULBIG2.str());
+    values(u, 5, 19, v, 4);
+  }
+  text(U_REPORT, "* PASSIVE RESISTANCE IN PILE CAP *");
+  const double w[3] = {std::fabs(FP[1]), std::fabs(FP[2]), pos};
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0) WRBLNK(U_REPORT, 5);
+    WRREAL(U_REPORT, 18, 8, w[i]);
+  }
+  WREOL(U_REPORT);
+}
+
+void tableMHeading() {
+  const std::string head = sp(5) + "* TABLE M *   COMPUTATION ON INDIVIDUAL PILE";
+  for (int u : {U_RESULTS, U_SUMMARY}) {
+    for (int k = 0; k < 3; ++k) emptyLine(u);
+    text(u, head);
+  }
+  emptyLine(U_SUMSCR);
+  text(U_SUMSCR, head);
+}
+
+}  // namespace drelm

@@ -1,0 +1,20 @@
+// Tangent stiffness of one pile head by central differences of its head
+// response.
+#pragma once
+
+#include <cstdint>
+
+namespace drelm {
+
+// Perturbation steps: translations 1E-7 inch (2.54E-9 m in SI units),
+// rotations 1E-11 rad.
+double translationStep();
+constexpr double ROTSTEP = 1.0E-11;
+
+// KH (6 x 6 by columns, global axes at the head): column j is the change of
+// the head forces per unit change of head displacement component j at UH.
+// Thirteen head solutions: the base point, then +h for components 1..6, then
+// -h for components 1..6. Not symmetrised; ISTAT is passed through.
+void PILEHK(const std::int32_t& IPILE, double* KH, const double* UH, std::int32_t& ISTAT);
+
+}  // namespace drelm

@@ -1,0 +1,45 @@
+// Loads or displacements given at a point of the rigid cap: the bordered
+// system that enforces given displacements in the cap's Newton steps, the
+// transfer of the result to the point, and the cap envelope.
+#pragma once
+
+#include <cstdint>
+
+namespace drelm {
+
+// A (12 x 12 by columns) = K (6 x 6) bordered by one constraint row and
+// column per given displacement (KPOD(i) = 0) and an identity row for each
+// given load.
+void PODSYS(double* A, const double* K, const double* XPOD, const std::int32_t* KPOD);
+
+// Right-hand side of the bordered system and its auxiliary vector: the cap
+// residual R and force F, then per degree of freedom the given displacement
+// minus the point's current displacement (0 where the load is given).
+void PODRHS(double* RHS, double* AUX, const double* R, const double* F, const double* UPOD,
+            const double* U, const double* XPOD, const std::int32_t* KPOD);
+
+// S = B RHS (12 x 12 by 12).
+void PODSOL(double* S, const double* B, const double* RHS);
+
+// Y = -X (6 values).
+void VNEG6(const double* X, double* Y);
+
+// Displacement UP and load PP at the point for the cap displacement U and
+// the load P at the origin; the given loads PPOD (times the load fraction)
+// replace the transferred ones where KPOD is 1, and replace P(1..3) too.
+// FLAG 0 when the point is the origin (nothing else is written), else 1.
+void TOPOINT(const double* U, double* P, const double* XPOD, double* UP, double* PP,
+             const double* PPOD, const std::int32_t* KPOD, std::int32_t& FLAG);
+
+// Marks of the given quantities: ROW1 "*" where the load is given, ROW2 "*"
+// where the displacement is given.
+void PODMARK(const std::int32_t* KPOD, char* ROW1, char* ROW2);
+
+// Widens the cap envelope over the load P and displacement U (the first
+// analysed case of a series starts it).
+void CAPENV(const double* P, const double* U);
+
+// Row i (1..6) of the rigid transfer from the origin to the point.
+void podRow(int i, const double* XPOD, double* c);
+
+}  // namespace drelm
