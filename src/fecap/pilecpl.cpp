@@ -5,6 +5,7 @@
 #include "fecap/fefmt.h"
 #include "fecap/shape.h"
 #include "run/fileio.h"
+#include "run/model_run.h"
 
 namespace drelm {
 
@@ -12,6 +13,9 @@ void PILECPL(PlateArrays& A, PlateHeads* HEADS, std::int32_t& ISTAT) {
   const FESOLV_T& F = FESOLV;
   if (F.ICOUPL <= 0 || F.NCTSTI <= 0 || HEADS == nullptr) return;
   io::line(U_FETRACE, "ITER = " + std::to_string(F.ITER));
+  // A reporting evaluation: the piles store their results of this state.
+  const std::int32_t pass = RUNCTL.IOUTPS;
+  RUNCTL.IOUTPS = 1;
   for (int i = 1; i <= F.NCTSTI; ++i) {
     const int e = A.PHELM(i);
     if (e < 1) continue;  // the deck reader stops on a head outside the mesh
@@ -31,6 +35,7 @@ void PILECPL(PlateArrays& A, PlateHeads* HEADS, std::int32_t& ISTAT) {
     HEADS->force(i, Fh, u, st);
     if (st != 0 && ISTAT == 0) ISTAT = st;
   }
+  RUNCTL.IOUTPS = pass;
 }
 
 }  // namespace drelm

@@ -227,9 +227,14 @@ struct Stepping {
   }
 };
 
+void fatal(const std::string& why) {
+  out(U_LOG, "");
+  out(U_LOG, "    **** FATAL ERROR **** PLATE MODEL OF THE CAP: " + why);
+}
+
 bool openUnit(int unit, const std::string& name, io::Access acc, const char* role, bool unformatted = false) {
   if (io::OPEN(unit, name, acc, unformatted)) return true;
-  out(U_LOG, std::string("    CANNOT OPEN THE PLATE ") + role + " " + name);
+  fatal(std::string("CANNOT OPEN THE PLATE ") + role + " " + name);
   return false;
 }
 
@@ -262,7 +267,7 @@ void SLABSOL(PlateHeads* HEADS, std::int32_t& ISTAT) {
     io::CLOSE(U_FEGSLAB);
   }
   if (names.size() < 5 || names[1].empty() || names[2].empty() || names[3].empty() || names[4].empty()) {
-    out(U_LOG, std::string("    THE PLATE FILE LIST ") + GSLAB_NAME + " IS MISSING OR SHORT");
+    fatal(std::string("THE PLATE FILE LIST ") + GSLAB_NAME + " IS MISSING OR SHORT");
     ISTAT = STAT_PLATE;
     return;
   }
@@ -291,18 +296,21 @@ void SLABSOL(PlateHeads* HEADS, std::int32_t& ISTAT) {
       out(U_FELIST, " *** DIAGNOSIS: THE TIME STEP MUST BE POSITIVE AND TEND NOT BELOW TINI");
       CARDECHO(deck, "PLATE DECK TIME STEPPING NOT VALID");
     }
+    if (FESOLV.ICOUPL > 0 && FESOLV.NCTSTI > 0 && HEADS == nullptr) {
+      out(U_FELIST, " *** DIAGNOSIS: THE DECK COUPLES PILE HEADS BUT NO PILE-HEAD RESPONSE IS AVAILABLE");
+      CARDECHO(deck, "NO PILE-HEAD RESPONSE FOR THE COUPLED PILE HEADS");
+    }
     A.allocate();
     SLABIN(A, deck);
     io::CLOSE(U_FEDECK);
     Stepping s{A, HEADS, scratch, {}};
     s.run(ISTAT);
   } catch (const PlateHalt& h) {
-    out(U_LOG, "");
-    out(U_LOG, "    **** FATAL ERROR **** PLATE MODEL OF THE CAP: " + h.why);
+    fatal(h.why);
     ISTAT = STAT_PLATE;
   } catch (const std::bad_alloc&) {
     out(U_FELIST, " *** THE PLATE ARRAYS CANNOT BE ALLOCATED");
-    out(U_LOG, "    **** FATAL ERROR **** PLATE MODEL OF THE CAP: ITS ARRAYS CANNOT BE ALLOCATED");
+    fatal("ITS ARRAYS CANNOT BE ALLOCATED");
     ISTAT = STAT_PLATE;
   }
   closeAll(elemFile);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <regex>
 
+#include "fecap/capdeck.h"
 #include "fecap/platedeck.h"
 #include "fecap/slabsol.h"
 #include "run/fileio.h"
@@ -38,6 +39,7 @@ struct Case {
   std::function<std::string()> deck;
   const char* listing;  // a line the plate listing must hold
   bool cards;           // the rest of the deck is listed
+  bool piles = true;    // a pile-head response is bound
 };
 
 TEST(PlateDeckChecks, EveryFatalPathEndsWithStatus44AndItsDiagnosis) {
@@ -80,6 +82,9 @@ TEST(PlateDeckChecks, EveryFatalPathEndsWithStatus44AndItsDiagnosis) {
       {"pile head outside the mesh",
        [] { auto d = sound(); d.icoupl = 1; d.heads.push_back({-1.0, 1.0}); return d.text(); },
        " *** DIAGNOSIS: PILE HEAD    1 AT   -1.0000    1.0000 LIES IN NO ELEMENT", true},
+      {"coupled pile heads without a pile-head response",
+       [] { auto d = sound(); d.icoupl = 1; d.heads.push_back({1.0, 1.0}); return d.text(); },
+       " *** DIAGNOSIS: THE DECK COUPLES PILE HEADS BUT NO PILE-HEAD RESPONSE IS AVAILABLE", true, false},
       {"plate without thickness", [] { auto d = sound(); d.t = 0.0; return d.text(); },
        " *** DIAGNOSIS: MATERIAL SET    1 NEEDS A POSITIVE MODULUS AND THICKNESS AND A POISSON RATIO BELOW 0.5", true},
       {"no time step", [] { auto d = sound(); d.dt = 0.0; return d.text(); },
@@ -90,7 +95,8 @@ TEST(PlateDeckChecks, EveryFatalPathEndsWithStatus44AndItsDiagnosis) {
     ASSERT_TRUE(io::OPEN(U_LOG, "run.log", io::Access::Write));
     writePlateFiles(c.deck());
     std::int32_t ISTAT = 0;
-    SLABSOL(nullptr, ISTAT);
+    SpringHeads heads({diagSpring(1e3, 1e3, 1e3, 0, 1e3, 1e3)});
+    SLABSOL(c.piles ? &heads : nullptr, ISTAT);
     io::CLOSE(U_LOG);
     EXPECT_EQ(ISTAT, STAT_PLATE) << c.name;
     const std::vector<std::string> L = readLines("t.felist");
