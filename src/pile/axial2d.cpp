@@ -1,0 +1,24 @@
+// Axial response of one pile of a plane pile row: the space pile's response
+// with the plane warning titles.
+#include "pile/axial2d.h"
+
+#include "pile/axial.h"
+#include "pile/headcrv.h"
+#include "run/model.h"
+
+namespace drelm {
+
+void AXIAL2D(const std::int32_t& IPILE, double& PX, const double (&ULOC)[3], NodeArray& AXMOV,
+             NodeArray& AXLOAD, std::int32_t& ISTAT) {
+  static const CurveWarnings W{"MAXIMUM LOAD REACHED IN BEARING  ",
+                               "APPARENT FAILURE IN BEARING     ",
+                               "MAXIMUM LOAD REACHED IN PULLOUT  ",
+                               "APPARENT FAILURE IN PULL OUT    ",
+                               "AX. DISP.=",
+                               "AX. FORCE=",
+                               &RUNCTL.NWBRG,
+                               &RUNCTL.NWPULL};
+  AXRESP(IPILE, PX, ULOC[0], AXMOV, AXLOAD, ISTAT, W);
+}
+
+}  // namespace drelm
