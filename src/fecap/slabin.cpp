@@ -68,7 +68,7 @@ void readNodal(int count, PArr<std::int32_t>& NOD, PArr<double>& VAL, const char
   if (count <= 0) return;
   headings(title, std::string("    NODE,") + "      " + "     VALUES");
   for (int j = 1; j <= count; ++j) {
-    const std::vector<double> v = deck.read("irrrrrr", title + 3);
+    const std::vector<double> v = deck.read("irrrrrr", title + 1);
     const int n = static_cast<int>(v[0]);
     inRange(n, 1, FESOLV.NPOIN, "NODE", deck);
     NOD(j) = n;
@@ -82,7 +82,7 @@ void readElemental(int count, PArr<std::int32_t>& ELM, PArr<double>& VAL, const 
   if (count <= 0) return;
   headings(title, std::string("  ELEMENT") + "      " + "     VALUES");
   for (int j = 1; j <= count; ++j) {
-    const std::vector<double> v = deck.read("irrrrrr", title + 3);
+    const std::vector<double> v = deck.read("irrrrrr", title + 1);
     const int e = static_cast<int>(v[0]);
     inRange(e, 1, FESOLV.NELEM, "ELEMENT", deck);
     ELM(j) = e;
@@ -95,7 +95,7 @@ void readPoints(int count, PArr<double>& PNT, PArr<double>& VAL, const char* tit
   if (count <= 0) return;
   headings(title, std::string("     X        Y ") + "      " + "     VALUES");
   for (int j = 1; j <= count; ++j) {
-    const std::vector<double> v = deck.read("rrrrrrrr", title + 3);
+    const std::vector<double> v = deck.read("rrrrrrrr", title + 1);
     PNT(1, j) = v[0];
     PNT(2, j) = v[1];
     for (int d = 1; d <= 6; ++d) VAL(d, j) = v[d + 1];
@@ -107,7 +107,7 @@ void readEdges(int count, PArr<std::int32_t>& INT, PArr<double>& VAL, const char
   if (count <= 0) return;
   headings(title, std::string("   ELEM    SIDE    DOF  ") + "      " + "     VALUES");
   for (int j = 1; j <= count; ++j) {
-    const std::vector<double> v = deck.read("iiirrr", title + 3);
+    const std::vector<double> v = deck.read("iiirrr", title + 1);
     inRange(static_cast<long>(v[0]), 1, FESOLV.NELEM, "ELEMENT", deck);
     inRange(static_cast<long>(v[1]), 1, 4, "SIDE", deck);
     inRange(static_cast<long>(v[2]), 1, 6, "DEGREE OF FREEDOM", deck);
