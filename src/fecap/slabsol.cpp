@@ -164,6 +164,9 @@ struct Stepping {
         return false;
       }
       report(n);
+      // A diverged iteration is not a converged one.
+      for (double v : n)
+        if (!std::isfinite(v)) return false;
       if (F.ITER == 1) continue;  // every step iterates at least twice
       // Rotations times the size of the plate are displacements: a part whose
       // correction is small against the whole step's motion is settled even
