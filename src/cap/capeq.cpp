@@ -13,6 +13,7 @@
 #include "cap/captabl.h"
 #include "cap/loadstep.h"
 #include "cap/pod.h"
+#include "fecap/fecap.h"
 #include "numeric/matrix.h"
 #include "report/writers.h"
 #include "run/fileio.h"
@@ -168,17 +169,11 @@ bool targetDeflection(const double* Kraw, const double* U, std::int32_t& ISTAT) 
   return true;
 }
 
-// The plate model of the cap takes the whole pass. It is not part of the
-// engine yet: the run ends with its own status and a clear message.
+// The plate model of the cap takes the whole pass.
 void plateCap(double* PCAP, std::int32_t& ISTAT) {
-  (void)PCAP;
-  for (int u : {U_LOG, U_RESULTS}) {
-    io::endRecord(u);
-    text(u, "     **** FATAL ERROR ****");
-    text(u, "     THE PLATE MODEL OF THE PILE CAP IS NOT AVAILABLE IN THIS VERSION.");
-    text(u, "     ANALYSE THE CAP AS RIGID (CONTROL 4 = 0).");
-  }
-  ISTAT = STAT_PLATE;
+  double P[6];
+  for (int i = 0; i < 6; ++i) P[i] = PCAP[i];
+  FECAP(P, ISTAT);
 }
 
 }  // namespace

@@ -18,8 +18,4 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
            double* PCAP, const double* PPOD, double* UPOD, const double* XPOD,
            const std::int32_t* KPOD);
 
-// Status of a run whose cap is to be solved as a plate while the plate model
-// is not part of the engine.
-constexpr std::int32_t STAT_PLATE = 44;
-
 }  // namespace drelm

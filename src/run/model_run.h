@@ -20,6 +20,7 @@ enum StatusCode : std::int32_t {
   STAT_OPEN_FAILED = 41,  // a file of the run cannot be opened
   STAT_INPUT_FORM = 42,   // input data file ends early or holds a malformed value
   STAT_CAPACITY = 43,     // a count beyond its table's capacity or a value out of range
+  STAT_PLATE = 44,        // the plate model of the cap cannot go on
 };
 
 // Unit numbers of the run's files.

@@ -41,7 +41,7 @@ std::vector<std::string> body(std::int32_t code, std::string_view file, int name
       return {"    CANNOT OPEN FILE " + std::string(file)};
     case 42: return {"    INPUT DATA FILE ENDS EARLY OR HOLDS A VALUE OF THE WRONG FORM"};
     case 43: return {"    A COUNT EXCEEDS ITS TABLE OR A VALUE IS OUT OF RANGE"};
-    case 44: return {"    THE PLATE MODEL OF THE PILE CAP CANNOT GO ON"};
+    case 44: return {"    THE PLATE MODEL OF THE CAP CANNOT GO ON", "    (DIAGNOSIS IN THE PLATE LISTING AND ABOVE)"};
     default: return {"    " + std::to_string(code) + ", UNKNOWN CODE"};
   }
 }

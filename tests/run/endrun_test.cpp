@@ -69,7 +69,7 @@ TEST(ClosingStep, WritesTheMessageOfEveryStatusCode) {
       {41, {E, "     CANNOT OPEN A FILE OF THE RUN"}},
       {42, {E, "     INPUT DATA FILE ENDS EARLY OR HOLDS A VALUE OF THE WRONG FORM"}},
       {43, {E, "     A COUNT EXCEEDS ITS TABLE OR A VALUE IS OUT OF RANGE"}},
-      {44, {E, "     THE PLATE MODEL OF THE PILE CAP CANNOT GO ON"}},
+      {44, {E, "     THE PLATE MODEL OF THE CAP CANNOT GO ON", "     (DIAGNOSIS IN THE PLATE LISTING AND ABOVE)"}},
   };
   for (const auto& c : cases) {
     Lines expected = {"     "};
