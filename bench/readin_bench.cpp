@@ -1,39 +1,17 @@
 // Time of the input stage on a large model: 2,500 piles, 100 load cases and
 // 100 load combinations, read and converted to internal units.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 
+#include "benchdir.h"
 #include "run/model.h"
 #include "support/inputgen.h"
 #include "support/inputrun.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// A private directory with the names file and the generated input; the
-// previous working directory is restored and the directory removed at the end.
-class BenchDir {
- public:
-  BenchDir() : previous_(fs::current_path()) {
-    char tmpl[] = "/tmp/drelm-bench-XXXXXX";
-    if (mkdtemp(tmpl) == nullptr) std::abort();
-    dir_ = tmpl;
-    fs::current_path(dir_);
-  }
-  ~BenchDir() {
-    std::error_code ec;
-    fs::current_path(previous_, ec);
-    fs::remove_all(dir_, ec);
-  }
-
- private:
-  fs::path previous_, dir_;
-};
+using drelm::bench::BenchDir;
 
 void BM_ReadinConvinLargeSpaceModel(benchmark::State& state) {
   BenchDir dir;

@@ -1,12 +1,14 @@
 // Command-line host of the engine: writes the names file of a run, runs the
 // engine on a worker thread in the output directory, shows its progress and
 // turns Ctrl-C into a stop request.
+#include <fcntl.h>
+#include <poll.h>
 #include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <chrono>
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -14,7 +16,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "run/statusmsg.h"
@@ -53,11 +54,22 @@ std::string versionText() {
   return v;
 }
 
+// The main thread sleeps on this pipe: the end of the engine and Ctrl-C
+// each write a byte into it, so the host wakes at once for either.
+int wakeFd[2] = {-1, -1};
+void wake() {
+  const char c = 1;
+  const int saved = errno;
+  [[maybe_unused]] const ssize_t n = write(wakeFd[1], &c, 1);
+  errno = saved;
+}
+
 volatile std::sig_atomic_t interrupted = 0;
 void onInterrupt(int) {
   interrupted = 1;
   // A second Ctrl-C ends the host at once.
   std::signal(SIGINT, SIG_DFL);
+  wake();
 }
 
 struct Run {
@@ -69,6 +81,7 @@ void* engineThread(void* arg) {
   Run* run = static_cast<Run*>(arg);
   run->status = IDRELM(6);
   run->done = true;
+  wake();
   return nullptr;
 }
 
@@ -186,6 +199,10 @@ int main(int argc, char** argv) {
     return EXIT_USAGE;
   }
 
+  if (pipe2(wakeFd, O_CLOEXEC | O_NONBLOCK) != 0) {
+    std::fprintf(stderr, "drelm: cannot start the engine\n");
+    return EXIT_USAGE;
+  }
   struct sigaction sa {};
   sa.sa_handler = onInterrupt;
   sigemptyset(&sa.sa_mask);
@@ -207,8 +224,15 @@ int main(int argc, char** argv) {
   const bool tty = isatty(STDOUT_FILENO);
   bool stopSent = false;
   std::string shown;
+  // On a terminal the progress line is looked at ten times a second;
+  // otherwise the host only waits for the end or a stop request.
   while (!run.done) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    pollfd pfd{wakeFd[0], POLLIN, 0};
+    if (poll(&pfd, 1, tty ? 100 : -1) > 0) {
+      char drain[64];
+      while (read(wakeFd[0], drain, sizeof drain) > 0) {
+      }
+    }
     if (interrupted && !stopSent) {
       stopSent = writeText(stopFile, "1\n");
       if (tty) std::printf("\r\033[K");

@@ -13,9 +13,9 @@
 namespace drelm {
 
 struct DLNODE_T {
-  FArray2<double, MAXPIL1, MAXDLP> DLPOS;  // distance of point l from the head, along the pile
-  FArray2<double, MAXPIL1, MAXDLP> DLQ1;   // intensity in lateral direction 1 (force per length)
-  FArray2<double, MAXPIL1, MAXDLP> DLQ2;   // intensity in lateral direction 2 (space)
+  PileArray2<double, MAXPIL1, MAXDLP> DLPOS;  // distance of point l from the head, along the pile
+  PileArray2<double, MAXPIL1, MAXDLP> DLQ1;   // intensity in lateral direction 1 (force per length)
+  PileArray2<double, MAXPIL1, MAXDLP> DLQ2;   // intensity in lateral direction 2 (space)
   FArray<double, MAXPIL1> DLPAX;           // axial load lumped at the head
   FArray<std::int32_t, MAXPIL1> NDLNOD;    // points of pile p; 0 = no distributed load
 };

@@ -18,9 +18,9 @@ struct ENVPIL_T {
   // 1 while the first analysed case of a series runs: every update then takes
   // the current value as both minimum and maximum.
   std::int32_t ENVFST = 0;
-  FArray2<double, MAXPIL1, NPTVAL> PTCUR, PTMIN, PTMAX;
+  PileArray2<double, MAXPIL1, NPTVAL> PTCUR, PTMIN, PTMAX;
   // Node slot 4 is the pile head, NINC + 4 the tip.
-  FArray3<double, MAXPIL1, MAXNOD, NNDQ> NDCUR, NDMIN, NDMAX;
+  PileArray3<double, MAXPIL1, MAXNOD, NNDQ> NDCUR, NDMIN, NDMAX;
   FArray<double, 6> CAPDMN, CAPDMX, CAPFMN, CAPFMX;
 };
 extern ENVPIL_T ENVPIL;

@@ -10,7 +10,7 @@ namespace drelm {
 
 namespace {
 
-void dlqnod(const std::int32_t& IPILE, NodeArray& Q, const FArray2<double, MAXPIL1, MAXDLP>& DLQ) {
+void dlqnod(const std::int32_t& IPILE, NodeArray& Q, const decltype(DLNODE_T::DLQ1)& DLQ) {
   const int p = IPILE;
   const std::int32_t t = PILEAR.PROPOFPILE(p);
   const int nn = std::min<int>(PILEPROP.NINC(t) + 1, MAXNOD);

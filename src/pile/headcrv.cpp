@@ -117,8 +117,10 @@ bool HCVALUE(const HeadCurve& C, double D, std::int32_t IPILE, const CurveWarnin
   if (k != 0) {
     const double x0 = C.X(k - 1), x1 = C.X(k);
     const double y0 = C.Y(k - 1), y1 = C.Y(k);
-    // Two points at one abscissa: the step's upper value.
-    VALUE = x1 != x0 ? y0 + (y1 - y0) * (D - x0) / (x1 - x0) : y1;
+    // A segment without width is reached only at its left point (a curve
+    // that starts with a vertical step): take that point's value rather
+    // than divide by zero.
+    VALUE = x1 != x0 ? y0 + (y1 - y0) * (D - x0) / (x1 - x0) : y0;
   }
   return true;
 }

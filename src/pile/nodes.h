@@ -24,23 +24,23 @@ using NodeArray = FArray<double, MAXNOD>;
 inline double depthTolerance(double plen) { return 1.0E-9 * plen; }
 
 struct PILENODE_T {
-  FArray2<double, MAXPIL1, MAXNOD> XNODE;  // global X of node k, for the soil look-ups
-  FArray2<double, MAXPIL1, MAXNOD> XPILE;  // coordinate along the axis, for the section look-ups
+  PileArray2<double, MAXPIL1, MAXNOD> XNODE;  // global X of node k, for the soil look-ups
+  PileArray2<double, MAXPIL1, MAXNOD> XPILE;  // coordinate along the axis, for the section look-ups
 };
 extern PILENODE_T PILENODE;
 
 struct LAYNODE_T {
   // First and last node of pile p in layer L; LNODE1 = 0 when the layer holds
   // no node of the pile.
-  FArray2<std::int32_t, MAXPIL1, MAXLNL> LNODE1;
-  FArray2<std::int32_t, MAXPIL1, MAXLNL> LNODE2;
+  PileArray2<std::int32_t, MAXPIL1, MAXLNL> LNODE1;
+  PileArray2<std::int32_t, MAXPIL1, MAXLNL> LNODE2;
 };
 extern LAYNODE_T LAYNODE;
 
 struct SMVPIL_T {
   // Point k of pile p: (p,k,1) depth below the pile head, (p,k,2) and (p,k,3)
   // the soil movement in the pile's lateral directions 1 and 2.
-  FArray3<double, MAXPIL1, MAXSMP, 3> SMVPIL;
+  PileArray3<double, MAXPIL1, MAXSMP, 3> SMVPIL;
 };
 extern SMVPIL_T SMVPIL;
 

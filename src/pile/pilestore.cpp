@@ -84,14 +84,23 @@ void PENV(const std::int32_t& IPILE, const double& STRESS, const double (&UG)[6]
 void NODENV(const std::int32_t& IPILE, const std::int32_t& NSLOT, const NodeBlock& BLOCK) {
   const int p = IPILE;
   const int last = std::min<int>(NSLOT, MAXNOD);
+  if (last < 4) return;
   ENVPIL_T& E = ENVPIL;
+  // The pile's node block lies contiguous in the store, in the block's own
+  // order (slot fastest), so each quantity is one run of slots.
+  double* cur = &E.NDCUR(p, 1, 1);
+  double* lo = &E.NDMIN(p, 1, 1);
+  double* hi = &E.NDMAX(p, 1, 1);
   const bool first = E.ENVFST == 1;
-  for (int q = 1; q <= NNDQ; ++q)
-    for (int s = 4; s <= last; ++s) {
-      const double v = BLOCK(s, q);
-      E.NDCUR(p, s, q) = v;
-      widen(E.NDMIN(p, s, q), E.NDMAX(p, s, q), v, first);
+  for (int q = 1; q <= NNDQ; ++q) {
+    const double* b = &BLOCK(1, q);
+    const int o = (q - 1) * MAXNOD;
+    for (int s = 3; s < last; ++s) {
+      const double v = b[s];
+      cur[o + s] = v;
+      widen(lo[o + s], hi[o + s], v, first);
     }
+  }
 }
 
 }  // namespace drelm

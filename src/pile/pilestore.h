@@ -78,13 +78,13 @@ void NODENV(const std::int32_t& IPILE, const std::int32_t& NSLOT, const NodeBloc
 // Equivalent stiffnesses of the piles, stored by the lateral solvers in the
 // equivalent-stiffness pass.
 struct EQSTIF_T {
-  FArray<double, MAXPIL1> EQPAX;  // axial head force
-  FArray<double, MAXPIL1> EQKAX;  // axial equivalent stiffness
-  FArray<double, MAXPIL1> EQKTR;  // torsional equivalent stiffness
-  FArray<double, MAXPIL1> EQDX;   // node spacing
-  FArray2<double, MAXPIL1, MAXNOD> EQXN;   // distance of node j from the head
-  FArray2<double, MAXPIL1, MAXNOD> EQKN1;  // lateral spring p / y, direction 1
-  FArray2<double, MAXPIL1, MAXNOD> EQKN2;  // the same, direction 2
+  PileArray<double, MAXPIL1> EQPAX;  // axial head force
+  PileArray<double, MAXPIL1> EQKAX;  // axial equivalent stiffness
+  PileArray<double, MAXPIL1> EQKTR;  // torsional equivalent stiffness
+  PileArray<double, MAXPIL1> EQDX;   // node spacing
+  PileArray2<double, MAXPIL1, MAXNOD> EQXN;   // distance of node j from the head
+  PileArray2<double, MAXPIL1, MAXNOD> EQKN1;  // lateral spring p / y, direction 1
+  PileArray2<double, MAXPIL1, MAXNOD> EQKN2;  // the same, direction 2
 };
 extern EQSTIF_T EQSTIF;
 

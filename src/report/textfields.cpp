@@ -1,5 +1,6 @@
 // The text and spacing writers of the report field family.
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 #include "report/writers.h"
@@ -7,16 +8,44 @@
 
 namespace drelm {
 
-std::string intField(int w, long long value) {
-  std::string s = std::to_string(value);
-  if (static_cast<int>(s.size()) > w) return std::string(std::max(w, 0), '*');
-  return std::string(w - s.size(), ' ') + s;
+char* intFieldTo(char* out, int w, long long value) {
+  if (w <= 0) return out;
+  char s[24];
+  const auto r = std::to_chars(s, s + sizeof s, value);
+  const int len = static_cast<int>(r.ptr - s);
+  if (len > w) {
+    std::memset(out, '*', static_cast<std::size_t>(w));
+  } else {
+    std::memset(out, ' ', static_cast<std::size_t>(w - len));
+    std::memcpy(out + (w - len), s, static_cast<std::size_t>(len));
+  }
+  return out + w;
 }
 
-void WRINT(int unit, int w, std::int32_t value) { io::put(unit, intField(w, value)); }
+std::string intField(int w, long long value) {
+  std::string s(static_cast<std::size_t>(std::max(w, 0)), ' ');
+  intFieldTo(s.data(), w, value);
+  return s;
+}
+
+void WRINT(int unit, int w, std::int32_t value) {
+  if (w <= 0) return;
+  char buf[64];
+  if (w <= static_cast<int>(sizeof buf)) {
+    intFieldTo(buf, w, value);
+    io::put(unit, std::string_view(buf, static_cast<std::size_t>(w)));
+  } else {
+    io::put(unit, intField(w, value));
+  }
+}
 
 void WRBLNK(int unit, int n) {
-  for (int k = 0; k < n; ++k) io::put(unit, ' ');
+  static constexpr char blanks[] = "                                                                ";
+  while (n > 0) {
+    const int k = std::min<int>(n, sizeof blanks - 1);
+    io::put(unit, std::string_view(blanks, static_cast<std::size_t>(k)));
+    n -= k;
+  }
 }
 
 void WREOL(int unit) {
@@ -27,9 +56,9 @@ void WREOL(int unit) {
 namespace {
 // A text of exactly n characters: cut or blank-padded.
 void putFixed(int unit, std::string_view text, std::size_t n) {
-  std::string s(text.substr(0, std::min(n, text.size())));
-  s.resize(n, ' ');
-  io::put(unit, s);
+  const std::size_t k = std::min(n, text.size());
+  io::put(unit, text.substr(0, k));
+  if (k < n) WRBLNK(unit, static_cast<int>(n - k));
 }
 void putFramed(int unit, std::string_view text, std::size_t n) {
   io::put(unit, ' ');

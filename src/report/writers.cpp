@@ -1,7 +1,7 @@
 // The real-number field writers: Fortran-style fixed (Fw.n) and exponent
 // (1PEw.d) fields, and the choice between them by the magnitude of the value.
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -52,8 +52,10 @@ void fixedInto(char* out, int w, int n, double x) {
   // Even the shortest form ".ddd" needs n+1 columns.
   if (n + 1 > w || n > kMaxDigits) return stars(out, w);
   char s[kScratch];
-  int len = std::snprintf(s, sizeof s, "%#.*f", n, std::fabs(x));
-  if (len < 0 || len >= static_cast<int>(sizeof s)) return stars(out, w);
+  const auto r = std::to_chars(s, s + sizeof s - 1, std::fabs(x), std::chars_format::fixed, n);
+  if (r.ec != std::errc()) return stars(out, w);
+  int len = static_cast<int>(r.ptr - s);
+  if (n == 0) s[len++] = '.';  // the point stands even without decimals
   const char* body = s;
   const int sign = std::signbit(x) ? 1 : 0;
   // The leading zero before the point is optional: drop it when short of room.
@@ -75,19 +77,20 @@ void exponentInto(char* out, int w, int d, double x) {
   if (d < 0) d = 0;
   if (d + 6 > w || d > kMaxDigits) return stars(out, w);  // digit, point, exponent
   char s[kScratch];
-  const int len = std::snprintf(s, sizeof s, "%#.*e", d, std::fabs(x));
-  if (len < 0 || len >= static_cast<int>(sizeof s)) return stars(out, w);
-  const char* e = std::strchr(s, 'e');
+  const auto r = std::to_chars(s, s + sizeof s, std::fabs(x), std::chars_format::scientific, d);
+  if (r.ec != std::errc()) return stars(out, w);
+  const char* e = static_cast<const char*>(std::memchr(s, 'e', static_cast<std::size_t>(r.ptr - s)));
   if (!e) return stars(out, w);
   const int mant = static_cast<int>(e - s);
   const char esign = e[1];
   const char* edigits = e + 2;
-  const int ndig = static_cast<int>(std::strlen(edigits));
+  const int ndig = static_cast<int>(r.ptr - edigits);
   char f[kScratch];
   int k = 0;
   if (std::signbit(x)) f[k++] = '-';
   std::memcpy(f + k, s, static_cast<std::size_t>(mant));
   k += mant;
+  if (d == 0) f[k++] = '.';  // the point stands even without decimals
   if (ndig <= 2) {
     f[k++] = 'E';
     f[k++] = esign;
@@ -147,6 +150,12 @@ void putField(int unit, int w, Fill fill) {
 }
 
 }  // namespace
+
+char* fixedFieldTo(char* out, int w, int n, double x) {
+  if (w <= 0) return out;
+  fixedInto(out, w, n, x);
+  return out + w;
+}
 
 std::string fixedField(int w, int n, double x) {
   return field(w, [&](char* o) { fixedInto(o, w, n, x); });

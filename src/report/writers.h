@@ -37,5 +37,9 @@ std::string fixedField(int w, int n, double x);
 std::string exponentField(int w, int d, double x);
 // Integer right-justified in w columns, asterisks when it does not fit.
 std::string intField(int w, long long value);
+// The same two fields written into out[0..w) without a temporary; they
+// return out + w.
+char* fixedFieldTo(char* out, int w, int n, double x);
+char* intFieldTo(char* out, int w, long long value);
 
 }  // namespace drelm

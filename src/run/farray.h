@@ -3,8 +3,8 @@
 // The tables are indexed the way the engineering formulation indexes them:
 // node k of a pile is slot k, pile p is slot p, both counted from 1 (or from
 // another lower bound where a table starts at 0). Multi-dimensional tables
-// keep the first index fastest, so a pile-by-node table stores all piles of
-// node 1 first. Bounds are checked in debug and sanitizer builds
+// keep the first index fastest, except the per-pile tables (PileArray*,
+// below), which keep each pile's slots together. Bounds are checked in debug and sanitizer builds
 // (DRELM_BOUNDS_CHECK) and cost nothing in release builds.
 #pragma once
 
@@ -94,6 +94,98 @@ struct FArray3 {
   }
   T* data() { return v; }
   void fill(const T& x) { std::fill(v, v + N1 * N2 * N3, x); }
+};
+
+// Per-pile tables. They are indexed like the others, pile first and 1-based
+// ((p), (p, j), (p, j, k)), but the pile index varies slowest: all slots of
+// pile 1, then all of pile 2, and within a pile the next index fastest. Each
+// pile's slots begin on a cache line of their own, so the nodes of one pile
+// lie together and threads that work on neighbouring piles never write the
+// same line. Unused slots pad each pile to whole lines.
+constexpr std::size_t CACHE_LINE = 64;
+
+// Elements of T per pile: n slots rounded up to whole cache lines.
+template <typename T>
+constexpr int pileStride(int n) {
+  const std::size_t bytes = (static_cast<std::size_t>(n) * sizeof(T) + CACHE_LINE - 1) / CACHE_LINE * CACHE_LINE;
+  return static_cast<int>(bytes / sizeof(T));
+}
+
+// One value per pile, each on its own cache line.
+template <typename T, int NP>
+struct PileArray {
+  static constexpr int S = pileStride<T>(1);
+  alignas(CACHE_LINE) T v[NP * S]{};
+
+  static constexpr int size = NP;
+
+  T& operator()(int p) {
+    DRELM_CHECK_INDEX(p, 1, NP);
+    return v[(p - 1) * S];
+  }
+  const T& operator()(int p) const {
+    DRELM_CHECK_INDEX(p, 1, NP);
+    return v[(p - 1) * S];
+  }
+};
+
+// NP piles of N2 slots: (p, j).
+template <typename T, int NP, int N2>
+struct PileArray2 {
+  static constexpr int S = pileStride<T>(N2);
+  alignas(CACHE_LINE) T v[NP * S]{};
+
+  static constexpr int size1 = NP;
+  static constexpr int size2 = N2;
+
+  T& operator()(int p, int j) {
+    DRELM_CHECK_INDEX(p, 1, NP);
+    DRELM_CHECK_INDEX(j, 1, N2);
+    return v[(p - 1) * S + (j - 1)];
+  }
+  const T& operator()(int p, int j) const {
+    DRELM_CHECK_INDEX(p, 1, NP);
+    DRELM_CHECK_INDEX(j, 1, N2);
+    return v[(p - 1) * S + (j - 1)];
+  }
+  // The N2 slots of pile p, contiguous.
+  T* pile(int p) {
+    DRELM_CHECK_INDEX(p, 1, NP);
+    return v + (p - 1) * S;
+  }
+  const T* pile(int p) const {
+    DRELM_CHECK_INDEX(p, 1, NP);
+    return v + (p - 1) * S;
+  }
+};
+
+// NP piles of N2 x N3 slots: (p, j, k), j fastest within the pile.
+template <typename T, int NP, int N2, int N3>
+struct PileArray3 {
+  static constexpr int S = pileStride<T>(N2 * N3);
+  alignas(CACHE_LINE) T v[NP * S]{};
+
+  T& operator()(int p, int j, int k) {
+    DRELM_CHECK_INDEX(p, 1, NP);
+    DRELM_CHECK_INDEX(j, 1, N2);
+    DRELM_CHECK_INDEX(k, 1, N3);
+    return v[(p - 1) * S + (j - 1) + N2 * (k - 1)];
+  }
+  const T& operator()(int p, int j, int k) const {
+    DRELM_CHECK_INDEX(p, 1, NP);
+    DRELM_CHECK_INDEX(j, 1, N2);
+    DRELM_CHECK_INDEX(k, 1, N3);
+    return v[(p - 1) * S + (j - 1) + N2 * (k - 1)];
+  }
+  // The N2 x N3 slots of pile p, contiguous, j fastest.
+  T* pile(int p) {
+    DRELM_CHECK_INDEX(p, 1, NP);
+    return v + (p - 1) * S;
+  }
+  const T* pile(int p) const {
+    DRELM_CHECK_INDEX(p, 1, NP);
+    return v + (p - 1) * S;
+  }
 };
 
 // Blank-padded text of exactly N characters, as the reports and the names

@@ -3,13 +3,24 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace drelm::io {
 namespace {
 
+// Reports are written through large buffers, so that a report of many
+// megabytes goes out in few writes; memory of a buffer is only taken as it
+// fills.
+constexpr std::size_t WRITE_BUFFER = std::size_t{1} << 20;
+constexpr std::size_t READ_BUFFER = std::size_t{64} << 10;
+
 struct UnitState {
   std::FILE* f = nullptr;
+  // Owned by the unit and freed when it closes; never freed while its file
+  // is open, also not at process exit, when the C library flushes the files
+  // still open after the static objects are gone.
+  char* buffer = nullptr;
   std::string name;
   bool unformatted = false;
   bool readOnly = false;
@@ -57,6 +68,9 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   std::FILE* f = std::fopen(path.c_str(), access == Access::Read ? "rb" : "w+b");
   if (!f) return false;
   UnitState& u = units[unit];
+  const std::size_t size = access == Access::Read ? READ_BUFFER : WRITE_BUFFER;
+  u.buffer = static_cast<char*>(std::malloc(size));
+  if (u.buffer) std::setvbuf(f, u.buffer, _IOFBF, size);
   u.f = f;
   u.name = path;
   u.unformatted = unformatted;
@@ -68,6 +82,7 @@ void CLOSE(int unit) {
   UnitState* u = live(unit);
   if (!u) return;
   std::fclose(u->f);
+  std::free(u->buffer);
   *u = UnitState{};
 }
 

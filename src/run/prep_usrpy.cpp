@@ -12,7 +12,7 @@
 
 namespace drelm {
 
-DRELM_TABLE(USRPY_T, USRPY);
+DRELM_ZERO_TABLE(USRPY_T, USRPY);
 
 namespace {
 

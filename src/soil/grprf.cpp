@@ -61,6 +61,65 @@ double diameterOfRow(int p) {
   return prop >= 1 && prop <= MAXPRPS ? SECTAB.SDIAT(prop, 1) : 0.0;
 }
 
+// Pairs whose piles lie more than 8 pair diameters apart give a factor of
+// exactly 1.0 (GRPPAIR), so each pile need only meet the piles of its own and
+// the eight neighbouring cells of a grid whose cells are a little more than 8
+// of the largest diameters wide. The partners are still taken in list order,
+// so every product is the one of the loop over all pairs.
+class PairGrid {
+ public:
+  // False when the grid cannot be laid (no diameter, a coordinate that is not
+  // a number, or a spread too wide for the cell numbers): every pile then
+  // meets every other one.
+  bool lay(const std::vector<Pile>& list, double bmax) {
+    if (!(bmax > 0.0) || !std::isfinite(bmax) || list.empty()) return false;
+    w_ = 8.0 * bmax * 1.001;
+    a0_ = list[0].along;
+    c0_ = list[0].across;
+    for (const Pile& p : list) {
+      if (!std::isfinite(p.along) || !std::isfinite(p.across)) return false;
+      a0_ = std::min(a0_, p.along);
+      c0_ = std::min(c0_, p.across);
+    }
+    cells_.clear();
+    cells_.reserve(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      const double ca = std::floor((list[i].along - a0_) / w_), cc = std::floor((list[i].across - c0_) / w_);
+      if (!(ca < 1.0e9) || !(cc < 1.0e9)) return false;
+      cells_.push_back({key(static_cast<long long>(ca), static_cast<long long>(cc)), i});
+    }
+    // By cell, and within a cell by list position.
+    std::sort(cells_.begin(), cells_.end());
+    return true;
+  }
+
+  // The list positions of every pile in the cells around pile i, ascending.
+  void partners(const Pile& p, std::vector<std::size_t>& out) const {
+    out.clear();
+    const auto ca = static_cast<long long>(std::floor((p.along - a0_) / w_));
+    const auto cc = static_cast<long long>(std::floor((p.across - c0_) / w_));
+    for (long long da = -1; da <= 1; ++da)
+      for (long long dc = -1; dc <= 1; ++dc) {
+        if (ca + da < 0 || cc + dc < 0) continue;
+        const long long k = key(ca + da, cc + dc);
+        auto it = std::lower_bound(cells_.begin(), cells_.end(), Member{k, 0});
+        for (; it != cells_.end() && it->cell == k; ++it) out.push_back(it->index);
+      }
+    std::sort(out.begin(), out.end());
+  }
+
+ private:
+  struct Member {
+    long long cell;
+    std::size_t index;
+    bool operator<(const Member& o) const { return cell != o.cell ? cell < o.cell : index < o.index; }
+  };
+  static long long key(long long ca, long long cc) { return ca * 2000000001LL + cc; }
+
+  double w_ = 0.0, a0_ = 0.0, c0_ = 0.0;
+  std::vector<Member> cells_;
+};
+
 // Row means of the pile factors into pf, 1.0 into yf.
 template <typename Column>
 void rowFactors(bool alongY, const double& sense, Column& pf, Column& yf) {
@@ -68,16 +127,30 @@ void rowFactors(bool alongY, const double& sense, Column& pf, Column& yf) {
   const bool average = RFDCTL.IAVDIA == 1;
   const double b1 = RUNCTL.NPILE >= 1 ? diameterOfRow(1) : 0.0;
   const std::size_t n = list.size();
+  double bmax = b1;
+  if (average) {
+    bmax = 0.0;
+    for (int p = 1; p <= RUNCTL.NPILE; ++p) bmax = std::max(bmax, diameterOfRow(p));
+  }
+  PairGrid grid;
+  const bool gridded = grid.lay(list, bmax);
+  std::vector<std::size_t> near;
   std::vector<double> F(n, 1.0);
   for (std::size_t i = 0; i < n; ++i) {
     const double bi = average ? diameterOfRow(list[i].row) : b1;
     double f = 1.0;
-    for (std::size_t j = 0; j < n; ++j) {
-      if (j == i) continue;
+    const auto meet = [&](std::size_t j) {
+      if (j == i) return;
       const double b = average ? 0.5 * (bi + diameterOfRow(list[j].row)) : b1;
       // Without a diameter no spacing ratio exists: the pair is not reduced.
-      if (!(b > 0.0)) continue;
+      if (!(b > 0.0)) return;
       f *= GRPPAIR((list[i].along - list[j].along) / b, (list[i].across - list[j].across) / b, sense);
+    };
+    if (gridded) {
+      grid.partners(list[i], near);
+      for (std::size_t j : near) meet(j);
+    } else {
+      for (std::size_t j = 0; j < n; ++j) meet(j);
     }
     F[i] = f;
   }

@@ -16,9 +16,9 @@ constexpr int MAXPYL = 40;  // layer slots of the per-pile layer results
 struct PYLAYR_T {
   // Equivalent depth of the top of layer L for pile p, below the ground line;
   // a value below 1.0E-6 marks an entry still to be computed.
-  FArray2<double, MAXPIL1, MAXPYL> EQDEP;
+  PileArray2<double, MAXPIL1, MAXPYL> EQDEP;
   // Cumulative ultimate lateral resistance of layer L along pile p.
-  FArray2<double, MAXPIL1, MAXPYL> CUMPU;
+  PileArray2<double, MAXPIL1, MAXPYL> CUMPU;
 };
 extern PYLAYR_T PYLAYR;
 

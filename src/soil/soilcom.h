@@ -50,8 +50,8 @@ struct SOILCOM_T {
   std::int32_t NGAM = 0;          // number of unit-weight points, 2 x layers
   FArray<std::int32_t, MAXLYR> LTYPE;  // soil-type code of each layer
   std::int32_t MAXITL = 0;        // iteration limit of a lateral pile solution, current case
-  FArray<double, MAXPIL1> GRNDX;  // per pile, X of the ground surface (set by the p-y criteria)
-  FArray<double, MAXPIL1> PUCAP;  // per pile, soil resistance at the cap base (embedded cap)
+  PileArray<double, MAXPIL1> GRNDX;  // per pile, X of the ground surface (set by the p-y criteria)
+  PileArray<double, MAXPIL1> PUCAP;  // per pile, soil resistance at the cap base (embedded cap)
   FArray<double, MAXLYR + 1> LTOP;  // X of the top of each layer; slot NLAYER+1 the deepest bottom
   FArray<double, MAXLYR> LBOT;    // X of the bottom of each layer
   FArray<std::int32_t, MAXLYR> CAPNF;  // first node of each layer in the cap's node column

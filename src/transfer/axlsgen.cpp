@@ -135,9 +135,20 @@ double tipLoad(const HCWORK& W, double w0) {
   return W.QWQ(j - 1) + (W.QWQ(j) - W.QWQ(j - 1)) * (w0 - W.QWW(j - 1)) / dw;
 }
 
+// One element line of the listing, assembled in place: the listing has a
+// line per element of every generated curve.
 void listLine(int e, double s, double P, double Wm, bool uplift) {
-  out(U_AXIAL, blanks(3) + intField(5, e) + fixedField(10, 3, s) + blanks(2) + EFIELD(15, 7, shown(P, uplift)) +
-                   blanks(5) + EFIELD(15, 7, shown(Wm, uplift)));
+  char line[3 + 5 + 10 + 2 + 15 + 5 + 15 + 1];
+  char* c = line;
+  c = std::fill_n(c, 3, ' ');
+  c = intFieldTo(c, 5, e);
+  c = fixedFieldTo(c, 10, 3, s);
+  c = std::fill_n(c, 2, ' ');
+  c = efieldTo(c, 15, 7, shown(P, uplift));
+  c = std::fill_n(c, 5, ' ');
+  c = efieldTo(c, 15, 7, shown(Wm, uplift));
+  *c++ = '\n';  // the end of the record
+  io::put(U_AXIAL, std::string_view(line, static_cast<std::size_t>(c - line)));
 }
 
 }  // namespace

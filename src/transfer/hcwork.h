@@ -104,6 +104,8 @@ void HCWARN(const std::string& text);
 // Fortran-style exponent field Ew.d: mantissa between 0.1 and 1 with d
 // digits and a four-character exponent, right-justified in w columns.
 std::string EFIELD(int w, int d, double x);
+// The same field written into out[0..w) without a temporary; returns out + w.
+char* efieldTo(char* out, int w, int d, double x);
 // A real of a free-form line: the shortest text that reads back exactly.
 std::string FREEREAL(double x);
 

@@ -5,7 +5,6 @@
 #include "pile/axial.h"
 
 #include <gtest/gtest.h>
-#include <omp.h>
 
 #include <string>
 #include <vector>
@@ -154,6 +153,7 @@ TEST(TorsionCurve, EndsOfTheCurveAndTheirWarnings) {
       {"beyond the last point, failure", through, -0.02, 0, true, 0.0, "APPARENT FAILURE IN TORSION     ",
        " -2.0000E-02 >  -1.0000E-02     T. MOMENT=  0.0000E+00"},
       {"outside the warning pass", away, 0.0, 0, false, 0.0, "", ""},
+      {"at the foot of a vertical first segment", {{0, 0}, {0, 10}, {1, 20}}, 0.0, 0, true, 0.0, "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -303,12 +303,11 @@ TEST(AxialThreads, WarningsOfPilesOnEightThreadsNeverMix) {
   RUNCTL.IWRNPS = 1;
   const HeadCurve c = lsCurve(1);
   std::int32_t st = 0;
-#pragma omp parallel for num_threads(8) schedule(dynamic, 1)
-  for (int p = 1; p <= 100; ++p) {
+  test::onThreads(8, 100, [&](int p) {
     const double u[6] = {p % 2 ? 3.0 * c.X(c.n) : 3.0 * c.X(1), 0, 0, 10.0, 0, 0};
     double f[6];
     PILEHD(p, f, u, st);
-  }
+  });
   RUNCTL.IWRNPS = 0;
   io::CLOSE(U_WARN);
   EXPECT_EQ(st, 0);

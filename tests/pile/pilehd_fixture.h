@@ -4,7 +4,10 @@
 
 #include <cmath>
 #include <cstdint>
+#include <atomic>
 #include <initializer_list>
+#include <thread>
+#include <vector>
 
 #include "pile/pilefixture.h"
 #include "run/model.h"
@@ -68,6 +71,21 @@ inline std::int32_t setThreeLayerRun(int npile, int ninc = 100) {
                       HdLayer{ST_SAND, 120.0, 360.0, 0.036, 0.0, 35.0, 90.0},
                       HdLayer{ST_STIFFDRY, 360.0, 1200.0, 0.04, 15.0, 0.0, 0.0, 0.005}},
                      pile, npile);
+}
+
+// Calls f(p) for p = 1 .. n on nthread threads, each taking the next pile
+// as it comes free. Plain threads rather than an OpenMP loop: the thread
+// sanitizer sees their start and join, but not the barriers of the OpenMP
+// runtime, which it would take for races.
+template <class F>
+void onThreads(int nthread, int n, F f) {
+  std::atomic<int> next{1};
+  std::vector<std::thread> pool;
+  for (int t = 0; t < nthread; ++t)
+    pool.emplace_back([&] {
+      for (int p = next++; p <= n; p = next++) f(p);
+    });
+  for (std::thread& t : pool) t.join();
 }
 
 }  // namespace drelm::test

@@ -5,7 +5,6 @@
 #include "pile/pilehd.h"
 
 #include <gtest/gtest.h>
-#include <omp.h>
 
 #include <cmath>
 #include <cstring>
@@ -308,12 +307,11 @@ TEST(PilehdThreads, GroupOnEightThreadsMatchesTheSerialLoopBitForBit) {
   ASSERT_EQ(RUNCTL.KPILST, 0);
   for (int rep = 0; rep < 3; ++rep) {
     std::fill(parallel.begin(), parallel.end(), -1.0);
-#pragma omp parallel for num_threads(8) schedule(dynamic, 1)
-    for (int p = 1; p <= 100; ++p) {
+    test::onThreads(8, 100, [&](int p) {
       double u[6];
       headDisplacement(p, u);
       PILEHD(p, &parallel[6 * (p - 1)], u, st);
-    }
+    });
     ASSERT_EQ(st, 0);
     EXPECT_EQ(std::memcmp(serial.data(), parallel.data(), 600 * sizeof(double)), 0) << rep;
   }

@@ -152,6 +152,27 @@ TEST(FileIo, DamagedFramesReadFalse) {
   }
 }
 
+// A report larger than the write buffer arrives whole and in order, and what
+// is written before a rewind is read back after it.
+TEST(FileIo, LargeReportsArriveWholeThroughTheBuffer) {
+  ScratchDir dir;
+  ASSERT_TRUE(io::OPEN(16, "big.out", io::Access::Write));
+  std::string expected;
+  for (int k = 0; k < 60000; ++k) {
+    const std::string l = "line " + std::to_string(k) + std::string(k % 50, '.');
+    io::put(16, l);
+    io::endRecord(16);
+    expected += l + "\n";
+  }
+  ASSERT_GT(expected.size(), std::size_t{2} << 20);
+  io::REWIND(16);
+  std::string back;
+  ASSERT_TRUE(io::slurp(16, back));
+  EXPECT_TRUE(back == expected);
+  io::CLOSE(16);
+  EXPECT_TRUE(readFile("big.out") == expected);
+}
+
 TEST(FileIo, UnconnectedUnitsAreHarmless) {
   ScratchDir dir;
   for (int unit : {5, 0, io::MAXUNIT, -1, io::MAXUNIT + 1, 100000}) {

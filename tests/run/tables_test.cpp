@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "run/model.h"
 #include "run/tables.h"
 #include "analysis/envpil.h"
@@ -31,6 +33,35 @@ TEST(Tables, TwoDimensionalTablesKeepTheFirstIndexFastest) {
   a(1, 2) = 7;
   EXPECT_EQ(a.data()[1], 5);
   EXPECT_EQ(a.data()[3], 7);
+}
+
+// A per-pile table keeps each pile's slots together, in the order of the next
+// index, and starts every pile on a cache line of its own; the indexing stays
+// that of the other tables.
+TEST(Tables, PerPileTablesKeepEachPileTogetherOnItsOwnLines) {
+  static PileArray3<double, 4, 5, 3> a;
+  static PileArray2<std::int32_t, 4, 3> b;
+  static PileArray<double, 4> c;
+  const auto at = [](const void* base, const void* x) {
+    return static_cast<const char*>(x) - static_cast<const char*>(base);
+  };
+  EXPECT_EQ(at(&a(2, 1, 1), &a(2, 2, 1)), 8);
+  EXPECT_EQ(at(&a(2, 1, 1), &a(2, 1, 2)), 5 * 8);
+  EXPECT_EQ(at(&a(2, 1, 1), &a(2, 5, 3)), 14 * 8);
+  for (int p = 1; p <= 4; ++p) {
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(&a(p, 1, 1)) % CACHE_LINE, 0u) << p;
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(&b(p, 1)) % CACHE_LINE, 0u) << p;
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(&c(p)) % CACHE_LINE, 0u) << p;
+    EXPECT_EQ(a.pile(p), &a(p, 1, 1));
+  }
+  // The last slot of one pile and the first of the next are on different lines.
+  EXPECT_GE(at(&a(1, 5, 3), &a(2, 1, 1)), 8);
+  EXPECT_EQ(at(&b(1, 1), &b(2, 1)), static_cast<long>(CACHE_LINE));
+  a(3, 4, 2) = 7.5;
+  b(4, 3) = 9;
+  EXPECT_EQ(a(3, 4, 2), 7.5);
+  EXPECT_EQ(b(4, 3), 9);
+  EXPECT_EQ(a(3, 4, 1) + a(3, 5, 2) + a(4, 4, 2), 0.0);
 }
 
 }  // namespace

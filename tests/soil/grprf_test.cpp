@@ -108,5 +108,47 @@ TEST_F(GroupFactors, AverageDiameterOfEachPair) {
   EXPECT_DOUBLE_EQ(GRPFAC.GRPPF(2), 1.0);
 }
 
+// The factors of 200 scattered piles of two diameters, both senses and both
+// axes, are exactly the products over every other pile in list order: only
+// pairs beyond 8 diameters (factor 1.0) may be left out.
+TEST_F(GroupFactors, EqualTheProductOverAllPairs) {
+  RUNCTL.IANTYP = 3;
+  unsigned seed = 12345;
+  const auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<double>((seed >> 8) % 100000) / 100000.0;
+  };
+  constexpr int N = 200;
+  for (int p = 1; p <= N; ++p) {
+    // Clusters and loners over 60 x 40 diameters, some on one line.
+    const double y = p % 7 == 0 ? 10.0 : 60.0 * next() - 20.0;
+    const double z = p % 5 == 0 ? 3.0 : 40.0 * next();
+    pile(p, y, z, 1.0, p % 3 == 0 ? 2 : 1);
+  }
+  for (int average : {0, 1}) {
+    RFDCTL.IAVDIA = average;
+    for (double sense : {1.0, -1.0}) {
+      GRPRFY(sense);
+      GRPRFZ(sense);
+      const auto diameter = [](int p) { return p % 3 == 0 ? 2.0 : 1.0; };
+      int reduced = 0;
+      for (int i = 1; i <= N; ++i) {
+        double fy = 1.0, fz = 1.0;
+        for (int j = 1; j <= N; ++j) {
+          if (j == i) continue;
+          const double b = average ? 0.5 * (diameter(i) + diameter(j)) : diameter(1);
+          const double dy = PILEAR.PHY(i) - PILEAR.PHY(j), dz = PILEAR.PHZ(i) - PILEAR.PHZ(j);
+          fy *= GRPPAIR(dy / b, dz / b, sense);
+          fz *= GRPPAIR(dz / b, dy / b, sense);
+        }
+        EXPECT_EQ(GRPFAC.GRPPF(i), fy) << i << " average " << average << " sense " << sense;
+        EXPECT_EQ(GRPFAC.GRPPFZ(i), fz) << i << " average " << average << " sense " << sense;
+        if (fy < 1.0) ++reduced;
+      }
+      EXPECT_GT(reduced, N / 2);  // the case does have close pairs
+    }
+  }
+}
+
 }  // namespace
 }  // namespace drelm

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -532,6 +533,10 @@ TEST(HeadCurveFields, ExponentField) {
       {13, 4, 1.0e100, "   0.1000+101"},
       {10, 4, -1.5, "-.1500E+01"},
       {8, 4, -1.5, "********"},
+      {12, 1, 7.0, "     0.7E+01"},
+      {12, 3, 1.0e-200, "   0.100-199"},
+      {10, 4, std::numeric_limits<double>::quiet_NaN(), "       NaN"},
+      {8, 4, -std::numeric_limits<double>::infinity(), "********"},
   };
   for (const auto& c : cases) EXPECT_EQ(EFIELD(c.w, c.d, c.x), c.text) << c.x;
 }
