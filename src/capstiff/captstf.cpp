@@ -1,6 +1,7 @@
 #include "capstiff/captstf.h"
 
 #include <cstdio>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,12 @@ void carryPlane(int p, const std::int32_t& KGEOM, std::int32_t& ISTAT, double* o
     for (int i = 0; i < 3; ++i) out[i + 6 * j] = w * W4[i + 3 * j];
 }
 
+// One whole record of the given text.
+void text(int u, std::string_view s) {
+  io::put(u, s);
+  io::endRecord(u);
+}
+
 std::string i5(int v) {
   char b[16];
   std::snprintf(b, sizeof b, "%5d", v);
@@ -73,7 +80,7 @@ void CAPKSUM(std::int32_t& ISTAT, const std::int32_t& KGEOM, double* KCAP) {
   const bool plane = RUNCTL.IANTYP == 2;
   const int n = RUNCTL.NPILE;
   for (int i = 0; i < 36; ++i) KCAP[i] = 0.0;
-  io::line(U_CAPNODE, "     NPILES=" + i5(n));
+  text(U_CAPNODE, "     NPILES=" + i5(n));
   // Each pile's node-file block is assembled apart and written whole, in
   // pile order, after the loop.
   std::vector<std::string> blocks(static_cast<std::size_t>(n));
@@ -87,14 +94,7 @@ void CAPKSUM(std::int32_t& ISTAT, const std::int32_t& KGEOM, double* KCAP) {
       carrySpace(p, KGEOM, ISTAT, out, block);
   }
   for (int p = 1; p <= n; ++p) {
-    const std::string& b = blocks[static_cast<std::size_t>(p - 1)];
-    // Records end in a line end; hand them over one by one.
-    std::size_t at = 0;
-    while (at < b.size()) {
-      const std::size_t eol = b.find('\n', at);
-      io::line(U_CAPNODE, std::string_view(b).substr(at, eol - at));
-      at = eol + 1;
-    }
+    io::put(U_CAPNODE, blocks[static_cast<std::size_t>(p - 1)]);  // whole records
     for (int i = 0; i < 36; ++i) KCAP[i] += CAPKP.KPILE(i + 1, p);
   }
 }
@@ -102,17 +102,17 @@ void CAPKSUM(std::int32_t& ISTAT, const std::int32_t& KGEOM, double* KCAP) {
 void CAPKWR(const double* KCAP) {
   const int nd = RUNCTL.IANTYP == 2 ? 3 : 6;
   auto k = [&](int i, int j) { return KCAP[(i - 1) + 6 * (j - 1)]; };
-  io::line(U_RESULTS, "");
-  io::line(U_RESULTS, "          * EQUIVALENT STIFFNESS MATRIX AT ORIGIN *");
-  io::line(U_SUMMARY, "");
-  io::line(U_SUMMARY, "          * EQV. STIFFNESS MATRIX AT ORIGIN *");
+  text(U_RESULTS, "");
+  text(U_RESULTS, "          * EQUIVALENT STIFFNESS MATRIX AT ORIGIN *");
+  text(U_SUMMARY, "");
+  text(U_SUMMARY, "          * EQV. STIFFNESS MATRIX AT ORIGIN *");
   std::string head = "    DOF";
   for (int j = 1; j <= nd; ++j) {
     char b[24];
     std::snprintf(b, sizeof b, "%11d    ", j);
     head += b;
   }
-  for (int u : {U_RESULTS, U_SUMMARY}) io::line(u, head);
+  for (int u : {U_RESULTS, U_SUMMARY}) text(u, head);
   for (int u : {U_RESULTS, U_SUMMARY})
     for (int i = 1; i <= nd; ++i) {
       WRBLNK(u, 2);
@@ -141,7 +141,7 @@ void CAPTSTF(std::int32_t& ISTAT, const std::int32_t& KGEOM, const std::int32_t&
              const double* /*UCPOUT*/, double* KCAP) {
   const int nd = RUNCTL.IANTYP == 2 ? 3 : 6;
   CAPKSUM(ISTAT, KGEOM, KCAP);
-  io::line(U_KMAT, "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
+  text(U_KMAT, "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
   for (int i = 1; i <= nd; ++i) {
     WRBLNK(U_KMAT, 5);
     for (int j = 1; j <= nd; ++j) WRREAL(U_KMAT, 19, 5, KCAP[(i - 1) + 6 * (j - 1)]);
