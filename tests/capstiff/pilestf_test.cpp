@@ -268,3 +268,42 @@ TEST(CapStiffness, PlaneRowsCountTheirIdenticalPiles) {
 
 }  // namespace
 }  // namespace drelm
+
+namespace drelm {
+namespace {
+
+// The matrix printed by the cap stiffness: stiffness-matrix file, results
+// report and summary headings and rows, second report diagonal and rows.
+TEST(CapStiffness, MatrixIsPrintedToEachReport) {
+  test::ScratchDir dir;
+  RUNCTL.IANTYP = 2;
+  RUNCTL.NPILE = 1;
+  setPile(1, EI, LEN, 20, KS);
+  for (int u : {U_KMAT, U_RESULTS, U_SUMMARY, U_REPORT, U_CAPNODE})
+    ASSERT_TRUE(io::OPEN(u, "u" + std::to_string(u), io::Access::Write));
+  std::int32_t istat = 0;
+  const double f[6] = {}, d[6] = {};
+  double K[36];
+  CAPTSTF(istat, 0, 1, 1, 1.0, f, d, K);
+  for (int u : {U_KMAT, U_RESULTS, U_SUMMARY, U_REPORT, U_CAPNODE}) io::CLOSE(u);
+  const auto kmt = test::readLines(dir.path() / "u24");
+  ASSERT_EQ(kmt.size(), 4u);
+  EXPECT_EQ(kmt[0], "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
+  const auto res = test::readLines(dir.path() / "u16");
+  ASSERT_EQ(res.size(), 6u);
+  EXPECT_EQ(res[1], "          * EQUIVALENT STIFFNESS MATRIX AT ORIGIN *");
+  EXPECT_EQ(res[2], "    DOF          1              2              3    ");
+  EXPECT_EQ(res[3].substr(0, 7), "      1");
+  EXPECT_EQ(res[3].size(), 7u + 3u * 15u + 1u);
+  const auto sum = test::readLines(dir.path() / "u18");
+  ASSERT_EQ(sum.size(), 6u);
+  EXPECT_EQ(sum[1], "          * EQV. STIFFNESS MATRIX AT ORIGIN *");
+  const auto rep = test::readLines(dir.path() / "u14");
+  ASSERT_EQ(rep.size(), 4u);
+  EXPECT_EQ(rep[0].substr(0, 14), std::string(14, ' '));
+  EXPECT_EQ(rep[1].substr(0, 14), "         1    ");
+  EXPECT_EQ(test::readLines(dir.path() / "u29")[0], "     NPILES=    1");
+}
+
+}  // namespace
+}  // namespace drelm
