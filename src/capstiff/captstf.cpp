@@ -1,5 +1,6 @@
 #include "capstiff/captstf.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <string>
@@ -78,7 +79,7 @@ std::string i5(int v) {
 
 void CAPKSUM(std::int32_t& ISTAT, const std::int32_t& KGEOM, double* KCAP) {
   const bool plane = RUNCTL.IANTYP == 2;
-  const int n = RUNCTL.NPILE;
+  const int n = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
   for (int i = 0; i < 36; ++i) KCAP[i] = 0.0;
   text(U_CAPNODE, "     NPILES=" + i5(n));
   // Each pile's node-file block is assembled apart and written whole, in
