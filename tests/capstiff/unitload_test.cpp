@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "capstiff/capldtab.h"
 #include "capstiff/flexstf.h"
 #include "run/fileio.h"
 #include "run/model.h"
@@ -192,6 +193,12 @@ TEST(UnitLoadStiffness, ShortOrSingularFlexibilityGivesAMessage) {
   // A zero column: the flexibility cannot be inverted.
   test::writeFile("run.fl1", "    1  1.0 0.0 0.0\n    1  0.0 0.0 0.0\n    1  0.0 0.0 1.0\n");
   FLEXSTF(1, 0, 1, 3, 6, levels);
+  // The point file of two passes holding only the first record of the first.
+  test::writeFile("run.fl2", "    1  200000.0 0.1 0.0 0.0 0.0 0.0 0.0\n");
+  std::int32_t ICLDOP = 1;
+  CAPLDTAB(2, 1, 2, 3, 6, ICLDOP);
+  EXPECT_EQ(ICLDOP, 0);
+  EXPECT_FALSE(io::connected(U_CLDSCR));
   test::closeRun(ISTAT);
   const Lines out = readLines("run.out");
   const long shortAt = find(out, "     ERROR : SCRATCH FILE FLXSCR ENDS EARLY");
@@ -201,6 +208,7 @@ TEST(UnitLoadStiffness, ShortOrSingularFlexibilityGivesAMessage) {
   EXPECT_GT(sing, shortAt);
   // No value rows after the singular level.
   EXPECT_EQ(find(out, "    DOF ", sing), -1);
+  EXPECT_GT(find(out, "     ERROR : SCRATCH FILE CLDSCR ENDS EARLY"), sing);
 }
 
 }  // namespace
