@@ -19,6 +19,9 @@
 #include "cap/capeq.h"
 #include "cap/capeq2d.h"
 #include "cap/caprec.h"
+#include "capstiff/capldtab.h"
+#include "capstiff/flexdof.h"
+#include "capstiff/flexstf.h"
 #include "report/writers.h"
 #include "run/model.h"
 #include "soil/pysoil.h"
@@ -125,6 +128,76 @@ void runPass(bool comb, PassLoads& L, std::int32_t& ISTAT) {
   if (!comb) io::CLOSE(U_PASS);
 }
 
+constexpr int NDOF = 6;
+
+// Lines that open the total-load pass after the points of an estimation.
+void totalLoadLines() {
+  anl::empty(U_LOG);
+  out(U_LOG, blanks(5) + "ANALYSIS DUE TO TOTAL LOAD");
+  io::FLUSH(U_LOG);
+  out(U_ITER, blanks(5) + "ANALYSIS DUE TO TOTAL LOAD");
+  io::FLUSH(U_ITER);
+  for (int u : {U_RESULTS, U_SUMMARY}) {
+    anl::empty(u);
+    out(u, blanks(5) + "* ANALYSIS DUE TO TOTAL LOAD *");
+    anl::empty(u);
+  }
+}
+
+// The unit-load points of case c: one point per cap degree of freedom, one
+// pass per load level with only that component of the case load, each pass
+// leaving its coded records for the flexibility tables. Returns false when
+// the run ends (status set).
+bool unitLoadPoints(std::int32_t c, PassLoads& L, std::int32_t& ISTAT) {
+  CASECUR_T& C = CASECUR;
+  CASELD(c, L.PCAP);
+  if (CASEIN.LCKIND(c) == 1) SPECDL(c, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);
+  CLRDL();
+  std::copy(std::begin(L.PCAP), std::end(L.PCAP), std::begin(L.PSAVE));
+
+  const std::string head = blanks(5) + "* PILE CAP FLEXIBILITY ESTIMATION *";
+  for (int u : {U_RESULTS, U_SUMMARY}) {
+    anl::empty(u, 2);
+    out(u, head);
+  }
+  out(U_REPORT, head);
+  out(U_LOG, head);
+  io::FLUSH(U_LOG);
+  // Every case of the method writes its records from an empty file.
+  io::OPEN(U_FLXSCR, FNAMES.FNU(U_FLXSCR).trimmed(), io::Access::Write);
+
+  std::int32_t ICLDOP = 0;
+  for (C.IPOINT = 1; C.IPOINT < C.NPOINT; ++C.IPOINT) {
+    C.IPRDOF = 0;
+    CLRDL();
+    const std::int32_t loops = C.NESTV;
+    C.IPRDOF = 2;
+    std::int32_t ISKIP = 0;
+    FLEXDOF(2, C.IPOINT, RUNCTL.IANTYP, loops, NDOF, L.PSAVE, ISKIP);
+    if (ISKIP == 1) continue;
+    io::OPEN(U_CLDSCR, FNAMES.FNU(U_CLDSCR).trimmed(), io::Access::Write);
+    ICLDOP = 1;
+    SESTIM.SENHIS = 0;
+    for (C.LOOPNO = 1; C.LOOPNO <= loops; ++C.LOOPNO) {
+      std::fill(std::begin(L.PCAP), std::end(L.PCAP), 0.0);
+      L.PCAP[C.IPOINT - 1] = C.CESTV(C.LOOPNO) * L.PSAVE[C.IPOINT - 1];
+      const std::string line = "DOF : " + intField(5, C.IPOINT) + " POINT : " + intField(5, C.LOOPNO);
+      out(U_LOG, blanks(5) + line);
+      io::FLUSH(U_LOG);
+      out(U_STATUS, blanks(6) + line);
+      runPass(false, L, ISTAT);
+      if (ISTAT != 0) {
+        if (ICLDOP == 1) io::CLOSE(U_CLDSCR);
+        io::CLOSE(U_FLXSCR);
+        io::CLOSE(U_KMAT);
+        return false;
+      }
+    }
+    CAPLDTAB(C.IPRDOF, C.IPOINT, loops, RUNCTL.IANTYP, NDOF, ICLDOP);
+  }
+  return true;
+}
+
 // Load case c. Returns false when the run ends (status set).
 bool analyseCase(std::int32_t c, std::int32_t& ISTAT) {
   CASECUR_T& C = CASECUR;
@@ -147,22 +220,29 @@ bool analyseCase(std::int32_t c, std::int32_t& ISTAT) {
   C.RFBEND = C.RFSHR = 1.0;
   C.NESTV = std::clamp<int>(CASEIN.CASCTL(c, 17), 0, MAXEST);
   const std::int32_t kind = CASEIN.CASCTL(c, 9);
-  if (kind > 0) {
+  if (kind > 0)
     for (int i = 1; i <= C.NESTV; ++i) C.CESTV(i) = CASEIN.LCEST(c, i);
-    // The stiffness estimation is not part of the engine yet: the case is
-    // analysed for its own load.
+  if (kind > 10) {
+    // The equivalent-stiffness estimation is not part of the engine yet: the
+    // case is analysed for its own load.
     anl::empty(U_LOG);
     out(U_LOG, blanks(5) + "NOTE: STIFFNESS ESTIMATION OF THIS CASE SKIPPED, CASE ANALYZED FOR ITS LOAD");
     io::FLUSH(U_LOG);
   }
-  C.NPOINT = 1;
+  const bool unitLoad = kind >= 1 && kind <= 10;
+  C.KESTCU = unitLoad ? kind : 0;
+  C.NPOINT = unitLoad ? NDOF + 1 : 1;
   SESTIM.SEMODE = 0;
   SESTIM.SENHIS = 0;
 
   PassLoads L;
+  if (unitLoad && !unitLoadPoints(c, L, ISTAT)) return false;
+
   // The total-load point: the case's own load, one pass.
-  C.IPOINT = 1;
+  C.IPOINT = C.NPOINT;
   C.IPRDOF = 0;
+  if (unitLoad)
+    FLEXSTF(CASEIN.CASCTL(c, 10), CASEIN.CASCTL(c, 11), C.NESTV, NDOF, 6, &C.CESTV(1));
   caseLoads(c, L);
   // Given displacements are restored before every pass.
   double UPOD0[6];
@@ -171,10 +251,10 @@ bool analyseCase(std::int32_t c, std::int32_t& ISTAT) {
   for (C.LOOPNO = 1; C.LOOPNO <= loops; ++C.LOOPNO) {
     std::copy(std::begin(L.PSAVE), std::end(L.PSAVE), std::begin(L.PCAP));
     std::copy(std::begin(UPOD0), std::end(UPOD0), std::begin(L.UPOD));
+    if (C.IPOINT > 1) totalLoadLines();
     anl::totalLoadStatus();
     runPass(false, L, ISTAT);
     if (ISTAT != 0) {
-      io::CLOSE(U_CLDSCR);
       io::CLOSE(U_KMAT);
       return false;
     }
