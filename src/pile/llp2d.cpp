@@ -193,9 +193,11 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
       for (int j = 1; j <= nn; ++j) W.ydefl(j) = W.y(j + 3);
       pyModuli(W, p, t, nn, ISTAT);
       if (statusOf(ISTAT) != 0) return;
-      if (movement)
-        for (int j = 1; j <= nn; ++j) W.w(j + 3) = W.esoil(j) * W.ysoil1(j) + W.q(j);
     }
+    // The springs act on the deflection relative to the moving soil, so the
+    // movement loads the row through them, also with curves by depth.
+    if (movement)
+      for (int j = 1; j <= nn; ++j) W.w(j + 3) = W.k(j + 3) * W.ysoil1(j) + W.q(j);
   }
 
   // Head moment, and head shear by equilibrium: the total soil reaction
