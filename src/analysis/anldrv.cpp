@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "analysis/anlest.h"
 #include "analysis/anlio.h"
+#include "analysis/anlpass.h"
 #include "analysis/anlrec.h"
 #include "analysis/capload.h"
 #include "analysis/casecur.h"
@@ -16,8 +18,6 @@
 #include "analysis/envewr.h"
 #include "analysis/envewr2d.h"
 #include "analysis/envpil.h"
-#include "cap/capeq.h"
-#include "cap/capeq2d.h"
 #include "cap/caprec.h"
 #include "capstiff/capldtab.h"
 #include "capstiff/flexdof.h"
@@ -32,15 +32,9 @@ namespace {
 
 using anl::blanks;
 using anl::out;
-
-// The loads of one pass and the point of definition of the case.
-struct PassLoads {
-  double PCAP[6] = {};
-  double PSAVE[6] = {};
-  double PPOD[6] = {}, UPOD[6] = {}, XPOD[6] = {};
-  std::int32_t KPOD[6] = {1, 1, 1, 1, 1, 1};
-  double FLDOUT[6] = {}, UCPOUT[6] = {};
-};
+using anl::PassLoads;
+using anl::runPass;
+using anl::space;
 
 // The controls of a case (or combination) row into the current controls.
 struct Controls {
@@ -81,8 +75,6 @@ Controls combControls(int k) {
   return {I(9), I(10), I(6), I(3), I(7), I(4), I(5), I(11), I(12), I(41), R(1), R(2), R(3), R(4), R(7), R(8)};
 }
 
-bool space() { return RUNCTL.IANTYP != 2; }
-
 // A stop request ends the run with status 4 and the files of the analysis
 // closed.
 bool stopped(std::int32_t& ISTAT, bool caseLoop) {
@@ -90,42 +82,6 @@ bool stopped(std::int32_t& ISTAT, bool caseLoop) {
   ISTAT = STAT_STOPPED;
   if (caseLoop) io::CLOSE(U_KMAT);
   return true;
-}
-
-// Loads of load case c at the cap origin and along the piles; the point of
-// definition of a case of that kind.
-void caseLoads(std::int32_t c, PassLoads& L) {
-  CASELD(c, L.PCAP);
-  if (CASEIN.LCKIND(c) == 1) SPECDL(c, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);
-  CASEDL(c);
-  AXLDRES(L.PCAP);
-  std::copy(std::begin(L.PCAP), std::end(L.PCAP), std::begin(L.PSAVE));
-}
-
-// A plane pass takes the moment and the rotation as its third component.
-void planePass(std::int32_t iscomb, PassLoads& L, std::int32_t& ISTAT) {
-  const double P[3] = {L.PCAP[0], L.PCAP[1], L.PCAP[5]};
-  const double UPOD[3] = {L.UPOD[0], L.UPOD[1], L.UPOD[5]};
-  const std::int32_t KPOD[3] = {L.KPOD[0], L.KPOD[1], L.KPOD[5]};
-  std::int32_t kpy = 0;
-  CAPEQ2D(iscomb, kpy, ISTAT, L.FLDOUT, L.UCPOUT, P, L.PPOD, UPOD, L.XPOD, KPOD);
-}
-
-// One pass of the cap solution. A load case rewrites the pass file first.
-void runPass(bool comb, PassLoads& L, std::int32_t& ISTAT) {
-  if (!comb) {
-    io::OPEN(U_PASS, FNAMES.FNU(U_PASS).trimmed(), io::Access::Write);
-    out(U_PASS, "LOAD CASE : " + intField(5, CASECUR.ICASE));
-  }
-  ISTAT = 0;
-  const std::int32_t iscomb = comb ? 1 : 0;
-  if (space()) {
-    CAPEQ(iscomb, ISTAT, L.FLDOUT, L.UCPOUT, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);
-  } else {
-    planePass(iscomb, L, ISTAT);
-    io::FLUSH(U_LOG);
-  }
-  if (!comb) io::CLOSE(U_PASS);
 }
 
 constexpr int NDOF = 6;
@@ -222,37 +178,33 @@ bool analyseCase(std::int32_t c, std::int32_t& ISTAT) {
   const std::int32_t kind = CASEIN.CASCTL(c, 9);
   if (kind > 0)
     for (int i = 1; i <= C.NESTV; ++i) C.CESTV(i) = CASEIN.LCEST(c, i);
-  if (kind > 10) {
-    // The equivalent-stiffness estimation is not part of the engine yet: the
-    // case is analysed for its own load.
-    anl::empty(U_LOG);
-    out(U_LOG, blanks(5) + "NOTE: STIFFNESS ESTIMATION OF THIS CASE SKIPPED, CASE ANALYZED FOR ITS LOAD");
-    io::FLUSH(U_LOG);
-  }
   const bool unitLoad = kind >= 1 && kind <= 10;
-  C.KESTCU = unitLoad ? kind : 0;
-  C.NPOINT = unitLoad ? NDOF + 1 : 1;
+  const bool equivalent = kind >= 11;
+  C.KESTCU = kind;
+  C.NPOINT = unitLoad ? NDOF + 1 : (equivalent ? estimationFactors() + 1 : 1);
   SESTIM.SEMODE = 0;
   SESTIM.SENHIS = 0;
 
   PassLoads L;
   if (unitLoad && !unitLoadPoints(c, L, ISTAT)) return false;
+  if (equivalent && !estimationPoints(c, L, ISTAT)) return false;
 
   // The total-load point: the case's own load, one pass.
   C.IPOINT = C.NPOINT;
   C.IPRDOF = 0;
   if (unitLoad)
     FLEXSTF(CASEIN.CASCTL(c, 10), CASEIN.CASCTL(c, 11), C.NESTV, NDOF, 6, &C.CESTV(1));
-  caseLoads(c, L);
-  // Given displacements are restored before every pass.
-  double UPOD0[6];
-  std::copy(std::begin(L.UPOD), std::end(L.UPOD), std::begin(UPOD0));
+  SESTIM.SEMODE = 0;
+  anl::caseLoads(c, L);
+  if (equivalent) estimationTotalLoadLines();
   const int loops = 1;
   for (C.LOOPNO = 1; C.LOOPNO <= loops; ++C.LOOPNO) {
     std::copy(std::begin(L.PSAVE), std::end(L.PSAVE), std::begin(L.PCAP));
-    std::copy(std::begin(UPOD0), std::end(UPOD0), std::begin(L.UPOD));
-    if (C.IPOINT > 1) totalLoadLines();
-    anl::totalLoadStatus();
+    std::copy(std::begin(L.UPOD0), std::end(L.UPOD0), std::begin(L.UPOD));
+    if (!equivalent) {
+      if (C.IPOINT > 1) totalLoadLines();
+      anl::totalLoadStatus();
+    }
     runPass(false, L, ISTAT);
     if (ISTAT != 0) {
       io::CLOSE(U_KMAT);

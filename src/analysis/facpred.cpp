@@ -33,16 +33,22 @@ void FACPRED() {
       break;
     }
   }
+  // The interval is chosen with displacements growing with the factor; a
+  // negative target (displacements that grow negative) is mirrored for the
+  // choice, which leaves the interpolation itself unchanged.
+  const double sg = t < 0.0 ? -1.0 : 1.0;
+  const auto D = [&](int i) { return sg * d(i); };
+  const double T = sg * t;
   int lo = 1, hi = 2;
-  if (d(1) >= t) {
+  if (D(1) >= T) {
     lo = 1;
     hi = 2;
-  } else if (t >= d(n)) {
+  } else if (T >= D(n)) {
     lo = n - 1;
     hi = n;
   } else {
     for (int c = 2; c <= n; ++c) {
-      if (d(c) >= t) {
+      if (D(c) >= T) {
         lo = c - 1;
         hi = c;
         break;

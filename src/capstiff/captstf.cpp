@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/casecur.h"
 #include "capstiff/pilestf.h"
+#include "capstiff/stfhead.h"
 #include "numeric/matrix.h"
 #include "pile/transf.h"
 #include "report/convert.h"
@@ -137,9 +139,9 @@ void CAPKWR(const double* KCAP) {
   }
 }
 
-void CAPTSTF(std::int32_t& ISTAT, const std::int32_t& KGEOM, const std::int32_t& /*NF*/,
-             const std::int32_t& /*IPOINT*/, const double& /*FACTOR*/, const double* /*FLDOUT*/,
-             const double* /*UCPOUT*/, double* KCAP) {
+void CAPTSTF(std::int32_t& ISTAT, const std::int32_t& KGEOM, const std::int32_t& NF,
+             const std::int32_t& IPOINT, const double& FACTOR, const double* FLDOUT,
+             const double* UCPOUT, double* KCAP) {
   const int nd = RUNCTL.IANTYP == 2 ? 3 : 6;
   CAPKSUM(ISTAT, KGEOM, KCAP);
   text(U_KMAT, "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
@@ -148,6 +150,7 @@ void CAPTSTF(std::int32_t& ISTAT, const std::int32_t& KGEOM, const std::int32_t&
     for (int j = 1; j <= nd; ++j) WRREAL(U_KMAT, 19, 5, KCAP[(i - 1) + 6 * (j - 1)]);
     WREOL(U_KMAT);
   }
+  EQLDWR(NF, RUNCTL.IANTYP, IPOINT, FACTOR, SESTIM.SEDCMP, SESTIM.SEDTGT, &CASECUR.CESTV(1), FLDOUT, UCPOUT);
   CAPKWR(KCAP);
 }
 

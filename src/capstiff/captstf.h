@@ -14,9 +14,9 @@ namespace drelm {
 // cap displacement at the origin (first NDOF values used).
 // KCAP: 6 x 6 out, by columns; in plane analysis only the top-left 3 x 3.
 // Writes the pile-count record and one block per pile to the cap-stiffness
-// node file, then the matrix to the stiffness-matrix file and the reports.
-// The point's factor, target, load and displacement lines (EQLDWR) belong
-// between the stiffness-matrix file and the reports.
+// node file, the matrix to the stiffness-matrix file, the point's factor,
+// target, load and displacement lines (target values from SESTIM), then the
+// matrix to the reports.
 void CAPTSTF(std::int32_t& ISTAT, const std::int32_t& KGEOM, const std::int32_t& NF,
              const std::int32_t& IPOINT, const double& FACTOR, const double* FLDOUT,
              const double* UCPOUT, double* KCAP);

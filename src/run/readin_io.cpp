@@ -72,6 +72,13 @@ bool InRead::check(std::int32_t v, std::int32_t lo, std::int32_t hi, const char*
   return false;
 }
 
+bool InRead::refuse(const std::string& message) {
+  if (!rd.ok()) return false;
+  code = STAT_CAPACITY;
+  rd.fail(message);
+  return false;
+}
+
 std::int32_t InRead::status() const {
   if (rd.ok()) return STAT_OK;
   return code != 0 ? code : STAT_INPUT_FORM;

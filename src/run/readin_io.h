@@ -39,6 +39,9 @@ class InRead {
   // lo <= v <= hi, else the reading stops with status 43 and a message
   // naming the value and its limit.
   bool check(std::int32_t v, std::int32_t lo, std::int32_t hi, const char* what);
+  // A value out of range found by the caller: the reading stops with status
+  // 43 and the message as given.
+  bool refuse(const std::string& message);
   // Final status of the reading: 0, 42 or 43.
   std::int32_t status() const;
   // The fatal block to the runtime log and the results report.

@@ -1,5 +1,7 @@
 // Record groups 2 to 5: cap and control data, load cases, load combinations
 // and distributed-load sets.
+#include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "run/model.h"
@@ -34,6 +36,59 @@ bool readObsoleteBlock(InRead& in) {
       double x = 0;
       if (!in.rec({fReal(x)}, "obsolete block value")) return false;
     }
+  }
+  return true;
+}
+
+std::string realText(double x) {
+  char b[32];
+  std::snprintf(b, sizeof b, "%g", x);
+  return b;
+}
+
+// Integer part of a value of the estimation vector; 0 for one no integer holds.
+std::int32_t intPart(double x) { return std::isfinite(x) && std::fabs(x) < 2.0E9 ? static_cast<std::int32_t>(x) : 0; }
+
+// Value j of the estimation vector of an equivalent-stiffness case (kind 11
+// or more), checked as soon as it is read: a method of 0 or 1; for the
+// target deflection a target degree of freedom of the analysis, a target and
+// load factors that are not 0 (the search measures its error relative to
+// the target) and an iteration limit that the history of the search holds.
+bool checkEstimationValue(InRead& in, int c, int j) {
+  const auto& v = CASEIN.LCEST;
+  const int nf = CASEIN.CASCTL(c, 17) - 12;
+  const bool plane = RUNCTL.IANTYP == 2;
+  if (j <= nf + 1) {
+    if (j < nf + 1) return true;
+    const double m = v(c, j);
+    if (m != 0.0 && m != 1.0)
+      return in.refuse("method of the stiffness estimation: " + realText(m) + " is neither 0 nor 1");
+    if (m == 1.0)
+      for (int i = 1; i <= nf; ++i)
+        if (v(c, i) == 0.0)
+          return in.refuse("load factor " + std::to_string(i) +
+                           " of the target-deflection estimation: 0 gives a zero target deflection");
+    return true;
+  }
+  if (v(c, nf + 1) != 1.0) return true;
+  const std::int32_t dof = intPart(v(c, nf + 2));
+  if (j == nf + 2) {
+    const bool ok = plane ? (dof >= 1 && dof <= 3) || dof == 6 : dof >= 1 && dof <= 6;
+    if (!ok)
+      return in.refuse("target degree of freedom of the estimation: " + realText(v(c, j)) +
+                       (plane ? " is not 1, 2, 3 or 6" : " is outside 1 to 6"));
+    return true;
+  }
+  // A plane rotation target is the rotation about Z, given as 3 or 6.
+  const int at = nf + 2 + (plane && (dof == 3 || dof == 6) ? 6 : dof);
+  if (j == at && v(c, j) == 0.0)
+    return in.refuse("target deflection of degree of freedom " + std::to_string(dof) +
+                     ": 0 gives no relative error to search with");
+  if (j == nf + 10) {
+    const std::int32_t n = intPart(v(c, j));
+    if (n < 2 || n > 19)
+      return in.refuse("iteration limit of the target-deflection search: " + realText(v(c, j)) +
+                       " is outside 2 to 19");
   }
   return true;
 }
@@ -85,8 +140,15 @@ bool readCase(InRead& in, int c) {
   if (!in.rec({fInt(nest)}, "number of estimation values") ||
       !in.check(nest, 0, MAXEST, "number of estimation values"))
     return false;
-  for (int j = 1; j <= nest; ++j)
+  // The equivalent-stiffness estimation needs its load factors and the
+  // twelve parameters of its method.
+  const bool equivalent = L.CASCTL(c, 9) >= 11;
+  if (equivalent && !in.check(nest, 13, MAXEST, "number of estimation values of the stiffness estimation"))
+    return false;
+  for (int j = 1; j <= nest; ++j) {
     if (!in.rec({fReal(L.LCEST(c, j))}, "estimation value")) return false;
+    if (equivalent && !checkEstimationValue(in, c, j)) return false;
+  }
 
   if (L.LCKIND(c) == 1) {
     FreeItem it[6];

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "analysis/casecur.h"
 #include "analysis/passfile.h"
 #include "capstiff/beamk.h"
 #include "capstiff/captstf.h"
@@ -272,36 +273,44 @@ TEST(CapStiffness, PlaneRowsCountTheirIdenticalPiles) {
 namespace drelm {
 namespace {
 
-// The matrix printed by the cap stiffness: stiffness-matrix file, results
-// report and summary headings and rows, second report diagonal and rows.
+// The matrix printed by the cap stiffness: stiffness-matrix file, then the
+// point's factor, load and displacement lines, then the results report and
+// summary headings and rows, second report diagonal and rows.
 TEST(CapStiffness, MatrixIsPrintedToEachReport) {
   test::ScratchDir dir;
   RUNCTL.IANTYP = 2;
   RUNCTL.NPILE = 1;
   setPile(1, EI, LEN, 20, KS);
+  CASECUR.CESTV(1) = 0.5;
+  CASECUR.CESTV(2) = 0.0;  // based on the total load: no target line
   for (int u : {U_KMAT, U_RESULTS, U_SUMMARY, U_REPORT, U_CAPNODE})
     ASSERT_TRUE(io::OPEN(u, "u" + std::to_string(u), io::Access::Write));
   std::int32_t istat = 0;
   const double f[6] = {}, d[6] = {};
   double K[36];
-  CAPTSTF(istat, 0, 1, 1, 1.0, f, d, K);
+  CAPTSTF(istat, 0, 1, 1, 0.5, f, d, K);
   for (int u : {U_KMAT, U_RESULTS, U_SUMMARY, U_REPORT, U_CAPNODE}) io::CLOSE(u);
   const auto kmt = test::readLines(dir.path() / "u24");
   ASSERT_EQ(kmt.size(), 4u);
   EXPECT_EQ(kmt[0], "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
   const auto res = test::readLines(dir.path() / "u16");
-  ASSERT_EQ(res.size(), 6u);
-  EXPECT_EQ(res[1], "          * EQUIVALENT STIFFNESS MATRIX AT ORIGIN *");
-  EXPECT_EQ(res[2], "    DOF          1              2              3    ");
-  EXPECT_EQ(res[3].substr(0, 7), "      1");
-  EXPECT_EQ(res[3].size(), 7u + 3u * 15u + 1u);
+  ASSERT_EQ(res.size(), 8u);
+  EXPECT_EQ(res[0].substr(0, 7), "   LOAD");
+  EXPECT_EQ(res[1].substr(0, 7), "   DISP");
+  EXPECT_EQ(res[3], "          * EQUIVALENT STIFFNESS MATRIX AT ORIGIN *");
+  EXPECT_EQ(res[4], "    DOF          1              2              3    ");
+  EXPECT_EQ(res[5].substr(0, 7), "      1");
+  EXPECT_EQ(res[5].size(), 7u + 3u * 15u + 1u);
   const auto sum = test::readLines(dir.path() / "u18");
-  ASSERT_EQ(sum.size(), 6u);
-  EXPECT_EQ(sum[1], "          * EQV. STIFFNESS MATRIX AT ORIGIN *");
+  ASSERT_EQ(sum.size(), 10u);
+  EXPECT_EQ(sum[1], "       N:    1  FACTOR :    0.5000");
+  EXPECT_EQ(sum[5], "          * EQV. STIFFNESS MATRIX AT ORIGIN *");
   const auto rep = test::readLines(dir.path() / "u14");
-  ASSERT_EQ(rep.size(), 4u);
-  EXPECT_EQ(rep[0].substr(0, 14), std::string(14, ' '));
-  EXPECT_EQ(rep[1].substr(0, 14), "         1    ");
+  ASSERT_EQ(rep.size(), 9u);
+  EXPECT_EQ(rep[0], "        1   N:    1  FACTOR :    0.5000");
+  EXPECT_EQ(rep[1], "       * EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
+  EXPECT_EQ(rep[5].substr(0, 14), std::string(14, ' '));
+  EXPECT_EQ(rep[6].substr(0, 14), "         1    ");
   EXPECT_EQ(test::readLines(dir.path() / "u29")[0], "     NPILES=    1");
 }
 

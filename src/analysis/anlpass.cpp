@@ -1,0 +1,56 @@
+#include "analysis/anlpass.h"
+
+#include <algorithm>
+
+#include "analysis/anlio.h"
+#include "analysis/capload.h"
+#include "analysis/casecur.h"
+#include "analysis/dlnode.h"
+#include "cap/capeq.h"
+#include "cap/capeq2d.h"
+#include "report/writers.h"
+#include "run/model.h"
+
+namespace drelm::anl {
+
+namespace {
+
+// A plane pass takes the moment and the rotation as its third component.
+void planePass(std::int32_t iscomb, PassLoads& L, std::int32_t& ISTAT) {
+  const double P[3] = {L.PCAP[0], L.PCAP[1], L.PCAP[5]};
+  const double UPOD[3] = {L.UPOD[0], L.UPOD[1], L.UPOD[5]};
+  const std::int32_t KPOD[3] = {L.KPOD[0], L.KPOD[1], L.KPOD[5]};
+  std::int32_t kpy = 0;
+  CAPEQ2D(iscomb, kpy, ISTAT, L.FLDOUT, L.UCPOUT, P, L.PPOD, UPOD, L.XPOD, KPOD);
+}
+
+}  // namespace
+
+bool space() { return RUNCTL.IANTYP != 2; }
+
+void caseLoads(std::int32_t c, PassLoads& L) {
+  CASELD(c, L.PCAP);
+  if (CASEIN.LCKIND(c) == 1) SPECDL(c, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);
+  CASEDL(c);
+  AXLDRES(L.PCAP);
+  std::copy(std::begin(L.PCAP), std::end(L.PCAP), std::begin(L.PSAVE));
+  std::copy(std::begin(L.UPOD), std::end(L.UPOD), std::begin(L.UPOD0));
+}
+
+void runPass(bool comb, PassLoads& L, std::int32_t& ISTAT) {
+  if (!comb) {
+    io::OPEN(U_PASS, FNAMES.FNU(U_PASS).trimmed(), io::Access::Write);
+    out(U_PASS, "LOAD CASE : " + intField(5, CASECUR.ICASE));
+  }
+  ISTAT = 0;
+  const std::int32_t iscomb = comb ? 1 : 0;
+  if (space()) {
+    CAPEQ(iscomb, ISTAT, L.FLDOUT, L.UCPOUT, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);
+  } else {
+    planePass(iscomb, L, ISTAT);
+    io::FLUSH(U_LOG);
+  }
+  if (!comb) io::CLOSE(U_PASS);
+}
+
+}  // namespace drelm::anl
