@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "analysis/capload.h"
 #include "analysis/casecur.h"
@@ -132,6 +133,38 @@ TEST(LoadFactorPredictor, SecantInterpolationAndSorting) {
   S.SEHFAC(2) = 2.0;
   FACPRED();
   EXPECT_TRUE(std::isfinite(S.SEFACT));
+}
+
+// A target that grows negative (a rotation, say) is searched as its mirror:
+// the same histories with every displacement negated give the same factors.
+TEST(LoadFactorPredictor, NegativeTargetMirrorsThePositiveSearch) {
+  struct Case {
+    std::vector<double> d, f;
+    double t, want;
+  };
+  const std::vector<Case> cases = {
+      // bracketed after sorting: 0.885 + 0.0011 x 0.115 / 0.0015
+      {{0.0, 0.0034, 0.0019}, {0.0, 1.0, 0.885}, 0.003, 0.885 + 0.0011 * 0.115 / 0.0015},
+      {{0.0, 0.8}, {0.0, 1.0}, 2.0, 2.5},                    // beyond the last pair
+      {{0.2, 0.5, 0.9}, {0.5, 1.0, 2.0}, 0.1, 0.5 - 0.5 / 3.0},  // before the first pair
+  };
+  SESTIM_T& S = SESTIM;
+  for (const Case& c : cases) {
+    double f[2];
+    for (int sign = 0; sign < 2; ++sign) {
+      const double s = sign == 0 ? 1.0 : -1.0;
+      S.SENHIS = static_cast<std::int32_t>(c.d.size());
+      for (std::size_t i = 0; i < c.d.size(); ++i) {
+        S.SEHDSP(static_cast<int>(i) + 1) = s * c.d[i];
+        S.SEHFAC(static_cast<int>(i) + 1) = c.f[i];
+      }
+      S.SEDTGT = s * c.t;
+      FACPRED();
+      f[sign] = S.SEFACT;
+    }
+    EXPECT_NEAR(f[0], c.want, 1e-12) << c.t;
+    EXPECT_DOUBLE_EQ(f[1], f[0]) << c.t;
+  }
 }
 
 TEST(EnvelopeStore, SignedExtremesInitialisedByTheFirstCase) {
