@@ -93,7 +93,9 @@ std::vector<std::vector<Pass>> searchHistory(const Lines& log) {
 // the target (or the end interval) of the pairs sorted by factor.
 double predicted(std::vector<std::pair<double, double>> h, double t) {
   if (h.size() == 1) return t * h[0].second / h[0].first;
-  std::stable_sort(h.begin(), h.end(), [](auto& a, auto& b) { return a.second < b.second; });
+  // Insertion sort: stable, pairs of equal factors keep their order.
+  for (std::size_t i = 1; i < h.size(); ++i)
+    for (std::size_t j = i; j > 0 && h[j - 1].second > h[j].second; --j) std::swap(h[j - 1], h[j]);
   std::size_t hi = 1;
   if (h[0].first >= t) hi = 1;
   else if (t >= h.back().first) hi = h.size() - 1;
