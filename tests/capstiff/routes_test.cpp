@@ -161,5 +161,54 @@ TEST(CapStiffnessRoutes, ThreeRoutesAgreeOnALinearGroup) {
     }
 }
 
+// The unit-load case alone, with the vertical load VERTICAL only and the cap
+// iteration limit MAXITC: a load beyond the 1 inch of the axial head curves
+// (whose end values are kept) cannot be carried in that many iterations.
+std::string unitLoadOnly(const std::string& vertical, const std::string& maxitc) {
+  std::string s = test::readFile(test::dataFile("space_linear_group.inp"));
+  const std::string controls = "0 0 0 1 0 100 100\n";
+  const std::size_t second = s.find(controls, s.find(controls) + 1);
+  s.erase(second, s.find("LOAD COMBINATIONS") - second);
+  const auto swap = [&s](const std::string& from, const std::string& to) {
+    const std::size_t at = s.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) s.replace(at, from.size(), to);
+  };
+  swap("LOAD CASES\n7 0 0 1 0\n" + controls, "LOAD CASES\n1 0 0 1 0\n0 0 0 1 0 " + maxitc + " 100\n");
+  swap("100000.0 10000.0 1000000.0 10000.0 1000000.0 1000000.0 0.0 0.0 0.0", vertical + " 0.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0");
+  return s;
+}
+
+// A unit-load pass that ends below its load (the later steps fail) records
+// the displacement of its last accepted step with the load of that step: the
+// vertical stiffness is that of a pass well inside the curves.
+TEST(CapStiffnessRoutes, UnitLoadPassBelowItsLoadRecordsTheLoadItCarries) {
+  double k11[2];
+  std::vector<double> raw;
+  for (int run = 0; run < 2; ++run) {
+    test::ScratchDir dir;
+    test::writeNamesFile();
+    test::writeInputFile(unitLoadOnly(run == 0 ? "1000000.0" : "8000000.0", "2"));
+    ASSERT_EQ(IDRELM(6), 0);
+    const Lines sta = test::readLines("run.sta");
+    ASSERT_GE(sta.size(), 6u);
+    EXPECT_EQ(sta[4], "      DOF :     1 POINT :     1");
+    EXPECT_EQ(sta[5], "    1 ANALYSIS COMPLETED");
+    const Lines rep = test::readLines("run.rp2");
+    k11[run] = unitLoadStiffness(rep)[0][0];
+    const long at = find(rep, "CAP FLEX., 1, FORCE X");
+    ASSERT_GE(at, 0);
+    raw = numbers(rep[at + 1]);  // pass, load, U(1), U(1 .. 6)
+  }
+  // 8E6 lb exceed the 5.94E6 lb that the piles carry at 1 inch; the pass
+  // stops between the two.
+  ASSERT_EQ(raw.size(), 9u);
+  EXPECT_GT(raw[1], 5.5e6);
+  EXPECT_LT(raw[1], 5.94e6);
+  EXPECT_LT(raw[2], 1.0);
+  EXPECT_NEAR(raw[1] / raw[2], k11[0], 1e-4 * k11[0]);
+  EXPECT_NEAR(k11[1], k11[0], 1e-4 * k11[0]);
+}
+
 }  // namespace
 }  // namespace drelm
