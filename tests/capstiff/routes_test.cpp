@@ -1,8 +1,9 @@
 // The cap stiffness of a group in linear soil by three routes: the unit-load
 // flexibility inverted, the summed linear pile-head stiffnesses carried to
 // the cap origin, and the secant load / displacement of ordinary passes with
-// the cap displacement given. The group: four vertical and two battered pipe
-// piles on an elastic subgrade, with linear axial and torsional head curves.
+// the cap displacement given. The space group: four vertical and two
+// battered pipe piles on an elastic subgrade, with linear axial and
+// torsional head curves; the plane model: two battered rows of two piles.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -79,21 +80,21 @@ std::vector<Origin> origins(const Lines& rep) {
 // (c) Columns of K from the passes whose cap displacement is given: one
 // non-zero component j, every other held at 0, so that column j of K is the
 // load the piles carry over that displacement.
-Matrix givenDisplacementStiffness(const std::vector<Origin>& passes) {
+Matrix givenDisplacementStiffness(const std::vector<Origin>& passes, int ndof) {
   Matrix K{};
   std::array<bool, 6> seen{};
   for (const Origin& o : passes) {
     int j = -1, nonzero = 0;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < ndof; ++i)
       if (std::fabs(o.U.at(i)) > 1e-12) {  // the others 0 up to rounding
         j = i;
         ++nonzero;
       }
     if (nonzero != 1) continue;  // a load-controlled pass
     seen[j] = true;
-    for (int i = 0; i < 6; ++i) K[i][j] = o.P.at(i) / o.U.at(j);
+    for (int i = 0; i < ndof; ++i) K[i][j] = o.P.at(i) / o.U.at(j);
   }
-  for (int j = 0; j < 6; ++j) EXPECT_TRUE(seen[j]) << "no pass displaced the cap along " << j + 1;
+  for (int j = 0; j < ndof; ++j) EXPECT_TRUE(seen[j]) << "no pass displaced the cap along " << j + 1;
   return K;
 }
 
@@ -104,13 +105,16 @@ Matrix fromColumns(const double* k) {
   return K;
 }
 
+// The sway / rotation pairs of the cap degrees of freedom (0-based).
+const std::vector<std::pair<int, int>> SPACE_PAIRS = {{1, 5}, {2, 4}}, PLANE_PAIRS = {{1, 2}};
+
 // Diagonal terms within TOL of each other; the coupling of sway and
 // rotation, which sums terms of both signs over vertical and battered piles,
 // within TOL of the geometric mean of the two diagonal terms it couples.
-void expectSame(const Matrix& A, const Matrix& B, double tol, const char* what) {
-  for (int i = 0; i < 6; ++i)
+void expectSame(const Matrix& A, const Matrix& B, double tol, const char* what, int ndof = 6) {
+  for (int i = 0; i < ndof; ++i)
     EXPECT_NEAR(A[i][i] / B[i][i], 1.0, tol) << what << " K" << i + 1 << i + 1;
-  for (auto [t, r] : {std::pair{1, 5}, std::pair{2, 4}}) {
+  for (auto [t, r] : ndof == 6 ? SPACE_PAIRS : PLANE_PAIRS) {
     const double scale = std::sqrt(B[t][t] * B[r][r]);
     EXPECT_NEAR(A[t][r], B[t][r], tol * scale) << what << " K" << t + 1 << r + 1;
     EXPECT_NEAR(A[r][t], B[r][t], tol * scale) << what << " K" << r + 1 << t + 1;
@@ -127,7 +131,7 @@ TEST(CapStiffnessRoutes, ThreeRoutesAgreeOnALinearGroup) {
   const Matrix a = unitLoadStiffness(rep);
   const std::vector<Origin> passes = origins(rep);
   ASSERT_EQ(passes.size(), 7u);  // the total load of the unit-load case, six given displacements
-  const Matrix c = givenDisplacementStiffness(passes);
+  const Matrix c = givenDisplacementStiffness(passes, 6);
 
   // (b) The piles' equivalent stiffnesses at a cap displacement that moves
   // every pile along and across its axis and twists it, then the sum.
@@ -159,6 +163,36 @@ TEST(CapStiffnessRoutes, ThreeRoutesAgreeOnALinearGroup) {
       for (int j = 0; j < 6; ++j) ku += (*K)[i][j] * total.U.at(j);
       EXPECT_NEAR(ku, total.P.at(i), 0.01 * std::fabs(total.P.at(i))) << (K == &a ? "a" : "b") << " row " << i + 1;
     }
+}
+
+// The plane rows: the summed head stiffnesses of the rows, each counted for
+// its two piles, against the given-displacement passes and the secant of a
+// load-controlled pass.
+TEST(CapStiffnessRoutes, PlaneRowsAgreeWithTheGivenDisplacementPasses) {
+  test::ScratchDir dir;
+  test::writeNamesFile();
+  test::writeInputFile(test::readFile(test::dataFile("plane_linear_rows.inp")));
+  ASSERT_EQ(IDRELM(6), 0);
+  const std::vector<Origin> passes = origins(test::readLines("run.rp2"));
+  ASSERT_EQ(passes.size(), 4u);  // a load, then three given displacements
+  const Matrix c = givenDisplacementStiffness(passes, 3);
+
+  const double U[3] = {0.02, 0.03, 2e-4};
+  ASSERT_TRUE(test::passStiffnessAt(U));
+  double kb[36];
+  std::int32_t istat = 0;
+  CAPKSUM(istat, 0, kb);
+  const Matrix b = fromColumns(kb);
+
+  // Four piles of 1E6 lb/in along their axes, battered by 10 degrees.
+  EXPECT_NEAR(b[0][0], 4.0e6 * std::pow(std::cos(10.0 * M_PI / 180.0), 2), 0.01 * b[0][0]);
+  expectSame(b, c, 0.01, "plane head stiffness sum / given displacement", 3);
+  const Origin& load = passes.front();
+  for (int i = 0; i < 3; ++i) {
+    double ku = 0.0;
+    for (int j = 0; j < 3; ++j) ku += b[i][j] * load.U.at(j);
+    EXPECT_NEAR(ku, load.P.at(i), 0.01 * std::fabs(load.P.at(i))) << "row " << i + 1;
+  }
 }
 
 // The unit-load case alone, with the vertical load VERTICAL only and the cap
