@@ -104,14 +104,17 @@ void unitLoadFailure() {
   codedRecord(U_FLXSCR, CASECUR.LOOPNO, e, 6);
 }
 
-void unitLoadResult(const double* PCAP, const double* U) {
+// PCAP: the load of the reported fraction; P0: the full load, whose size
+// decides between the ratios and the raw displacements.
+void unitLoadResult(const double* PCAP, const double* P0, const double* U) {
   const int d = CASECUR.IPOINT;
   const double pd = d >= 1 && d <= 6 ? PCAP[d - 1] : 0.0;
+  const double full = d >= 1 && d <= 6 ? P0[d - 1] : 0.0;
   double r1[7] = {pd};
   for (int k = 0; k < 6; ++k) r1[k + 1] = U[k];
   codedRecord(U_CLDSCR, CASECUR.LOOPNO, r1, 7);
   double r2[6];
-  for (int k = 0; k < 6; ++k) r2[k] = std::fabs(pd) < 1.0E-14 ? U[k] : U[k] / pd;
+  for (int k = 0; k < 6; ++k) r2[k] = std::fabs(full) < 1.0E-14 || pd == 0.0 ? U[k] : U[k] / pd;
   codedRecord(U_CLDSCR, CASECUR.LOOPNO, r2, 6);
   codedRecord(U_FLXSCR, CASECUR.LOOPNO, r2, 6);
   statusCompleted();
@@ -382,7 +385,10 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   // The pass has a result at the fraction Tp.
   const double Tp = ls.Tp;
   if (CASECUR.IPRDOF == 2) {
-    unitLoadResult(PCAP, U);
+    // The records pair the displacement of the last accepted step with the
+    // load that step carries, not with the load of a later step that failed.
+    for (int i = 0; i < 6; ++i) PCAP[i] = Tp * P0[i];
+    unitLoadResult(PCAP, P0, U);
     RUNCTL.IOUTPS = 0;
     return;
   }

@@ -458,6 +458,10 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     return;
   }
   if (CASECUR.IPRDOF == 1 || CASECUR.IPRDOF == 2) {
+    // A unit load is recorded at the fraction of the last accepted step,
+    // whose displacement the records carry.
+    if (CASECUR.IPRDOF == 2)
+      for (int i = 0; i < 3; ++i) P[i] = ls.Tp * PCAP[i];
     pointRecords(PCAP, F, U, P);
     statusCompleted();
     return;

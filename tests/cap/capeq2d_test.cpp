@@ -295,6 +295,34 @@ TEST_F(PlaneCap, UnitLoadPointWritesLoadDisplacementsAndFlexibilities) {
   EXPECT_EQ(run.lines(U_FLXSCR).size(), 1u);
 }
 
+// A unit-load pass that stops below its load records the load of its last
+// accepted step with that step's displacement: linear up to 0.65 of the
+// load, no convergence above, so the pass ends at 0.625 of 800.
+TEST_F(PlaneCap, UnitLoadPointBelowItsLoadRecordsTheLoadItCarries) {
+  const double k = 500.0;
+  row({k, k, 0.0, 2.0e7}, 0.0, -10.0);
+  row({k, k, 0.0, 2.0e7}, 0.0, 10.0);
+  rg().nonlinearAbove = 0.65;
+  CURCTL.MAXITC = 1;
+  CURCTL.DTCUR0 = 0.125;
+  CURCTL.DTCMIN = 0.1;
+  CASECUR.IPRDOF = 2;
+  CASECUR.IPOINT = 1;
+  CASECUR.NPOINT = 4;
+  CASECUR.LOOPNO = 1;
+  const double P[3] = {800.0, 0.0, 0.0};
+  double U[3];
+  ASSERT_EQ(pass(P, U), 0);
+  EXPECT_EQ(status().back(), "    1 ANALYSIS COMPLETED");
+  const std::vector<std::string> cld = run.lines(U_CLDSCR);
+  ASSERT_EQ(cld.size(), 2u);
+  const double r1[4] = {500.0, 500.0 / (2 * k), 0.0, 0.0};
+  EXPECT_EQ(cld[0], codedRecordText(1, r1, 4));
+  const double r2[3] = {1.0 / (2 * k), 0.0, 0.0};
+  EXPECT_EQ(cld[1], codedRecordText(1, r2, 3));
+  EXPECT_EQ(run.lines(U_FLXSCR), std::vector<std::string>{cld[1]});
+}
+
 TEST(PlanePassive, TrapezoidOverTheEmbeddedHeight) {
   double H, M, pos;
   passive2D(0.01, -5.0, 3.0, 2.0, 0.0, H, M, pos);

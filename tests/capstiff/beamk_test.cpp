@@ -109,25 +109,32 @@ TEST(Condens, SchurComplementAndZeroPivot) {
 
 // A chain of axial elements on linear shear springs condensed onto its head
 // against the elastic pile on linear springs with a linear tip spring:
-// K = EA lam (Kb + EA lam tanh(lam L)) / (EA lam + Kb tanh(lam L)).
+// K = EA lam (Kb + EA lam tanh(lam L)) / (EA lam + Kb tanh(lam L)). Short and
+// long piles, floating, on a tip as stiff as the pile below (K = EA lam
+// whatever the length) and on a nearly rigid tip.
 TEST(Condens, AxialChainOnShearSpringsMatchesTheClosedForm) {
-  const double EA = 2.0e6, c = 50.0, len = 100.0, Kb = 3.0e3;
+  const double EA = 2.0e6, c = 50.0, lam = std::sqrt(c / EA);
   const int n = 400;
-  const double h = len / n, lam = std::sqrt(c / EA);
-  double kacc = 0.0;
-  for (int e = n; e >= 1; --e) {
-    double ek[144], kc[36];
-    BEAMK(1.0, 1.0, EA, 1.0, h, 0.0, 0, ek);
-    ek[0] += kacc + 0.5 * c * h + (e == n ? Kb : 0.0);
-    ek[6 + 12 * 6] += 0.5 * c * h;
-    std::int32_t ierr;
-    CONDENS(ek, kc, 12, 6, ierr);
-    ASSERT_EQ(ierr, 0);
-    kacc = kc[0];
+  struct Case {
+    double lamL, tip;  // tip spring in units of EA lam
+  };
+  for (const Case& k : {Case{0.5, 0.0}, Case{3.0, 0.0}, Case{0.5, 1.0}, Case{3.0, 1.0}, Case{0.5, 100.0}}) {
+    const double len = k.lamL / lam, h = len / n, Kb = k.tip * EA * lam;
+    double kacc = 0.0;
+    for (int e = n; e >= 1; --e) {
+      double ek[144], kc[36];
+      BEAMK(1.0, 1.0, EA, 1.0, h, 0.0, 0, ek);
+      ek[0] += kacc + 0.5 * c * h + (e == n ? Kb : 0.0);
+      ek[6 + 12 * 6] += 0.5 * c * h;
+      std::int32_t ierr;
+      CONDENS(ek, kc, 12, 6, ierr);
+      ASSERT_EQ(ierr, 0);
+      kacc = kc[0];
+    }
+    const double t = std::tanh(lam * len);
+    const double closed = EA * lam * (Kb + EA * lam * t) / (EA * lam + Kb * t);
+    EXPECT_NEAR(kacc / closed, 1.0, 1e-4) << "lam L " << k.lamL << " tip " << k.tip;
   }
-  const double t = std::tanh(lam * len);
-  const double closed = EA * lam * (Kb + EA * lam * t) / (EA * lam + Kb * t);
-  EXPECT_NEAR(kacc / closed, 1.0, 1e-4);
 }
 
 }  // namespace

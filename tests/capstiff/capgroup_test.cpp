@@ -7,13 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "analysis/passfile.h"
-#include "cap/capsum.h"
 #include "capstiff/captstf.h"
 #include "run/fileio.h"
 #include "run/model.h"
 #include "run/rundrv.h"
 #include "support/inputrun.h"
+#include "support/passres.h"
 #include "support/testdir.h"
 
 namespace drelm {
@@ -69,18 +68,7 @@ TEST(CapStiffnessGroup, SummedHeadStiffnessesMatchTheSecantStiffnessOfAPass) {
     // The piles evaluated once more at the converged cap displacement with
     // their equivalent stiffnesses kept, written to a pass file as an
     // estimation pass writes them, and read back.
-    double F[6];
-    std::int32_t st = 0;
-    RUNCTL.IOUTPS = 2;
-    FVEC(F, U.data(), st);
-    RUNCTL.IOUTPS = 0;
-    ASSERT_EQ(st, 0);
-    FNAMES.FNU(U_PASS) = "est.pas";
-    ASSERT_TRUE(io::OPEN(U_PASS, "est.pas", io::Access::Write));
-    for (int k = 0; k < 8; ++k) io::endRecord(U_PASS);
-    EQSTIFWR();
-    io::CLOSE(U_PASS);
-    ASSERT_TRUE(PASSRD());
+    ASSERT_TRUE(test::passStiffnessAt(U.data()));
     double K[36];
     std::int32_t istat = 0;
     CAPKSUM(istat, 0, K);

@@ -113,6 +113,98 @@ TEST(PileHeadStiffness, LongPileOnWinklerSoilMatchesTheClosedForms) {
   EXPECT_NEAR(at6(S, 2, 2) / at6(K, 2, 2), 1.0, 1e-5);
 }
 
+// A pile of length L with a free tip on a Winkler soil: the head
+// flexibilities of the finite beam on an elastic foundation,
+//   f_yy = 2 b / k (sh ch - sn cs) / D, f_yt = 2 b^2 / k (sh^2 + sn^2) / D,
+//   f_tt = 4 b^3 / k (sh ch + sn cs) / D, D = sh^2 - sn^2 (of b L),
+// inverted for the fixed head; 1 / f_yy for the pinned head. From a short,
+// nearly rigid pile to a long one.
+TEST(PileHeadStiffness, FiniteLengthPileMatchesTheBeamOnAnElasticFoundation) {
+  RUNCTL.IANTYP = 3;
+  const double b = BETA, k = KS;
+  for (double bl : {0.8, 2.0, 4.0}) {
+    setPile(1, EI, bl / b, 100, KS);
+    double K[36];
+    std::string block;
+    std::int32_t istat = 0;
+    PILESTF(1, 0, istat, K, block);
+    const double sh = std::sinh(bl), ch = std::cosh(bl), sn = std::sin(bl), cs = std::cos(bl);
+    const double D = sh * sh - sn * sn;
+    const double fyy = 2 * b / k * (sh * ch - sn * cs) / D, fyt = 2 * b * b / k * (sh * sh + sn * sn) / D;
+    const double ftt = 4 * b * b * b / k * (sh * ch + sn * cs) / D, det = fyy * ftt - fyt * fyt;
+    for (int t : {2, 3}) {
+      const int r = t == 2 ? 6 : 5;
+      EXPECT_NEAR(at6(K, t, t) / (ftt / det), 1.0, 0.005) << "b L " << bl;
+      EXPECT_NEAR(at6(K, r, r) / (fyy / det), 1.0, 0.005) << "b L " << bl;
+      EXPECT_NEAR(std::fabs(at6(K, t, r)) / (fyt / det), 1.0, 0.005) << "b L " << bl;
+      const double pinned = at6(K, t, t) - at6(K, t, r) * at6(K, r, t) / at6(K, r, r);
+      EXPECT_NEAR(pinned * fyy, 1.0, 0.005) << "b L " << bl;
+    }
+  }
+}
+
+// A long pile under the axial force P: EI y'''' + P y'' + k y = 0 decays as
+// exp(-a x) with a^2 = b^2 - P / (4 EI), so that the fixed head has the
+// translation stiffness 4 EI b^2 a and the rotation stiffness 2 EI a. The
+// translational axial-force coefficient P / L of the elements (not 6 P / 5 L)
+// makes the chain act as a beam under four fifths of P: at 0.45 of the
+// critical force 4 EI b^2 it is 8 % stiffer than the beam under P.
+TEST(PileHeadStiffness, AxialForceTermsActAsFourFifthsOfTheAxialForce) {
+  RUNCTL.IANTYP = 3;
+  setPile(1, EI, LEN, 100, KS);
+  const double b = BETA, crit = 4 * EI * b * b;
+  for (double share : {0.2, 0.45}) {
+    PASRES.PASPAX(1) = share * crit;
+    double K[36];
+    std::string block;
+    std::int32_t istat = 0;
+    PILESTF(1, 1, istat, K, block);
+    const double a = std::sqrt(b * b - 0.8 * PASRES.PASPAX(1) / (4 * EI));
+    const double full = std::sqrt(b * b - PASRES.PASPAX(1) / (4 * EI));
+    EXPECT_NEAR(at6(K, 2, 2) / (4 * EI * b * b * a), 1.0, 0.002) << share;
+    EXPECT_NEAR(at6(K, 6, 6) / (2 * EI * a), 1.0, 0.002) << share;
+    EXPECT_GT(at6(K, 2, 2) / (4 * EI * b * b * full), 1.02) << share;
+    EXPECT_EQ(at6(K, 3, 3), at6(K, 2, 2));
+  }
+}
+
+// Two sections, the change between nodes 2 and 3 of a four-element pile:
+// element e takes the mean of the values at nodes max(e - 1, 1) and e, so the
+// change shows in element 3 (the mean) and element 4.
+TEST(PileHeadStiffness, ElementsTakeTheSectionsOfTheNodesAboveThem) {
+  RUNCTL.IANTYP = 2;
+  const double E1 = 4.0e6, E2 = 1.0e6, len = 8.0, h = len / 4;
+  setPile(1, E1, len, 4, 50.0);
+  PILEPROP.NSECT(1) = 2;
+  SECTAB.SXTO(1, 1) = SECTAB.SXFROM(1, 2) = 1.5 * h;
+  SECTAB.SXTO(1, 2) = len;
+  SECTAB.SDIAT(1, 2) = SECTAB.SDIAB(1, 2) = 1.0;
+  SECTAB.SEIZT(1, 2) = SECTAB.SEIZB(1, 2) = E2;
+  SECTAB.SEIYT(1, 2) = SECTAB.SEIYB(1, 2) = E2;
+  std::int32_t st = 0;
+  SECMARK(st);
+  ASSERT_EQ(st, 0);
+  double K[9];
+  std::string block;
+  std::int32_t istat = 0;
+  PILESTF2D(1, 0, istat, K, block);
+
+  const double elementEI[5] = {0, E1, E1, 0.5 * (E1 + E2), E2};
+  double kacc[9] = {};
+  for (int e = 4; e >= 1; --e) {
+    double ek[36];
+    BEAMK2D(elementEI[e], 1.0, h, 0.0, 0, ek);
+    for (int j = 0; j < 3; ++j)
+      for (int i = 0; i < 3; ++i) ek[i + 6 * j] += kacc[i + 3 * j];
+    if (e == 4) ek[1 + 6 * 1] += PASRES.PASNOD(1, 5);
+    ek[4 + 6 * 4] += PASRES.PASNOD(1, e);
+    std::int32_t ierr = 0;
+    CONDENS(ek, kacc, 6, 3, ierr);
+    ASSERT_EQ(ierr, 0);
+  }
+  for (int i : {4, 5, 7, 8}) EXPECT_NEAR(K[i], kacc[i], 1e-9 * std::fabs(kacc[i])) << i;
+}
+
 TEST(PileHeadStiffness, CompressionLowersTheLateralTermsOnlyWithAxialForceTerms) {
   RUNCTL.IANTYP = 3;
   setPile(1, EI, LEN, 50, KS);
