@@ -9,51 +9,19 @@
 #include <string>
 #include <vector>
 
+#include "analysis/wholerun.h"
 #include "run/model_run.h"
-#include "run/rundrv.h"
-#include "support/inputrun.h"
-#include "support/testdir.h"
 
 namespace drelm {
 namespace {
 
 using Lines = std::vector<std::string>;
+using test::wholerun::capDisplacements;
+using test::wholerun::capLoads;
+using test::wholerun::fixture;
 using test::readLines;
-
-std::string fixture(const std::string& name) { return test::readFile(test::dataFile(name)); }
-
-std::string replaced(std::string s, const std::string& line, const std::string& with) {
-  const std::size_t at = s.find(line + "\n");
-  if (at == std::string::npos) {
-    ADD_FAILURE() << "no line " << line;
-  } else {
-    s.replace(at, line.size(), with);
-  }
-  return s;
-}
-
-std::int32_t runInput(const std::string& text) {
-  test::writeNamesFile();
-  test::writeInputFile(text);
-  return IDRELM(6);
-}
-
-// The six values that follow every line TITLE of the second report, one
-// row per analysed case or combination.
-std::vector<std::vector<double>> fullRows(const std::string& title) {
-  const Lines rep = readLines("run.rp2");
-  std::vector<std::vector<double>> rows;
-  for (std::size_t i = 0; i + 1 < rep.size(); ++i) {
-    if (rep[i] != title) continue;
-    std::istringstream in(rep[i + 1]);
-    std::vector<double> v(6);
-    for (double& x : v) in >> x;
-    rows.push_back(v);
-  }
-  return rows;
-}
-
-std::vector<std::vector<double>> capDisplacements() { return fullRows("* DISPLACEMENT OF PILE CAP AT ORIGIN *"); }
+using test::wholerun::replaced;
+using test::wholerun::runInput;
 
 // Four vertical piles pinned to the cap at (Y, Z) = (+-36, +-24) in, each on
 // a linear head spring of 1E6 lb/in, in elastic subgrade (ks 100 lb/in^3).
@@ -86,7 +54,7 @@ TEST(AnalysisValues, RigidCapOnPinnedPilesWithLinearHeadSprings) {
   EXPECT_GT(U[3][1], 0.5 * U[1][1] * 1.01);
   // The combination is the analysis of the factored sum of its cases' loads.
   for (int i = 0; i < 6; ++i) EXPECT_DOUBLE_EQ(U[5][i], U[3][i]) << i;
-  const auto P = fullRows("* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
+  const auto P = capLoads();
   ASSERT_EQ(P.size(), 6u);
   for (int i = 0; i < 6; ++i) EXPECT_DOUBLE_EQ(P[5][i], P[3][i]) << i;
   EXPECT_EQ(readLines("run.sta").back(), "    1 ANALYSIS COMPLETED");

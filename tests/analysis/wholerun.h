@@ -1,0 +1,65 @@
+// Whole runs of an input text in the current directory (names file and input
+// data file written beside each other), and the values that the second
+// results report prints on the line after each of its titles.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "run/rundrv.h"
+#include "support/inputrun.h"
+#include "support/testdir.h"
+
+// Its own namespace: other fixtures of the test program have helpers of the
+// same names and signatures (one definition per program).
+namespace drelm::test::wholerun {
+
+inline std::string fixture(const std::string& name) { return readFile(dataFile(name)); }
+
+// S with its first whole line LINE replaced by WITH (a test failure when no
+// line matches).
+inline std::string replaced(std::string s, const std::string& line, const std::string& with) {
+  const std::size_t at = s.find(line + "\n");
+  if (at == std::string::npos) {
+    ADD_FAILURE() << "no line " << line;
+  } else {
+    s.replace(at, line.size(), with);
+  }
+  return s;
+}
+
+inline std::int32_t runInput(const std::string& text) {
+  writeNamesFile();
+  writeInputFile(text);
+  return IDRELM(6);
+}
+
+// The numbers of the line after every line of the second report that reads
+// TITLE (leading and trailing blanks aside), one row per occurrence: one per
+// analysed case for the cap titles, one per pile and case for the pile ones.
+inline std::vector<std::vector<double>> reportRows(const std::string& title) {
+  const std::vector<std::string> rep = readLines("run.rp2");
+  std::vector<std::vector<double>> rows;
+  for (std::size_t i = 0; i + 1 < rep.size(); ++i) {
+    const std::size_t a = rep[i].find_first_not_of(' ');
+    if (a == std::string::npos || rep[i].substr(a, rep[i].find_last_not_of(' ') + 1 - a) != title) continue;
+    std::istringstream in(rep[i + 1]);
+    std::vector<double> v;
+    for (double x; in >> x;) v.push_back(x);
+    rows.push_back(v);
+  }
+  return rows;
+}
+
+inline std::vector<std::vector<double>> capDisplacements() {
+  return reportRows("* DISPLACEMENT OF PILE CAP AT ORIGIN *");
+}
+inline std::vector<std::vector<double>> capLoads() { return reportRows("* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *"); }
+// Head displacements then head forces of each pile in global axes.
+inline std::vector<std::vector<double>> pileTops() { return reportRows("* PILE TOP DISP. AND REACT. GLOBAL"); }
+
+}  // namespace drelm::test::wholerun
