@@ -230,27 +230,8 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         U[i] += dU[i];
         Us[i] += dU[i];
       }
-      if (!pod) {
-        dumpVector("DDV", dU, 6);
-        dumpVector("DFV", R, 6);
-        dumpVector("UDV", Us, 6);
-        dumpVector("DV", U, 6);
-        dumpVector("FV", PCAP, 6);
-        dumpVector("RV", F, 6);
-      } else {
-        double ffuv[12];
-        for (int i = 0; i < 12; ++i) {
-          sStep[i] += s[i];
-          sPass[i] += s[i];
-          ffuv[i] = -(aux[i] + rhs[i]);
-        }
-        dumpVector("DDUV", s, 12);
-        dumpVector("DFUV", rhs, 12);
-        dumpVector("UDUV", sStep, 12);
-        dumpVector("DUV", sPass, 12);
-        dumpVector("FFUV", ffuv, 12);
-        dumpVector("RUV", aux, 12);
-      }
+      if (!pod) dumpCapVectors(dumpVector, 6, dU, R, Us, U, PCAP, F);
+      else dumpPointVectors(dumpVector, 6, s, rhs, aux, sStep, sPass, -1.0);
       logIteration(b, dU, Us, CURCTL.IALTOL);
 
       if (b > 1) {

@@ -60,6 +60,9 @@ void matvec3(double* y, const double* A, const double* x) {
   for (int i = 0; i < 3; ++i) y[i] = A[i] * x[0] + A[i + 3] * x[1] + A[i + 6] * x[2];
 }
 
+// The iteration dump of the plane solution in its own number form.
+void dumpLine(const char* tag, const double* v, int n) { dumpLine2D(tag, v, n); }
+
 // Passive resistance at the cap displacement u after a force sum: the
 // pile rows left the ground level and the resistance at the cap base.
 struct Passive {
@@ -343,27 +346,8 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         U[i] += du[i];
         Us[i] += du[i];
       }
-      if (!pod) {
-        dumpLine2D("DDV  ", du, 3);
-        dumpLine2D("DFV  ", R, 3);
-        dumpLine2D("UDV  ", Us, 3);
-        dumpLine2D("DV   ", U, 3);
-        dumpLine2D("FV   ", P, 3);
-        dumpLine2D("RV   ", F, 3);
-      } else {
-        double ffuv[6];
-        for (int i = 0; i < 6; ++i) {
-          sStep[i] += s[i];
-          sPass[i] += s[i];
-          ffuv[i] = rhs[i] + aux[i];
-        }
-        dumpLine2D("DDUV ", s, 6);
-        dumpLine2D("DFUV ", rhs, 6);
-        dumpLine2D("UDUV ", sStep, 6);
-        dumpLine2D("DUV  ", sPass, 6);
-        dumpLine2D("FFUV ", ffuv, 6);
-        dumpLine2D("RUV  ", aux, 6);
-      }
+      if (!pod) dumpCapVectors(dumpLine, 3, du, R, Us, U, P, F);
+      else dumpPointVectors(dumpLine, 3, s, rhs, aux, sStep, sPass, 1.0);
 
       CapNorms m;
       CAPNRM2D(du, m.incD, m.incR);

@@ -65,6 +65,32 @@ void storePrintLevel() {
   ENVOPT.NPRNDS = CURCTL.NPRNOD;
 }
 
+void dumpCapVectors(DumpLine line, int N, const double* dU, const double* R, const double* Us, const double* U,
+                    const double* P, const double* F) {
+  line("DDV  ", dU, N);
+  line("DFV  ", R, N);
+  line("UDV  ", Us, N);
+  line("DV   ", U, N);
+  line("FV   ", P, N);
+  line("RV   ", F, N);
+}
+
+void dumpPointVectors(DumpLine line, int N, const double* s, const double* rhs, const double* aux, double* sStep,
+                      double* sPass, double SIGN) {
+  double ffuv[12];
+  for (int i = 0; i < 2 * N; ++i) {
+    sStep[i] += s[i];
+    sPass[i] += s[i];
+    ffuv[i] = SIGN * (aux[i] + rhs[i]);
+  }
+  line("DDUV ", s, 2 * N);
+  line("DFUV ", rhs, 2 * N);
+  line("UDUV ", sStep, 2 * N);
+  line("DUV  ", sPass, 2 * N);
+  line("FFUV ", ffuv, 2 * N);
+  line("RUV  ", aux, 2 * N);
+}
+
 bool capConverged(const CapNorms& m, double TINY) {
   return groupConverged(m.incD, m.totD, m.maxD, TINY, CURCTL.ALTDSP) &&
          groupConverged(m.incR, m.totR, m.maxR, TINY, CURCTL.ALTROT);

@@ -29,6 +29,18 @@ void reportingSum(ForceSum sum, const double* U, std::int32_t& ISTAT);
 // The print level and node step of the current results for the tables.
 void storePrintLevel();
 
+// One vector line of the iteration dump: a five-character tag and n values.
+using DumpLine = void (*)(const char* tag, const double* v, int n);
+// The vectors of an iteration on the dump: the increment dU, the residual R,
+// the step total Us, the displacement U, the applied load P and the force F.
+void dumpCapVectors(DumpLine line, int N, const double* dU, const double* R, const double* Us, const double* U,
+                    const double* P, const double* F);
+// The 2N-vectors of the bordered system of a point of definition: the
+// solution s (added to its step and pass totals sStep and sPass), the
+// right-hand side, the full force SIGN * (aux + rhs) and the auxiliary vector.
+void dumpPointVectors(DumpLine line, int N, const double* s, const double* rhs, const double* aux, double* sStep,
+                      double* sPass, double SIGN);
+
 // Norms of an iteration: increments, totals of the step and largest
 // increment component, for the translations (D) and the rotations (R).
 struct CapNorms {
