@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "analysis/anlio.h"
+#include "cap/caplines.h"
 #include "report/convert.h"
 #include "report/writers.h"
 #include "run/model.h"
@@ -30,14 +31,6 @@ int allCurvesFlag() {
 void values(int unit, const double* v, int n, int w, int d, bool force) {
   for (int i = 0; i < n; ++i) WRREAL(unit, w, d, force ? OUTFRC(v[i]) : v[i]);
   WREOL(unit);
-}
-
-void fullLine(int U, const double* v, int N) {
-  for (int i = 0; i < N; ++i) {
-    WRREAL(U, 18, 8, v[i]);
-    WRBLNK(U, 5);
-  }
-  WREOL(U);
 }
 
 void envelopeHeading(int KIND, int SEL, int N, CapTable capTable) {
@@ -69,9 +62,9 @@ void envelopeHeading(int KIND, int SEL, int N, CapTable capTable) {
   }
   out(U_REPORT, blanks(5) + "* TABLE L *   COMPUTATION ON PILE CAP");
   out(U_REPORT, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
-  fullLine(U_REPORT, P, N);
+  cap::fullLine(U_REPORT, P, N);
   out(U_REPORT, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
-  fullLine(U_REPORT, D, N);
+  cap::fullLine(U_REPORT, D, N);
   out(U_REPORT, "* TABLE M *   COMPUTATION ON INDIVIDUAL PILE");
 }
 

@@ -21,8 +21,6 @@ inline const std::string HYPHENS(39, '-');
 int allCurvesFlag();
 // n reals Fw.d and the end of the line (forces in output units when force).
 void values(int unit, const double* v, int n, int w, int d, bool force);
-// The N values of a cap vector on the second results report.
-void fullLine(int U, const double* v, int N);
 
 // Envelope heading, status lines and cap tables (capTable writes one cap
 // table on the results report or the summary).

@@ -6,6 +6,7 @@
 #include "analysis/envewr2d.h"
 #include "analysis/envpil.h"
 #include "cap/capiter.h"
+#include "cap/caplines.h"
 #include "cap/caprec.h"
 #include "cap/caprec2d.h"
 #include "cap/captabl.h"
@@ -19,16 +20,13 @@
 
 namespace drelm {
 
+using cap::text;
+
 namespace {
 
 // The constants of the solution are single-precision values.
 constexpr double F1E10 = static_cast<double>(1.0E-10f);
 constexpr double F1E14 = static_cast<double>(1.0E-14f);
-
-void text(int u, const std::string& s) {
-  io::put(u, s);
-  io::endRecord(u);
-}
 
 // Row i of the map from the cap origin to the point (x, y).
 void pointRow(int i, const double* XPOD, double* c) {

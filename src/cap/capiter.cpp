@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "cap/caplines.h"
 #include "cap/caprec.h"
 #include "report/writers.h"
 #include "run/fileio.h"
@@ -10,12 +11,9 @@
 
 namespace drelm {
 
-namespace {
+using cap::text;
 
-void text(int u, const std::string& s) {
-  io::put(u, s);
-  io::endRecord(u);
-}
+namespace {
 
 bool groupConverged(double inc, double tot, double mx, double TINY, double altLimit) {
   const double err = tot != 0.0 ? inc / tot : inc;
