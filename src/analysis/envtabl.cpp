@@ -60,11 +60,7 @@ void envelopeHeading(int KIND, int SEL, int N, CapTable capTable) {
     empty(U, U == U_SUMSCR ? 1 : 3);
     out(U, blanks(5) + "* TABLE M *   COMPUTATION ON INDIVIDUAL PILE");
   }
-  out(U_REPORT, blanks(5) + "* TABLE L *   COMPUTATION ON PILE CAP");
-  out(U_REPORT, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
-  cap::fullLine(U_REPORT, P, N);
-  out(U_REPORT, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
-  cap::fullLine(U_REPORT, D, N);
+  cap::reportTableL(P, D, N);
   out(U_REPORT, "* TABLE M *   COMPUTATION ON INDIVIDUAL PILE");
 }
 

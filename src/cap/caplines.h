@@ -23,9 +23,9 @@ std::string fileName(int unit);
 // WRBLNK(LEAD), the values in WRREAL(W, D), WREOL.
 void values(int u, int lead, int w, int d, const double* v, int n);
 
-// The N values of a cap vector in full precision (F18.8 and five blanks
-// each), as the second results report carries them.
-void fullLine(int u, const double* v, int N);
+// Table L on the second results report: the heading, then the load P and
+// the displacement U at the origin (N values each) in full precision.
+void reportTableL(const double* P, const double* U, int N);
 
 // The moment unit of the headings (load-length).
 std::string momentUnit();

@@ -162,11 +162,7 @@ void capTableL2D(const double* P, const double* U, std::int32_t B, const PointRe
   text(U_SUMMARY, heading);
   originBlocks(U_SUMMARY, P, U);
 
-  text(U_REPORT, heading);
-  text(U_REPORT, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
-  fullLine(U_REPORT, P, 3);
-  text(U_REPORT, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
-  fullLine(U_REPORT, U, 3);
+  reportTableL(P, U, 3);
 }
 
 void passiveReport2D(double H, double POS) {

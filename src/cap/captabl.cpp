@@ -140,11 +140,7 @@ void capTableL(const double* PCAP, const double* U, std::int32_t B, const PointR
   for (int k = 0; k < 3; ++k) emptyLine(U_SUMMARY);
   text(U_SUMMARY, head);
   originBlocks(U_SUMMARY, PCAP, U);
-  text(U_REPORT, head);
-  text(U_REPORT, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
-  fullLine(U_REPORT, PCAP, 6);
-  text(U_REPORT, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
-  fullLine(U_REPORT, U, 6);
+  reportTableL(PCAP, U, 6);
 }
 
 void partialLoadWarning(double TP) {
