@@ -1,12 +1,11 @@
 // The result tables of one case, combination or envelope in space analysis.
 #include "analysis/envewr.h"
 
-#include <omp.h>
-
 #include <algorithm>
 #include <string>
 
 #include "analysis/anlio.h"
+#include "analysis/envtabl.h"
 #include "cap/nthrds.h"
 #include "report/convert.h"
 #include "report/writers.h"
@@ -15,32 +14,11 @@
 
 namespace drelm {
 
-using anl::blanks;
-using anl::empty;
-using anl::out;
+using namespace anl;
 
 namespace {
 
-std::string len2() { return UNITLB.ULLEN2.str(); }
-std::string load3() { return UNITLB.ULLOD3.str(); }
-std::string load4() { return UNITLB.ULLOD4.str(); }
-std::string momentLabel() { return load3() + "-" + len2(); }
-std::string stressLabel() { return load3() + "/" + len2() + "**2"; }
 const std::string ANGLE = "RAD";
-const std::string HYPHENS(39, '-');
-
-// 1 when every pile has a user load-settlement curve, else -1.
-int allCurvesFlag() {
-  const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
-  for (int p = 1; p <= np; ++p)
-    if (PILEAR.ILSCRV(p) < 1) return -1;
-  return 1;
-}
-
-void values(int unit, const double* v, int n, int w, int d, bool force) {
-  for (int i = 0; i < n; ++i) WRREAL(unit, w, d, force ? OUTFRC(v[i]) : v[i]);
-  WREOL(unit);
-}
 
 // The cap table of an envelope on the results report or the summary.
 void capTable(int U, const double* P, const double* D) {
@@ -72,91 +50,13 @@ void capTable(int U, const double* P, const double* D) {
   values(U, D + 3, 3, 18, 5, false);
 }
 
-void fullLine(int U, const double* v) {
-  for (int i = 0; i < 6; ++i) {
-    WRREAL(U, 18, 8, v[i]);
-    WRBLNK(U, 5);
-  }
-  WREOL(U);
-}
-
-// Envelope heading, status lines and cap tables.
-void envelopeHeading(int KIND, int SEL) {
-  const bool cases = KIND != 2;
-  const std::string digit = SEL == 1 ? "1" : "2";
-  const std::string env = cases ? "LOAD CASE ENV : " : "LOAD COMB. ENV : ";
-  const std::string name = cases ? "CASE NAME     : " : "COMB. NAME     : ";
-  const std::string which = SEL == 1 ? "MINIMUM ENVELOPE" : "MAXIMUM ENVELOPE";
-  for (int U : {U_RESULTS, U_SUMMARY}) {
-    empty(U, 3);
-    out(U, blanks(5) + env + digit);
-    out(U, blanks(5) + name + which);
-  }
-  out(U_REPORT, env + digit);
-  out(U_STATUS, env + digit);
-  out(U_STATUS, blanks(6) + which);
-  out(U_STATUS, "    1 CALCULATED AND PRINTED");
-
-  double P[6], D[6];
-  for (int i = 1; i <= 6; ++i) {
-    P[i - 1] = SEL == 1 ? ENVPIL.CAPFMN(i) : ENVPIL.CAPFMX(i);
-    D[i - 1] = SEL == 1 ? ENVPIL.CAPDMN(i) : ENVPIL.CAPDMX(i);
-  }
-  capTable(U_RESULTS, P, D);
-  capTable(U_SUMMARY, P, D);
-  for (int U : {U_RESULTS, U_SUMMARY, U_SUMSCR}) {
-    empty(U, U == U_SUMSCR ? 1 : 3);
-    out(U, blanks(5) + "* TABLE M *   COMPUTATION ON INDIVIDUAL PILE");
-  }
-  out(U_REPORT, blanks(5) + "* TABLE L *   COMPUTATION ON PILE CAP");
-  out(U_REPORT, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
-  fullLine(U_REPORT, P);
-  out(U_REPORT, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
-  fullLine(U_REPORT, D);
-  out(U_REPORT, "* TABLE M *   COMPUTATION ON INDIVIDUAL PILE");
-}
-
 // The working copy of pile p from the selected block.
 void copyPile(int p, int SEL, PileCopy& c) {
   const ENVPIL_T& E = ENVPIL;
   c.pile = p;
   for (int s = 1; s <= NPTVAL; ++s)
     c.top[s] = SEL == 0 ? E.PTCUR(p, s) : (SEL == 1 ? E.PTMIN(p, s) : E.PTMAX(p, s));
-  const std::int32_t t = PILEAR.PROPOFPILE(p);
-  const bool prop = t >= 1 && t <= MAXPRPS;
-  const int ninc = prop ? std::clamp<int>(PILEPROP.NINC(t), 0, MAXNOD - 4) : 0;
-  c.dx = prop && ninc > 0 ? PILEPROP.PLEN(t) / ninc : 0.0;
-  c.nslot = ninc + 4;
-  c.block.fill(0.0);
-  for (int q = 1; q <= NNDQ; ++q)
-    for (int n = 4; n <= c.nslot; ++n)
-      c.block(n, q) = SEL == 0 ? E.NDCUR(p, n, q) : (SEL == 1 ? E.NDMIN(p, n, q) : E.NDMAX(p, n, q));
-}
-
-// Work item 0: the pile's compact records on the second results report.
-void reportItem(const PileCopy& c, int allCurves) {
-  constexpr int U = U_REPORT;
-  out(U, "* PILE GROUP *" + intField(6, c.pile));
-  const auto topLine = [&](int first) {
-    WRBLNK(U, 5);
-    for (int i = 0; i < 6; ++i) {
-      WRREAL(U, 15, 8, c.top[first + i]);
-      WRBLNK(U, 2);
-    }
-    WRBLNK(U, 5);
-    for (int i = 6; i < 12; ++i) {
-      WRREAL(U, 15, 8, c.top[first + i]);
-      WRBLNK(U, 2);
-    }
-    WRREAL(U, 15, 8, c.top[first + 12]);
-    WREOL(U);
-  };
-  out(U, blanks(7) + "* PILE TOP DISP. AND REACT. GLOBAL");
-  topLine(1);
-  out(U, blanks(7) + "* PILE TOP DISP. AND REACT. LOCAL");
-  topLine(14);
-  out(U, blanks(8) + "* EFFECTS FOR LATERALLY LOADED PILE *   ");
-  PRECWR(c, allCurves);
+  copyNodes(p, SEL, c);
 }
 
 // Record of five blanks, the pile, six blanks and n general fields.
@@ -165,7 +65,7 @@ void scratchRecord(const PileCopy& c, int first, int n, bool force) {
   std::string r = blanks(5) + intField(6, c.pile) + blanks(6);
   for (int i = 0; i < n; ++i) {
     const double v = c.top[first + i];
-    r += anl::gfield(12, 5, force ? OUTFRC(v) : v);
+    r += gfield(12, 5, force ? OUTFRC(v) : v);
     if (i < 6) r += "  ";
   }
   out(U, r);
@@ -206,49 +106,7 @@ void resultsItem(const PileCopy& c, int KIND, int allCurves) {
   scratchRecord(c, 7, 7, true);
   scratchRecord(c, 14, 6, false);
   scratchRecord(c, 20, 7, true);
-
-  int level, step, alongLevel;
-  if (KIND == 0) {
-    level = ENVOPT.IPRLVS;
-    step = ENVOPT.NPRNDS;
-    alongLevel = level;
-  } else if (KIND == 1) {
-    level = ENVOPT.IPRLVC;
-    step = ENVOPT.NPRNDC;
-    alongLevel = level;
-  } else {
-    level = ENVOPT.IPRLVB;
-    step = ENVOPT.NPRNDB;
-    alongLevel = level > 1 ? level : 0;
-  }
-  constexpr int U = U_RESULTS;
-  if (level > 0) {
-    empty(U, 2);
-    out(U, blanks(7) + "* PILE GROUP *" + intField(6, c.pile));
-    empty(U, 2);
-    out(U, blanks(8) + "* PILE TOP DISPLACEMENTS AND REACTIONS *");
-    empty(U);
-    empty(U);
-    out(U, blanks(7) + "THE GLOBAL STRUCTURAL COORDINATE SYSTEM");
-    out(U, blanks(7) + HYPHENS);
-    empty(U);
-    pileTopBlock(c, 1, false);
-    empty(U, 2);
-    out(U, blanks(7) + "THE PILE COORDINATE SYSTEM (LOCAL AXES)");
-    out(U, blanks(7) + HYPHENS);
-    empty(U);
-    pileTopBlock(c, 14, true);
-  }
-  if (alongLevel > 0) {
-    empty(U, 2);
-    out(U, blanks(8) + "* EFFECTS FOR LATERALLY LOADED PILE *   ");
-    empty(U);
-    ColumnFlags flags;
-    COLSEL(KIND != 0 ? 1 : 0, allCurves, CURCTL.IAXVAR, RUNCTL.IANTYP, flags);
-    EFFHDR(flags, 0);
-    EFFROW(flags, c, step);
-  }
-  PMINMAX(c);
+  pileResultTables(c, KIND, allCurves, pileTopBlock);
 }
 
 }  // namespace
@@ -263,25 +121,8 @@ int THRDENV(std::int32_t NTHLIM, std::int32_t& NTHUSE, std::int32_t& NTHRUN, std
 
 void ENVEWR(const std::int32_t& KIND, const std::int32_t& SEL) {
   const int allCurves = allCurvesFlag();
-  if (SEL > 0) envelopeHeading(KIND, SEL);
-
-  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
-  const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
-  PileCopy c;
-  for (int p = 1; p <= np; ++p) {
-    copyPile(p, SEL, c);
-    const int t = THRDENV(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, RUNCTL.NPILE, 1);
-    const double t0 = wallClock();
-    // Two work items, each writing its own files: the second results report,
-    // and the scratch records with the results report.
-#pragma omp parallel for schedule(static) num_threads(t)
-    for (int item = 0; item < 2; ++item) {
-      if (item == 0) reportItem(c, allCurves);
-      else resultsItem(c, KIND, allCurves);
-    }
-    TIMBLK.TPRINT += wallClock() - t0;
-  }
-  io::CLOSE(U_PILSCR);
+  if (SEL > 0) envelopeHeading(KIND, SEL, 6, capTable);
+  pileTables(KIND, SEL, 6, allCurves, copyPile, resultsItem);
 
   ColumnFlags flags;
   COLSEL(KIND != 0 ? 1 : 0, allCurves, CURCTL.IAXVAR, RUNCTL.IANTYP, flags);

@@ -1,61 +1,21 @@
 // Summary tables of the extremes over all piles, read back from the
 // per-pile scratch records.
-#include <cstdlib>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis/anlio.h"
 #include "analysis/envewr.h"
+#include "analysis/envtabl.h"
 #include "report/writers.h"
 #include "run/model.h"
 
 namespace drelm {
 
-using anl::blanks;
-using anl::empty;
-using anl::out;
+using namespace anl;
 
 namespace {
 
 constexpr int RECORDS = 8;  // scratch records per pile
-
-// Running extremes of up to 25 columns over the piles: the first pile sets
-// them, a later pile replaces one only when strictly beyond it.
-struct Extremes {
-  int n = 0;
-  double hi[NNDQ] = {}, lo[NNDQ] = {};
-  int phi[NNDQ] = {}, plo[NNDQ] = {};
-  bool first = true;
-};
-
-void EXTRPIL(int pile, int count, const double* v, Extremes& e) {
-  e.n = count;
-  for (int i = 0; i < count; ++i) {
-    if (e.first || v[i] > e.hi[i]) {
-      e.hi[i] = v[i];
-      e.phi[i] = pile;
-    }
-    if (e.first || v[i] < e.lo[i]) {
-      e.lo[i] = v[i];
-      e.plo[i] = pile;
-    }
-  }
-  e.first = false;
-}
-
-std::vector<double> numbers(const std::string& s) {
-  std::vector<double> v;
-  std::istringstream in(s);
-  std::string t;
-  while (in >> t) v.push_back(std::strtod(t.c_str(), nullptr));
-  return v;
-}
-
-std::string len2() { return UNITLB.ULLEN2.str(); }
-std::string load3() { return UNITLB.ULLOD3.str(); }
-std::string momentLabel() { return load3() + "-" + len2(); }
-std::string stressLabel() { return load3() + "/" + len2() + "**2"; }
 
 // The column-heading line of a pile-top table after its caption.
 std::string columnHeadings(int A, int B) {
@@ -204,14 +164,6 @@ void PTOPTB(int A, int B, const ColumnFlags& flags) {
     }
     WREOL(U);
   }
-}
-
-void coordinateHeading(const char* title) {
-  constexpr int S = U_SUMMARY;
-  empty(S, 2);
-  out(S, blanks(7) + title);
-  out(S, blanks(7) + std::string(39, '-'));
-  empty(S);
 }
 
 }  // namespace

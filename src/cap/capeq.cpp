@@ -1,11 +1,11 @@
 #include "cap/capeq.h"
 
 #include <cmath>
-#include <string>
 
 #include "analysis/envewr.h"
 #include "analysis/envpil.h"
 #include "analysis/passfile.h"
+#include "cap/capiter.h"
 #include "cap/capsum.h"
 #include "cap/cappas.h"
 #include "cap/cappil.h"
@@ -15,29 +15,12 @@
 #include "cap/pod.h"
 #include "fecap/fecap.h"
 #include "numeric/matrix.h"
-#include "report/writers.h"
-#include "run/fileio.h"
 #include "run/model.h"
 #include "soil/grprf.h"
 
 namespace drelm {
 
 namespace {
-
-void text(int u, const std::string& s) {
-  io::put(u, s);
-  io::endRecord(u);
-}
-
-// The current soil movement is the input movement times the load fraction;
-// the node routines apply it as it stands.
-void setSoilMovement(double t) {
-  SMOV.SMVFAC = t;
-  for (int k = 1; k <= SMOV.NSMOV && k <= MAXSMV; ++k) {
-    SMOV.SMVY(k) = t * SMOV.SMVYIN(k);
-    SMOV.SMVZ(k) = t * SMOV.SMVZIN(k);
-  }
-}
 
 // Multipliers for closely spaced piles in the direction of the cap movement
 // (or the load, or the given direction).
@@ -75,23 +58,6 @@ void reductionFactors(const double* U, const double* P0) {
   }
 }
 
-void symmetrise(double* K) {
-  for (int i = 0; i < 6; ++i)
-    for (int j = i + 1; j < 6; ++j) K[i + 6 * j] = K[j + 6 * i] = 0.5 * (K[i + 6 * j] + K[j + 6 * i]);
-}
-
-// Off-diagonal terms limited row by row to half the diagonal, so that the
-// bordered system of a point of definition stays well conditioned.
-void limitOffDiagonal(double* K) {
-  for (int i = 0; i < 6; ++i) {
-    const double d = 0.5 * std::fabs(K[i + 6 * i]);
-    for (int j = 0; j < 6; ++j) {
-      if (j == i || std::fabs(K[i + 6 * j]) <= d) continue;
-      K[i + 6 * j] = K[j + 6 * i] = std::copysign(d, K[i + 6 * j]);
-    }
-  }
-}
-
 // Records of a unit-load point whose first step never converged.
 void unitLoadFailure() {
   if (CASECUR.IPRDOF != 2) return;
@@ -120,50 +86,18 @@ void unitLoadResult(const double* PCAP, const double* P0, const double* U) {
   statusCompleted();
 }
 
-void storePrintLevel() {
-  ENVOPT.IPRLVS = CURCTL.IPRLEV;
-  ENVOPT.NPRNDS = CURCTL.NPRNOD;
-}
-
-// Final per-pile evaluation of the reported state, with the per-pile scratch
-// file open for the result tables.
+// Final per-pile evaluation of the reported state for the result tables.
 void finalEvaluation(const double* U, std::int32_t& ISTAT) {
-  double F[6];
-  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
-  FVEC(F, U, ISTAT);
-  io::CLOSE(U_PILSCR);
+  reportingSum(FVEC, U, ISTAT);
   storePrintLevel();
 }
 
 // The stiffness-estimation pass that ends the load-factor search: true when
 // the pass ends here (target still off, or the pass file written).
 bool targetDeflection(const double* Kraw, const double* U, std::int32_t& ISTAT) {
-  SESTIM_T& S = SESTIM;
-  if (S.SESTAT <= 0) return false;
-  S.SEDCMP = S.SEIDOF >= 1 && S.SEIDOF <= 6 ? U[S.SEIDOF - 1] : 0.0;
-  const double e = S.SEDTGT != 0.0 ? std::fabs((S.SEDCMP - S.SEDTGT) / S.SEDTGT) : 0.0;
-  const std::string values = " COMPUTED DEF.: " + fixedField(11, 4, S.SEDCMP) + " TARGET DEF.: " +
-                             fixedField(11, 4, S.SEDTGT) + " ERROR(%): " + fixedField(11, 4, 100.0 * e);
-  if (S.SESTAT == 1) {
-    io::endRecord(U_LOG);
-    text(U_LOG, "     STIFFNESS ESTIMATION,  MAX. ITER. REACHED, " + values);
-  } else if (S.SESTAT == 2) {
-    io::endRecord(U_LOG);
-    text(U_LOG, "     STIFFNESS ESTIMATION, " + values);
-    if (e > S.SETOL / 100.0) {
-      statusTargetOff();
-      return true;
-    }
-    S.SESTAT = 0;
-  } else if (S.SESTAT == 3) {
-    S.SESTAT = 0;
-  }
-  text(U_PASS, "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
-  for (int k = 0; k < 6; ++k) {
-    WRBLNK(U_PASS, 5);
-    for (int j = 0; j < 6; ++j) WRREAL(U_PASS, 19, 5, Kraw[k + 6 * j]);
-    WREOL(U_PASS);
-  }
+  if (SESTIM.SESTAT <= 0) return false;
+  if (!targetDeflectionMet(U, 6)) return true;
+  writeEquivalentStiffness(Kraw, 6);
   RUNCTL.IOUTPS = 2;
   finalEvaluation(U, ISTAT);
   EQSTIFWR();
@@ -233,11 +167,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       if (CAPCTL.IRFOPT > 0) reductionFactors(U, P0);
 
       // Pile forces, with the capacity warnings of this evaluation.
-      io::OPEN(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Write);
-      RUNCTL.IWRNPS = 1;
-      FVEC(F, U, ISTAT);
-      io::CLOSE(U_WARN);
-      RUNCTL.IWRNPS = 0;
+      sumWithWarnings(FVEC, F, U, ISTAT);
       if (ISTAT != 0) return;
       // A pile that did not close laterally or converge axially fails the step.
       if (outcomeFailed(RUNCTL.KPILST)) {
@@ -275,14 +205,14 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
 
       dumpMatrix(b, K);
       for (int i = 0; i < 36; ++i) Kraw[i] = K[i];
-      if (b == 1) symmetrise(K);
+      if (b == 1) symmetrise(K, 6);
       std::int32_t singular = 0;
       if (!pod) {
         for (int i = 0; i < 36; ++i) Kinv[i] = K[i];
         MATINV(Kinv, 6, 6, singular);
         if (singular == 0) MATVEC6(dU, Kinv, R, 1);
       } else {
-        if (b == 1) limitOffDiagonal(K);
+        if (b == 1) limitOffDiagonal(K, 6);
         PODSYS(A, K, XPOD, KPOD);
         dumpSystem(A);
         MATINV(A, 12, 12, singular);
@@ -303,43 +233,17 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         U[i] += dU[i];
         Us[i] += dU[i];
       }
-      if (!pod) {
-        dumpVector("DDV", dU, 6);
-        dumpVector("DFV", R, 6);
-        dumpVector("UDV", Us, 6);
-        dumpVector("DV", U, 6);
-        dumpVector("FV", PCAP, 6);
-        dumpVector("RV", F, 6);
-      } else {
-        double ffuv[12];
-        for (int i = 0; i < 12; ++i) {
-          sStep[i] += s[i];
-          sPass[i] += s[i];
-          ffuv[i] = -(aux[i] + rhs[i]);
-        }
-        dumpVector("DDUV", s, 12);
-        dumpVector("DFUV", rhs, 12);
-        dumpVector("UDUV", sStep, 12);
-        dumpVector("DUV", sPass, 12);
-        dumpVector("FFUV", ffuv, 12);
-        dumpVector("RUV", aux, 12);
-      }
+      if (!pod) dumpCapVectors(dumpVector, 6, dU, R, Us, U, PCAP, F);
+      else dumpPointVectors(dumpVector, 6, s, rhs, aux, sStep, sPass, -1.0);
       logIteration(b, dU, Us, CURCTL.IALTOL);
 
       if (b > 1) {
-        double incD, incR, totD, totR, maxD, maxR;
-        CAPNRM(dU, incD, incR);
-        CAPNRM(Us, totD, totR);
-        CAPMAX(dU, maxD, maxR);
-        const double errD = totD != 0.0 ? incD / totD : incD;
-        const double errR = totR != 0.0 ? incR / totR : incR;
-        const double tol = CURCTL.TOLCAP;
-        const bool alt = CURCTL.IALTOL == 1;
-        const bool dspOk = errD <= tol || incD <= 1.0E-12 || totD <= 1.0E-12 ||
-                           (b > 40 && (incD <= 1.0E-8 || totD <= 1.0E-8)) || (alt && maxD <= CURCTL.ALTDSP);
-        const bool rotOk = errR <= tol || incR <= 1.0E-12 || totR <= 1.0E-12 ||
-                           (b > 40 && (incR <= 1.0E-8 || totR <= 1.0E-8)) || (alt && maxR <= CURCTL.ALTROT);
-        if (dspOk && rotOk) break;
+        CapNorms m;
+        CAPNRM(dU, m.incD, m.incR);
+        CAPNRM(Us, m.totD, m.totR);
+        CAPMAX(dU, m.maxD, m.maxR);
+        // After 40 iterations a larger increment or total counts as nil.
+        if (capConverged(m, b > 40 ? 1.0E-8 : 1.0E-12)) break;
       }
       if (b > CURCTL.MAXITC) {
         failed = true;
@@ -349,7 +253,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
 
     if (failed) {
       for (int i = 0; i < 6; ++i) U[i] = Ua[i];
-      if (ls.fail() && RUNCTL.KPILST != KPIL_SINGULAR) warnNoConvergence(CURCTL.MAXITC);
+      failStep(ls);
     } else {
       for (int i = 0; i < 6; ++i) Ua[i] = U[i];
       ls.accept();
@@ -362,22 +266,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   capacityWarnings();
   if (warned && SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
 
-  // A failure is never hidden by the warnings: the outcome word keeps the
-  // highest-ranking code of the last evaluation.
-  const std::int32_t outcome = RUNCTL.KPILST;
-  const bool firstFailed = ls.firstStepFailed();
-  if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL || outcome == KPIL_SINGULAR || firstFailed) {
-    if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL) {
-      statusNoPileConvergence();
-      if (firstFailed) unitLoadFailure();
-    } else if (outcome == KPIL_SINGULAR) {
-      statusSingular();
-      if (firstFailed) unitLoadFailure();
-    } else {
-      unitLoadFailure();
-      statusNoCapConvergence();
-    }
-    if (SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
+  if (passFailed(ls, unitLoadFailure)) {
     RUNCTL.IOUTPS = 0;
     return;
   }

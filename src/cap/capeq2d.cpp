@@ -5,6 +5,8 @@
 #include "analysis/casecur.h"
 #include "analysis/envewr2d.h"
 #include "analysis/envpil.h"
+#include "cap/capiter.h"
+#include "cap/caplines.h"
 #include "cap/caprec.h"
 #include "cap/caprec2d.h"
 #include "cap/captabl.h"
@@ -18,25 +20,13 @@
 
 namespace drelm {
 
+using cap::text;
+
 namespace {
 
 // The constants of the solution are single-precision values.
 constexpr double F1E10 = static_cast<double>(1.0E-10f);
 constexpr double F1E14 = static_cast<double>(1.0E-14f);
-
-void text(int u, const std::string& s) {
-  io::put(u, s);
-  io::endRecord(u);
-}
-
-// The current soil movement is the input movement times the load fraction.
-void setSoilMovement(double t) {
-  SMOV.SMVFAC = t;
-  for (int k = 1; k <= SMOV.NSMOV && k <= MAXSMV; ++k) {
-    SMOV.SMVY(k) = t * SMOV.SMVYIN(k);
-    SMOV.SMVZ(k) = t * SMOV.SMVZIN(k);
-  }
-}
 
 // Row i of the map from the cap origin to the point (x, y).
 void pointRow(int i, const double* XPOD, double* c) {
@@ -68,19 +58,8 @@ void matvec3(double* y, const double* A, const double* x) {
   for (int i = 0; i < 3; ++i) y[i] = A[i] * x[0] + A[i + 3] * x[1] + A[i + 6] * x[2];
 }
 
-void symmetrise(double* K) {
-  for (int i = 0; i < 3; ++i)
-    for (int j = i + 1; j < 3; ++j) K[i + 3 * j] = K[j + 3 * i] = 0.5 * (K[i + 3 * j] + K[j + 3 * i]);
-}
-
-// Off-diagonal terms limited row by row to half the diagonal.
-void limitOffDiagonal(double* K) {
-  for (int i = 0; i < 3; ++i) {
-    const double d = 0.5 * std::fabs(K[i + 3 * i]);
-    for (int j = 0; j < 3; ++j)
-      if (j != i && std::fabs(K[i + 3 * j]) > d) K[i + 3 * j] = K[j + 3 * i] = std::copysign(d, K[i + 3 * j]);
-  }
-}
+// The iteration dump of the plane solution in its own number form.
+void dumpLine(const char* tag, const double* v, int n) { dumpLine2D(tag, v, n); }
 
 // Passive resistance at the cap displacement u after a force sum: the
 // pile rows left the ground level and the resistance at the cap base.
@@ -141,19 +120,6 @@ void failureRecords() {
     if (C.IPOINT >= 1 && C.IPOINT <= 3) e[C.IPOINT - 1] = 1.0;
     codedRecord(U_FLXSCR, C.LOOPNO, e, 3);
   }
-}
-
-void storePrintLevel() {
-  ENVOPT.IPRLVS = CURCTL.IPRLEV;
-  ENVOPT.NPRNDS = CURCTL.NPRNOD;
-}
-
-// The force sum of a reporting pass, with the per-row scratch file open.
-void reportingSum(const double* U, std::int32_t& ISTAT) {
-  double F[3];
-  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
-  FVEC2D(F, U, ISTAT);
-  io::CLOSE(U_PILSCR);
 }
 
 }  // namespace
@@ -291,11 +257,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         ISTAT = STAT_STOPPED;
         return;
       }
-      io::OPEN(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Write);
-      RUNCTL.IWRNPS = 1;
-      FVEC2D(F, U, ISTAT);
-      io::CLOSE(U_WARN);
-      RUNCTL.IWRNPS = 0;
+      sumWithWarnings(FVEC2D, F, U, ISTAT);
       if (ISTAT != 0) return;
       // A row that did not close laterally or converge axially fails the step.
       if (outcomeFailed(RUNCTL.KPILST)) {
@@ -346,11 +308,11 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         const double row[3] = {K[i], K[i + 3], K[i + 6]};
         dumpLine2D("SS  " + intField(1, i + 1), row, 3);
       }
-      if (b == 1) symmetrise(K);
+      if (b == 1) symmetrise(K, 3);
 
       bool singular;
       if (pod) {
-        if (b == 1) limitOffDiagonal(K);
+        if (b == 1) limitOffDiagonal(K, 3);
         PODSYS2D(A, K, XPOD, KPOD);
         dumpSystem2D(A);
         std::int32_t flag = 0;
@@ -382,45 +344,18 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         U[i] += du[i];
         Us[i] += du[i];
       }
-      if (!pod) {
-        dumpLine2D("DDV  ", du, 3);
-        dumpLine2D("DFV  ", R, 3);
-        dumpLine2D("UDV  ", Us, 3);
-        dumpLine2D("DV   ", U, 3);
-        dumpLine2D("FV   ", P, 3);
-        dumpLine2D("RV   ", F, 3);
-      } else {
-        double ffuv[6];
-        for (int i = 0; i < 6; ++i) {
-          sStep[i] += s[i];
-          sPass[i] += s[i];
-          ffuv[i] = rhs[i] + aux[i];
-        }
-        dumpLine2D("DDUV ", s, 6);
-        dumpLine2D("DFUV ", rhs, 6);
-        dumpLine2D("UDUV ", sStep, 6);
-        dumpLine2D("DUV  ", sPass, 6);
-        dumpLine2D("FFUV ", ffuv, 6);
-        dumpLine2D("RUV  ", aux, 6);
-      }
+      if (!pod) dumpCapVectors(dumpLine, 3, du, R, Us, U, P, F);
+      else dumpPointVectors(dumpLine, 3, s, rhs, aux, sStep, sPass, 1.0);
 
-      double incD, incR, totD, totR, maxD, maxR;
-      CAPNRM2D(du, incD, incR);
-      CAPNRM2D(Us, totD, totR);
-      CAPMAX2D(du, maxD, maxR);
+      CapNorms m;
+      CAPNRM2D(du, m.incD, m.incR);
+      CAPNRM2D(Us, m.totD, m.totR);
+      CAPMAX2D(du, m.maxD, m.maxR);
       // The log lines take six components: the rotation goes last.
       const double du6[6] = {du[0], du[1], 0.0, 0.0, 0.0, du[2]};
       const double Us6[6] = {Us[0], Us[1], 0.0, 0.0, 0.0, Us[2]};
       logIteration(b, du6, Us6, CURCTL.IALTOL);
-      if (b > 1) {
-        const double errD = totD != 0.0 ? incD / totD : incD;
-        const double errR = totR != 0.0 ? incR / totR : incR;
-        const double tol = CURCTL.TOLCAP;
-        const bool alt = CURCTL.IALTOL == 1;
-        const bool dspOk = errD <= tol || incD <= F1E10 || totD <= F1E10 || (alt && maxD <= CURCTL.ALTDSP);
-        const bool rotOk = errR <= tol || incR <= F1E10 || totR <= F1E10 || (alt && maxR <= CURCTL.ALTROT);
-        if (dspOk && rotOk) break;
-      }
+      if (b > 1 && capConverged(m, F1E10)) break;
       if (b > CURCTL.MAXITC) {
         failed = true;
         break;
@@ -429,7 +364,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
 
     if (failed) {
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
-      if (ls.fail() && RUNCTL.KPILST != KPIL_SINGULAR) warnNoConvergence(CURCTL.MAXITC);
+      failStep(ls);
     } else {
       for (int i = 0; i < 3; ++i) Uc[i] += Us[i];
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
@@ -441,22 +376,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   capacityWarnings2D();
   if (RUNCTL.KPILST == KPIL_WARNED && SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
 
-  const std::int32_t outcome = RUNCTL.KPILST;
-  const bool firstFailed = ls.firstStepFailed();
-  if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL || outcome == KPIL_SINGULAR || firstFailed) {
-    if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL) {
-      statusNoPileConvergence();
-      if (firstFailed) failureRecords();
-    } else if (outcome == KPIL_SINGULAR) {
-      statusSingular();
-      if (firstFailed) failureRecords();
-    } else {
-      failureRecords();
-      statusNoCapConvergence();
-    }
-    if (SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
-    return;
-  }
+  if (passFailed(ls, failureRecords)) return;
   if (CASECUR.IPRDOF == 1 || CASECUR.IPRDOF == 2) {
     // A unit load is recorded at the fraction of the last accepted step,
     // whose displacement the records carry.
@@ -472,34 +392,11 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       UCPOUT[i] = U[i];
       FLDOUT[i] = P[i];
     }
-    SESTIM_T& S = SESTIM;
-    if (S.SESTAT > 0) {
-      S.SEDCMP = S.SEIDOF >= 1 && S.SEIDOF <= 3 ? U[S.SEIDOF - 1] : 0.0;
-      const double e = S.SEDTGT != 0.0 ? std::fabs((S.SEDCMP - S.SEDTGT) / S.SEDTGT) : 0.0;
-      const std::string values = " COMPUTED DEF.: " + fixedField(11, 4, S.SEDCMP) + " TARGET DEF.: " +
-                                 fixedField(11, 4, S.SEDTGT) + " ERROR(%): " + fixedField(11, 4, 100.0 * e);
-      if (S.SESTAT == 1) {
-        io::endRecord(U_LOG);
-        text(U_LOG, "     STIFFNESS ESTIMATION,  MAX. ITER. REACHED, " + values);
-      } else if (S.SESTAT == 2) {
-        io::endRecord(U_LOG);
-        text(U_LOG, "     STIFFNESS ESTIMATION, " + values);
-        if (e > S.SETOL / 100.0) {
-          statusTargetOff();
-          return;
-        }
-        S.SESTAT = 0;
-      } else if (S.SESTAT == 3) {
-        S.SESTAT = 0;
-      }
-      text(U_PASS, "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
-      for (int i = 0; i < 3; ++i) {
-        WRBLNK(U_PASS, 5);
-        for (int j = 0; j < 3; ++j) WRREAL(U_PASS, 19, 5, Ke[i + 3 * j]);
-        WREOL(U_PASS);
-      }
+    if (SESTIM.SESTAT > 0) {
+      if (!targetDeflectionMet(U, 3)) return;
+      writeEquivalentStiffness(Ke, 3);
       RUNCTL.IOUTPS = 2;
-      reportingSum(U, ISTAT);
+      reportingSum(FVEC2D, U, ISTAT);
       if (ISTAT != 0) return;
       storePrintLevel();
       EQKWR2D();
@@ -541,7 +438,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       for (int k = 0; k < 3; ++k) io::endRecord(u);
       text(u, "     * TABLE M *   COMPUTATION ON INDIVIDUAL PILE");
     }
-  reportingSum(U, ISTAT);
+  reportingSum(FVEC2D, U, ISTAT);
   if (ISTAT != 0) return;
   storePrintLevel();
   ENVEWR2D(0, 0);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "cap/caplines.h"
 #include "numeric/matrix.h"
 #include "pile/transf.h"
 #include "report/writers.h"
@@ -13,12 +14,9 @@
 
 namespace drelm {
 
-namespace {
+using cap::text;
 
-void text(int u, const std::string& s) {
-  io::put(u, s);
-  io::endRecord(u);
-}
+namespace {
 
 void belowDeepestLayer() {
   const std::string len = "     THE PILE LENGTH, " + exponentField(10, 2, CAPSOL.CAPTHK) + "(" +

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/casecur.h"
+#include "cap/caplines.h"
 #include "numeric/matrix.h"
 #include "report/gfield.h"
 #include "report/writers.h"
@@ -14,16 +15,9 @@
 
 namespace drelm {
 
+using namespace cap;
+
 namespace {
-
-void emptyLine(int u) { io::endRecord(u); }
-
-void text(int u, const std::string& s) {
-  io::put(u, s);
-  io::endRecord(u);
-}
-
-std::string fileName(int unit) { return FNAMES.FNU(unit).trimmed(); }
 
 bool pointVariant() { return !(CASECUR.NPOINT == 1 || CASECUR.IPOINT == CASECUR.NPOINT); }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysis/casecur.h"
+#include "cap/caplines.h"
 #include "cap/caprec.h"
 #include "pile/pilestore.h"
 #include "report/convert.h"
@@ -13,44 +14,21 @@
 
 namespace drelm {
 
+using namespace cap;
+
 namespace {
-
-void emptyLine(int u) { io::endRecord(u); }
-
-void text(int u, const std::string& s) {
-  io::put(u, s);
-  io::endRecord(u);
-}
-
-std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
-std::string fileName(int unit) { return FNAMES.FNU(unit).trimmed(); }
-
-// WRBLNK(LEAD), the values in WRREAL(W, D), WREOL.
-void values(int u, int lead, int w, int d, const double* v, int n) {
-  WRBLNK(u, lead);
-  for (int i = 0; i < n; ++i) WRREAL(u, w, d, v[i]);
-  WREOL(u);
-}
 
 void forces(int u, int lead, int w, const double* p) {
   const double v[3] = {OUTFRC(p[0]), OUTFRC(p[1]), OUTFRC(p[2])};
   values(u, lead, w, 5, v, 3);
 }
 
-std::string momentUnit() { return UNITLB.ULLOD3.str() + "-" + UNITLB.ULLEN2.str(); }
-
 void originBlocks(int u, const double* P, const double* U) {
   const std::string l4 = UNITLB.ULLOD4.str(), len = UNITLB.ULLEN2.str();
-  emptyLine(u);
-  emptyLine(u);
-  text(u, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
-  emptyLine(u);
+  blockHeading(u, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *", 1);
   text(u, sp(13) + "VERT. LOAD," + l4 + sp(4) + "HORI. LOAD," + l4 + sp(4) + "MOMENT," + momentUnit());
   forces(u, 10, 18, P);
-  emptyLine(u);
-  emptyLine(u);
-  text(u, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *");
-  emptyLine(u);
+  blockHeading(u, "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *", 1);
   text(u, sp(16) + "VERTICAL," + len + sp(6) + "HORIZONTAL," + len + sp(5) + "ROTATION,RAD");
   values(u, 10, 18, 5, U, 3);
 }
@@ -59,36 +37,18 @@ void pointBlocks(int u, const PointResult2D& pt) {
   const std::string l4 = UNITLB.ULLOD4.str(), l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str(),
                     big = UNITLB.ULBIG2.str();
   const auto mk = [](char c) { return std::string(1, c); };
-  emptyLine(u);
-  emptyLine(u);
-  text(u, sp(5) + "* POINT OF DEFINITION DISPLACEMENT/LOADS *");
-  emptyLine(u);
-  emptyLine(u);
+  blockHeading(u, "* POINT OF DEFINITION DISPLACEMENT/LOADS *", 2);
   text(u, sp(10) + "  COORD. X ," + big + sp(6) + "   COORD. Y ," + big);
   const double x[2] = {OUTLEN(pt.XPOD[0]), OUTLEN(pt.XPOD[1])};
   values(u, 5, 19, 5, x, 2);
-  emptyLine(u);
-  emptyLine(u);
-  text(u, sp(5) + "* CONCENTRATED LOAD AT SPECIFIED POINT *");
-  emptyLine(u);
+  blockHeading(u, "* CONCENTRATED LOAD AT SPECIFIED POINT *", 1);
   text(u, sp(13) + "VERT. LOAD," + l4 + mk(pt.ROW1[0]) + sp(3) + "HORI. LOAD," + l4 + mk(pt.ROW1[1]) +
               sp(3) + "MOMENT," + l3 + "-" + len + mk(pt.ROW1[2]));
   forces(u, 10, 18, pt.PP);
-  emptyLine(u);
-  emptyLine(u);
-  text(u, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT SPECIFIED POINT *");
-  emptyLine(u);
+  blockHeading(u, "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT SPECIFIED POINT *", 1);
   text(u, sp(16) + "VERTICAL," + len + mk(pt.ROW2[0]) + sp(5) + "HORIZONTAL," + len + mk(pt.ROW2[1]) +
               sp(4) + "ROTATION,RAD" + mk(pt.ROW2[2]));
   values(u, 10, 18, 5, pt.UP, 3);
-}
-
-void fullLine(int u, const double* v) {
-  for (int i = 0; i < 3; ++i) {
-    WRREAL(u, 18, 8, v[i]);
-    WRBLNK(u, 5);
-  }
-  WREOL(u);
 }
 
 }  // namespace
@@ -202,11 +162,7 @@ void capTableL2D(const double* P, const double* U, std::int32_t B, const PointRe
   text(U_SUMMARY, heading);
   originBlocks(U_SUMMARY, P, U);
 
-  text(U_REPORT, heading);
-  text(U_REPORT, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
-  fullLine(U_REPORT, P);
-  text(U_REPORT, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
-  fullLine(U_REPORT, U);
+  reportTableL(P, U, 3);
 }
 
 void passiveReport2D(double H, double POS) {
@@ -214,10 +170,7 @@ void passiveReport2D(double H, double POS) {
     const double v[3] = {OUTFRC(H), OUTLEN(POS), OUTLEN(CAPCTL.CAPWZ)};
     const std::string big = UNITLB.ULBIG2.str();
     for (int u : {U_RESULTS, U_SUMMARY}) {
-      emptyLine(u);
-      emptyLine(u);
-      text(u, sp(5) + "* PASSIVE RESISTANCE IN PILE CAP *");
-      emptyLine(u);
+      blockHeading(u, "* PASSIVE RESISTANCE IN PILE CAP *", 1);
       text(u, sp(14) + "HORI. LOAD," + UNITLB.ULLOD3.str() + sp(6) + "POSITION," + UNITLB.ULBIG3.str() + sp(6) +
                   "EQ. DIAM, " + big.substr(0, 2));
       values(u, 10, 18, 5, v, 3);

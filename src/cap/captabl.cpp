@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "cap/caplines.h"
 #include "report/convert.h"
 #include "report/writers.h"
 #include "run/fileio.h"
@@ -10,73 +11,41 @@
 
 namespace drelm {
 
+using namespace cap;
+
 namespace {
-
-void emptyLine(int u) { io::endRecord(u); }
-
-void text(int u, const std::string& s) {
-  io::put(u, s);
-  io::endRecord(u);
-}
-
-std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
-
-// WRBLNK(LEAD), then the values in WRREAL(W, 5), WREOL.
-void values(int u, int lead, int w, const double* v, int n) {
-  WRBLNK(u, lead);
-  for (int i = 0; i < n; ++i) WRREAL(u, w, 5, v[i]);
-  WREOL(u);
-}
 
 void forces(int u, const double* p, int from, int n) {
   double v[6];
   for (int i = 0; i < n; ++i) v[i] = OUTFRC(p[from + i]);
-  values(u, 5, 19, v, n);
+  values(u, 5, 19, 5, v, n);
 }
-
-const std::string momentUnit() { return UNITLB.ULLOD3.str() + "-" + UNITLB.ULLEN2.str(); }
 
 void originBlocks(int u, const double* PCAP, const double* U) {
   const std::string l4 = UNITLB.ULLOD4.str(), len = UNITLB.ULLEN2.str(), m = momentUnit();
-  emptyLine(u);
-  emptyLine(u);
-  text(u, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
-  emptyLine(u);
-  emptyLine(u);
+  blockHeading(u, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *", 2);
   text(u, sp(11) + "VERT. LOAD," + l4 + sp(4) + "HOR. LOAD Y," + l4 + sp(3) + "HOR. LOAD Z," + l4);
   forces(u, PCAP, 0, 3);
   emptyLine(u);
   text(u, sp(10) + "MOMENT X ," + m + sp(4) + "MOMENT Y," + m + sp(4) + "MOMENT Z," + m);
   forces(u, PCAP, 3, 3);
-  emptyLine(u);
-  emptyLine(u);
-  text(u, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *");
-  emptyLine(u);
-  emptyLine(u);
+  blockHeading(u, "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *", 2);
   text(u, sp(10) + "  VERTICAL ," + len + sp(6) + "HORIZONTAL Y," + len + sp(5) + "HORIZONTAL Z," + len);
-  values(u, 5, 19, U, 3);
+  values(u, 5, 19, 5, U, 3);
   emptyLine(u);
   text(u, sp(10) + "ANGLE ROT. X,RAD" + sp(4) + "ANGLE ROT. Y,RAD" + sp(4) + "ANGLE ROT. Z,RAD");
-  values(u, 5, 19, U + 3, 3);
+  values(u, 5, 19, 5, U + 3, 3);
 }
 
 void pointBlocks(int u, const PointResult& pt) {
   const std::string l4 = UNITLB.ULLOD4.str(), l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str(),
                     big = UNITLB.ULBIG2.str();
   auto mk = [](char c) { return std::string(1, c); };
-  emptyLine(u);
-  emptyLine(u);
-  text(u, sp(5) + "* POINT OF DEFINITION DISPLACEMENT/LOADS *");
-  emptyLine(u);
-  emptyLine(u);
+  blockHeading(u, "* POINT OF DEFINITION DISPLACEMENT/LOADS *", 2);
   text(u, sp(10) + "  COORD. X ," + big + sp(6) + "   COORD. Y ," + big + sp(5) + "   COORD. Z ," + big);
   const double x[3] = {OUTLEN(pt.XPOD[0]), OUTLEN(pt.XPOD[1]), OUTLEN(pt.XPOD[2])};
-  values(u, 5, 19, x, 3);
-  emptyLine(u);
-  emptyLine(u);
-  text(u, sp(5) + "* CONCENTRATED LOAD AT SPECIFIED POINT *");
-  emptyLine(u);
-  emptyLine(u);
+  values(u, 5, 19, 5, x, 3);
+  blockHeading(u, "* CONCENTRATED LOAD AT SPECIFIED POINT *", 2);
   const char* r1 = pt.ROW1;
   text(u, sp(11) + "VERT. LOAD," + l4 + mk(r1[0]) + sp(3) + "HOR. LOAD Y," + l4 + mk(r1[1]) + sp(2) +
               "HOR. LOAD Z," + l4 + mk(r1[2]));
@@ -85,19 +54,15 @@ void pointBlocks(int u, const PointResult& pt) {
   text(u, sp(10) + "MOMENT X ," + l3 + "-" + len + mk(r1[3]) + sp(3) + "MOMENT Y," + l3 + "-" + len +
               mk(r1[4]) + sp(3) + "MOMENT Z," + l3 + "-" + len + mk(r1[5]));
   forces(u, pt.PP, 3, 3);
-  emptyLine(u);
-  emptyLine(u);
-  text(u, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT SPECIFIED POINT *");
-  emptyLine(u);
-  emptyLine(u);
+  blockHeading(u, "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT SPECIFIED POINT *", 2);
   const char* r2 = pt.ROW2;
   text(u, sp(10) + "  VERTICAL ," + len + mk(r2[0]) + sp(5) + "HORIZONTAL Y," + len + mk(r2[1]) + sp(4) +
               "HORIZONTAL Z," + len + mk(r2[2]));
-  values(u, 5, 19, pt.UP, 3);
+  values(u, 5, 19, 5, pt.UP, 3);
   emptyLine(u);
   text(u, sp(10) + "ANGLE ROT. X,RAD" + mk(r2[3]) + sp(3) + "ANGLE ROT. Y,RAD" + mk(r2[4]) + sp(3) +
               "ANGLE ROT. Z,RAD" + mk(r2[5]));
-  values(u, 5, 19, pt.UP + 3, 3);
+  values(u, 5, 19, 5, pt.UP + 3, 3);
 }
 
 void summaryLines(const double* PCAP, const double* U) {
@@ -109,20 +74,12 @@ void summaryLines(const double* PCAP, const double* U) {
               sp(2) + " MOM Y," + m + sp(2) + " MOM Z," + m);
   double p[6];
   for (int i = 0; i < 6; ++i) p[i] = OUTFRC(PCAP[i]);
-  values(u, 7, 15, p, 6);
+  values(u, 7, 15, 5, p, 6);
   emptyLine(u);
   text(u, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *");
   text(u, sp(12) + "DISP X," + len + sp(6) + "DISP Y," + len + sp(6) + "DISP Z," + len + sp(5) + " ROT X,RAD" +
               sp(5) + " ROT Y,RAD" + sp(5) + " ROT Z,RAD");
-  values(u, 7, 15, U, 6);
-}
-
-void fullPrecision(const double* v) {
-  for (int i = 0; i < 6; ++i) {
-    WRREAL(U_REPORT, 18, 8, v[i]);
-    WRBLNK(U_REPORT, 5);
-  }
-  WREOL(U_REPORT);
+  values(u, 7, 15, 5, U, 6);
 }
 
 }  // namespace
@@ -183,11 +140,7 @@ void capTableL(const double* PCAP, const double* U, std::int32_t B, const PointR
   for (int k = 0; k < 3; ++k) emptyLine(U_SUMMARY);
   text(U_SUMMARY, head);
   originBlocks(U_SUMMARY, PCAP, U);
-  text(U_REPORT, head);
-  text(U_REPORT, "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
-  fullPrecision(PCAP);
-  text(U_REPORT, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
-  fullPrecision(U);
+  reportTableL(PCAP, U, 6);
 }
 
 void partialLoadWarning(double TP) {
@@ -211,13 +164,10 @@ void passiveReport(const double* FP) {
   const double v[4] = {OUTFRC(std::fabs(FP[1])), OUTFRC(std::fabs(FP[2])), OUTLEN(pos), OUTLEN(CAPCTL.CAPWZ)};
   const std::string l3 = UNITLB.ULLOD3.str();
   for (int u : {U_RESULTS, U_SUMMARY}) {
-    emptyLine(u);
-    emptyLine(u);
-    text(u, sp(5) + "* PASSIVE RESISTANCE IN PILE CAP *");
-    emptyLine(u);
+    blockHeading(u, "* PASSIVE RESISTANCE IN PILE CAP *", 1);
     text(u, sp(13) + "HOR. LOAD Y," + l3 + sp(4) + "HOR. LOAD Z," + l3 + sp(6) + "POSITION," +
                 UNITLB.ULBIG3.str() + sp(6) + "EQ. DIAM," + UNITLB.ULBIG2.str());
-    values(u, 5, 19, v, 4);
+    values(u, 5, 19, 5, v, 4);
   }
   text(U_REPORT, "* PASSIVE RESISTANCE IN PILE CAP *");
   const double w[3] = {std::fabs(FP[1]), std::fabs(FP[2]), pos};

@@ -48,6 +48,17 @@ void emptyLine() { io::endRecord(U); }
 void text(const std::string& s) { io::put(U, s); }
 std::string blanks(int n) { return std::string(n, ' '); }
 
+// The end of a pile's table row: its reduction-factor set and, when the
+// input gives axial load factors, its factor.
+void rowEnd(int p, bool factor) {
+  WRINT(U, 5, PILEAR.IRFSET(p));
+  if (factor) {
+    WRBLNK(U, 6);
+    io::put(U, fixedField(10, 4, PILEAR.PAXFAC(p)));
+  }
+  WREOL(U);
+}
+
 // Head connection as shown in the table; an unknown code shows its number.
 std::string connText(std::int32_t code) {
   switch (code) {
@@ -133,12 +144,7 @@ void plane() {
     WRBLNK(U, 7);
     curveField(PILEAR.ILSCRV(p), PILEAR.ILSGEN(p));
     WRBLNK(U, 7);
-    WRINT(U, 5, PILEAR.IRFSET(p));
-    if (factor) {
-      WRBLNK(U, 6);
-      io::put(U, fixedField(10, 4, PILEAR.PAXFAC(p)));
-    }
-    WREOL(U);
+    rowEnd(p, factor);
   }
 
   for (int p = 1; p <= n; ++p) {
@@ -233,12 +239,7 @@ void space() {
     WRBLNK(U, 4);
     curveField(PILEAR.ITRCRV(p), PILEAR.ITRGEN(p));
     WRBLNK(U, 4);
-    WRINT(U, 5, PILEAR.IRFSET(p));
-    if (factor) {
-      WRBLNK(U, 6);
-      io::put(U, fixedField(10, 4, PILEAR.PAXFAC(p)));
-    }
-    WREOL(U);
+    rowEnd(p, factor);
   }
 
   const std::string L2 = UNITLB.ULBIG2.str(), l2 = UNITLB.ULLEN2.str(), F3 = UNITLB.ULLOD3.str();

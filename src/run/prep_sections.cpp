@@ -206,31 +206,28 @@ void elasticValues(int s, int part, int w, int d) {
   WREOL(U);
 }
 
+// Plane and space rows of an elastic section differ only in their widths
+// and gaps; a tapered section shows its bottom values on a second line.
+struct ElasticLayout {
+  int lead;
+  std::string top;  // the label of the top values
+  int w, d;         // the value fields
+  int botLead, botGap;
+};
+
 void elasticRow(int s) {
   const bool tapered = SECTIN.ITAPER(s) > 0;
-  if (!isSpace()) {
-    WRBLNK(U, 5);
-    WRINT(U, 5, s);
-    WRBLNK(U, 1);
-    io::put(U, tapered ? " TOP " : blanks(5));
-    elasticValues(s, 0, 14, 5);
-    if (tapered) {
-      WRBLNK(U, 12);
-      io::put(U, "BOT");
-      WRBLNK(U, 1);
-      elasticValues(s, 18, 14, 5);
-    }
-    return;
-  }
-  WRBLNK(U, 2);
+  const ElasticLayout L = isSpace() ? ElasticLayout{2, " TOP", 12, 4, 9, 0} : ElasticLayout{5, " TOP ", 14, 5, 12, 1};
+  WRBLNK(U, L.lead);
   WRINT(U, 5, s);
   WRBLNK(U, 1);
-  io::put(U, tapered ? " TOP" : blanks(4));
-  elasticValues(s, 0, 12, 4);
+  io::put(U, tapered ? L.top : blanks(static_cast<int>(L.top.size())));
+  elasticValues(s, 0, L.w, L.d);
   if (tapered) {
-    WRBLNK(U, 9);
+    WRBLNK(U, L.botLead);
     io::put(U, "BOT");
-    elasticValues(s, 18, 12, 4);
+    WRBLNK(U, L.botGap);
+    elasticValues(s, 18, L.w, L.d);
   }
 }
 

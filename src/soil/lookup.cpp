@@ -14,6 +14,7 @@
 #include "report/writers.h"
 #include "run/fileio.h"
 #include "run/model.h"
+#include "run/prep_steps.h"
 
 namespace drelm {
 
@@ -334,17 +335,9 @@ void SECMARK(std::int32_t& ISTAT) {
     const int n = PILEPROP.NSECT(t);
     if (n <= 0) continue;
     if (n > SECROWS) {
-      const std::string msg = "     PILE PROPERTY " + std::to_string(t) + " HAS " + std::to_string(n) +
-                              " SECTION ROWS; AT MOST " + std::to_string(SECROWS) + " ARE ALLOWED";
-      for (int u : {U_RESULTS, U_LOG}) {
-        io::endRecord(u);
-        io::put(u, std::string(29, ' '));
-        io::put(u, "**** FATAL ERROR ****");
-        io::endRecord(u);
-        io::put(u, msg);
-        io::endRecord(u);
-      }
-      ISTAT = STAT_CAPACITY;
+      PRPFTL(ISTAT, STAT_CAPACITY,
+             {"PILE PROPERTY " + std::to_string(t) + " HAS " + std::to_string(n) + " SECTION ROWS; AT MOST " +
+              std::to_string(SECROWS) + " ARE ALLOWED"});
       return;
     }
     T.SXFROM(t, n + 1) = MARKFAC * PILEPROP.PLEN(t);

@@ -7,6 +7,7 @@
 
 #include "run/fileio.h"
 #include "run/model.h"
+#include "run/prep_steps.h"
 #include "soil/lookup.h"
 
 namespace drelm {
@@ -35,19 +36,6 @@ Kept keptBy(std::int32_t code) {
   }
 }
 
-void capacityError(std::int32_t n, int limit) {
-  const std::string msg = "     THE NUMBER OF SOIL LAYERS, " + std::to_string(n) +
-                          ", IS OUTSIDE THE RANGE 0 TO " + std::to_string(limit);
-  for (int u : {U_RESULTS, U_LOG}) {
-    io::endRecord(u);
-    io::put(u, std::string(29, ' '));
-    io::put(u, "**** FATAL ERROR ****");
-    io::endRecord(u);
-    io::put(u, msg);
-    io::endRecord(u);
-  }
-}
-
 }  // namespace
 
 void SOILREC(std::int32_t& ISTAT) {
@@ -59,8 +47,9 @@ void SOILREC(std::int32_t& ISTAT) {
   SOILCOM_T& S = SOILCOM;
   constexpr int limit = decltype(in.SLTYPE)::size;  // input layers; the record holds more
   if (in.NLAYIN < 0 || in.NLAYIN > limit) {
-    capacityError(in.NLAYIN, limit);
-    ISTAT = STAT_CAPACITY;
+    PRPFTL(ISTAT, STAT_CAPACITY,
+           {"THE NUMBER OF SOIL LAYERS, " + std::to_string(in.NLAYIN) + ", IS OUTSIDE THE RANGE 0 TO " +
+            std::to_string(limit)});
     return;
   }
 

@@ -40,6 +40,23 @@ std::string withCurveFile(const std::string& fixture, const std::string& control
   return in + "CURVE FILE\n" + std::to_string(steps) + " 0 0\n";
 }
 
+// The first occurrence of a in the input replaced by b.
+void swapFirst(std::string& in, const std::string& a, const std::string& b) {
+  const std::size_t at = in.find(a);
+  ASSERT_NE(at, std::string::npos) << a;
+  in.replace(at, a.size(), b);
+}
+
+// A whole curve file with its header: the pile count, the analysis type,
+// the units and the number of piles that have records.
+void expectWholeFile(const CrvFile& f, int npile, int iantyp, int iunits, std::size_t piles) {
+  ASSERT_TRUE(f.whole);
+  EXPECT_EQ(f.npile, npile);
+  EXPECT_EQ(f.iantyp, iantyp);
+  EXPECT_EQ(f.iunits, iunits);
+  ASSERT_EQ(f.piles.size(), piles);
+}
+
 const std::string SPACE_CONTROLS = "1 3 0 0 0 0 0 1 0 0 0 0 0 0 1 0 1 0 0 0 0";
 const std::string PLANE_CONTROLS = "2 2 0 0 0 0 0 1 0 1 0 0 0 0 1 0 0 0 0 0 0";
 
@@ -159,11 +176,7 @@ TEST_P(SpaceCurveFile, ReadsBackWithTheCurvesOfTheSoil) {
   const CrvRun run = runCurveFile(withCurveFile("space_min.inp", SPACE_CONTROLS, unf, 10));
   EXPECT_EQ(run.status, 0);
   const CrvFile f = test::readCurveFile(run.crv, unf != 0);
-  ASSERT_TRUE(f.whole);
-  EXPECT_EQ(f.npile, 4);
-  EXPECT_EQ(f.iantyp, 3);
-  EXPECT_EQ(f.iunits, 1);
-  ASSERT_EQ(f.piles.size(), 4u);
+  ASSERT_NO_FATAL_FAILURE(expectWholeFile(f, 4, 3, 1, 4u));
 
   for (int i = 0; i < 4; ++i) {
     const auto& pl = f.piles[i];
@@ -295,11 +308,7 @@ TEST_P(PlaneCurveFile, ReadsBackWithoutTorsionalBlocks) {
   const CrvRun run = runCurveFile(withCurveFile("plane_si.inp", PLANE_CONTROLS, unf, 10));
   EXPECT_EQ(run.status, 0);
   const CrvFile f = test::readCurveFile(run.crv, unf != 0);
-  ASSERT_TRUE(f.whole);
-  EXPECT_EQ(f.npile, 2);
-  EXPECT_EQ(f.iantyp, 2);
-  EXPECT_EQ(f.iunits, 2);
-  ASSERT_EQ(f.piles.size(), 2u);
+  ASSERT_NO_FATAL_FAILURE(expectWholeFile(f, 2, 2, 2, 2u));
   for (int i = 0; i < 2; ++i) {
     const auto& pl = f.piles[i];
     EXPECT_NEAR(pl.len, 18.0, 1e-12);
@@ -331,11 +340,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, PlaneCurveFile, ::testing::Values(0, 1));
 TEST(CurveFile, PyCurvesTakeTheWidthOfTheirStep) {
   test::ScratchDir dir;
   std::string in = withCurveFile("space_min.inp", SPACE_CONTROLS, 0, 10);
-  auto swap = [&](const std::string& a, const std::string& b) {
-    const std::size_t at = in.find(a);
-    ASSERT_NE(at, std::string::npos) << a;
-    in.replace(at, a.size(), b);
-  };
+  auto swap = [&](const std::string& a, const std::string& b) { swapFirst(in, a, b); };
   swap("1 1\n50 50.0 1\n0.0 50.0 1\n", "1 2\n50 50.0 1\n0.0 10.0 1\n10.0 50.0 2\n");
   swap("CROSS SECTIONS\n1\n", "CROSS SECTIONS\n2\n");
   swap("SOIL LAYERS\n",
@@ -397,11 +402,7 @@ TEST(CurveFile, TipAboveTheCoordinateOriginKeepsItsCurves) {
 // ft) has steps below the profile, so its axial curves fail part way.
 std::string shortSoilInput(int unf) {
   std::string in = withCurveFile("space_min.inp", SPACE_CONTROLS, unf, 10);
-  auto swap = [&](const std::string& a, const std::string& b) {
-    const std::size_t at = in.find(a);
-    ASSERT_NE(at, std::string::npos) << a;
-    in.replace(at, a.size(), b);
-  };
+  auto swap = [&](const std::string& a, const std::string& b) { swapFirst(in, a, b); };
   swap("20.0 80.0\n", "20.0 45.0\n");
   swap("PILE PROPERTIES\n1\n1 1\n50 50.0 1\n0.0 50.0 1\n",
        "PILE PROPERTIES\n2\n1 1\n50 50.0 1\n0.0 50.0 1\n2 1\n40 40.0 1\n0.0 40.0 1\n");
@@ -443,11 +444,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, FailingPile, ::testing::Values(0, 1));
 TEST(CurveFile, TipWithoutStrengthStopsTheBlocks) {
   test::ScratchDir dir;
   std::string in = withCurveFile("space_min.inp", SPACE_CONTROLS, 0, 10);
-  auto swap = [&](const std::string& a, const std::string& b) {
-    const std::size_t at = in.find(a);
-    ASSERT_NE(at, std::string::npos) << a;
-    in.replace(at, a.size(), b);
-  };
+  auto swap = [&](const std::string& a, const std::string& b) { swapFirst(in, a, b); };
   swap("2 4\n20.0 80.0\n", "2 1\n20.0 80.0\n");
   swap("GENERATED LOAD-SETTLEMENT CURVES\n1\n1\n", "GENERATED LOAD-SETTLEMENT CURVES\n0\n");
   swap("GENERATED TORQUE-ROTATION CURVES\n1\n1\n", "GENERATED TORQUE-ROTATION CURVES\n0\n");

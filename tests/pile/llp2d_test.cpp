@@ -69,6 +69,45 @@ Head solve(double Y, double S, double PX = 0.0, double axialDisp = 0.0) {
   return h;
 }
 
+// Straight p-y curves p = ES y by depth for row 1, from the ground down.
+void ownStraightCurves() {
+  RUNCTL.IUSRPY = 1;
+  PILEAR.IPYSET(1) = 1;
+  USRPY.NPYSET = 1;
+  USRPY.PYNCRV(1) = 2;
+  for (int c = 1; c <= 2; ++c) {
+    USRPY.PYDEP(1, c) = c == 1 ? 0.0 : 1000.0;
+    USRPY.PYNPT(1, c) = 2;
+    USRPY.PYY(1, c, 2) = 100.0;
+    USRPY.PYP(1, c, 2) = ES * 100.0;
+  }
+  std::int32_t st = 0;
+  NODE2D(1, st);
+}
+
+// Soil moving uniformly by d over the whole row (none for d = 0).
+void moveSoil(double d) {
+  RUNCONST.EPSMOV = 1.0e-5;
+  SMOV = SMOV_T{};
+  if (d == 0.0) return;
+  SMOV.NSMOV = 2;
+  SMOV.SMVFAC = 1.0;
+  SMOV.SMVDEP(1) = 0.0;
+  SMOV.SMVDEP(2) = 1000.0;
+  SMOV.SMVY(1) = SMOV.SMVY(2) = d;
+}
+
+// The head forces of row 1 held at Y (no slope, no axial force), which must
+// close without a status.
+void solveHeld(double Y, double& VT1, double& MT1) {
+  RUNCTL.KPILST = 0;
+  const Head h = solve(Y, 0.0);
+  ASSERT_EQ(h.st, 0);
+  ASSERT_EQ(RUNCTL.KPILST, 0);
+  VT1 = h.VT1;
+  MT1 = h.MT1;
+}
+
 // Long pile on a Winkler foundation, head deflection y0 and head slope s0:
 // y = exp(-bx) (y0 cos bx + c2 sin bx). The moment -EI y'' at the head is
 // 2 EI b^2 c2 and the head shear k (y0 + c2) / (2 b). The rotational
@@ -119,18 +158,7 @@ TEST(Llp2dWinkler, RowWithItsOwnStraightCurvesByDepth) {
   for (int conn : {CONN_PIN, CONN_FIX}) {
     SCOPED_TRACE(testing::Message() << "connection " << conn);
     setRow(12, conn);
-    RUNCTL.IUSRPY = 1;
-    PILEAR.IPYSET(1) = 1;
-    USRPY.NPYSET = 1;
-    USRPY.PYNCRV(1) = 2;
-    for (int c = 1; c <= 2; ++c) {
-      USRPY.PYDEP(1, c) = c == 1 ? 0.0 : 1000.0;
-      USRPY.PYNPT(1, c) = 2;
-      USRPY.PYY(1, c, 2) = 100.0;
-      USRPY.PYP(1, c, 2) = ES * 100.0;
-    }
-    std::int32_t st = 0;
-    NODE2D(1, st);
+    ownStraightCurves();
     const Head h = solve(0.5, 0.0);
     ASSERT_EQ(h.st, 0);
     ASSERT_EQ(RUNCTL.KPILST, 0);
@@ -569,21 +597,10 @@ TEST(Llp2dLoads, UniformDistributedLoad) {
 TEST(Llp2dLoads, UniformSoilMovement) {
   setRow(12, CONN_PIN);
   RUNCTL.IOUTPS = 1;
-  RUNCONST.EPSMOV = 1.0e-5;
   const double d = 0.2;
-  SMOV.NSMOV = 2;
-  SMOV.SMVFAC = 1.0;
-  SMOV.SMVDEP(1) = 0.0;
-  SMOV.SMVDEP(2) = 1000.0;
-  SMOV.SMVY(1) = SMOV.SMVY(2) = d;
-  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
-  const double ULOC[3] = {0, d, 0};
-  const NodeArray none{};
+  moveSoil(d);
   double VT1 = 0, MT1 = 0;
-  std::int32_t st = 0;
-  LLP2D(1, d, 0.0, 0.0, VT1, MT1, st, ULOC, T, none, none);
-  ASSERT_EQ(st, 0);
-  ASSERT_EQ(RUNCTL.KPILST, 0);
+  ASSERT_NO_FATAL_FAILURE(solveHeld(d, VT1, MT1));
   for (int s = 4; s <= 104; s += 20) {
     EXPECT_NEAR(ENVPIL.NDCUR(1, s, NQ_Y1), d, 1e-9) << "slot " << s;
     EXPECT_NEAR(ENVPIL.NDCUR(1, s, NQ_P1), 0.0, 1e-6) << "slot " << s;
@@ -597,26 +614,11 @@ TEST(Llp2dLoads, UniformSoilMovement) {
 // whichever the signs, so a movement and its opposite give mirrored forces.
 TEST(Llp2dLoads, SoilMovementActsOnTheSignedRelativeDeflection) {
   const Layer clay{1, 0, 1000, 0.04, 5.0, 0, 0, 0.01};
-  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
-  const NodeArray none{};
   const auto run = [&](double Y, double d, double& VT1, double& MT1) {
     setRow(1, CONN_FIX, 0, 60, &clay);
     SOILCOM.MAXITL = 200;
-    RUNCONST.EPSMOV = 1.0e-5;
-    SMOV = SMOV_T{};
-    if (d != 0.0) {
-      SMOV.NSMOV = 2;
-      SMOV.SMVFAC = 1.0;
-      SMOV.SMVDEP(1) = 0.0;
-      SMOV.SMVDEP(2) = 1000.0;
-      SMOV.SMVY(1) = SMOV.SMVY(2) = d;
-    }
-    const double ULOC[3] = {0, Y, 0};
-    std::int32_t st = 0;
-    RUNCTL.KPILST = 0;
-    LLP2D(1, Y, 0.0, 0.0, VT1, MT1, st, ULOC, T, none, none);
-    ASSERT_EQ(st, 0);
-    ASSERT_EQ(RUNCTL.KPILST, 0);
+    moveSoil(d);
+    solveHeld(Y, VT1, MT1);
   };
   const struct {
     double Y, d;
@@ -636,28 +638,6 @@ TEST(Llp2dLoads, SoilMovementActsOnTheSignedRelativeDeflection) {
   EXPECT_GT(std::fabs(Vp), 0.0);
 }
 
-}  // namespace
-}  // namespace drelm
-
-namespace drelm {
-namespace {
-
-// Straight p-y curves p = ES y by depth for row 1, from the ground down.
-void ownStraightCurves() {
-  RUNCTL.IUSRPY = 1;
-  PILEAR.IPYSET(1) = 1;
-  USRPY.NPYSET = 1;
-  USRPY.PYNCRV(1) = 2;
-  for (int c = 1; c <= 2; ++c) {
-    USRPY.PYDEP(1, c) = c == 1 ? 0.0 : 1000.0;
-    USRPY.PYNPT(1, c) = 2;
-    USRPY.PYY(1, c, 2) = 100.0;
-    USRPY.PYP(1, c, 2) = ES * 100.0;
-  }
-  std::int32_t st = 0;
-  NODE2D(1, st);
-}
-
 // A row with its own straight curves by depth, its head held at 0 while the
 // soil moves by d: the curves act on the deflection relative to the soil,
 // so the movement loads the row, and its head forces are those of the head
@@ -665,27 +645,12 @@ void ownStraightCurves() {
 // ES d at the head, falling off where the row follows the soil.
 TEST(Llp2dLoads, OwnCurvesTakeTheLoadOfTheMovingSoil) {
   const double d = 0.2;
-  const double T[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
-  const NodeArray none{};
   const auto run = [&](double Y, double move, double& VT1, double& MT1) {
     setRow(12, CONN_FIX);
     ownStraightCurves();
     RUNCTL.IOUTPS = 1;
-    RUNCONST.EPSMOV = 1.0e-5;
-    SMOV = SMOV_T{};
-    if (move != 0.0) {
-      SMOV.NSMOV = 2;
-      SMOV.SMVFAC = 1.0;
-      SMOV.SMVDEP(1) = 0.0;
-      SMOV.SMVDEP(2) = 1000.0;
-      SMOV.SMVY(1) = SMOV.SMVY(2) = move;
-    }
-    const double ULOC[3] = {0, Y, 0};
-    std::int32_t st = 0;
-    RUNCTL.KPILST = 0;
-    LLP2D(1, Y, 0.0, 0.0, VT1, MT1, st, ULOC, T, none, none);
-    ASSERT_EQ(st, 0);
-    ASSERT_EQ(RUNCTL.KPILST, 0);
+    moveSoil(move);
+    solveHeld(Y, VT1, MT1);
   };
   double V0 = 0, M0 = 0;
   run(-d, 0.0, V0, M0);

@@ -1,0 +1,64 @@
+// Pieces of the result tables that the space and the plane analysis share;
+// N is the number of cap degrees of freedom (6 or 3).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/envewr.h"
+
+namespace drelm::anl {
+
+// Unit labels of the table headings.
+std::string len2();
+std::string load3();
+std::string load4();
+std::string momentLabel();
+std::string stressLabel();
+inline const std::string HYPHENS(39, '-');
+
+// 1 when every pile has a user load-settlement curve, else -1.
+int allCurvesFlag();
+// n reals Fw.d and the end of the line (forces in output units when force).
+void values(int unit, const double* v, int n, int w, int d, bool force);
+
+// Envelope heading, status lines and cap tables (capTable writes one cap
+// table on the results report or the summary).
+using CapTable = void (*)(int U, const double* P, const double* D);
+void envelopeHeading(int KIND, int SEL, int N, CapTable capTable);
+
+// The node block and increment of pile p in the working copy, from the
+// current values (SEL 0), the minima (1) or the maxima (2).
+void copyNodes(int p, int SEL, PileCopy& c);
+
+// The pile tables of the results report after the scratch records, by the
+// print level of KIND: the pile-top blocks (topBlock writes one coordinate
+// system) and the along-pile table, then the extremes along the pile.
+using TopBlock = void (*)(const PileCopy& c, int first, bool local);
+void pileResultTables(const PileCopy& c, int KIND, int allCurves, TopBlock topBlock);
+
+// Every pile's tables: copy takes the pile's values, then two work items
+// run in parallel, each writing its own files: the compact records of the
+// second results report and results (the scratch records and the results
+// report tables).
+using CopyPile = void (*)(int p, int SEL, PileCopy& c);
+using ResultsItem = void (*)(const PileCopy& c, int KIND, int allCurves);
+void pileTables(int KIND, int SEL, int N, int allCurves, CopyPile copy, ResultsItem results);
+
+// Running extremes of up to 25 columns over the piles: the first pile sets
+// them, a later pile replaces one only when strictly beyond it.
+struct Extremes {
+  int n = 0;
+  double hi[NNDQ] = {}, lo[NNDQ] = {};
+  int phi[NNDQ] = {}, plo[NNDQ] = {};
+  bool first = true;
+};
+void EXTRPIL(int pile, int count, const double* v, Extremes& e);
+
+// The numbers of a scratch record (a field that is no number reads as 0).
+std::vector<double> numbers(const std::string& s);
+
+// Heading of a coordinate system on the summary.
+void coordinateHeading(const char* title);
+
+}  // namespace drelm::anl

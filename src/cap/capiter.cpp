@@ -1,0 +1,153 @@
+#include "cap/capiter.h"
+
+#include <cmath>
+#include <string>
+
+#include "cap/caplines.h"
+#include "cap/caprec.h"
+#include "report/writers.h"
+#include "run/fileio.h"
+#include "run/model.h"
+
+namespace drelm {
+
+using cap::text;
+
+namespace {
+
+bool groupConverged(double inc, double tot, double mx, double TINY, double altLimit) {
+  const double err = tot != 0.0 ? inc / tot : inc;
+  return err <= CURCTL.TOLCAP || inc <= TINY || tot <= TINY || (CURCTL.IALTOL == 1 && mx <= altLimit);
+}
+
+}  // namespace
+
+void setSoilMovement(double t) {
+  SMOV.SMVFAC = t;
+  for (int k = 1; k <= SMOV.NSMOV && k <= MAXSMV; ++k) {
+    SMOV.SMVY(k) = t * SMOV.SMVYIN(k);
+    SMOV.SMVZ(k) = t * SMOV.SMVZIN(k);
+  }
+}
+
+void symmetrise(double* K, int N) {
+  for (int i = 0; i < N; ++i)
+    for (int j = i + 1; j < N; ++j) K[i + N * j] = K[j + N * i] = 0.5 * (K[i + N * j] + K[j + N * i]);
+}
+
+void limitOffDiagonal(double* K, int N) {
+  for (int i = 0; i < N; ++i) {
+    const double d = 0.5 * std::fabs(K[i + N * i]);
+    for (int j = 0; j < N; ++j)
+      if (j != i && !(std::fabs(K[i + N * j]) <= d)) K[i + N * j] = K[j + N * i] = std::copysign(d, K[i + N * j]);
+  }
+}
+
+void sumWithWarnings(ForceSum sum, double* F, const double* U, std::int32_t& ISTAT) {
+  io::OPEN(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Write);
+  RUNCTL.IWRNPS = 1;
+  sum(F, U, ISTAT);
+  io::CLOSE(U_WARN);
+  RUNCTL.IWRNPS = 0;
+}
+
+void reportingSum(ForceSum sum, const double* U, std::int32_t& ISTAT) {
+  double F[6];
+  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
+  sum(F, U, ISTAT);
+  io::CLOSE(U_PILSCR);
+}
+
+void storePrintLevel() {
+  ENVOPT.IPRLVS = CURCTL.IPRLEV;
+  ENVOPT.NPRNDS = CURCTL.NPRNOD;
+}
+
+void dumpCapVectors(DumpLine line, int N, const double* dU, const double* R, const double* Us, const double* U,
+                    const double* P, const double* F) {
+  line("DDV  ", dU, N);
+  line("DFV  ", R, N);
+  line("UDV  ", Us, N);
+  line("DV   ", U, N);
+  line("FV   ", P, N);
+  line("RV   ", F, N);
+}
+
+void dumpPointVectors(DumpLine line, int N, const double* s, const double* rhs, const double* aux, double* sStep,
+                      double* sPass, double SIGN) {
+  double ffuv[12];
+  for (int i = 0; i < 2 * N; ++i) {
+    sStep[i] += s[i];
+    sPass[i] += s[i];
+    ffuv[i] = SIGN * (aux[i] + rhs[i]);
+  }
+  line("DDUV ", s, 2 * N);
+  line("DFUV ", rhs, 2 * N);
+  line("UDUV ", sStep, 2 * N);
+  line("DUV  ", sPass, 2 * N);
+  line("FFUV ", ffuv, 2 * N);
+  line("RUV  ", aux, 2 * N);
+}
+
+bool capConverged(const CapNorms& m, double TINY) {
+  return groupConverged(m.incD, m.totD, m.maxD, TINY, CURCTL.ALTDSP) &&
+         groupConverged(m.incR, m.totR, m.maxR, TINY, CURCTL.ALTROT);
+}
+
+void failStep(LoadStep& ls) {
+  if (ls.fail() && RUNCTL.KPILST != KPIL_SINGULAR) warnNoConvergence(CURCTL.MAXITC);
+}
+
+bool passFailed(const LoadStep& ls, void (*failureRecords)()) {
+  // A failure is never hidden by the warnings: the outcome word keeps the
+  // highest-ranking code of the last evaluation.
+  const std::int32_t outcome = RUNCTL.KPILST;
+  const bool firstFailed = ls.firstStepFailed();
+  if (outcome != KPIL_LATERAL && outcome != KPIL_AXIAL && outcome != KPIL_SINGULAR && !firstFailed) return false;
+  if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL) {
+    statusNoPileConvergence();
+    if (firstFailed) failureRecords();
+  } else if (outcome == KPIL_SINGULAR) {
+    statusSingular();
+    if (firstFailed) failureRecords();
+  } else {
+    failureRecords();
+    statusNoCapConvergence();
+  }
+  if (SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
+  return true;
+}
+
+bool targetDeflectionMet(const double* U, int N) {
+  SESTIM_T& S = SESTIM;
+  S.SEDCMP = S.SEIDOF >= 1 && S.SEIDOF <= N ? U[S.SEIDOF - 1] : 0.0;
+  const double e = S.SEDTGT != 0.0 ? std::fabs((S.SEDCMP - S.SEDTGT) / S.SEDTGT) : 0.0;
+  const std::string values = " COMPUTED DEF.: " + fixedField(11, 4, S.SEDCMP) + " TARGET DEF.: " +
+                             fixedField(11, 4, S.SEDTGT) + " ERROR(%): " + fixedField(11, 4, 100.0 * e);
+  if (S.SESTAT == 1) {
+    io::endRecord(U_LOG);
+    text(U_LOG, "     STIFFNESS ESTIMATION,  MAX. ITER. REACHED, " + values);
+  } else if (S.SESTAT == 2) {
+    io::endRecord(U_LOG);
+    text(U_LOG, "     STIFFNESS ESTIMATION, " + values);
+    if (e > S.SETOL / 100.0) {
+      statusTargetOff();
+      return false;
+    }
+    S.SESTAT = 0;
+  } else if (S.SESTAT == 3) {
+    S.SESTAT = 0;
+  }
+  return true;
+}
+
+void writeEquivalentStiffness(const double* K, int N) {
+  text(U_PASS, "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
+  for (int i = 0; i < N; ++i) {
+    WRBLNK(U_PASS, 5);
+    for (int j = 0; j < N; ++j) WRREAL(U_PASS, 19, 5, K[i + N * j]);
+    WREOL(U_PASS);
+  }
+}
+
+}  // namespace drelm

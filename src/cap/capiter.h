@@ -1,0 +1,73 @@
+// Pieces of the load-step iteration that the space and the plane cap
+// solutions share; N is the number of cap degrees of freedom (6 or 3).
+#pragma once
+
+#include <cstdint>
+
+#include "cap/loadstep.h"
+
+namespace drelm {
+
+// The current soil movement is the input movement times the load fraction;
+// the node routines apply it as it stands.
+void setSoilMovement(double t);
+
+// The N x N tangent K (by columns) made symmetric by averaging.
+void symmetrise(double* K, int N);
+// Off-diagonal terms limited row by row to half the diagonal, so that the
+// bordered system of a point of definition stays well conditioned.
+void limitOffDiagonal(double* K, int N);
+
+// A force sum over the piles (or rows): F for the cap displacement U.
+using ForceSum = void (*)(double* F, const double* U, std::int32_t& ISTAT);
+// The force sum of an iteration, with the warning scratch file open and the
+// capacity warnings of this evaluation switched on.
+void sumWithWarnings(ForceSum sum, double* F, const double* U, std::int32_t& ISTAT);
+// The force sum of a reporting pass, with the per-pile scratch file open for
+// the result tables (the forces themselves are not kept).
+void reportingSum(ForceSum sum, const double* U, std::int32_t& ISTAT);
+// The print level and node step of the current results for the tables.
+void storePrintLevel();
+
+// One vector line of the iteration dump: a five-character tag and n values.
+using DumpLine = void (*)(const char* tag, const double* v, int n);
+// The vectors of an iteration on the dump: the increment dU, the residual R,
+// the step total Us, the displacement U, the applied load P and the force F.
+void dumpCapVectors(DumpLine line, int N, const double* dU, const double* R, const double* Us, const double* U,
+                    const double* P, const double* F);
+// The 2N-vectors of the bordered system of a point of definition: the
+// solution s (added to its step and pass totals sStep and sPass), the
+// right-hand side, the full force SIGN * (aux + rhs) and the auxiliary vector.
+void dumpPointVectors(DumpLine line, int N, const double* s, const double* rhs, const double* aux, double* sStep,
+                      double* sPass, double SIGN);
+
+// Norms of an iteration: increments, totals of the step and largest
+// increment component, for the translations (D) and the rotations (R).
+struct CapNorms {
+  double incD = 0, incR = 0, totD = 0, totR = 0, maxD = 0, maxR = 0;
+};
+// True when both the translations and the rotations have converged: the
+// relative increment within TOLCAP, the increment or the total at most
+// TINY, or (alternative tolerance) the largest increment within the
+// absolute limits.
+bool capConverged(const CapNorms& m, double TINY);
+
+// A step that did not converge: the increment is halved; when the stepping
+// gives up (and the matrix was not singular) the warning is written.
+void failStep(LoadStep& ls);
+
+// The outcome of the load stepping: true when the pass failed (no
+// convergence of the piles or the cap, a singular matrix, or a first step
+// that never converged); the case status line, the records of a unit-load
+// point (failureRecords) and the estimation state are then written.
+bool passFailed(const LoadStep& ls, void (*failureRecords)());
+
+// The stiffness-estimation check of a pass with SESTAT > 0 at the cap
+// displacement U: logs the computed and target deflections; false (and the
+// status "target off") when the target is still off, true when the pass goes
+// on to write the equivalent stiffness matrix.
+bool targetDeflectionMet(const double* U, int N);
+// The equivalent stiffness matrix K (N x N by columns) on the pass file.
+void writeEquivalentStiffness(const double* K, int N);
+
+}  // namespace drelm
