@@ -84,8 +84,6 @@ bool stopped(std::int32_t& ISTAT, bool caseLoop) {
   return true;
 }
 
-constexpr int NDOF = 6;
-
 // Lines that open the total-load pass after the points of an estimation.
 void totalLoadLines() {
   anl::empty(U_LOG);
@@ -122,6 +120,12 @@ bool unitLoadPoints(std::int32_t c, PassLoads& L, std::int32_t& ISTAT) {
   // Every case of the method writes its records from an empty file.
   io::OPEN(U_FLXSCR, FNAMES.FNU(U_FLXSCR).trimmed(), io::Access::Write);
 
+  // The load of each degree of freedom in its order (a plane case: the
+  // vertical and horizontal forces and the moment).
+  const std::int32_t NDOF = anl::capDofs();
+  double load[6] = {};
+  for (int j = 1; j <= NDOF; ++j) load[j - 1] = L.PSAVE[anl::loadSlot(j)];
+
   std::int32_t ICLDOP = 0;
   for (C.IPOINT = 1; C.IPOINT < C.NPOINT; ++C.IPOINT) {
     C.IPRDOF = 0;
@@ -129,14 +133,15 @@ bool unitLoadPoints(std::int32_t c, PassLoads& L, std::int32_t& ISTAT) {
     const std::int32_t loops = C.NESTV;
     C.IPRDOF = 2;
     std::int32_t ISKIP = 0;
-    FLEXDOF(2, C.IPOINT, RUNCTL.IANTYP, loops, NDOF, L.PSAVE, ISKIP);
+    FLEXDOF(2, C.IPOINT, RUNCTL.IANTYP, loops, NDOF, load, ISKIP);
     if (ISKIP == 1) continue;
     io::OPEN(U_CLDSCR, FNAMES.FNU(U_CLDSCR).trimmed(), io::Access::Write);
     ICLDOP = 1;
     SESTIM.SENHIS = 0;
+    const int slot = anl::loadSlot(C.IPOINT);
     for (C.LOOPNO = 1; C.LOOPNO <= loops; ++C.LOOPNO) {
       std::fill(std::begin(L.PCAP), std::end(L.PCAP), 0.0);
-      L.PCAP[C.IPOINT - 1] = C.CESTV(C.LOOPNO) * L.PSAVE[C.IPOINT - 1];
+      L.PCAP[slot] = C.CESTV(C.LOOPNO) * L.PSAVE[slot];
       const std::string line = "DOF : " + intField(5, C.IPOINT) + " POINT : " + intField(5, C.LOOPNO);
       out(U_LOG, blanks(5) + line);
       io::FLUSH(U_LOG);
@@ -181,7 +186,7 @@ bool analyseCase(std::int32_t c, std::int32_t& ISTAT) {
   const bool unitLoad = kind >= 1 && kind <= 10;
   const bool equivalent = kind >= 11;
   C.KESTCU = kind;
-  C.NPOINT = unitLoad ? NDOF + 1 : (equivalent ? estimationFactors() + 1 : 1);
+  C.NPOINT = unitLoad ? anl::capDofs() + 1 : (equivalent ? estimationFactors() + 1 : 1);
   SESTIM.SEMODE = 0;
   SESTIM.SENHIS = 0;
 
@@ -193,7 +198,7 @@ bool analyseCase(std::int32_t c, std::int32_t& ISTAT) {
   C.IPOINT = C.NPOINT;
   C.IPRDOF = 0;
   if (unitLoad)
-    FLEXSTF(CASEIN.CASCTL(c, 10), CASEIN.CASCTL(c, 11), C.NESTV, NDOF, 6, &C.CESTV(1));
+    FLEXSTF(CASEIN.CASCTL(c, 10), CASEIN.CASCTL(c, 11), C.NESTV, anl::capDofs(), 6, &C.CESTV(1));
   SESTIM.SEMODE = 0;
   anl::caseLoads(c, L);
   if (equivalent) estimationTotalLoadLines();

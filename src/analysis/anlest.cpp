@@ -27,10 +27,6 @@ double param(std::int32_t NF, int k) {
   return at >= 1 && at <= MAXEST ? CASECUR.CESTV(at) : 0.0;
 }
 
-// Component of the 6-slot load vector that the target degree of freedom
-// scales (0-based): a plane rotation stays in slot 6.
-int loadSlot(std::int32_t dof) { return !anl::space() && dof == 3 ? 5 : dof - 1; }
-
 // Target value of degree of freedom dof, before the point's factor. A plane
 // rotation takes the rotation target, as the input echo shows it.
 double targetOf(std::int32_t NF, std::int32_t dof) {
@@ -42,7 +38,7 @@ double targetOf(std::int32_t NF, std::int32_t dof) {
 // target component.
 void scaled(const double* from, double f, std::int32_t SELDMD, std::int32_t dof, double* to) {
   for (int i = 0; i < 6; ++i) to[i] = SELDMD == 0 ? from[i] * f : from[i];
-  const int k = loadSlot(dof);
+  const int k = anl::loadSlot(dof);
   if (SELDMD != 0 && k >= 0 && k < 6) to[k] = from[k] * f;
 }
 

@@ -28,6 +28,10 @@ void planePass(std::int32_t iscomb, PassLoads& L, std::int32_t& ISTAT) {
 
 bool space() { return RUNCTL.IANTYP != 2; }
 
+int capDofs() { return space() ? 6 : 3; }
+
+int loadSlot(std::int32_t dof) { return !space() && dof == 3 ? 5 : dof - 1; }
+
 void caseLoads(std::int32_t c, PassLoads& L) {
   CASELD(c, L.PCAP);
   if (CASEIN.LCKIND(c) == 1) SPECDL(c, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);

@@ -21,6 +21,14 @@ struct PassLoads {
 
 bool space();
 
+// Number of cap degrees of freedom: 3 in plane analysis (vertical,
+// horizontal, rotation), 6 in space analysis.
+int capDofs();
+
+// Slot (0-based) of the 6-slot vectors that holds cap degree of freedom dof
+// (1-based): the plane rotation, degree of freedom 3, stays in slot 6.
+int loadSlot(std::int32_t dof);
+
 // Loads of load case c at the cap origin and along the piles, the point of
 // definition of a case of that kind; PSAVE and UPOD0 keep them.
 void caseLoads(std::int32_t c, PassLoads& L);

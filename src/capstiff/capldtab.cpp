@@ -41,7 +41,7 @@ void loadHeading(bool plane, bool force) {
     const std::string tail = blanks(5) + "VERT. DISP," + L() + blanks(4) + "HOR. DISP Y," + L() + blanks(4) +
                              "ROTATION Z," + RAD();
     if (force) out(u, blanks(5) + "    N" + blanks(7) + "FORCE," + F() + tail);
-    else out(u, blanks(5) + "    N" + blanks(5) + "MOMENT," + F() + DA() + L() + blanks(3) + tail.substr(2));
+    else out(u, blanks(5) + "    N" + blanks(5) + "MOMENT," + F() + DA() + L() + blanks(3) + tail.substr(5));
     return;
   }
   if (force) out(u, blanks(5) + "    N" + blanks(5) + "FORCE," + F() + " ");
@@ -108,7 +108,7 @@ void CAPLDTAB(std::int32_t IPRDOF, std::int32_t IPOINT, std::int32_t NESTV, std:
     if (n < 1) {
       noConvergence(U_RESULTS, n);
     } else if (plane) {
-      wline(U_RESULTS, blanks(5) + intField(5, n) + blanks(2) + blanks(5) + realField(14, 5, OUTFRC(P)) + blanks(4));
+      wline(U_RESULTS, blanks(5) + intField(5, n) + blanks(2) + blanks(5) + realField(14, 5, OUTFRC(P)));
       wline(U_RESULTS, blanks(29) + fields(U, nd, true, nullptr));
     } else {
       wline(U_RESULTS, blanks(5) + intField(5, n) + realField(15, 5, OUTFRC(P)));

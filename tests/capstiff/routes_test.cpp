@@ -49,18 +49,23 @@ long find(const Lines& lines, const std::string& text, std::size_t from = 0) {
   return -1;
 }
 
-// (a) The stiffness of the unit-load case as the second results report
-// dumps it in full precision: the level line, the diagonal, then each row.
-Matrix unitLoadStiffness(const Lines& rep) {
+// (a) The stiffness of the unit-load case at load level LEVEL as the second
+// results report dumps it in full precision: the level line, the diagonal,
+// then each row of the NDOF by NDOF matrix.
+Matrix unitLoadStiffness(const Lines& rep, int ndof = 6, int level = 1) {
   Matrix K{};
-  const long at = find(rep, "* PILE CAP STIFFNESS ESTIMATION *");
+  long at = find(rep, "* PILE CAP STIFFNESS ESTIMATION *");
   EXPECT_GE(at, 0);
   if (at < 0) return K;
-  for (int r = 0; r < 6; ++r) {
-    const std::vector<double> v = numbers(rep[at + 3 + r]);
-    EXPECT_EQ(v.size(), 7u);
+  at = find(rep, "   N:" + std::string(level < 10 ? "    " : "   ") + std::to_string(level), at);
+  EXPECT_GE(at, 0);
+  if (at < 0) return K;
+  EXPECT_EQ(numbers(rep[at + 1]).size(), static_cast<std::size_t>(ndof));
+  for (int r = 0; r < ndof; ++r) {
+    const std::vector<double> v = numbers(rep[at + 2 + r]);
+    EXPECT_EQ(v.size(), ndof + 1u);
     EXPECT_EQ(v.at(0), r + 1.0);
-    for (int c = 0; c < 6; ++c) K[r][c] = v.at(c + 1);
+    for (int c = 0; c < ndof; ++c) K[r][c] = v.at(c + 1);
   }
   return K;
 }
@@ -167,17 +172,23 @@ TEST(CapStiffnessRoutes, ThreeRoutesAgreeOnALinearGroup) {
     }
 }
 
-// The plane rows: the summed head stiffnesses of the rows, each counted for
-// its two piles, against the given-displacement passes and the secant of a
-// load-controlled pass.
-TEST(CapStiffnessRoutes, PlaneRowsAgreeWithTheGivenDisplacementPasses) {
+// The plane rows: the unit-load flexibility inverted (three points, the
+// third loaded by the moment) and the summed head stiffnesses of the rows,
+// each counted for its two piles, against the given-displacement passes and
+// the secant of the load-controlled pass of the unit-load case.
+TEST(CapStiffnessRoutes, PlaneRowsThreeRoutesAgree) {
   test::ScratchDir dir;
   test::writeNamesFile();
   test::writeInputFile(test::readFile(test::dataFile("plane_linear_rows.inp")));
   ASSERT_EQ(IDRELM(6), 0);
-  const std::vector<Origin> passes = origins(test::readLines("run.rp2"));
-  ASSERT_EQ(passes.size(), 4u);  // a load, then three given displacements
+  const Lines rep = test::readLines("run.rp2");
+  const std::vector<Origin> passes = origins(rep);
+  ASSERT_EQ(passes.size(), 4u);  // the total load of the unit-load case, three given displacements
   const Matrix c = givenDisplacementStiffness(passes, 3);
+  // Two load levels, half and full load: the soil is linear.
+  const Matrix a = unitLoadStiffness(rep, 3, 1);
+  const Matrix a2 = unitLoadStiffness(rep, 3, 2);
+  expectSame(a2, a, 1e-4, "plane unit load, level 2 / level 1", 3);
 
   const double U[3] = {0.02, 0.03, 2e-4};
   ASSERT_TRUE(test::passStiffnessAt(U));
@@ -188,13 +199,16 @@ TEST(CapStiffnessRoutes, PlaneRowsAgreeWithTheGivenDisplacementPasses) {
 
   // Four piles of 1E6 lb/in along their axes, battered by 10 degrees.
   EXPECT_NEAR(b[0][0], 4.0e6 * std::pow(std::cos(10.0 * M_PI / 180.0), 2), 0.01 * b[0][0]);
+  expectSame(a, c, 1e-3, "plane unit load / given displacement", 3);
   expectSame(b, c, 0.01, "plane head stiffness sum / given displacement", 3);
+  expectSame(b, a, 0.01, "plane head stiffness sum / unit load", 3);
   const Origin& load = passes.front();
-  for (int i = 0; i < 3; ++i) {
-    double ku = 0.0;
-    for (int j = 0; j < 3; ++j) ku += b[i][j] * load.U.at(j);
-    EXPECT_NEAR(ku, load.P.at(i), 0.01 * std::fabs(load.P.at(i))) << "row " << i + 1;
-  }
+  for (const Matrix* K : {&a, &b})
+    for (int i = 0; i < 3; ++i) {
+      double ku = 0.0;
+      for (int j = 0; j < 3; ++j) ku += (*K)[i][j] * load.U.at(j);
+      EXPECT_NEAR(ku, load.P.at(i), 0.01 * std::fabs(load.P.at(i))) << (K == &a ? "a" : "b") << " row " << i + 1;
+    }
 }
 
 // The unit-load case alone, with the vertical load VERTICAL only and the cap

@@ -3,6 +3,8 @@
 // of each case starting from an empty file, and short scratch files.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -10,6 +12,7 @@
 
 #include "capstiff/capldtab.h"
 #include "capstiff/flexstf.h"
+#include "report/writers.h"
 #include "run/fileio.h"
 #include "run/model.h"
 #include "run/rundrv.h"
@@ -209,6 +212,226 @@ TEST(UnitLoadStiffness, ShortOrSingularFlexibilityGivesAMessage) {
   // No value rows after the singular level.
   EXPECT_EQ(find(out, "    DOF ", sing), -1);
   EXPECT_GT(find(out, "     ERROR : SCRATCH FILE CLDSCR ENDS EARLY"), sing);
+}
+
+// The plane rows of tests/data with the unit-load case as their first case
+// (levels 0.5 and 1.0 of the load 1E5 lb vertical, 1E4 lb horizontal, 1E6
+// lb-in moment), with the type line TYPE and the load line LOAD.
+std::string planeRows(const std::string& type = "0 1 1 0 0 0 0 0",
+                      const std::string& load = "100000.0 10000.0 1000000.0 0.0 0.0 0.0 0.0 0.0 0.0") {
+  std::string s = test::readFile(test::dataFile("plane_linear_rows.inp"));
+  for (auto [from, to] : {std::pair<std::string, std::string>{"\n0 1 1 0 0 0 0 0\n", "\n" + type + "\n"},
+                          {"\n100000.0 10000.0 1000000.0 0.0 0.0 0.0 0.0 0.0 0.0\n", "\n" + load + "\n"}}) {
+    const std::size_t at = s.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) s.replace(at, from.size(), to);
+  }
+  return s;
+}
+
+// A line of report fields: PREFIX, then the values of the printed line
+// LINE (after its first SKIP numbers) again in fields of width W with D
+// digits, each followed by GAP blanks, and the writers' closing blank. Equal
+// to LINE when LINE has exactly that layout.
+std::string relaid(const std::string& line, const std::string& prefix, std::size_t skip, int w, int d, int gap) {
+  const std::vector<double> v = numbers(line);
+  std::string s = prefix;
+  for (std::size_t k = skip; k < v.size(); ++k) s += realField(w, d, v[k]) + std::string(gap, ' ');
+  return s + " ";
+}
+
+const std::array<double, 3> PLANE_LOAD = {1.0e5, 1.0e4, 1.0e6};
+const std::array<double, 2> PLANE_LEVELS = {0.5, 1.0};
+
+// A plane unit-load case: degrees of freedom 1 to 3 (the third the moment),
+// two passes each, then the total load; the flexibility tables of every
+// point and the 3 x 3 stiffness of each level, line by line and by value.
+TEST(UnitLoadStiffness, PlaneCaseHasThreePointsAndThreeByThreeTables) {
+  test::ScratchDir dir;
+  ASSERT_EQ(runInput(planeRows()), 0);
+
+  Lines want;
+  for (int j = 1; j <= 3; ++j)
+    for (int g = 1; g <= 2; ++g) {
+      want.push_back("      DOF :     " + std::to_string(j) + " POINT :     " + std::to_string(g));
+      want.push_back("    1 ANALYSIS COMPLETED");
+    }
+  want.push_back("      ANALYSIS DUE TO TOTAL LOAD");
+  want.push_back("    1 ANALYSIS COMPLETED");
+  want.push_back("LOAD CASE :     2");
+  const Lines sta = readLines("run.sta");
+  const long first = find(sta, want.front());
+  ASSERT_GE(first, 0);
+  ASSERT_GE(sta.size(), first + want.size());
+  EXPECT_EQ(Lines(sta.begin() + first, sta.begin() + first + want.size()), want);
+
+  // Two levels of three degrees of freedom, three values each.
+  const Lines fl1 = readLines("run.fl1");
+  ASSERT_EQ(fl1.size(), 6u);
+  for (const std::string& r : fl1) EXPECT_EQ(numbers(r).size(), 4u) << r;
+
+  const Lines out = readLines("run.out");
+  const char* const heads[3] = {"     DOF   : 1 (FORCE X)", "     DOF   : 2 (FORCE Y)", "     DOF   : 3 (MOMENT Z)"};
+  const std::string force = "         N       FORCE,LBS     VERT. DISP,IN    HOR. DISP Y,IN    ROTATION Z,RAD";
+  const std::string moment = "         N     MOMENT,LBS-IN   VERT. DISP,IN    HOR. DISP Y,IN    ROTATION Z,RAD";
+  const std::string perForce = "                    IN/LBS            IN/LBS           RAD/LBS       ";
+  const std::string perMoment = "                   IN/IN-LBS         IN/IN-LBS        RAD/IN-LBS        ";
+  double S[2][3][3] = {};  // [level][row][column] from the coefficient tables
+  long at = find(out, "     * PILE CAP FLEXIBILITY ESTIMATION *");
+  ASSERT_GE(at, 0);
+  for (int j = 1; j <= 3; ++j) {
+    SCOPED_TRACE("degree of freedom " + std::to_string(j));
+    at = find(out, heads[j - 1], at);
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(out[at + 1], "");
+    EXPECT_EQ(out[at + 2], j < 3 ? force : moment);
+    double U[2][3];
+    for (int g = 0; g < 2; ++g) {
+      const std::string& p = out[at + 3 + 2 * g];
+      const std::string& u = out[at + 4 + 2 * g];
+      EXPECT_EQ(p, relaid(p, "         " + std::to_string(g + 1) + "       ", 1, 14, 5, 0));
+      EXPECT_EQ(u, relaid(u, std::string(29, ' '), 0, 14, 5, 4));
+      EXPECT_EQ(numbers(p).at(1), PLANE_LEVELS[g] * PLANE_LOAD[j - 1]);
+      for (int i = 0; i < 3; ++i) U[g][i] = numbers(u).at(i);
+    }
+    const long coef = at + 7;
+    EXPECT_EQ(out[coef], "");
+    std::string cols = "         N  ";
+    for (int k = 1; k <= 3; ++k) cols += "         S" + std::to_string(k) + std::to_string(j) + "      ";
+    EXPECT_EQ(out[coef + 1], cols);
+    EXPECT_EQ(out[coef + 2], j < 3 ? perForce : perMoment);
+    for (int g = 0; g < 2; ++g) {
+      const std::string& c = out[coef + 3 + g];
+      EXPECT_EQ(c, relaid(c, "         " + std::to_string(g + 1) + "       ", 1, 14, 5, 4));
+      for (int i = 0; i < 3; ++i) {
+        S[g][i][j - 1] = numbers(c).at(i + 1);
+        // Displacement per unit of the applied load, to the printed digits.
+        const double ratio = U[g][i] / (PLANE_LEVELS[g] * PLANE_LOAD[j - 1]);
+        EXPECT_NEAR(S[g][i][j - 1], ratio, 2e-5 * std::fabs(ratio) + 1e-20) << "S" << i + 1 << j;
+      }
+    }
+  }
+
+  const long stf = find(out, "     * PILE CAP STIFFNESS ESTIMATION *", at);
+  ASSERT_GT(stf, at);
+  const std::string columns = "      DOF             1                 2                 3         ";
+  const Lines header = {"",
+                        "    UNITS",
+                        columns,
+                        "         1        LBS/IN            LBS/IN             LBS/RAD",
+                        "         2        LBS/IN            LBS/IN             LBS/RAD",
+                        "         3          LBS               LBS           LBS-IN/RAD"};
+  for (std::size_t k = 0; k < header.size(); ++k) EXPECT_EQ(out[stf + 1 + k], header[k]) << k;
+  for (int g = 0; g < 2; ++g) {
+    SCOPED_TRACE("level " + std::to_string(g + 1));
+    const long lvl = stf + 7 + 6 * g;
+    EXPECT_EQ(out[lvl], "");
+    EXPECT_EQ(out[lvl + 1], std::string("       N:    ") + std::to_string(g + 1) + (g == 0 ? "  FACTOR :    0.5000"
+                                                                                            : "  FACTOR :    1.0000"));
+    EXPECT_EQ(out[lvl + 2], columns);
+    // The stiffness is the inverse of the flexibility the coefficient
+    // tables of the level printed: K S = I.
+    double K[3][3];
+    for (int r = 0; r < 3; ++r) {
+      const std::string& row = out[lvl + 3 + r];
+      EXPECT_EQ(row, relaid(row, "         " + std::to_string(r + 1) + "    ", 1, 14, 5, 4));
+      for (int c = 0; c < 3; ++c) K[r][c] = numbers(row).at(c + 1);
+    }
+    for (int r = 0; r < 3; ++r)
+      for (int c = 0; c < 3; ++c) {
+        double ks = 0.0, scale = 0.0;
+        for (int m = 0; m < 3; ++m) {
+          ks += K[r][m] * S[g][m][c];
+          scale += std::fabs(K[r][m] * S[g][m][c]);
+        }
+        EXPECT_NEAR(ks, r == c ? 1.0 : 0.0, 1e-4 * scale) << "(K S)" << r + 1 << c + 1;
+      }
+  }
+  // The summary holds the same stiffness tables.
+  const Lines sum = readLines("run.sum");
+  const long sstf = find(sum, "     * PILE CAP STIFFNESS ESTIMATION *");
+  ASSERT_GE(sstf, 0);
+  ASSERT_GE(sum.size(), sstf + 19u);
+  EXPECT_EQ(Lines(sum.begin() + sstf, sum.begin() + sstf + 19), Lines(out.begin() + stf, out.begin() + stf + 19));
+
+  // Second report: per pass the load, the loaded displacement and the three
+  // displacements; then the matrices of both levels in full precision.
+  const Lines rep = readLines("run.rp2");
+  const long m = find(rep, "     CAP FLEX., 3, MOMENT Z");
+  ASSERT_GE(m, 0);
+  for (int g = 0; g < 2; ++g) {
+    const std::string& r = rep[m + 1 + g];
+    EXPECT_EQ(r, relaid(r, "         " + std::to_string(g + 1) + "    ", 1, 18, 8, 4));
+    const std::vector<double> v = numbers(r);
+    ASSERT_EQ(v.size(), 6u);
+    EXPECT_EQ(v[1], PLANE_LEVELS[g] * PLANE_LOAD[2]);
+    EXPECT_EQ(v[2], v[5]);  // the rotation twice
+  }
+  const long rstf = find(rep, "     * PILE CAP STIFFNESS ESTIMATION *", m);
+  ASSERT_GT(rstf, m);
+  EXPECT_EQ(rep[rstf + 1], "       N:    1  FACTOR :    0.5000");
+  EXPECT_EQ(rep[rstf + 2], relaid(rep[rstf + 2], std::string(14, ' '), 0, 18, 8, 4));
+  for (int r = 1; r <= 3; ++r)
+    EXPECT_EQ(rep[rstf + 2 + r], relaid(rep[rstf + 2 + r], "         " + std::to_string(r) + "    ", 1, 18, 8, 4));
+  EXPECT_EQ(rep[rstf + 6], "       N:    2  FACTOR :    1.0000");
+  for (int u = 0; u <= io::MAXUNIT; ++u) EXPECT_FALSE(io::connected(u)) << "unit " << u;
+}
+
+// No moment on the plane case: degree of freedom 3 is skipped with records
+// of three values, and the uncoupled table shows 1 / S for the others and
+// 1.0 for the moment, listed as not estimated.
+TEST(UnitLoadStiffness, PlaneCaseWithoutMomentSkipsTheRotation) {
+  test::ScratchDir dir;
+  ASSERT_EQ(runInput(planeRows("0 1 1 1 0 0 0 0", "100000.0 10000.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0")), 0);
+  const Lines sta = readLines("run.sta");
+  const long skip = find(sta, "      DOF :     3 POINT :     1");
+  ASSERT_GE(skip, 0);
+  EXPECT_EQ(Lines(sta.begin() + skip, sta.begin() + skip + 5),
+            (Lines{"      DOF :     3 POINT :     1", "    5 ANALYSIS SKIPPPED APPLIED FORCE AT CAP IS ZERO",
+                   "      DOF :     3 POINT :     2", "    5 ANALYSIS SKIPPPED APPLIED FORCE AT CAP IS ZERO",
+                   "      ANALYSIS DUE TO TOTAL LOAD"}));
+  const Lines fl1 = readLines("run.fl1");
+  ASSERT_EQ(fl1.size(), 6u);
+  for (int g = 0; g < 2; ++g) EXPECT_EQ(numbers(fl1[4 + g]), (std::vector<double>{g + 1.0, 0.0, 0.0, 1.0}));
+
+  const Lines out = readLines("run.out");
+  const long d3 = find(out, "     DOF   : 3 (MOMENT Z)");
+  ASSERT_GE(d3, 0);
+  EXPECT_EQ(out[d3 + 2], "             DOF NOT CONSIDERED SINCE APPLIED FORCE AT CAP IS ZERO");
+  // The diagonal flexibilities of level 2, from the coefficient tables.
+  double s[2];
+  for (int j = 1; j <= 2; ++j) {
+    const long c = find(out, "         N           S1" + std::to_string(j));
+    ASSERT_GE(c, 0);
+    s[j - 1] = numbers(out[c + 3]).at(j);
+  }
+  const long stf = find(out, "     * PILE CAP STIFFNESS ESTIMATION *");
+  ASSERT_GT(stf, d3);
+  std::string columns(13, ' ');
+  for (const char* kk : {"K11", "K22", "K33"}) columns += std::string(7, ' ') + kk + std::string(8, ' ');
+  const std::string units = "                  LBS/IN            LBS/IN          LBS-IN/RAD";
+  EXPECT_EQ(out[stf + 3], columns);
+  EXPECT_EQ(out[stf + 4], units);
+  const long lvl = find(out, "       N:    2  FACTOR :    1.0000", stf);
+  ASSERT_GE(lvl, 0);
+  EXPECT_EQ(out[lvl + 1], columns);
+  const std::string& k = out[lvl + 2];
+  EXPECT_EQ(k, relaid(k, std::string(24, ' '), 0, 14, 5, 4));
+  const std::vector<double> K = numbers(k);
+  ASSERT_EQ(K.size(), 3u);
+  EXPECT_NEAR(K[0], 1.0 / s[0], 2e-5 * K[0]);
+  EXPECT_NEAR(K[1], 1.0 / s[1], 2e-5 * K[1]);
+  EXPECT_EQ(K[2], 1.0);
+  const long warn = find(out, "     WARNING : STIFFNESS VALUES FOR COMPONENT(S): ", lvl);
+  ASSERT_GE(warn, 0);
+  EXPECT_EQ(out[warn], "     WARNING : STIFFNESS VALUES FOR COMPONENT(S): K33  ");
+
+  // Second report: one skipped line per level after the short heading.
+  const Lines rep = readLines("run.rp2");
+  const long m = find(rep, "     CAP FLEX., 3, MOMENT Z");
+  ASSERT_GE(m, 0);
+  EXPECT_EQ(rep[m + 1], "        -1    " + realField(18, 8, 0.0) + " ");
+  EXPECT_EQ(rep[m + 2], "        -2    " + realField(18, 8, 0.0) + " ");
 }
 
 }  // namespace
