@@ -9,10 +9,10 @@
 namespace drelm::io {
 namespace {
 
-// Reports are written through large buffers, so that a report of many
-// megabytes goes out in few writes; memory of a buffer is only taken as it
-// fills.
-constexpr std::size_t WRITE_BUFFER = std::size_t{1} << 20;
+// Reports are written through buffers large enough that a report of many
+// megabytes goes out in few writes, and small enough to come from the heap
+// rather than from fresh pages of their own (a run opens some twenty files).
+constexpr std::size_t WRITE_BUFFER = std::size_t{64} << 10;
 constexpr std::size_t READ_BUFFER = std::size_t{64} << 10;
 
 struct UnitState {
