@@ -28,6 +28,9 @@ struct UnitState {
 
 UnitState units[MAXUNIT + 1];
 
+// The capture of this thread, if any.
+thread_local Capture* capturing = nullptr;
+
 UnitState* live(int unit) {
   if (unit < 0 || unit > MAXUNIT) return nullptr;
   UnitState& u = units[unit];
@@ -93,6 +96,7 @@ void CLOSEALL() {
 bool connected(int unit) { return live(unit) != nullptr; }
 
 void FLUSH(int unit) {
+  if (capturing) return;
   if (UnitState* u = live(unit)) std::fflush(u->f);
 }
 
@@ -104,16 +108,24 @@ void REWIND(int unit) {
 }
 
 void put(int unit, std::string_view text) {
+  if (capturing) return capturing->keep(unit, text);
   if (UnitState* u = writable(unit)) std::fwrite(text.data(), 1, text.size(), u->f);
 }
 
 void put(int unit, char c) {
+  if (capturing) return capturing->keep(unit, std::string_view(&c, 1));
   if (UnitState* u = writable(unit)) std::fputc(c, u->f);
 }
 
 void endRecord(int unit) { put(unit, '\n'); }
 
 void line(int unit, std::string_view text) {
+  if (capturing) {
+    capturing->keep(unit, " ");
+    capturing->keep(unit, text);
+    capturing->keep(unit, "\n");
+    return;
+  }
   if (UnitState* u = writable(unit)) {
     std::fputc(' ', u->f);
     std::fwrite(text.data(), 1, text.size(), u->f);
@@ -146,6 +158,11 @@ bool slurp(int unit, std::string& text) {
 }
 
 void writeRecord(int unit, const void* data, std::size_t bytes) {
+  if (capturing) {
+    std::string framed;
+    frameRecord(framed, data, bytes);
+    return capturing->keep(unit, framed);
+  }
   UnitState* u = writable(unit);
   if (!u) return;
   const auto len = static_cast<std::uint32_t>(bytes);
@@ -177,6 +194,31 @@ bool readRecord(int unit, std::string& bytes) {
   if (head > 0 && std::fread(bytes.data(), 1, head, u->f) != head) return false;
   if (std::fread(&tail, sizeof tail, 1, u->f) != 1) return false;
   return head == tail;
+}
+
+Capture::~Capture() { stop(); }
+
+void Capture::start() {
+  if (active_) return;
+  active_ = true;
+  outer_ = capturing;
+  capturing = this;
+}
+
+void Capture::stop() {
+  if (!active_) return;
+  active_ = false;
+  capturing = outer_;
+}
+
+void Capture::keep(int unit, std::string_view text) {
+  if (pieces_.empty() || pieces_.back().unit != unit) pieces_.push_back({unit, std::string()});
+  pieces_.back().text.append(text);
+}
+
+void Capture::replay() {
+  for (const Piece& p : pieces_) put(p.unit, p.text);
+  pieces_.clear();
 }
 
 std::string nameOf(int unit) {
