@@ -24,6 +24,10 @@ struct UnitState {
   std::string name;
   bool unformatted = false;
   bool readOnly = false;
+  // The file's identity, taken once at the open: a run opens its progress,
+  // stop and warning files again at every iteration.
+  dev_t dev = 0;
+  ino_t ino = 0;
 };
 
 UnitState units[MAXUNIT + 1];
@@ -50,10 +54,7 @@ int holderOf(const std::string& path, int self) {
   if (::stat(path.c_str(), &st) != 0) return -1;
   for (int k = 0; k <= MAXUNIT; ++k) {
     if (k == self || !units[k].f) continue;
-    struct stat held {};
-    if (::fstat(::fileno(units[k].f), &held) == 0 && held.st_dev == st.st_dev &&
-        held.st_ino == st.st_ino)
-      return k;
+    if (units[k].dev == st.st_dev && units[k].ino == st.st_ino) return k;
   }
   return -1;
 }
@@ -74,6 +75,11 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   const std::size_t size = access == Access::Read ? READ_BUFFER : WRITE_BUFFER;
   u.buffer = static_cast<char*>(std::malloc(size));
   if (u.buffer) std::setvbuf(f, u.buffer, _IOFBF, size);
+  struct stat st {};
+  if (::fstat(::fileno(f), &st) == 0) {
+    u.dev = st.st_dev;
+    u.ino = st.st_ino;
+  }
   u.f = f;
   u.name = path;
   u.unformatted = unformatted;
@@ -212,13 +218,23 @@ void Capture::stop() {
 }
 
 void Capture::keep(int unit, std::string_view text) {
-  if (pieces_.empty() || pieces_.back().unit != unit) pieces_.push_back({unit, std::string()});
-  pieces_.back().text.append(text);
+  text_.append(text);
+  if (pieces_.empty() || pieces_.back().unit != unit) pieces_.push_back({unit, 0});
+  pieces_.back().end = text_.size();
 }
 
 void Capture::replay() {
-  for (const Piece& p : pieces_) put(p.unit, p.text);
+  std::size_t begin = 0;
+  for (const Piece& p : pieces_) {
+    put(p.unit, std::string_view(text_).substr(begin, p.end - begin));
+    begin = p.end;
+  }
+  discard();
+}
+
+void Capture::discard() {
   pieces_.clear();
+  text_.clear();
 }
 
 std::string nameOf(int unit) {

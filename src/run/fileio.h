@@ -74,17 +74,20 @@ class Capture {
   void start();
   // Stop capturing on this thread (the kept output stays for replay).
   void stop();
-  // Write what was kept to the units and forget it; on any thread that is
-  // not capturing into this capture.
+  // Write what was kept to the units and forget it, keeping the memory for
+  // the next use; on any thread that is not capturing into this capture.
   void replay();
+  // Forget what was kept without writing it.
+  void discard();
 
-  struct Piece {
-    int unit;
-    std::string text;
-  };
   void keep(int unit, std::string_view text);
 
  private:
+  struct Piece {
+    int unit;
+    std::size_t end;  // of its text in text_
+  };
+  std::string text_;
   std::vector<Piece> pieces_;
   Capture* outer_ = nullptr;
   bool active_ = false;

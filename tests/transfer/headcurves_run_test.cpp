@@ -3,8 +3,10 @@
 // its warning on the results report and the runtime log, and the closing
 // message.
 #include <gtest/gtest.h>
+#include <omp.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -75,6 +77,33 @@ TEST(HeadCurveRun, TipSoilWithoutStrengthOrStiffness) {
     EXPECT_TRUE(holds(hdc, "     T-Z CURVES, PILE PROPERTY:  1")) << c.name;
     EXPECT_EQ(holds(hdc, "     T-q CURVES, PILE PROPERTY:  1"), torque) << c.name;
   }
+}
+
+// Four generated curves, of which the third meets a clay tip of no
+// strength: the curves are generated side by side, but the files hold
+// curves 1 and 2 whole, curve 3 up to its failure and nothing of curve 4,
+// the same on one thread and on eight.
+TEST(HeadCurveRun, ThirdOfFourCurvesFailsTheSameOnOneAndOnEightThreads) {
+  test::ScratchDir dir;
+  test::writeNamesFile();
+  test::writeInputFile(test::readFile(test::dataFile("space_tipfail3.inp")));
+  const char* files[] = {"run.echo", "run.out", "run.hdc", "run.axl", "run.plt"};
+  const int threads = omp_get_max_threads();
+  omp_set_num_threads(1);
+  EXPECT_EQ(IDRELM(6), 33);
+  std::vector<std::vector<std::string>> one;
+  for (const char* f : files) one.push_back(test::readLines(f));
+  const std::vector<std::string>& hdc = one[2];
+  for (const char* c : {"     T-Z CURVES, PILE PROPERTY:  1", "     Q-W CURVE, PILE PROPERTY:  1",
+                        "     T-Z CURVES, PILE PROPERTY:  2", "     Q-W CURVE, PILE PROPERTY:  2",
+                        "     T-Z CURVES, PILE PROPERTY:  3"})
+    EXPECT_TRUE(holds(hdc, c)) << c;
+  EXPECT_FALSE(mentions(hdc, "PILE PROPERTY:  4"));
+  EXPECT_TRUE(holds(one[1], "     THE VALUE OF COHESION AT TIP OF PILE IS EQUAL TO ZERO, LS CURVE"));
+  omp_set_num_threads(8);
+  EXPECT_EQ(IDRELM(6), 33);
+  omp_set_num_threads(threads);
+  for (std::size_t i = 0; i < std::size(files); ++i) EXPECT_EQ(test::readLines(files[i]), one[i]) << files[i];
 }
 
 }  // namespace
