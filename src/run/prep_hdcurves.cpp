@@ -149,6 +149,10 @@ bool generateCurve(std::int32_t& ISTAT, HeadCurveGen* gen, const char* name, int
   return true;
 }
 
+// Fewer curves are generated one after the other: starting the threads
+// would cost more than it saves.
+constexpr int PARALLEL_CURVES = 32;
+
 // The curves 1..ngen, generated in parallel by the built-in generators,
 // which write only their own work and their curve's slots. The listings and
 // the AXTZ points of each curve are kept by its thread and written in curve
@@ -200,10 +204,10 @@ bool generateInParallel(std::int32_t& ISTAT, HeadCurveGen* gen, const Kind& k, c
 template <class Npt, class Tab>
 bool generatedCurves(std::int32_t& ISTAT, HeadCurveGen* gen, const Kind& k, const std::int32_t* list, bool flushLog,
                      const std::string& echoTitle, const std::string& plotTitleText, Npt& npt, Tab& mov, Tab& load) {
-  if (gen == AXLSGEN || gen == TRGEN) {
+  if ((gen == AXLSGEN || gen == TRGEN) && k.ngen >= PARALLEL_CURVES) {
     if (!generateInParallel(ISTAT, gen, k, list, npt, mov, load)) return false;
   } else {
-    // Another generator may share state between calls: one after the other.
+    // Few curves, or a generator that may share state between calls.
     for (int h = 1; h <= k.ngen; ++h)
       if (!generateCurve(ISTAT, gen, k.name, h, list[h - 1], flushLog, npt, mov, load)) return false;
   }
