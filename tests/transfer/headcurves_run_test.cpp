@@ -79,6 +79,14 @@ TEST(HeadCurveRun, TipSoilWithoutStrengthOrStiffness) {
   }
 }
 
+// Lines of a report without the date line of its heading.
+std::vector<std::string> undated(const char* file) {
+  std::vector<std::string> kept;
+  for (const std::string& l : test::readLines(file))
+    if (l.find("Date:  ") == std::string::npos) kept.push_back(l);
+  return kept;
+}
+
 // Thirty-six generated curves, of which curve 34 (the only one from the
 // pile whose tip stands in clay of no strength) fails: the curves are
 // generated side by side, but the files hold curves 1 to 33 whole, curve 34
@@ -93,7 +101,7 @@ TEST(HeadCurveRun, LateCurveFailsTheSameOnOneAndOnEightThreads) {
   omp_set_num_threads(1);
   EXPECT_EQ(IDRELM(6), 33);
   std::vector<std::vector<std::string>> one;
-  for (const char* f : files) one.push_back(test::readLines(f));
+  for (const char* f : files) one.push_back(undated(f));
   const std::vector<std::string>& hdc = one[2];
   EXPECT_EQ(std::count_if(hdc.begin(), hdc.end(),
                           [](const std::string& l) { return l.find("     T-Z CURVES, PILE PROPERTY:") == 0; }),
@@ -105,7 +113,7 @@ TEST(HeadCurveRun, LateCurveFailsTheSameOnOneAndOnEightThreads) {
   omp_set_num_threads(8);
   EXPECT_EQ(IDRELM(6), 33);
   omp_set_num_threads(threads);
-  for (std::size_t i = 0; i < std::size(files); ++i) EXPECT_EQ(test::readLines(files[i]), one[i]) << files[i];
+  for (std::size_t i = 0; i < std::size(files); ++i) EXPECT_EQ(undated(files[i]), one[i]) << files[i];
 }
 
 }  // namespace
