@@ -7,7 +7,6 @@
 #include "run/prep_hdcurves.h"
 
 #include <algorithm>
-#include <atomic>
 #include <string>
 #include <utility>
 #include <vector>
@@ -153,50 +152,50 @@ bool generateCurve(std::int32_t& ISTAT, HeadCurveGen* gen, const char* name, int
 // would cost more than it saves.
 constexpr int PARALLEL_CURVES = 32;
 
+// Curves generated side by side between two writes: enough that the
+// threads seldom wait for each other, few enough that their kept listings
+// stay small.
+constexpr int CURVE_BATCH = 128;
+
 // The curves 1..ngen, generated in parallel by the built-in generators,
 // which write only their own work and their curve's slots. The listings and
-// the AXTZ points of each curve are kept by its thread and written in curve
-// order, up to and including the first curve that fails, so that the files
-// and tables are those of generating one curve after the other; the threads
-// go on with the next curves meanwhile.
+// the AXTZ points of each curve are kept and then written in curve order,
+// up to and including the first curve that fails, so that the files and
+// tables are those of generating one curve after the other.
 template <class Npt, class Tab>
 bool generateInParallel(std::int32_t& ISTAT, HeadCurveGen* gen, const Kind& k, const std::int32_t* list,
                         Npt& npt, Tab& mov, Tab& load) {
-  std::int32_t failedAt = 0, failStatus = 0;
-#pragma omp parallel
-  {
-    io::Capture output;  // this thread's, its memory kept from curve to curve
+  struct Curve {
+    io::Capture output;
     std::vector<AxtzKeep::Half> axtz;
-#pragma omp for ordered schedule(dynamic)
-    for (int h = 1; h <= k.ngen; ++h) {
-      // After a failed curve nothing more is generated or written.
-      const bool skip = std::atomic_ref<std::int32_t>(failedAt).load(std::memory_order_relaxed) != 0;
-      std::int32_t status = 0;
-      bool done = false;
-      if (!skip) {
-        AxtzKeep keep;
-        output.start();
-        done = generateCurve(status, gen, k.name, h, list[h - 1], false, npt, mov, load);
-        output.stop();
-        axtz = std::move(keep.halves);
-      }
-#pragma omp ordered
-      {
-        if (!skip && std::atomic_ref<std::int32_t>(failedAt).load(std::memory_order_relaxed) == 0) {
-          output.replay();
-          AxtzKeep::store(axtz);
-          if (!done) {
-            failStatus = status;
-            std::atomic_ref<std::int32_t>(failedAt).store(h, std::memory_order_relaxed);
-          }
-        }
-        output.discard();
+    std::int32_t status = 0;
+    bool done = false;
+  };
+  // Kept from batch to batch, with the memory of their listings.
+  std::vector<Curve> curves(static_cast<std::size_t>(std::min(CURVE_BATCH, k.ngen)));
+  for (int h0 = 1; h0 <= k.ngen; h0 += CURVE_BATCH) {
+    const int n = std::min(CURVE_BATCH, k.ngen - h0 + 1);
+#pragma omp parallel for schedule(dynamic)
+    for (int i = 0; i < n; ++i) {
+      Curve& c = curves[static_cast<std::size_t>(i)];
+      AxtzKeep keep;
+      c.status = 0;
+      c.output.start();
+      c.done = generateCurve(c.status, gen, k.name, h0 + i, list[h0 + i - 1], false, npt, mov, load);
+      c.output.stop();
+      c.axtz = std::move(keep.halves);
+    }
+    for (int i = 0; i < n; ++i) {
+      Curve& c = curves[static_cast<std::size_t>(i)];
+      c.output.replay();
+      AxtzKeep::store(c.axtz);
+      if (!c.done) {
+        ISTAT = c.status;
+        return false;
       }
     }
   }
-  if (failedAt == 0) return true;
-  ISTAT = failStatus;
-  return false;
+  return true;
 }
 
 // The generated curves of one kind: generation, then the echo and the plot
