@@ -1,6 +1,8 @@
 #include "cap/capsum.h"
 
+#include <algorithm>
 #include <atomic>
+#include <vector>
 
 #include "analysis/casecur.h"
 #include "cap/headrsp.h"
@@ -8,6 +10,7 @@
 #include "cap/pilehk.h"
 #include "numeric/matrix.h"
 #include "pile/transf.h"
+#include "run/fileio.h"
 #include "run/model_run.h"
 #include "run/tables.h"
 #include "run/timing.h"
@@ -39,8 +42,12 @@ void FVEC(double* F, const double* U, std::int32_t& ISTAT) {
   NTHRDS(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, n, 0);
   const HeadResponse head = headResponse();
   const double t0 = wallClock();
+  // The warnings a pile writes reach the files in pile order.
+  std::vector<io::Capture> out(static_cast<std::size_t>(std::max(n, 0)));
 #pragma omp parallel for schedule(static)
   for (int p = 1; p <= n; ++p) {
+    io::Capture& o = out[static_cast<std::size_t>(p - 1)];
+    o.start();
     double TF[36], TU[36], RT[36], R[36], uh[6], fh[6];
     TRANSF(p, TF, TU, RT, R);
     MATVEC6(uh, TU, u, 1);
@@ -51,7 +58,9 @@ void FVEC(double* F, const double* U, std::int32_t& ISTAT) {
     } else {
       MATVEC6(slot, TF, fh, 1);
     }
+    o.stop();
   }
+  for (io::Capture& o : out) o.replay();
   for (int p = 1; p <= n; ++p)
     for (int i = 0; i < 6; ++i) F[i] += CAPSUM.FPILE(i + 1, p);
   TIMBLK.TPARAL += wallClock() - t0;
@@ -64,15 +73,20 @@ void STIFF(double* K, const double* U, std::int32_t& ISTAT) {
   for (int i = 0; i < 36; ++i) K[i] = 0.0;
   NTHRDS(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, n, 0);
   const double t0 = wallClock();
+  std::vector<io::Capture> out(static_cast<std::size_t>(std::max(n, 0)));
 #pragma omp parallel for schedule(static)
   for (int p = 1; p <= n; ++p) {
+    io::Capture& o = out[static_cast<std::size_t>(p - 1)];
+    o.start();
     double TF[36], TU[36], RT[36], R[36], uh[6], KH[36], KT[36];
     TRANSF(p, TF, TU, RT, R);
     MATVEC6(uh, TU, u, 1);
     PILEHK(p, KH, uh, ISTAT);
     MATVEC6(KT, KH, TU, 6);
     MATVEC6(&CAPSUM.KPILE(1, p), TF, KT, 6);
+    o.stop();
   }
+  for (io::Capture& o : out) o.replay();
   for (int p = 1; p <= n; ++p)
     for (int i = 0; i < 36; ++i) K[i] += CAPSUM.KPILE(i + 1, p);
   const double dt = wallClock() - t0;

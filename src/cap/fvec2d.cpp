@@ -1,13 +1,16 @@
 #include "cap/fvec2d.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <vector>
 
 #include "analysis/casecur.h"
 #include "cap/nthrds.h"
 #include "pile/axial2d.h"
 #include "pile/llp2d.h"
 #include "pile/node2d.h"
+#include "run/fileio.h"
 #include "run/model.h"
 #include "run/tables.h"
 #include "run/timing.h"
@@ -65,13 +68,19 @@ void FVEC2D(double* F, const double* U, std::int32_t& ISTAT) {
   F[0] = F[1] = F[2] = 0.0;
   NTHRDS(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, RUNCTL.NPILE, 0);
   const double t0 = wallClock();
+  // The warnings a row writes reach the files in row order.
+  std::vector<io::Capture> out(static_cast<std::size_t>(std::max(n, 0)));
 #pragma omp parallel for schedule(static)
   for (int p = 1; p <= n; ++p) {
+    io::Capture& o = out[static_cast<std::size_t>(p - 1)];
+    o.start();
     double G[3];
     rowForces(p, u, G, ISTAT);
     const bool kept = !statusSet(ISTAT);
     for (int i = 0; i < 3; ++i) FVEC2DS.FROW(i + 1, p) = kept ? G[i] : 0.0;
+    o.stop();
   }
+  for (io::Capture& o : out) o.replay();
   // A row that ended while another failed is left out as well: the caller
   // discards the sum.
   for (int p = 1; p <= n; ++p)

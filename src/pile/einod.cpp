@@ -36,7 +36,11 @@ double secantEI(int s, int l, double phi, double EIKEEP) {
 
 void einod(const std::int32_t& IPILE, const double& PX, NodeArray& EI, const NodeArray& Y,
            bool aboutZ) {
-  std::atomic_ref<std::int32_t>(RUNCTL.KEIERR).store(0, std::memory_order_relaxed);
+  // Every thread calls this at every node pass: the shared line is only
+  // written when the switch is set, so that the threads do not take it
+  // from each other for nothing.
+  std::atomic_ref<std::int32_t> keierr(RUNCTL.KEIERR);
+  if (keierr.load(std::memory_order_relaxed) != 0) keierr.store(0, std::memory_order_relaxed);
   const int p = IPILE;
   const std::int32_t t = PILEAR.PROPOFPILE(p);
   const int ninc = std::min<int>(PILEPROP.NINC(t), MAXINC);

@@ -192,14 +192,15 @@ struct PileArray3 {
 // file hold them.
 template <int N>
 struct FStr {
-  char c[N];
+  char c[N]{};
 
-  FStr() { std::fill(c, c + N, ' '); }
-  FStr(std::string_view s) { assign(s); }  // NOLINT: texts read like literals
+  // constexpr, so that tables of texts are set up at compile time.
+  constexpr FStr() { std::fill(c, c + N, ' '); }
+  constexpr FStr(std::string_view s) { assign(s); }  // NOLINT: texts read like literals
 
   static constexpr int size = N;
 
-  void assign(std::string_view s) {
+  constexpr void assign(std::string_view s) {
     const std::size_t n = std::min<std::size_t>(s.size(), N);
     std::copy(s.data(), s.data() + n, c);
     std::fill(c + n, c + N, ' ');

@@ -9,10 +9,10 @@
 namespace drelm::io {
 namespace {
 
-// Reports are written through large buffers, so that a report of many
-// megabytes goes out in few writes; memory of a buffer is only taken as it
-// fills.
-constexpr std::size_t WRITE_BUFFER = std::size_t{1} << 20;
+// Reports are written through buffers large enough that a report of many
+// megabytes goes out in few writes, and small enough to come from the heap
+// rather than from fresh pages of their own (a run opens some twenty files).
+constexpr std::size_t WRITE_BUFFER = std::size_t{64} << 10;
 constexpr std::size_t READ_BUFFER = std::size_t{64} << 10;
 
 struct UnitState {
@@ -24,9 +24,16 @@ struct UnitState {
   std::string name;
   bool unformatted = false;
   bool readOnly = false;
+  // The file's identity, taken once at the open: a run opens its progress,
+  // stop and warning files again at every iteration.
+  dev_t dev = 0;
+  ino_t ino = 0;
 };
 
 UnitState units[MAXUNIT + 1];
+
+// The capture of this thread, if any.
+thread_local Capture* capturing = nullptr;
 
 UnitState* live(int unit) {
   if (unit < 0 || unit > MAXUNIT) return nullptr;
@@ -47,10 +54,7 @@ int holderOf(const std::string& path, int self) {
   if (::stat(path.c_str(), &st) != 0) return -1;
   for (int k = 0; k <= MAXUNIT; ++k) {
     if (k == self || !units[k].f) continue;
-    struct stat held {};
-    if (::fstat(::fileno(units[k].f), &held) == 0 && held.st_dev == st.st_dev &&
-        held.st_ino == st.st_ino)
-      return k;
+    if (units[k].dev == st.st_dev && units[k].ino == st.st_ino) return k;
   }
   return -1;
 }
@@ -71,6 +75,11 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   const std::size_t size = access == Access::Read ? READ_BUFFER : WRITE_BUFFER;
   u.buffer = static_cast<char*>(std::malloc(size));
   if (u.buffer) std::setvbuf(f, u.buffer, _IOFBF, size);
+  struct stat st {};
+  if (::fstat(::fileno(f), &st) == 0) {
+    u.dev = st.st_dev;
+    u.ino = st.st_ino;
+  }
   u.f = f;
   u.name = path;
   u.unformatted = unformatted;
@@ -93,6 +102,7 @@ void CLOSEALL() {
 bool connected(int unit) { return live(unit) != nullptr; }
 
 void FLUSH(int unit) {
+  if (capturing) return;
   if (UnitState* u = live(unit)) std::fflush(u->f);
 }
 
@@ -104,16 +114,24 @@ void REWIND(int unit) {
 }
 
 void put(int unit, std::string_view text) {
+  if (capturing) return capturing->keep(unit, text);
   if (UnitState* u = writable(unit)) std::fwrite(text.data(), 1, text.size(), u->f);
 }
 
 void put(int unit, char c) {
+  if (capturing) return capturing->keep(unit, std::string_view(&c, 1));
   if (UnitState* u = writable(unit)) std::fputc(c, u->f);
 }
 
 void endRecord(int unit) { put(unit, '\n'); }
 
 void line(int unit, std::string_view text) {
+  if (capturing) {
+    capturing->keep(unit, " ");
+    capturing->keep(unit, text);
+    capturing->keep(unit, "\n");
+    return;
+  }
   if (UnitState* u = writable(unit)) {
     std::fputc(' ', u->f);
     std::fwrite(text.data(), 1, text.size(), u->f);
@@ -146,6 +164,11 @@ bool slurp(int unit, std::string& text) {
 }
 
 void writeRecord(int unit, const void* data, std::size_t bytes) {
+  if (capturing) {
+    std::string framed;
+    frameRecord(framed, data, bytes);
+    return capturing->keep(unit, framed);
+  }
   UnitState* u = writable(unit);
   if (!u) return;
   const auto len = static_cast<std::uint32_t>(bytes);
@@ -177,6 +200,41 @@ bool readRecord(int unit, std::string& bytes) {
   if (head > 0 && std::fread(bytes.data(), 1, head, u->f) != head) return false;
   if (std::fread(&tail, sizeof tail, 1, u->f) != 1) return false;
   return head == tail;
+}
+
+Capture::~Capture() { stop(); }
+
+void Capture::start() {
+  if (active_) return;
+  active_ = true;
+  outer_ = capturing;
+  capturing = this;
+}
+
+void Capture::stop() {
+  if (!active_) return;
+  active_ = false;
+  capturing = outer_;
+}
+
+void Capture::keep(int unit, std::string_view text) {
+  text_.append(text);
+  if (pieces_.empty() || pieces_.back().unit != unit) pieces_.push_back({unit, 0});
+  pieces_.back().end = text_.size();
+}
+
+void Capture::replay() {
+  std::size_t begin = 0;
+  for (const Piece& p : pieces_) {
+    put(p.unit, std::string_view(text_).substr(begin, p.end - begin));
+    begin = p.end;
+  }
+  discard();
+}
+
+void Capture::discard() {
+  pieces_.clear();
+  text_.clear();
 }
 
 std::string nameOf(int unit) {

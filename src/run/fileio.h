@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace drelm::io {
 
@@ -58,5 +59,38 @@ bool readRecord(int unit, std::string& bytes);
 
 // The file name a unit is connected to (empty when not connected).
 std::string nameOf(int unit);
+
+// Between start() and stop() on one thread, the output that thread writes
+// to any unit (put, endRecord, line, writeRecord) is kept in the capture
+// instead, in the order written; flushes are left out. replay() then writes
+// it to the units as if it had been written at that moment, so that work
+// done in parallel reaches the reports in a fixed order.
+class Capture {
+ public:
+  Capture() = default;
+  ~Capture();
+  Capture(const Capture&) = delete;
+  Capture& operator=(const Capture&) = delete;
+  void start();
+  // Stop capturing on this thread (the kept output stays for replay).
+  void stop();
+  // Write what was kept to the units and forget it, keeping the memory for
+  // the next use; on any thread that is not capturing into this capture.
+  void replay();
+  // Forget what was kept without writing it.
+  void discard();
+
+  void keep(int unit, std::string_view text);
+
+ private:
+  struct Piece {
+    int unit;
+    std::size_t end;  // of its text in text_
+  };
+  std::string text_;
+  std::vector<Piece> pieces_;
+  Capture* outer_ = nullptr;
+  bool active_ = false;
+};
 
 }  // namespace drelm::io

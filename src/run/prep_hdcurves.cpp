@@ -8,9 +8,12 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "report/convert.h"
 #include "report/writers.h"
+#include "run/fileio.h"
 #include "run/echo_text.h"
 #include "run/model.h"
 #include "run/prep_steps.h"
@@ -145,13 +148,68 @@ bool generateCurve(std::int32_t& ISTAT, HeadCurveGen* gen, const char* name, int
   return true;
 }
 
+// Fewer curves are generated one after the other: starting the threads
+// would cost more than it saves.
+constexpr int PARALLEL_CURVES = 32;
+
+// Curves generated side by side between two writes: enough that the
+// threads seldom wait for each other, few enough that their kept listings
+// stay small.
+constexpr int CURVE_BATCH = 128;
+
+// The curves 1..ngen, generated in parallel by the built-in generators,
+// which write only their own work and their curve's slots. The listings and
+// the AXTZ points of each curve are kept and then written in curve order,
+// up to and including the first curve that fails, so that the files and
+// tables are those of generating one curve after the other.
+template <class Npt, class Tab>
+bool generateInParallel(std::int32_t& ISTAT, HeadCurveGen* gen, const Kind& k, const std::int32_t* list,
+                        Npt& npt, Tab& mov, Tab& load) {
+  struct Curve {
+    io::Capture output;
+    std::vector<AxtzKeep::Half> axtz;
+    std::int32_t status = 0;
+    bool done = false;
+  };
+  // Kept from batch to batch, with the memory of their listings.
+  std::vector<Curve> curves(static_cast<std::size_t>(std::min(CURVE_BATCH, k.ngen)));
+  for (int h0 = 1; h0 <= k.ngen; h0 += CURVE_BATCH) {
+    const int n = std::min(CURVE_BATCH, k.ngen - h0 + 1);
+#pragma omp parallel for schedule(dynamic)
+    for (int i = 0; i < n; ++i) {
+      Curve& c = curves[static_cast<std::size_t>(i)];
+      AxtzKeep keep;
+      c.status = 0;
+      c.output.start();
+      c.done = generateCurve(c.status, gen, k.name, h0 + i, list[h0 + i - 1], false, npt, mov, load);
+      c.output.stop();
+      c.axtz = std::move(keep.halves);
+    }
+    for (int i = 0; i < n; ++i) {
+      Curve& c = curves[static_cast<std::size_t>(i)];
+      c.output.replay();
+      AxtzKeep::store(c.axtz);
+      if (!c.done) {
+        ISTAT = c.status;
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 // The generated curves of one kind: generation, then the echo and the plot
 // data.
 template <class Npt, class Tab>
 bool generatedCurves(std::int32_t& ISTAT, HeadCurveGen* gen, const Kind& k, const std::int32_t* list, bool flushLog,
                      const std::string& echoTitle, const std::string& plotTitleText, Npt& npt, Tab& mov, Tab& load) {
-  for (int h = 1; h <= k.ngen; ++h)
-    if (!generateCurve(ISTAT, gen, k.name, h, list[h - 1], flushLog, npt, mov, load)) return false;
+  if ((gen == AXLSGEN || gen == TRGEN) && k.ngen >= PARALLEL_CURVES) {
+    if (!generateInParallel(ISTAT, gen, k, list, npt, mov, load)) return false;
+  } else {
+    // Few curves, or a generator that may share state between calls.
+    for (int h = 1; h <= k.ngen; ++h)
+      if (!generateCurve(ISTAT, gen, k.name, h, list[h - 1], flushLog, npt, mov, load)) return false;
+  }
 
   empty();
   text(blanks(5) + echoTitle + " GENERATED INTERNALLY ");

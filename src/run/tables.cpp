@@ -10,31 +10,78 @@
 namespace drelm {
 namespace {
 
+// A run of non-zero bytes of a table's initial image.
+struct Run {
+  std::size_t offset;
+  std::size_t bytes;
+  std::size_t image;  // its first byte in images()
+};
+
 struct Entry {
   void* table;
-  TableClear clear;
+  std::size_t bytes;
+  std::size_t firstRun, runs;  // in runs()
 };
 
 std::vector<Entry>& registry() {
   static std::vector<Entry> r;
   return r;
 }
-
+std::vector<Run>& runs() {
+  static std::vector<Run> r;
+  return r;
+}
+std::vector<unsigned char>& images() {
+  static std::vector<unsigned char> r;
+  return r;
+}
 std::vector<ZeroTable>& zeroRegistry() {
   static std::vector<ZeroTable> r;
   return r;
 }
 
+// The first non-zero byte of b[i..n), or n; zero words are skipped whole.
+std::size_t nonZeroFrom(const unsigned char* b, std::size_t i, std::size_t n) {
+  for (; i < n && i % 8 != 0; ++i)
+    if (b[i] != 0) return i;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, b + i, 8);
+    if (w != 0) break;
+  }
+  while (i < n && b[i] == 0) ++i;
+  return i;
+}
+
 }  // namespace
 
-bool registerTable(void* table, TableClear clear) {
-  registry().push_back({table, clear});
+bool registerTable(void* table, std::size_t bytes) {
+  Entry e{table, bytes, runs().size(), 0};
+  const auto* b = static_cast<const unsigned char*>(table);
+  // Short gaps of zeros stay inside a run: fewer, longer copies.
+  constexpr std::size_t GAP = 32;
+  std::size_t i = nonZeroFrom(b, 0, bytes);
+  while (i < bytes) {
+    const std::size_t start = i;
+    std::size_t end = i;
+    for (;;) {
+      while (end < bytes && b[end] != 0) ++end;
+      i = nonZeroFrom(b, end, bytes);
+      if (i == bytes || i - end > GAP) break;
+      end = i;
+    }
+    runs().push_back({start, end - start, images().size()});
+    images().insert(images().end(), b + start, b + end);
+    ++e.runs;
+  }
+  registry().push_back(e);
   return true;
 }
 
-bool registerZeroTable(void* table, std::size_t bytes, TableClear clear) {
+bool registerZeroTable(void* table, std::size_t bytes) {
   zeroRegistry().push_back({table, bytes});
-  return registerTable(table, clear);
+  registry().push_back({table, bytes, 0, 0});
+  return true;
 }
 
 const ZeroTable* zeroTables(std::size_t& count) {
@@ -62,7 +109,15 @@ void zeroBytes(void* p, std::size_t n) {
 }
 
 void clearTables() {
-  for (const Entry& e : registry()) e.clear(e.table);
+  const unsigned char* image = images().data();
+  for (const Entry& e : registry()) {
+    zeroBytes(e.table, e.bytes);
+    auto* t = static_cast<unsigned char*>(e.table);
+    for (std::size_t k = e.firstRun; k < e.firstRun + e.runs; ++k) {
+      const Run& r = runs()[k];
+      std::memcpy(t + r.offset, image + r.image, r.bytes);
+    }
+  }
 }
 
 }  // namespace drelm

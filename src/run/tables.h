@@ -1,16 +1,24 @@
 // Registration of the global tables, so that a run can start from cleared
 // tables whatever the previous call in the same process left there.
+//
+// A table is a plain struct of numbers and texts, so its initial state is
+// a byte image: at registration (right after its construction at library
+// load) the non-zero bytes of that image are kept aside, and clearing
+// writes zero bytes (fresh zero pages for large blocks) and puts them back.
+// A run thus writes only what it uses and what is not zero at start.
 #pragma once
 
 #include <cstddef>
-#include <new>
+#include <type_traits>
 
 namespace drelm {
 
-using TableClear = void (*)(void*);
-bool registerTable(void* table, TableClear clear);
-bool registerZeroTable(void* table, std::size_t bytes, TableClear clear);
-// The tables registered as all-zero when cleared, with their sizes.
+// Register a table and keep its non-zero initial bytes.
+bool registerTable(void* table, std::size_t bytes);
+// Register a table whose initial state is all zero bytes (not scanned; a
+// test checks that each one is).
+bool registerZeroTable(void* table, std::size_t bytes);
+// The tables registered as all-zero, with their sizes.
 struct ZeroTable {
   const void* table;
   std::size_t bytes;
@@ -19,32 +27,27 @@ const ZeroTable* zeroTables(std::size_t& count);
 // Reset every registered table to its initial state.
 void clearTables();
 
-template <typename T>
-void clearTableOf(void* p) {
-  T* t = static_cast<T*>(p);
-  t->~T();
-  new (t) T();  // value-initialised in place: no large temporaries
-}
-
 // Set n bytes at p to zero. Large blocks get fresh zero pages instead of
 // being written over, so clearing a table the run never touched costs
 // nothing.
 void zeroBytes(void* p, std::size_t n);
 
+// A table is restored byte for byte: it must hold nothing that owns memory.
 template <typename T>
-void zeroTableOf(void* p) {
-  zeroBytes(p, sizeof(T));
-}
+constexpr bool isPlainTable = std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>;
 
 }  // namespace drelm
 
-// Define a global table and register it for clearing at run start.
-#define DRELM_TABLE(Type, name) \
-  Type name;                    \
-  static const bool name##_registered = ::drelm::registerTable(&name, &::drelm::clearTableOf<Type>)
+// Define a global table and register it for clearing at run start. Its
+// texts start blank (constant-initialised: no code runs at library load).
+#define DRELM_TABLE(Type, name)                                       \
+  static_assert(::drelm::isPlainTable<Type>, #Type " must be plain"); \
+  constinit Type name;                                                \
+  static const bool name##_registered = ::drelm::registerTable(&name, sizeof(Type))
 
-// The same for a large table whose cleared state is all zero bytes (numbers
-// and counts without other initial values); a test checks that each one is.
-#define DRELM_ZERO_TABLE(Type, name) \
-  Type name;                         \
-  static const bool name##_registered = ::drelm::registerZeroTable(&name, sizeof(Type), &::drelm::zeroTableOf<Type>)
+// The same for a table whose cleared state is all zero bytes (numbers and
+// counts without other initial values): it is never read at registration.
+#define DRELM_ZERO_TABLE(Type, name)                                  \
+  static_assert(::drelm::isPlainTable<Type>, #Type " must be plain"); \
+  Type name;                                                          \
+  static const bool name##_registered = ::drelm::registerZeroTable(&name, sizeof(Type))

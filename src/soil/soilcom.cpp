@@ -4,6 +4,6 @@
 
 namespace drelm {
 
-DRELM_TABLE(SOILCOM_T, SOILCOM);
+DRELM_ZERO_TABLE(SOILCOM_T, SOILCOM);
 
 }  // namespace drelm

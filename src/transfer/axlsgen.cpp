@@ -151,6 +151,21 @@ void listLine(int e, double s, double P, double Wm, bool uplift) {
   io::put(U_AXIAL, std::string_view(line, static_cast<std::size_t>(c - line)));
 }
 
+// The keeper of the AXTZ points of this thread, if any.
+thread_local AxtzKeep* keeping = nullptr;
+
+// Points 1..9 of one direction into row IPROP: uplift from the largest
+// uplift down to point 9, compression from point 11 up.
+void storeHalf(const AxtzKeep::Half& h) {
+  for (int m = 1; m <= NHCMAX; ++m) {
+    const int k = h.uplift ? 10 - m : 10 + m;
+    AXTZ.AXHMOV(h.prop, k) = h.hmov(m);
+    AXTZ.AXHLOD(h.prop, k) = h.hlod(m);
+    AXTZ.AXTMOV(h.prop, k) = h.tmov(m);
+    AXTZ.AXTLOD(h.prop, k) = h.tlod(m);
+  }
+}
+
 }  // namespace
 
 void AXLSGEN(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::int32_t& ICURV,
@@ -283,15 +298,27 @@ void AXLSGEN(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::int
     out(u, blanks(5) + EFIELD(15, 7, shown(hload(m), uplift)) + EFIELD(15, 7, shown(hmov(m), uplift)) +
                EFIELD(15, 7, shown(tipmov(m), uplift)) + EFIELD(15, 7, shown(tiplod(m), uplift)));
   }
+  AxtzKeep::Half half{IPROP, uplift, {}, {}, {}, {}};
   for (int m = 1; m <= NHCMAX; ++m) {
-    const int k = uplift ? 10 - m : 10 + m;
-    AXTZ.AXHMOV(IPROP, k) = shown(hmov(m), uplift);
-    AXTZ.AXHLOD(IPROP, k) = shown(hload(m), uplift);
-    AXTZ.AXTMOV(IPROP, k) = shown(tipmov(m), uplift);
-    AXTZ.AXTLOD(IPROP, k) = shown(tiplod(m), uplift);
+    half.hmov(m) = shown(hmov(m), uplift);
+    half.hlod(m) = shown(hload(m), uplift);
+    half.tmov(m) = shown(tipmov(m), uplift);
+    half.tlod(m) = shown(tiplod(m), uplift);
     HLOAD(m) = hload(m);
     HMOV(m) = hmov(m);
   }
+  if (keeping)
+    keeping->halves.push_back(half);
+  else
+    storeHalf(half);
+}
+
+AxtzKeep::AxtzKeep() : outer_(keeping) { keeping = this; }
+
+AxtzKeep::~AxtzKeep() { keeping = outer_; }
+
+void AxtzKeep::store(const std::vector<Half>& halves) {
+  for (const Half& h : halves) storeHalf(h);
 }
 
 }  // namespace drelm

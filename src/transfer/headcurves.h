@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "run/farray.h"
 
@@ -40,6 +41,28 @@ constexpr std::int32_t KDIR_COMPRESSION = 2;
 void AXLSGEN(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::int32_t& ICURV,
              const std::int32_t& IPILE, std::int32_t& ISTAT, std::int32_t& NHCPT, HeadPoints& HLOAD,
              HeadPoints& HMOV);
+
+// While an AxtzKeep is alive on a thread, AXLSGEN on that thread keeps the
+// points it would store into AXTZ, in call order, and store() stores them
+// later, in that order: curves generated side by side for piles of one property then
+// leave AXTZ as generating them one after the other does.
+class AxtzKeep {
+ public:
+  AxtzKeep();
+  ~AxtzKeep();
+  AxtzKeep(const AxtzKeep&) = delete;
+  AxtzKeep& operator=(const AxtzKeep&) = delete;
+  struct Half {
+    std::int32_t prop;
+    bool uplift;
+    HeadPoints hmov, hlod, tmov, tlod;  // as AXTZ shows them
+  };
+  std::vector<Half> halves;
+  static void store(const std::vector<Half>& halves);
+
+ private:
+  AxtzKeep* outer_;
+};
 
 // Torque-rotation curve of pile IPILE: HLOAD receives the head torque and
 // HMOV the head rotation (radians) for nine tip rotations. Writes the T-q

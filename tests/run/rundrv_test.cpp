@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "names_fixture.h"
@@ -288,6 +289,30 @@ TEST(EntryPoint, TwoRunsOfOneInputGiveTheSameReports) {
   EXPECT_EQ(IDRELM(6), first);
   for (std::size_t k = 0; k < reports.size(); ++k)
     EXPECT_EQ(masked(reports[k]), firstReports[k]) << reports[k];
+}
+
+// A run after another of a different model (plane, other units, other
+// tables filled) gives the reports a fresh process gives: every table and
+// text the first run set is back to its initial state.
+TEST(EntryPoint, RunAfterADifferentModelGivesTheReportsOfAFreshProcess) {
+  ScratchDir dir;
+  writeNames(runNames());
+  const Lines reports = {"run.echo", "run.out", "run.sum", "run.plot", "run.log",
+                         "run.status", "run.report", "run.lsgen", "run.crv"};
+  const auto runOf = [&](const char* data) {
+    fs::copy_file(test::dataFile(data), "run.inp", fs::copy_options::overwrite_existing);
+    const std::int32_t status = IDRELM(6);
+    std::vector<Lines> out;
+    for (const std::string& r : reports) out.push_back(masked(r));
+    return std::make_pair(status, out);
+  };
+  const auto fresh = runOf("space_min.inp");
+  ASSERT_FALSE(fresh.second[4].empty());
+  const auto other = runOf("plane_si.inp");
+  ASSERT_NE(other.second[0], fresh.second[0]);  // the other model did fill other tables
+  const auto again = runOf("space_min.inp");
+  EXPECT_EQ(again.first, fresh.first);
+  for (std::size_t k = 0; k < reports.size(); ++k) EXPECT_EQ(again.second[k], fresh.second[k]) << reports[k];
 }
 
 TEST(EntryPoint, ElapsedTimeOfTheRunIsStamped) {

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
+#include <new>
+#include <string>
+#include <vector>
 
 #include "run/model.h"
 #include "run/tables.h"
+#include "analysis/casecur.h"
 #include "analysis/envpil.h"
 
 namespace drelm {
@@ -17,6 +22,49 @@ TEST(Tables, ClearResetsEveryRegisteredTable) {
   EXPECT_EQ(RUNCTL.NPILE, 0);
   EXPECT_TRUE(FNAMES.FNU(15).blank());
   EXPECT_EQ(TIMBLK.NTHRUN, 1);
+}
+
+// Byte image of a table as it is constructed.
+template <class T>
+std::vector<unsigned char> initialImage() {
+  alignas(T) static unsigned char buf[sizeof(T)];
+  std::memset(buf, 0, sizeof buf);
+  new (buf) T();
+  return std::vector<unsigned char>(buf, buf + sizeof(T));
+}
+
+template <class T>
+bool sameBytes(const T& t, const std::vector<unsigned char>& image) {
+  return std::memcmp(&t, image.data(), sizeof(T)) == 0;
+}
+
+// Tables with values other than zero at start (blank texts, unit factors,
+// counts of one): whatever a run wrote over all of them, clearing restores
+// the constructed state byte for byte, texts among numbers included.
+TEST(Tables, ClearRestoresTablesWithNonZeroInitialValues) {
+  const auto casein = initialImage<CASEIN_T>();
+  const auto sectin = initialImage<SECTIN_T>();
+  const auto casecur = initialImage<CASECUR_T>();
+  const auto capctl = initialImage<CAPCTL_T>();
+  const auto timblk = initialImage<TIMBLK_T>();
+  EXPECT_TRUE(sameBytes(CASEIN, casein));  // as loaded
+  EXPECT_TRUE(sameBytes(SECTIN, sectin));
+  EXPECT_EQ(CASEIN.LCNAME(MAXLC).view(), std::string(80, ' '));
+  EXPECT_EQ(CASECUR.RFBEND, 1.0);
+
+  std::memset(static_cast<void*>(&CASEIN), 0x5A, sizeof CASEIN);
+  std::memset(static_cast<void*>(&SECTIN), 0, sizeof SECTIN);
+  std::memset(static_cast<void*>(&CASECUR), 0xFF, sizeof CASECUR);
+  std::memset(static_cast<void*>(&CAPCTL), 0x11, sizeof CAPCTL);
+  TIMBLK.NPROCS = TIMBLK.NTHUSE = TIMBLK.NTHRUN = 0;
+  clearTables();
+  EXPECT_TRUE(sameBytes(CASEIN, casein));
+  EXPECT_TRUE(sameBytes(SECTIN, sectin));
+  EXPECT_TRUE(sameBytes(CASECUR, casecur));
+  EXPECT_TRUE(sameBytes(CAPCTL, capctl));
+  EXPECT_TRUE(sameBytes(TIMBLK, timblk));
+  EXPECT_EQ(CAPCTL.RFDIRZ, 1.0);
+  EXPECT_EQ(CASECUR.NPOINT, 1);
 }
 
 TEST(Tables, FixedTextIsBlankPaddedAndTrimmed) {

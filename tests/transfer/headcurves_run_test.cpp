@@ -3,8 +3,10 @@
 // its warning on the results report and the runtime log, and the closing
 // message.
 #include <gtest/gtest.h>
+#include <omp.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -75,6 +77,43 @@ TEST(HeadCurveRun, TipSoilWithoutStrengthOrStiffness) {
     EXPECT_TRUE(holds(hdc, "     T-Z CURVES, PILE PROPERTY:  1")) << c.name;
     EXPECT_EQ(holds(hdc, "     T-q CURVES, PILE PROPERTY:  1"), torque) << c.name;
   }
+}
+
+// Lines of a report without the date line of its heading.
+std::vector<std::string> undated(const char* file) {
+  std::vector<std::string> kept;
+  for (const std::string& l : test::readLines(file))
+    if (l.find("Date:  ") == std::string::npos) kept.push_back(l);
+  return kept;
+}
+
+// Thirty-six generated curves, of which curve 34 (the only one from the
+// pile whose tip stands in clay of no strength) fails: the curves are
+// generated side by side, but the files hold curves 1 to 33 whole, curve 34
+// up to its failure and nothing of the later ones, the same on one thread
+// and on eight.
+TEST(HeadCurveRun, LateCurveFailsTheSameOnOneAndOnEightThreads) {
+  test::ScratchDir dir;
+  test::writeNamesFile();
+  test::writeInputFile(test::readFile(test::dataFile("space_tipfail3.inp")));
+  const char* files[] = {"run.echo", "run.out", "run.hdc", "run.axl", "run.plt"};
+  const int threads = omp_get_max_threads();
+  omp_set_num_threads(1);
+  EXPECT_EQ(IDRELM(6), 33);
+  std::vector<std::vector<std::string>> one;
+  for (const char* f : files) one.push_back(undated(f));
+  const std::vector<std::string>& hdc = one[2];
+  EXPECT_EQ(std::count_if(hdc.begin(), hdc.end(),
+                          [](const std::string& l) { return l.find("     T-Z CURVES, PILE PROPERTY:") == 0; }),
+            34);
+  EXPECT_TRUE(holds(hdc, "     Q-W CURVE, PILE PROPERTY: 33"));
+  EXPECT_TRUE(holds(hdc, "     T-Z CURVES, PILE PROPERTY: 34"));
+  EXPECT_FALSE(mentions(hdc, "PILE PROPERTY: 35"));
+  EXPECT_TRUE(holds(one[1], "     THE VALUE OF COHESION AT TIP OF PILE IS EQUAL TO ZERO, LS CURVE"));
+  omp_set_num_threads(8);
+  EXPECT_EQ(IDRELM(6), 33);
+  omp_set_num_threads(threads);
+  for (std::size_t i = 0; i < std::size(files); ++i) EXPECT_EQ(undated(files[i]), one[i]) << files[i];
 }
 
 }  // namespace
