@@ -16,12 +16,16 @@
 #include "run/rundrv.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"
+#include "analysis/wholerun.h"
 
 namespace drelm {
 namespace {
 
 using Lines = std::vector<std::string>;
 using test::readLines;
+using test::wholerun::runInput;
+using test::wholerun::find;
+using test::wholerun::untimed;
 
 std::string fixture(const std::string& name) { return test::readFile(test::dataFile(name)); }
 
@@ -31,19 +35,6 @@ std::string replaced(std::string s, const std::string& from, const std::string& 
   if (at == std::string::npos) ADD_FAILURE() << "no text " << from;
   else s.replace(at, from.size(), to);
   return s;
-}
-
-std::int32_t runInput(const std::string& text) {
-  test::writeNamesFile();
-  test::writeInputFile(text);
-  return IDRELM(6);
-}
-
-// Index of the first line at or after FROM that starts with TEXT, or -1.
-long find(const Lines& lines, const std::string& text, std::size_t from = 0) {
-  for (std::size_t i = from; i < lines.size(); ++i)
-    if (lines[i].rfind(text, 0) == 0) return static_cast<long>(i);
-  return -1;
 }
 
 long count(const Lines& lines, const std::string& text) {
@@ -456,17 +447,6 @@ TEST(EquivalentStiffness, EstimationValuesRefusedWhenRead) {
       for (const std::string& piece : c.detail) EXPECT_NE(l[at + 1].find(piece), std::string::npos) << l[at + 1];
     }
   }
-}
-
-// Lines of a report without the lines that carry times.
-Lines untimed(const std::string& file) {
-  Lines out;
-  for (const std::string& l : readLines(file))
-    if (l.find("Date:  ") == std::string::npos && l.find("Execution Time") == std::string::npos &&
-        l.find("processing :") == std::string::npos && l.find("Number Processors") == std::string::npos &&
-        l.find(" proc.)") == std::string::npos)
-      out.push_back(l);
-  return out;
 }
 
 TEST(EquivalentStiffness, ReportsAreTheSameForAnyThreadCount) {

@@ -16,6 +16,7 @@
 #include "run/rundrv.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"
+#include "analysis/wholerun.h"
 
 namespace drelm {
 namespace {
@@ -23,43 +24,14 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 using test::readLines;
-
-std::string fixture(const std::string& name) { return test::readFile(test::dataFile(name)); }
-
-// The input with its text line AFTER replaced by the line WITH.
-std::string replaced(std::string s, const std::string& line, const std::string& with) {
-  const std::size_t at = s.find(line + "\n");
-  if (at == std::string::npos) ADD_FAILURE() << "no line " << line;
-  else s.replace(at, line.size(), with);
-  return s;
-}
-
-// Lines of a report without the lines that carry times.
-Lines untimed(const std::string& file) {
-  Lines out;
-  for (const std::string& l : readLines(file))
-    if (l.find("Date:  ") == std::string::npos && l.find("Execution Time") == std::string::npos &&
-        l.find("processing :") == std::string::npos && l.find("Number Processors") == std::string::npos &&
-        l.find(" proc.)") == std::string::npos)
-      out.push_back(l);
-  return out;
-}
-
-std::int32_t runInput(const std::string& text) {
-  test::writeNamesFile();
-  test::writeInputFile(text);
-  return IDRELM(6);
-}
+using test::wholerun::runInput;
+using test::wholerun::find;
+using test::wholerun::untimed;
+using test::wholerun::fixture;
+using test::wholerun::replaced;
 
 bool has(const Lines& lines, const std::string& text) {
   return std::find(lines.begin(), lines.end(), text) != lines.end();
-}
-
-// Index of the first line that starts with TEXT, or -1.
-long find(const Lines& lines, const std::string& text, std::size_t from = 0) {
-  for (std::size_t i = from; i < lines.size(); ++i)
-    if (lines[i].rfind(text, 0) == 0) return static_cast<long>(i);
-  return -1;
 }
 
 TEST(AnalysisRun, SpaceGroupWritesItsTablesStatusLinesAndEnvelopes) {

@@ -38,6 +38,24 @@ inline std::int32_t runInput(const std::string& text) {
   return IDRELM(6);
 }
 
+// Index of the first line at or after FROM that starts with TEXT, or -1.
+inline long find(const std::vector<std::string>& lines, const std::string& text, std::size_t from = 0) {
+  for (std::size_t i = from; i < lines.size(); ++i)
+    if (lines[i].rfind(text, 0) == 0) return static_cast<long>(i);
+  return -1;
+}
+
+// Lines of a report without the lines that carry times or the thread count.
+inline std::vector<std::string> untimed(const std::string& file) {
+  std::vector<std::string> out;
+  for (const std::string& l : readLines(file))
+    if (l.find("Date:  ") == std::string::npos && l.find("Execution Time") == std::string::npos &&
+        l.find("processing :") == std::string::npos && l.find("Number Processors") == std::string::npos &&
+        l.find(" proc.)") == std::string::npos)
+      out.push_back(l);
+  return out;
+}
+
 // The numbers of the line after every line of the second report that reads
 // TITLE (leading and trailing blanks aside), one row per occurrence: one per
 // analysed case for the cap titles, one per pile and case for the pile ones.

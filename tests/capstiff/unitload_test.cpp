@@ -18,12 +18,15 @@
 #include "run/rundrv.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"
+#include "analysis/wholerun.h"
 
 namespace drelm {
 namespace {
 
 using Lines = std::vector<std::string>;
 using test::readLines;
+using test::wholerun::runInput;
+using test::wholerun::find;
 
 const char* const CASE_HEAD = "Service load, V/H\n0 0 0 0 0 0 0 0\n";
 const char* const CASE_TAIL = "400000.0 40000.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0\n0\n0\n";
@@ -59,18 +62,6 @@ std::string caseBlock(const std::string& type, const std::string& load, const st
   const std::size_t a = one.find("LOAD CASES\n1 0 0 1 0\n") + std::string("LOAD CASES\n1 0 0 1 0\n").size();
   const std::size_t b = one.find("LOAD COMBINATIONS");
   return one.substr(a, b - a);
-}
-
-std::int32_t runInput(const std::string& text) {
-  test::writeNamesFile();
-  test::writeInputFile(text);
-  return IDRELM(6);
-}
-
-long find(const Lines& lines, const std::string& text, std::size_t from = 0) {
-  for (std::size_t i = from; i < lines.size(); ++i)
-    if (lines[i].rfind(text, 0) == 0) return static_cast<long>(i);
-  return -1;
 }
 
 std::vector<double> numbers(const std::string& line) {
