@@ -170,10 +170,13 @@ TEST(EquivalentStiffness, TargetDeflectionSearchReachesTheTargetOfEveryPoint) {
     }
     for (std::size_t k = 0; k < passes.size(); ++k) {
       EXPECT_EQ(passes[k].iter, static_cast<int>(h.size()));
-      if (h.size() >= 2)
+      if (h.size() >= 2) {
         EXPECT_NEAR(passes[k].factor, predicted(h, target[p]), 5e-3 * passes[k].factor) << k;
+      }
       const double err = std::fabs(passes[k].computed - target[p]) / target[p];
-      if (k + 1 < passes.size()) EXPECT_GT(err, 0.01) << k;
+      if (k + 1 < passes.size()) {
+        EXPECT_GT(err, 0.01) << k;
+      }
       h.push_back({passes[k].computed, passes[k].factor});
     }
   }
@@ -212,7 +215,9 @@ TEST(EquivalentStiffness, TargetDeflectionSearchReachesTheTargetOfEveryPoint) {
       EXPECT_EQ(sta[at + 2 + 2 * k], k + 1 < points[p].size() ? "    10 ANALYSIS COMPLETED" : "    1 ANALYSIS COMPLETED");
     }
     at += 1 + 2 * static_cast<long>(points[p].size());
-    if (p == 0) EXPECT_EQ(sta[at], "      STIFFNESS ESTIMATION, POINT :    2/   2 FACTOR :      1.00000");
+    if (p == 0) {
+      EXPECT_EQ(sta[at], "      STIFFNESS ESTIMATION, POINT :    2/   2 FACTOR :      1.00000");
+    }
   }
   EXPECT_EQ(Lines(sta.begin() + at, sta.end()),
             (Lines{"      ANALYSIS DUE TO TOTAL LOAD", "    1 ANALYSIS COMPLETED"}));

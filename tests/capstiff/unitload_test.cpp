@@ -71,14 +71,6 @@ std::vector<double> numbers(const std::string& line) {
   return v;
 }
 
-// The cap displacements of the first ordinary pass in the second report.
-std::vector<double> capDisplacement(std::size_t from = 0) {
-  const Lines rep = readLines("run.rp2");
-  const long at = find(rep, "* DISPLACEMENT OF PILE CAP AT ORIGIN *", from);
-  EXPECT_GE(at, 0);
-  return at < 0 ? std::vector<double>{} : numbers(rep[at + 1]);
-}
-
 const std::string LOAD_X = "400000.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0";
 const std::string LOAD_XY = "400000.0 40000.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0";
 

@@ -123,7 +123,9 @@ TEST(PlateShell, DrillingStiffnessBlocksAndRigidMotions) {
   const auto part = [](int r) { int d = (r - 1) % 6 + 1; return d <= 2 ? 0 : d <= 5 ? 1 : 2; };
   for (int r = 1; r <= 48; ++r)
     for (int c = 1; c <= 48; ++c) {
-      if (part(r) != part(c)) EXPECT_EQ(EK(r, c), 0.0);
+      if (part(r) != part(c)) {
+        EXPECT_EQ(EK(r, c), 0.0);
+      }
       EXPECT_NEAR(EK(r, c), EK(c, r), 1e-9 * (1 + std::fabs(EK(r, c))));
     }
   // Rigid translations and the rigid rotation of the plate part give no forces.

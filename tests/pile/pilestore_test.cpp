@@ -29,8 +29,9 @@ TEST(PileStore, PlaneBlockTakesItsThirteenQuantitiesAndClearsTheRest) {
     for (int s : {1, 4, 60, MAXNOD}) EXPECT_EQ(blk(s, quantityOf[a]), in[a](s)) << "argument " << a + 1;
   }
   for (int q = 1; q <= 25; ++q)
-    if (!used[q])
+    if (!used[q]) {
       for (int s : {1, 4, MAXNOD}) EXPECT_EQ(blk(s, q), 0.0) << "quantity " << q;
+    }
 }
 
 TEST(PileStore, TurningToGlobalAxes) {
