@@ -67,6 +67,19 @@ TEST(Tables, ClearRestoresTablesWithNonZeroInitialValues) {
   EXPECT_EQ(CASECUR.NPOINT, 1);
 }
 
+// A table whose size is not a whole number of scan blocks, with non-zero
+// bytes at its first and last byte, around short and long zero gaps and
+// inside a zero block: every byte comes back.
+TEST(Tables, ClearRestoresNonZeroBytesAtAnyOffset) {
+  alignas(8) static unsigned char t[1000] = {};
+  for (int k : {0, 63, 64, 130, 131, 300, 500, 511, 512, 999}) t[k] = static_cast<unsigned char>(k % 250 + 1);
+  const std::vector<unsigned char> image(t, t + sizeof t);
+  registerTable(t, sizeof t);
+  std::memset(t, 0xA5, sizeof t);
+  clearTables();
+  EXPECT_EQ(std::vector<unsigned char>(t, t + sizeof t), image);
+}
+
 TEST(Tables, FixedTextIsBlankPaddedAndTrimmed) {
   FStr<8> s("ab");
   EXPECT_EQ(s.view(), "ab      ");
