@@ -4,21 +4,58 @@
 #include "run/model_piles.h"
 #include "run/tables.h"
 
+#include <algorithm>
+
 namespace drelm {
+namespace {
+
+// The load-case, combination and section tables are large and their only
+// non-zero initial values are blank texts. They are stored as zero bytes
+// (no page of them is read at library load) and the clearing at run start
+// blanks their texts, which leaves them as constructed.
+template <int M, int N>
+constexpr FArray<FStr<M>, N> zeroTexts() {
+  FArray<FStr<M>, N> a;
+  for (FStr<M>& s : a.v) std::fill(s.c, s.c + M, '\0');
+  return a;
+}
+
+template <int M, int N>
+void blank(FArray<FStr<M>, N>& a) {
+  a.fill(FStr<M>());
+}
+
+}  // namespace
+
+// The members not named keep their (zero) defaults.
+#define DRELM_STARTED_TABLE(Type, name, start, ...)                         \
+  static_assert(::drelm::isPlainTable<Type>, #Type " must be plain");       \
+  _Pragma("GCC diagnostic push")                                            \
+  _Pragma("GCC diagnostic ignored \"-Wmissing-field-initializers\"")        \
+  constinit Type name{__VA_ARGS__};                                         \
+  _Pragma("GCC diagnostic pop")                                             \
+  static const bool name##_registered = ::drelm::registerStartedTable(&name, sizeof(Type), start)
 
 DRELM_TABLE(CAPCTL_T, CAPCTL);
 DRELM_TABLE(CAPSOL_T, CAPSOL);
 DRELM_TABLE(FECOPT_T, FECOPT);
 DRELM_TABLE(RFDCTL_T, RFDCTL);
 DRELM_TABLE(CRVCTL_T, CRVCTL);
-DRELM_TABLE(CASEIN_T, CASEIN);
-DRELM_TABLE(COMBIN_T, COMBIN);
+DRELM_STARTED_TABLE(CASEIN_T, CASEIN, [] { blank(CASEIN.LCNAME); }, .LCNAME = zeroTexts<80, MAXLC>());
+DRELM_STARTED_TABLE(COMBIN_T, COMBIN, [] { blank(COMBIN.CBNAME); }, .CBNAME = zeroTexts<80, MAXCMB>());
 DRELM_TABLE(ENVOPT_T, ENVOPT);
 DRELM_ZERO_TABLE(DLSETIN_T, DLSETIN);
 DRELM_ZERO_TABLE(PGRP2D_T, PGRP2D);
 DRELM_ZERO_TABLE(PGRP3D_T, PGRP3D);
 DRELM_TABLE(PROPIN_T, PROPIN);
-DRELM_TABLE(SECTIN_T, SECTIN);
+DRELM_STARTED_TABLE(SECTIN_T, SECTIN,
+                    [] {
+                      blank(SECTIN.SCNAME);
+                      blank(SECTIN.SCTXT2);
+                      blank(SECTIN.NLMATN);
+                    },
+                    .SCNAME = zeroTexts<80, MAXSEC>(), .SCTXT2 = zeroTexts<80, MAXSEC>(),
+                    .NLMATN = zeroTexts<80, MAXSEC>());
 DRELM_TABLE(SOILIN_T, SOILIN);
 DRELM_ZERO_TABLE(GRPFAC_T, GRPFAC);
 DRELM_TABLE(PYPRT_T, PYPRT);

@@ -21,6 +21,7 @@ struct Entry {
   void* table;
   std::size_t bytes;
   std::size_t firstRun, runs;  // in runs()
+  void (*start)();             // sets the other initial values, or null
 };
 
 std::vector<Entry>& registry() {
@@ -56,7 +57,7 @@ std::size_t nonZeroFrom(const unsigned char* b, std::size_t i, std::size_t n) {
 }  // namespace
 
 bool registerTable(void* table, std::size_t bytes) {
-  Entry e{table, bytes, runs().size(), 0};
+  Entry e{table, bytes, runs().size(), 0, nullptr};
   const auto* b = static_cast<const unsigned char*>(table);
   // Short gaps of zeros stay inside a run: fewer, longer copies.
   constexpr std::size_t GAP = 32;
@@ -80,7 +81,12 @@ bool registerTable(void* table, std::size_t bytes) {
 
 bool registerZeroTable(void* table, std::size_t bytes) {
   zeroRegistry().push_back({table, bytes});
-  registry().push_back({table, bytes, 0, 0});
+  registry().push_back({table, bytes, 0, 0, nullptr});
+  return true;
+}
+
+bool registerStartedTable(void* table, std::size_t bytes, void (*start)()) {
+  registry().push_back({table, bytes, 0, 0, start});
   return true;
 }
 
@@ -117,6 +123,7 @@ void clearTables() {
       const Run& r = runs()[k];
       std::memcpy(t + r.offset, image + r.image, r.bytes);
     }
+    if (e.start) e.start();
   }
 }
 

@@ -24,6 +24,10 @@ struct ZeroTable {
   std::size_t bytes;
 };
 const ZeroTable* zeroTables(std::size_t& count);
+// Register a large table kept as zero storage (nothing of it is read or
+// kept at load) whose few other initial values, such as blank texts,
+// `start` sets after each clearing.
+bool registerStartedTable(void* table, std::size_t bytes, void (*start)());
 // Reset every registered table to its initial state.
 void clearTables();
 
