@@ -3,6 +3,7 @@
 // two deflections; the iteration repeats the two solutions until no node
 // moves by more than the pile tolerance.
 #include "pile/llp.h"
+#include "pile/llpwarn.h"
 
 #include <algorithm>
 #include <atomic>
@@ -23,54 +24,6 @@
 namespace drelm {
 
 namespace {
-
-// I5 field: asterisks when the value does not fit.
-void i5(char* out, std::int32_t v) {
-  if (v < -9999 || v > 99999)
-    std::memcpy(out, "*****", 5);
-  else
-    std::snprintf(out, 6, "%5d", static_cast<int>(v));
-}
-
-void noClosure(std::int32_t maxit, std::int32_t pile) {
-  // Built on the stack: the solver runs for every pile at every iteration
-  // of the cap solution and never touches the heap.
-  char text[] = "     ** WARNING **  NO CLOSURE OF A LLP AFTER #####  ITERATIONS          PILE GROUP#####";
-  const std::size_t len = sizeof text - 1;
-  char num[6];
-  i5(num, maxit);
-  std::memcpy(text + 46, num, 5);
-  i5(num, pile);
-  std::memcpy(text + len - 5, num, 5);
-  const std::string_view line(text, len);
-  const int units[2] = {U_RESULTS, U_LOG};
-#pragma omp critical(drelm_report)
-  for (int u : units) {
-    io::endRecord(u);
-    io::endRecord(u);
-    io::put(u, line);
-    io::endRecord(u);
-  }
-}
-
-// A pile whose equations have no unique solution (a zero or vanishing pivot:
-// a mechanism, such as a pinned pile without springs).
-void singular(std::int32_t pile) {
-  char text[] = "     ** WARNING **  NO SOLUTION OF A LLP, SINGULAR PILE EQUATIONS     PILE GROUP#####";
-  const std::size_t len = sizeof text - 1;
-  char num[6];
-  i5(num, pile);
-  std::memcpy(text + len - 5, num, 5);
-  const std::string_view line(text, len);
-  const int units[2] = {U_RESULTS, U_LOG};
-#pragma omp critical(drelm_report)
-  for (int u : units) {
-    io::endRecord(u);
-    io::endRecord(u);
-    io::put(u, line);
-    io::endRecord(u);
-  }
-}
 
 // The imaginary slots above the head and below the tip take the rigidity of
 // the end nodes, also after a moment-curvature update of the nodes: the end
@@ -215,7 +168,7 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
       // No unique solution: fail as a solution that does not close, so that
       // the cap solution retries with a smaller step.
       if (!eliminated || !BEAMBK(n, h, Q[d](n), R[d](n), A[d], B[d], C[d], y[d])) {
-        singular(IPILE);
+        llpSingular(IPILE);
         raiseOutcome(KPIL_LATERAL);
         return;
       }
@@ -227,7 +180,7 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
       closed = std::fabs(y[0](i) - yold[0](i)) < tol && std::fabs(y[1](i) - yold[1](i)) < tol;
     if (closed) break;
     if (++it > maxit) {
-      noClosure(maxit, IPILE);
+      llpNoClosure(maxit, IPILE);
       raiseOutcome(KPIL_LATERAL);
       return;
     }

@@ -4,6 +4,7 @@
 // moduli are updated from the p-y curves until two solutions agree within
 // TOLPIL.
 #include "pile/llp2d.h"
+#include "pile/llpwarn.h"
 
 #include <atomic>
 #include <cmath>
@@ -60,33 +61,6 @@ void tableModuli(Work& W, int p, int nn) {
   for (int j = 1; j <= nn; ++j) {
     W.k(j + 3) = es(j + 3);
     W.psoil(j) = ps(j + 3);
-  }
-}
-
-// The warning of a solution that did not close, one whole write per unit.
-void noClosure(int p) {
-  const std::string text = std::string(5, ' ') + "** WARNING **  " + "NO CLOSURE OF A LLP AFTER " +
-                           intField(5, SOILCOM.MAXITL) + "  ITERATIONS" + std::string(10, ' ') +
-                           "PILE GROUP" + intField(5, p);
-#pragma omp critical(drelm_report)
-  for (int unit : {U_RESULTS, U_LOG}) {
-    io::endRecord(unit);
-    io::endRecord(unit);
-    io::put(unit, text);
-    io::endRecord(unit);
-  }
-}
-
-// A row whose equations have no unique solution (a zero or vanishing pivot).
-void singular(int p) {
-  const std::string text = std::string(5, ' ') + "** WARNING **  NO SOLUTION OF A LLP, SINGULAR PILE EQUATIONS" +
-                           std::string(5, ' ') + "PILE GROUP" + intField(5, p);
-#pragma omp critical(drelm_report)
-  for (int unit : {U_RESULTS, U_LOG}) {
-    io::endRecord(unit);
-    io::endRecord(unit);
-    io::put(unit, text);
-    io::endRecord(unit);
   }
 }
 
@@ -171,7 +145,7 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
     for (int s = 4; s <= m; ++s) W.yp(s) = W.y(s);
     // No unique solution: fail as a solution that does not close.
     if (!eliminated || !BEAMBK(m, h, W.Q(m), W.R(m), W.A, W.B, W.C, W.y)) {
-      singular(p);
+      llpSingular(p);
       raiseOutcome(KPIL_LATERAL);
       return;
     }
@@ -182,7 +156,7 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
     if (closed) break;
 
     if (it + 1 > SOILCOM.MAXITL) {
-      noClosure(p);
+      llpNoClosure(SOILCOM.MAXITL, p);
       raiseOutcome(KPIL_LATERAL);
       return;
     }

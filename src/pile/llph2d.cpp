@@ -1,6 +1,7 @@
 // Plane head routine: the five-point beam-column recursion of the plane
 // solver on the secant moduli of the p-y curves, starting from k_s z.
 #include "pile/llph2d.h"
+#include "pile/llpwarn.h"
 
 #include <algorithm>
 #include <atomic>
@@ -24,19 +25,6 @@ namespace {
 
 std::int32_t statusOf(std::int32_t& ISTAT) {
   return std::atomic_ref<std::int32_t>(ISTAT).load(std::memory_order_relaxed);
-}
-
-void noClosure(int p) {
-  const std::string text = std::string(5, ' ') + "** WARNING **  " + "NO CLOSURE OF A LLP AFTER " +
-                           intField(5, SOILCOM.MAXITL) + "  ITERATIONS" + std::string(10, ' ') +
-                           "PILE GROUP" + intField(5, p);
-#pragma omp critical(drelm_report)
-  for (int unit : {U_RESULTS, U_LOG}) {
-    io::endRecord(unit);
-    io::endRecord(unit);
-    io::put(unit, text);
-    io::endRecord(unit);
-  }
 }
 
 void line(int u, std::string_view text) {
@@ -158,7 +146,7 @@ void LLPH2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, con
     for (int s = 4; closed && s <= m; ++s) closed = std::fabs(y(s) - yp(s)) < CURCTL.TOLPIL;
     if (closed) break;
     if (it + 1 > SOILCOM.MAXITL) {
-      noClosure(p);
+      llpNoClosure(SOILCOM.MAXITL, p);
       raiseOutcome(KPIL_LATERAL);
       return;
     }
