@@ -27,7 +27,7 @@ HeadCurve lsCurve(int p) {
     c.n = std::clamp<int>(T.LSGNPT(g), 0, MAXGCP);
     c.x = &T.LSGDSP(g, 1);
     c.y = &T.LSGLOD(g, 1);
-    c.stride = MAXPIL1;
+    c.stride = 1;  // a generated curve's points lie together
   }
   return c;
 }
@@ -48,7 +48,7 @@ HeadCurve trCurve(int p) {
     c.n = std::clamp<int>(T.TRGNPT(g), 0, MAXGCP);
     c.x = &T.TRGROT(g, 1);
     c.y = &T.TRGTOR(g, 1);
-    c.stride = MAXTRG;
+    c.stride = 1;
   }
   return c;
 }

@@ -69,11 +69,12 @@ void convertSections() {
     S.NLSTR(s, 1) = INDIM(S.NLSTR(s, 1));
     S.NLSTR(s, 2) = INAREA(S.NLSTR(s, 2));
     S.NLSTR(s, 3) = INDIM(S.NLSTR(s, 3));
-    for (int k = 1; k <= MAXRPOS; ++k)
-      for (int j = 1; j <= 2; ++j) {
-        S.NLRPOS(s, k, j) = INDIM(S.NLRPOS(s, k, j));
-        S.NLSPOS(s, k, j) = INDIM(S.NLSPOS(s, k, j));
-      }
+    // Only the positions read: the others are zero, and their slots lie a
+    // row apart.
+    for (int k = 1; k <= S.NLRBI(s, 5); ++k)
+      for (int j = 1; j <= 2; ++j) S.NLRPOS(s, k, j) = INDIM(S.NLRPOS(s, k, j));
+    for (int k = 1; k <= S.NLSTI(s, 5); ++k)
+      for (int j = 1; j <= 2; ++j) S.NLSPOS(s, k, j) = INDIM(S.NLSPOS(s, k, j));
   }
 }
 

@@ -3,8 +3,9 @@
 // The tables are indexed the way the engineering formulation indexes them:
 // node k of a pile is slot k, pile p is slot p, both counted from 1 (or from
 // another lower bound where a table starts at 0). Multi-dimensional tables
-// keep the first index fastest, except the per-pile tables (PileArray*,
-// below), which keep each pile's slots together. Bounds are checked in debug and sanitizer builds
+// keep the first index fastest, except the row tables (RowArray2) and the
+// per-pile tables (PileArray*, below), which keep each row's or pile's
+// slots together. Bounds are checked in debug and sanitizer builds
 // (DRELM_BOUNDS_CHECK) and cost nothing in release builds.
 #pragma once
 
@@ -72,6 +73,30 @@ struct FArray2 {
   }
   T* data() { return v; }
   const T* data() const { return v; }
+  void fill(const T& x) { std::fill(v, v + N1 * N2, x); }
+};
+
+// Two-dimensional table N1 x N2 indexed like FArray2, (i, j) from 1, but
+// with the N2 values of row i together: for tables written and read a row
+// (a pile, a curve, a property) at a time, so that a few rows touch a few
+// pages instead of one page per column.
+template <typename T, int N1, int N2>
+struct RowArray2 {
+  T v[N1 * N2]{};
+
+  static constexpr int size1 = N1;
+  static constexpr int size2 = N2;
+
+  T& operator()(int i, int j) {
+    DRELM_CHECK_INDEX(i, 1, N1);
+    DRELM_CHECK_INDEX(j, 1, N2);
+    return v[(i - 1) * N2 + (j - 1)];
+  }
+  const T& operator()(int i, int j) const {
+    DRELM_CHECK_INDEX(i, 1, N1);
+    DRELM_CHECK_INDEX(j, 1, N2);
+    return v[(i - 1) * N2 + (j - 1)];
+  }
   void fill(const T& x) { std::fill(v, v + N1 * N2, x); }
 };
 

@@ -23,7 +23,7 @@ struct LSCRV_T {
   FArray2<double, MAXHDC, MAXHDP> LSDSP, LSLOD;   // (c, k) head displacement, axial load
   std::int32_t LSGNCV = 0;                        // generated curves
   FArray<std::int32_t, MAXPIL1> LSGNPT;           // points of generated curve h
-  FArray2<double, MAXPIL1, MAXGCP> LSGDSP, LSGLOD;  // (h, k) head displacement, axial load
+  RowArray2<double, MAXPIL1, MAXGCP> LSGDSP, LSGLOD;  // (h, k) head displacement, axial load
 };
 extern LSCRV_T LSCRV;
 
@@ -33,7 +33,7 @@ struct TRCRV_T {
   FArray2<double, MAXHDC, MAXHDP> TRROT, TRTOR;   // (c, k) twist (radian), torque
   std::int32_t TRGNCV = 0;                        // generated curves
   FArray<std::int32_t, MAXTRG> TRGNPT;            // points of generated curve h
-  FArray2<double, MAXTRG, MAXGCP> TRGROT, TRGTOR;  // (h, k) twist, torque
+  RowArray2<double, MAXTRG, MAXGCP> TRGROT, TRGTOR;  // (h, k) twist, torque
 };
 extern TRCRV_T TRCRV;
 

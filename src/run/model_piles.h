@@ -26,8 +26,8 @@ constexpr int MAXNLL = 100;   // one-real lines of the eighth nonlinear-section 
 //   7 head Y (length), 8 slope of the axis (degrees), 9 head to ground (length).
 struct PGRP2D_T {
   std::int32_t NROW = 0;
-  FArray2<std::int32_t, MAXPIL1, 7> IPG2D;
-  FArray2<double, MAXPIL1, 9> RPG2D;
+  RowArray2<std::int32_t, MAXPIL1, 7> IPG2D;
+  RowArray2<double, MAXPIL1, 9> RPG2D;
 };
 extern PGRP2D_T PGRP2D;
 
@@ -42,8 +42,8 @@ extern PGRP2D_T PGRP2D;
 //   13 THETA (degrees), 14 head to ground (length).
 struct PGRP3D_T {
   std::int32_t NROW = 0;
-  FArray2<std::int32_t, MAXPIL1, 10> IPG3D;
-  FArray2<double, MAXPIL1, 14> RPG3D;
+  RowArray2<std::int32_t, MAXPIL1, 10> IPG3D;
+  RowArray2<double, MAXPIL1, 14> RPG3D;
 };
 extern PGRP3D_T PGRP3D;
 

@@ -73,7 +73,7 @@ extern PILEPROP_T PILEPROP;
 // linearly between them and keep an end marker in row NSECT+1.
 struct SECTAB_T {
   template <typename T>
-  using Tab = FArray2<T, MAXPRPS, MAXSRT>;
+  using Tab = RowArray2<T, MAXPRPS, MAXSRT>;
   Tab<double> SXFROM, SXTO;
   Tab<std::int32_t> SECNUM;
   Tab<double> SEMODT, SEMODB;       // Young's modulus, top and bottom

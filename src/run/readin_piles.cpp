@@ -20,43 +20,6 @@ bool realCols(InRead& in, Table& t, int r, int col0, int n, const char* what) {
   return in.recList(it, n, what);
 }
 
-template <typename T, int N1, int N2>
-void clearRow(FArray2<T, N1, N2>& a, int r) {
-  for (int j = 1; j <= N2; ++j) a(r, j) = T{};
-}
-template <typename T, int N1, int N2, int N3>
-void clearRow(FArray3<T, N1, N2, N3>& a, int r) {
-  for (int k = 1; k <= N3; ++k)
-    for (int j = 1; j <= N2; ++j) a(r, j, k) = T{};
-}
-
-void clearSection(int s) {
-  SECTIN_T& S = SECTIN;
-  S.SCNUM(s) = S.SCKIND(s) = S.SCNLIN(s) = 0;
-  S.SCNAME(s) = "";
-  S.ITAPER(s) = S.MCSETZ(s) = S.MCSETY(s) = S.NLTYPE(s) = 0;
-  S.WALLT(s) = 0;
-  S.SCTXT2(s) = "";
-  S.NLMATN(s) = "";
-  clearRow(S.ELSEC, s);
-  clearRow(S.ELAUX, s);
-  clearRow(S.NLMAT, s);
-  clearRow(S.NLOPT, s);
-  clearRow(S.NLRBI, s);
-  clearRow(S.NLRBR, s);
-  clearRow(S.NLRPI, s);
-  clearRow(S.NLRPR, s);
-  clearRow(S.NLRPOS, s);
-  clearRow(S.NLSTI, s);
-  clearRow(S.NLSTR, s);
-  clearRow(S.NLSPOS, s);
-  clearRow(S.NLX8I, s);
-  clearRow(S.NLX8R, s);
-  clearRow(S.NLX8L, s);
-  clearRow(S.NLX9I, s);
-  clearRow(S.NLX9R, s);
-}
-
 // count lines of two reals into positions (s, k, 1..2).
 bool positions(InRead& in, FArray3<double, MAXSEC, MAXRPOS, 2>& pos, int s, std::int32_t count,
                const char* what) {
@@ -188,7 +151,7 @@ bool readSections(InRead& in) {
   if (!in.rec({fInt(S.NSECIN)}, "number of cross sections") ||
       !in.check(S.NSECIN, 0, MAXSEC, "number of cross sections"))
     return false;
-  for (int s = 1; s <= S.NSECIN; ++s) clearSection(s);
+  // The rows start cleared with the tables at run start.
   for (int s = 1; s <= S.NSECIN; ++s) {
     // The first value is replaced by the second, read into the same word.
     if (!in.rec({fInt(S.SCNUM(s)), fInt(S.SCNUM(s)), fInt(S.SCKIND(s)), fInt(S.SCNLIN(s))},

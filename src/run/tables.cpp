@@ -100,7 +100,7 @@ void zeroBytes(void* p, std::size_t n) {
   const auto b = reinterpret_cast<std::uintptr_t>(p);
   const std::uintptr_t lo = (b + page - 1) & ~(page - 1);
   const std::uintptr_t hi = (b + n) & ~(page - 1);
-  if (page > 0 && hi > lo + 16 * page) {
+  if (page > 0 && hi > lo) {
     // Replace the whole pages by fresh anonymous zero pages; only the
     // partial pages at the two ends are written.
     void* r = mmap(reinterpret_cast<void*>(lo), hi - lo, PROT_READ | PROT_WRITE,
@@ -112,6 +112,19 @@ void zeroBytes(void* p, std::size_t n) {
     }
   }
   std::memset(p, 0, n);
+}
+
+void populate(void* p, std::size_t n) {
+#ifdef MADV_POPULATE_WRITE
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto b = reinterpret_cast<std::uintptr_t>(p);
+  const std::uintptr_t lo = b & ~(page - 1);
+  const std::uintptr_t hi = (b + n + page - 1) & ~(page - 1);
+  if (page > 0 && hi > lo) madvise(reinterpret_cast<void*>(lo), hi - lo, MADV_POPULATE_WRITE);
+#else
+  (void)p;
+  (void)n;
+#endif
 }
 
 void clearTables() {

@@ -31,10 +31,15 @@ bool registerStartedTable(void* table, std::size_t bytes, void (*start)());
 // Reset every registered table to its initial state.
 void clearTables();
 
-// Set n bytes at p to zero. Large blocks get fresh zero pages instead of
+// Set n bytes at p to zero. Whole pages get fresh zero pages instead of
 // being written over, so clearing a table the run never touched costs
 // nothing.
 void zeroBytes(void* p, std::size_t n);
+
+// Map the whole pages of n bytes at p that a run is about to write in
+// full, in one call instead of one page fault each. Only a hint: nothing
+// changes if the system cannot.
+void populate(void* p, std::size_t n);
 
 // A table is restored byte for byte: it must hold nothing that owns memory.
 template <typename T>

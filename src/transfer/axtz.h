@@ -18,10 +18,10 @@ constexpr int MAXAXP = 50;  // point slots of a generated curve
 
 struct AXTZ_T {
   std::int32_t NAXTZ = 0;  // points of the generated curves (19 once generated)
-  FArray2<double, MAXPIL1, MAXAXP> AXHMOV;  // (IPROP, k) head movement
-  FArray2<double, MAXPIL1, MAXAXP> AXHLOD;  // (IPROP, k) head load
-  FArray2<double, MAXPIL1, MAXAXP> AXTMOV;  // (IPROP, k) tip movement
-  FArray2<double, MAXPIL1, MAXAXP> AXTLOD;  // (IPROP, k) tip load
+  RowArray2<double, MAXPIL1, MAXAXP> AXHMOV;  // (IPROP, k) head movement
+  RowArray2<double, MAXPIL1, MAXAXP> AXHLOD;  // (IPROP, k) head load
+  RowArray2<double, MAXPIL1, MAXAXP> AXTMOV;  // (IPROP, k) tip movement
+  RowArray2<double, MAXPIL1, MAXAXP> AXTLOD;  // (IPROP, k) tip load
 };
 extern AXTZ_T AXTZ;
 
