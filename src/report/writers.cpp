@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "report/fixeddigits.h"
 #include "report/writers.h"
 #include "run/fileio.h"
 
@@ -52,9 +53,12 @@ void fixedInto(char* out, int w, int n, double x) {
   // Even the shortest form ".ddd" needs n+1 columns.
   if (n + 1 > w || n > kMaxDigits) return stars(out, w);
   char s[kScratch];
-  const auto r = std::to_chars(s, s + sizeof s - 1, std::fabs(x), std::chars_format::fixed, n);
-  if (r.ec != std::errc()) return stars(out, w);
-  int len = static_cast<int>(r.ptr - s);
+  int len = fixedDigits(std::fabs(x), n, s);
+  if (len < 0) {
+    const auto r = std::to_chars(s, s + sizeof s - 1, std::fabs(x), std::chars_format::fixed, n);
+    if (r.ec != std::errc()) return stars(out, w);
+    len = static_cast<int>(r.ptr - s);
+  }
   if (n == 0) s[len++] = '.';  // the point stands even without decimals
   const char* body = s;
   const int sign = std::signbit(x) ? 1 : 0;

@@ -7,7 +7,6 @@
 #include "run/fileio.h"
 #include "run/model.h"
 #include "run/readin_groups.h"
-#include "run/tables.h"
 #include "run/timing.h"
 
 namespace drelm {
@@ -67,7 +66,6 @@ void setRunConstants() {
   RUNCONST.EPSCOH = 1.0E-6;
   RUNCONST.EPSMOV = 1.0E-5;
   RUNTTL.ENDWRD = "END ";
-  populate(&GRPFAC, sizeof GRPFAC);
   GRPFAC.GRPPF.fill(1.0);
   GRPFAC.GRPYF.fill(1.0);
   GRPFAC.GRPPFZ.fill(1.0);

@@ -114,19 +114,6 @@ void zeroBytes(void* p, std::size_t n) {
   std::memset(p, 0, n);
 }
 
-void populate(void* p, std::size_t n) {
-#ifdef MADV_POPULATE_WRITE
-  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  const auto b = reinterpret_cast<std::uintptr_t>(p);
-  const std::uintptr_t lo = b & ~(page - 1);
-  const std::uintptr_t hi = (b + n + page - 1) & ~(page - 1);
-  if (page > 0 && hi > lo) madvise(reinterpret_cast<void*>(lo), hi - lo, MADV_POPULATE_WRITE);
-#else
-  (void)p;
-  (void)n;
-#endif
-}
-
 void clearTables() {
   const unsigned char* image = images().data();
   for (const Entry& e : registry()) {

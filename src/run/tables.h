@@ -36,11 +36,6 @@ void clearTables();
 // nothing.
 void zeroBytes(void* p, std::size_t n);
 
-// Map the whole pages of n bytes at p that a run is about to write in
-// full, in one call instead of one page fault each. Only a hint: nothing
-// changes if the system cannot.
-void populate(void* p, std::size_t n);
-
 // A table is restored byte for byte: it must hold nothing that owns memory.
 template <typename T>
 constexpr bool isPlainTable = std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>;

@@ -9,7 +9,7 @@
 
 namespace drelm {
 
-DRELM_TABLE(PYPLOT_T, PYPLOT);
+DRELM_ZERO_TABLE(PYPLOT_T, PYPLOT);
 
 namespace {
 

@@ -3,6 +3,7 @@
 // profile's ultimate side friction or, where the profile gives none, the
 // estimate for the pile's installation type.
 #include <cmath>
+#include <memory>
 
 #include "run/fileio.h"
 #include "run/model.h"
@@ -31,7 +32,11 @@ void shapeCurve(std::int32_t ptype, int k, double D, HCWORK& W) {
     TzTable t, z;
     TzColumn tmax, phi;
   };
-  static thread_local Scratch s;
+  // On the heap, made by the first call on each thread: as thread-local
+  // storage it would be cleared for every thread the process starts.
+  static thread_local std::unique_ptr<Scratch> kept;
+  if (!kept) kept = std::make_unique<Scratch>();
+  Scratch& s = *kept;
   const std::int32_t one = 1;
   s.tmax(1) = W.TZMAX(k);
   s.phi(1) = W.TZPHI(k);
