@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace drelm {
@@ -36,6 +37,9 @@ std::vector<unsigned char>& images() {
   static std::vector<unsigned char> r;
   return r;
 }
+// No table written since the library was loaded.
+bool asLoaded = false;
+
 std::vector<ZeroTable>& zeroRegistry() {
   static std::vector<ZeroTable> r;
   return r;
@@ -114,14 +118,20 @@ void zeroBytes(void* p, std::size_t n) {
   std::memset(p, 0, n);
 }
 
+void tablesAsLoaded() { asLoaded = true; }
+
 void clearTables() {
   const unsigned char* image = images().data();
+  // Clearing tables as loaded would only bring their pages in.
+  const bool loaded = std::exchange(asLoaded, false);
   for (const Entry& e : registry()) {
-    zeroBytes(e.table, e.bytes);
-    auto* t = static_cast<unsigned char*>(e.table);
-    for (std::size_t k = e.firstRun; k < e.firstRun + e.runs; ++k) {
-      const Run& r = runs()[k];
-      std::memcpy(t + r.offset, image + r.image, r.bytes);
+    if (!loaded) {
+      zeroBytes(e.table, e.bytes);
+      auto* t = static_cast<unsigned char*>(e.table);
+      for (std::size_t k = e.firstRun; k < e.firstRun + e.runs; ++k) {
+        const Run& r = runs()[k];
+        std::memcpy(t + r.offset, image + r.image, r.bytes);
+      }
     }
     if (e.start) e.start();
   }

@@ -30,6 +30,11 @@ const ZeroTable* zeroTables(std::size_t& count);
 bool registerStartedTable(void* table, std::size_t bytes, void (*start)());
 // Reset every registered table to its initial state.
 void clearTables();
+// Say that no table has been written since the library was loaded: the
+// next clearing then writes only the values set after clearing (blank
+// texts), not a byte of the rest, which is already as it starts. Only the
+// library's entry point, at its first call, may say so.
+void tablesAsLoaded();
 
 // Set n bytes at p to zero. Whole pages get fresh zero pages instead of
 // being written over, so clearing a table the run never touched costs

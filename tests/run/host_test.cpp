@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/wholerun.h"
+#include "run/rundrv.h"
+#include "support/inputrun.h"
 #include "support/testdir.h"
 
 namespace drelm {
@@ -103,6 +106,29 @@ TEST(Host, InputThatIsOneOfTheRunsFilesIsRefused) {
   EXPECT_NE(r.exit, 2) << r.out;
   EXPECT_EQ(readFile("job.out"), "TITLE\n");
   EXPECT_TRUE(fs::exists(dir.path() / "o" / "job.log"));
+}
+
+// The first run of a process finds the tables as the library was loaded
+// and leaves them uncleared: its files are those of a run that cleared the
+// tables after another run had filled them.
+TEST(Host, FirstRunReportsAsARunAfterAnother) {
+  ScratchDir dir;
+  writeFile("grid.inp", test::readFile(test::dataFile("space_grid9.inp")));
+  HostRun r = runHost((dir.path() / "grid.inp").string());
+  ASSERT_EQ(r.exit, 0) << r.out;
+  const std::string names = readFile("Names.dat");
+  std::vector<std::pair<fs::path, std::vector<std::string>>> first;
+  for (const auto& f : fs::directory_iterator(dir.path()))
+    if (f.path().stem() == "grid" && f.path().extension() != ".inp")
+      first.emplace_back(f.path(), test::wholerun::untimed(f.path()));
+  ASSERT_GT(first.size(), 10u);
+
+  test::writeNamesFile();
+  test::writeInputFile(test::readFile(test::dataFile("space_rich.inp")));
+  IDRELM(6);  // the rich model fills many tables, then its plate model stops
+  writeFile("Names.dat", names);
+  ASSERT_EQ(IDRELM(6), 0);
+  for (const auto& [file, lines] : first) EXPECT_EQ(test::wholerun::untimed(file), lines) << file;
 }
 
 }  // namespace

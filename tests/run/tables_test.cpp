@@ -161,5 +161,21 @@ TEST(Tables, ZeroTablesStartAndClearToZeroBytes) {
   for (std::size_t k = 0; k < count; ++k) EXPECT_TRUE(allZero(z[k].table, z[k].bytes)) << k;
 }
 
+// At its first call the library's tables are as loaded: that clearing
+// leaves their bytes alone but still sets the values given after each
+// clearing, and it is the only one spared: every later clearing clears.
+TEST(Tables, ClearingOfTablesAsLoadedSetsOnlyTheStartedValues) {
+  clearTables();
+  RUNCTL.NPILE = 7;  // what no table would hold at a first call
+  SECTIN.SCNAME(1) = "";
+  std::memset(static_cast<void*>(&SECTIN.SCNAME(2)), 0, 80);
+  tablesAsLoaded();
+  clearTables();
+  EXPECT_EQ(RUNCTL.NPILE, 7);
+  EXPECT_EQ(SECTIN.SCNAME(2).view(), std::string(80, ' '));
+  clearTables();
+  EXPECT_EQ(RUNCTL.NPILE, 0);
+}
+
 }  // namespace
 }  // namespace drelm
