@@ -8,14 +8,6 @@ namespace drelm {
 
 DRELM_ZERO_TABLE(ENVPIL_T, ENVPIL);
 
-void DMIN(double& a, const double& b) {
-  if (a > b) a = b;
-}
-
-void DMAX(double& a, const double& b) {
-  if (b > a) a = b;
-}
-
 namespace {
 
 // The first analysed case of a series initialises both extremes.

@@ -27,8 +27,12 @@ extern ENVPIL_T ENVPIL;
 
 // a = b when b is smaller (DMIN) or larger (DMAX); a value that does not
 // compare leaves a unchanged.
-void DMIN(double& a, const double& b);
-void DMAX(double& a, const double& b);
+inline void DMIN(double& a, const double& b) {
+  if (a > b) a = b;
+}
+inline void DMAX(double& a, const double& b) {
+  if (b > a) a = b;
+}
 
 // Smallest and largest values of a series set to 0 before its first case:
 // space analysis every cap component, pile-top slot, node slot and quantity

@@ -92,13 +92,21 @@ void NODENV(const std::int32_t& IPILE, const std::int32_t& NSLOT, const NodeBloc
   double* lo = &E.NDMIN(p, 1, 1);
   double* hi = &E.NDMAX(p, 1, 1);
   const bool first = E.ENVFST == 1;
+  // Separate loops for the first case and the later ones keep the inner
+  // loops free of branches, so they vectorise.
   for (int q = 1; q <= NNDQ; ++q) {
     const double* b = &BLOCK(1, q);
     const int o = (q - 1) * MAXNOD;
-    for (int s = 3; s < last; ++s) {
-      const double v = b[s];
-      cur[o + s] = v;
-      widen(lo[o + s], hi[o + s], v, first);
+    if (first) {
+      for (int s = 3; s < last; ++s) cur[o + s] = lo[o + s] = hi[o + s] = b[s];
+    } else {
+      for (int s = 3; s < last; ++s) {
+        const double v = b[s];
+        cur[o + s] = v;
+        const double a = lo[o + s], z = hi[o + s];
+        lo[o + s] = a > v ? v : a;  // DMIN and DMAX, stored unconditionally
+        hi[o + s] = v > z ? v : z;
+      }
     }
   }
 }
