@@ -10,12 +10,7 @@ DRELM_ZERO_TABLE(ENVPIL_T, ENVPIL);
 
 namespace {
 
-// The first analysed case of a series initialises both extremes.
-void widen(double& lo, double& hi, double v) {
-  if (ENVPIL.ENVFST == 1) lo = hi = v;
-  DMIN(lo, v);
-  DMAX(hi, v);
-}
+void widen(double& lo, double& hi, double v) { widenEnvelope(lo, hi, v, ENVPIL.ENVFST == 1); }
 
 void resetPiles(int nslot, const int* slots, int nq) {
   ENVPIL_T& E = ENVPIL;

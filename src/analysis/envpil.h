@@ -34,6 +34,14 @@ inline void DMAX(double& a, const double& b) {
   if (b > a) a = b;
 }
 
+// The envelope rule: the first analysed case of a series (ENVFST = 1)
+// starts the extremes at the current value, later cases widen them.
+inline void widenEnvelope(double& lo, double& hi, double v, bool first) {
+  if (first) lo = hi = v;
+  DMIN(lo, v);
+  DMAX(hi, v);
+}
+
 // Smallest and largest values of a series set to 0 before its first case:
 // space analysis every cap component, pile-top slot, node slot and quantity
 // of piles 1 .. NPILE; plane analysis the cap components 1-3, the plane

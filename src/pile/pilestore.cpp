@@ -11,18 +11,6 @@ namespace drelm {
 
 DRELM_ZERO_TABLE(EQSTIF_T, EQSTIF);
 
-namespace {
-
-// The envelope rule: the first analysed case of a series starts the
-// extremes at the current value, later cases widen them.
-void widen(double& lo, double& hi, double v, bool first) {
-  if (first) lo = hi = v;
-  DMIN(lo, v);
-  DMAX(hi, v);
-}
-
-}  // namespace
-
 void LLPPACK(NodeBlock& BLOCK, const NodeArray* const (&COLS)[25]) {
   for (int q = 1; q <= 25; ++q)
     for (int s = 1; s <= MAXNOD; ++s) BLOCK(s, q) = (*COLS[q - 1])(s);
@@ -77,7 +65,7 @@ void PENV(const std::int32_t& IPILE, const double& STRESS, const double (&UG)[6]
   v[12] = v[25] = STRESS;
   for (int k = 1; k <= NPTVAL; ++k) {
     E.PTCUR(p, k) = v[k - 1];
-    widen(E.PTMIN(p, k), E.PTMAX(p, k), v[k - 1], first);
+    widenEnvelope(E.PTMIN(p, k), E.PTMAX(p, k), v[k - 1], first);
   }
 }
 

@@ -76,30 +76,6 @@ struct FArray2 {
   void fill(const T& x) { std::fill(v, v + N1 * N2, x); }
 };
 
-// Two-dimensional table N1 x N2 indexed like FArray2, (i, j) from 1, but
-// with the N2 values of row i together: for tables written and read a row
-// (a pile, a curve, a property) at a time, so that a few rows touch a few
-// pages instead of one page per column.
-template <typename T, int N1, int N2>
-struct RowArray2 {
-  T v[N1 * N2]{};
-
-  static constexpr int size1 = N1;
-  static constexpr int size2 = N2;
-
-  T& operator()(int i, int j) {
-    DRELM_CHECK_INDEX(i, 1, N1);
-    DRELM_CHECK_INDEX(j, 1, N2);
-    return v[(i - 1) * N2 + (j - 1)];
-  }
-  const T& operator()(int i, int j) const {
-    DRELM_CHECK_INDEX(i, 1, N1);
-    DRELM_CHECK_INDEX(j, 1, N2);
-    return v[(i - 1) * N2 + (j - 1)];
-  }
-  void fill(const T& x) { std::fill(v, v + N1 * N2, x); }
-};
-
 // Three-dimensional table N1 x N2 x N3, first index fastest, indices from 1.
 template <typename T, int N1, int N2, int N3>
 struct FArray3 {
@@ -154,35 +130,36 @@ struct PileArray {
   }
 };
 
-// NP piles of N2 slots: (p, j).
-template <typename T, int NP, int N2>
-struct PileArray2 {
-  static constexpr int S = pileStride<T>(N2);
-  alignas(CACHE_LINE) T v[NP * S]{};
+// Two-dimensional table N1 x N2, (i, j) from 1, with the N2 slots of row i
+// together and rows S elements apart.
+template <typename T, int N1, int N2, int S, std::size_t A>
+struct StridedRows2 {
+  alignas(A) T v[N1 * S]{};
 
-  static constexpr int size1 = NP;
+  static constexpr int size1 = N1;
   static constexpr int size2 = N2;
 
-  T& operator()(int p, int j) {
-    DRELM_CHECK_INDEX(p, 1, NP);
+  T& operator()(int i, int j) {
+    DRELM_CHECK_INDEX(i, 1, N1);
     DRELM_CHECK_INDEX(j, 1, N2);
-    return v[(p - 1) * S + (j - 1)];
+    return v[(i - 1) * S + (j - 1)];
   }
-  const T& operator()(int p, int j) const {
-    DRELM_CHECK_INDEX(p, 1, NP);
+  const T& operator()(int i, int j) const {
+    DRELM_CHECK_INDEX(i, 1, N1);
     DRELM_CHECK_INDEX(j, 1, N2);
-    return v[(p - 1) * S + (j - 1)];
+    return v[(i - 1) * S + (j - 1)];
   }
-  // The N2 slots of pile p, contiguous.
-  T* pile(int p) {
-    DRELM_CHECK_INDEX(p, 1, NP);
-    return v + (p - 1) * S;
-  }
-  const T* pile(int p) const {
-    DRELM_CHECK_INDEX(p, 1, NP);
-    return v + (p - 1) * S;
-  }
+  void fill(const T& x) { std::fill(v, v + N1 * S, x); }
 };
+
+// Tables written and read a row (a pile, a curve, a property) at a time, so
+// that a few rows touch a few pages instead of one page per column.
+template <typename T, int N1, int N2>
+using RowArray2 = StridedRows2<T, N1, N2, N2, alignof(T)>;
+
+// NP piles of N2 slots: (p, j), each pile on cache lines of its own.
+template <typename T, int NP, int N2>
+using PileArray2 = StridedRows2<T, NP, N2, pileStride<T>(N2), CACHE_LINE>;
 
 // NP piles of N2 x N3 slots: (p, j, k), j fastest within the pile.
 template <typename T, int NP, int N2, int N3>

@@ -27,15 +27,6 @@ void blank(FArray<FStr<M>, N>& a) {
 
 }  // namespace
 
-// The members not named keep their (zero) defaults.
-#define DRELM_STARTED_TABLE(Type, name, start, ...)                         \
-  static_assert(::drelm::isPlainTable<Type>, #Type " must be plain");       \
-  _Pragma("GCC diagnostic push")                                            \
-  _Pragma("GCC diagnostic ignored \"-Wmissing-field-initializers\"")        \
-  constinit Type name{__VA_ARGS__};                                         \
-  _Pragma("GCC diagnostic pop")                                             \
-  static const bool name##_registered = ::drelm::registerStartedTable(&name, sizeof(Type), start)
-
 DRELM_TABLE(CAPCTL_T, CAPCTL);
 DRELM_ZERO_TABLE(CAPSOL_T, CAPSOL);
 DRELM_ZERO_TABLE(FECOPT_T, FECOPT);

@@ -60,3 +60,15 @@ constexpr bool isPlainTable = std::is_trivially_copyable_v<T> && std::is_trivial
   static_assert(::drelm::isPlainTable<Type>, #Type " must be plain"); \
   Type name;                                                          \
   static const bool name##_registered = ::drelm::registerZeroTable(&name, sizeof(Type))
+
+// The same for a large table stored as zero bytes but for the members named
+// in the initialisers (blank texts stored as zeros); `start` sets their
+// starting values after each clearing. The members not named keep their
+// (zero) defaults.
+#define DRELM_STARTED_TABLE(Type, name, start, ...)                         \
+  static_assert(::drelm::isPlainTable<Type>, #Type " must be plain");       \
+  _Pragma("GCC diagnostic push")                                            \
+  _Pragma("GCC diagnostic ignored \"-Wmissing-field-initializers\"")        \
+  constinit Type name{__VA_ARGS__};                                         \
+  _Pragma("GCC diagnostic pop")                                             \
+  static const bool name##_registered = ::drelm::registerStartedTable(&name, sizeof(Type), start)
