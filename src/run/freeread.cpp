@@ -232,12 +232,15 @@ void FreeReader::failAt(int line, const std::string& message) {
 // wrong kind is met: the short record took the next line's first values and
 // the records after it are out of step. The first record since the last text
 // line that ran on past its own first line is where to look.
+void FreeReader::noteSpan(const char* what, int begin, int end) {
+  if (spanBegin_ != 0 || begin < 1 || end <= begin) return;
+  spanWhat_ = what ? what : "record";
+  spanBegin_ = begin;
+  spanEnd_ = end;
+}
+
 void FreeReader::failInRecord(int line, const std::string& message, const char* what, int begin) {
-  if (spanBegin_ == 0 && begin > 0 && line > begin) {
-    spanWhat_ = what ? what : "record";
-    spanBegin_ = begin;
-    spanEnd_ = line;
-  }
+  noteSpan(what, begin, line);
   std::string m = message;
   if (spanBegin_ > 0) {
     m += "; the " + spanWhat_ + " began on line " + std::to_string(spanBegin_) + " and ran on to line " +
@@ -345,11 +348,7 @@ bool FreeReader::record(std::initializer_list<FreeItem> items, const char* what)
     }
   }
   lastLine_ = next_;
-  if (spanBegin_ == 0 && next_ > begin) {
-    spanWhat_ = what ? what : "record";
-    spanBegin_ = begin;
-    spanEnd_ = next_;
-  }
+  noteSpan(what, begin, next_);
   return true;
 }
 

@@ -85,6 +85,9 @@ class FreeReader {
  private:
   bool nextLine(std::string_view& line);
   void failAt(int line, const std::string& message);
+  // Keep a record that ran on from line begin to line end, unless one since
+  // the last text line is kept already.
+  void noteSpan(const char* what, int begin, int end);
   void failInRecord(int line, const std::string& message, const char* what, int begin);
 
   std::string content_;
