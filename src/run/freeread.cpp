@@ -228,6 +228,27 @@ void FreeReader::failAt(int line, const std::string& message) {
   message_ = message;
 }
 
+// A value missing at the end of a line shows only where a later value of the
+// wrong kind is met: the short record took the next line's first values and
+// the records after it are out of step. The first record since the last text
+// line that ran on past its own first line is where to look.
+void FreeReader::noteSpan(const char* what, int begin, int end) {
+  if (spanBegin_ != 0 || begin < 1 || end <= begin) return;
+  spanWhat_ = what ? what : "record";
+  spanBegin_ = begin;
+  spanEnd_ = end;
+}
+
+void FreeReader::failInRecord(int line, const std::string& message, const char* what, int begin) {
+  noteSpan(what, begin, line);
+  std::string m = message;
+  if (spanBegin_ > 0) {
+    m += "; the " + spanWhat_ + " began on line " + std::to_string(spanBegin_) + " and ran on to line " +
+         std::to_string(spanEnd_) + ": is a value missing on line " + std::to_string(spanBegin_) + "?";
+  }
+  failAt(line, m);
+}
+
 void FreeReader::fail(const std::string& message) {
   failAt(lastLine_ > 0 ? lastLine_ : next_, message);
 }
@@ -241,6 +262,7 @@ bool FreeReader::rawLine(std::string& out, const char* what) {
   }
   out.assign(ln);
   lastLine_ = next_;
+  spanBegin_ = 0;
   return true;
 }
 
@@ -254,6 +276,7 @@ bool FreeReader::record(std::initializer_list<FreeItem> items, const char* what)
     failAt(next_ + 1, expected(what, kind, "the end of the file", next_ + 1));
     return false;
   }
+  const int begin = next_;
   std::vector<Staged> staged(n);
   std::size_t p = 0, k = 0;
   bool afterValue = false;  // a value was taken and its separator not yet seen
@@ -263,7 +286,8 @@ bool FreeReader::record(std::initializer_list<FreeItem> items, const char* what)
       while (p < ln.size() && isBlank(ln[p])) ++p;
       if (p < ln.size()) break;
       if (!nextLine(ln)) {
-        failAt(next_ + 1, expected(what, kindName(item[k].kind), "the end of the file", next_ + 1));
+        failInRecord(next_ + 1, expected(what, kindName(item[k].kind), "the end of the file", next_ + 1), what,
+                     begin);
         return false;
       }
       p = 0;
@@ -279,7 +303,7 @@ bool FreeReader::record(std::initializer_list<FreeItem> items, const char* what)
     const Token t = scan(ln, p);
     afterValue = true;
     if (t.bad) {
-      failAt(next_, expected(what, kindName(item[k].kind), shown(t.raw), next_));
+      failInRecord(next_, expected(what, kindName(item[k].kind), shown(t.raw), next_), what, begin);
       return false;
     }
     // A repeat running past the last target is dropped.
@@ -299,7 +323,7 @@ bool FreeReader::record(std::initializer_list<FreeItem> items, const char* what)
         case FreeItem::Skip: break;
       }
       if (!good) {
-        failAt(next_, expected(what, kindName(item[k].kind), shown(t.raw), next_));
+        failInRecord(next_, expected(what, kindName(item[k].kind), shown(t.raw), next_), what, begin);
         return false;
       }
       s.set = true;
@@ -324,6 +348,7 @@ bool FreeReader::record(std::initializer_list<FreeItem> items, const char* what)
     }
   }
   lastLine_ = next_;
+  noteSpan(what, begin, next_);
   return true;
 }
 

@@ -11,7 +11,9 @@
 // Errors are sticky: after the first failure (end of file, a value of the
 // wrong form) every later read does nothing and returns false, and the
 // failure is described by message(). Targets of a failed record keep the
-// values they had.
+// values they had. When a record fails, the message also names the first
+// record since the last text line that ran on past its own first line: a
+// value missing at the end of a line is met only lines later.
 //
 // Further details: tabs and carriage returns count as blanks; blank lines
 // inside a record are skipped; a repeat that runs past the record's last
@@ -83,6 +85,10 @@ class FreeReader {
  private:
   bool nextLine(std::string_view& line);
   void failAt(int line, const std::string& message);
+  // Keep a record that ran on from line begin to line end, unless one since
+  // the last text line is kept already.
+  void noteSpan(const char* what, int begin, int end);
+  void failInRecord(int line, const std::string& message, const char* what, int begin);
 
   std::string content_;
   std::size_t pos_ = 0;  // offset of the next unread line
@@ -91,6 +97,10 @@ class FreeReader {
   int failLine_ = 0;
   int lastLine_ = 0;     // line of the last value or line read
   std::string message_;
+  // First record since the last text line that ran on past its first line.
+  std::string spanWhat_;
+  int spanBegin_ = 0;
+  int spanEnd_ = 0;
 };
 
 }  // namespace drelm
