@@ -3,6 +3,7 @@
 // total-load pass (or of a case the input skips) as its outcome.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>

@@ -15,12 +15,10 @@ const struct {
   int code;
   const char* name;
 } OUTCOMES[] = {{1, "completed"},
-                {10, "completed"},
                 {2, "solved for part of the load"},
                 {3, "no convergence on the pile cap"},
                 {6, "no convergence on the piles"},
                 {7, "singular stiffness matrix"},
-                {5, "skipped, zero load"},
                 {9, "not analysed"},
                 {NOT_FINISHED, "not finished"},
                 {NOT_REACHED, "not reached"}};
