@@ -18,7 +18,10 @@
 #include <string>
 #include <vector>
 
+#include "caselines.h"
 #include "run/statusmsg.h"
+#include "runfiles.h"
+#include "tally.h"
 
 extern "C" std::int32_t IDRELM(std::int32_t code);
 
@@ -211,6 +214,13 @@ int main(int argc, char** argv) {
   // The engine keeps its large work arrays on the stack of the calling
   // thread: give it room.
   Run run;
+  // Watched from before the engine starts: a report an earlier run left is
+  // not this run's.
+  const int watched[] = {6, 7, 8, 10, 11};
+  std::vector<std::string> watchedNames;
+  for (int line : watched) watchedNames.push_back(names[line - 5]);
+  drelm::host::RunFiles written(dir, watchedNames);
+  drelm::host::CaseFollower cases(fileOfLine(11), written);
   pthread_attr_t attr;
   pthread_attr_init(&attr);
   pthread_attr_setstacksize(&attr, std::size_t{512} << 20);
@@ -222,13 +232,16 @@ int main(int argc, char** argv) {
   pthread_attr_destroy(&attr);
 
   const bool tty = isatty(STDOUT_FILENO);
+  // A log or a pipe gets a line per finished case on standard error.
+  std::FILE* const caseLines = isatty(STDERR_FILENO) ? nullptr : stderr;
   bool stopSent = false;
   std::string shown;
-  // On a terminal the progress line is looked at ten times a second;
-  // otherwise the host only waits for the end or a stop request.
+  // On a terminal the progress line is looked at ten times a second, the
+  // case status file otherwise four times; without either the host only
+  // waits for the end or a stop request.
   while (!run.done) {
     pollfd pfd{wakeFd[0], POLLIN, 0};
-    if (poll(&pfd, 1, tty ? 100 : -1) > 0) {
+    if (poll(&pfd, 1, tty ? 100 : caseLines ? 250 : -1) > 0) {
       char drain[64];
       while (read(wakeFd[0], drain, sizeof drain) > 0) {
       }
@@ -240,6 +253,7 @@ int main(int argc, char** argv) {
       std::fflush(stdout);
       shown.clear();
     }
+    if (caseLines) cases.poll(caseLines);
     if (tty) {
       std::string l = lastLine(progressFile);
       if (l.size() > 100) l.resize(100);
@@ -260,14 +274,22 @@ int main(int argc, char** argv) {
     failed = inputPath.string();
     failedLine = 5;
   }
+  cases.finish(caseLines);
   for (const std::string& l : drelm::statusLines(status, failed, failedLine))
     std::printf("%s\n", l.c_str());
-  std::printf("\n");
+  const std::string tally = drelm::host::runTally(cases, written, fileOfLine(6));
+  if (!tally.empty()) std::printf("    %s\n", tally.c_str());
+  // Only the reports this run wrote: one left by an earlier run is not its.
   const struct {
     const char* what;
     int line;
   } reports[] = {{"Results report", 7}, {"Summary", 8}, {"Input echo", 6}, {"Runtime log", 10}};
-  for (const auto& r : reports) std::printf("%-15s %s\n", r.what, fileOfLine(r.line).c_str());
+  const char* gap = "\n";
+  for (const auto& r : reports) {
+    if (!written.written(names[r.line - 5])) continue;
+    std::printf("%s%-15s %s\n", gap, r.what, fileOfLine(r.line).c_str());
+    gap = "";
+  }
   std::fflush(stdout);
 
   if (status == 0) return 0;

@@ -293,6 +293,9 @@ void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
     anl::progressLine(false, c, false);
     if (stopped(ISTAT, true)) return;
     if (!analyseCase(c, ISTAT)) return;
+    // A finished case's status lines reach the file at once: the host
+    // follows the file while the run goes on.
+    io::FLUSH(U_STATUS);
   }
   io::CLOSE(U_KMAT);
   if (ENVOPT.IENVLC > 0) {
@@ -306,6 +309,7 @@ void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
     anl::progressLine(true, k, false);
     if (stopped(ISTAT, false)) return;
     if (!analyseCombination(k, ISTAT)) return;
+    io::FLUSH(U_STATUS);
   }
   if (ENVOPT.IENVCB > 0) {
     envelopes(2);

@@ -1,8 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +39,52 @@ HostRun runHost(const std::string& args) {
   while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
   const int st = pclose(p);
   r.exit = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return r;
+}
+
+// A run with its standard output in a file and its standard error through a
+// pipe, as in a batch job: ON_LINE sees each line of standard error as it
+// comes.
+struct SplitRun {
+  int exit = -1;
+  std::string out;
+  std::vector<std::string> err;
+};
+
+SplitRun runHostSplit(std::vector<std::string> args,
+                      const std::function<void(pid_t, const std::string&)>& onLine = {}) {
+  SplitRun r;
+  args.insert(args.begin(), DRELM_HOST_BIN);
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  std::FILE* out = std::tmpfile();
+  int err[2];
+  if (!out || pipe2(err, O_CLOEXEC) != 0) return r;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(fileno(out), STDOUT_FILENO);
+    dup2(err[1], STDERR_FILENO);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  close(err[1]);
+  std::FILE* in = fdopen(err[0], "r");
+  char* line = nullptr;
+  std::size_t cap = 0;
+  for (ssize_t n; (n = getline(&line, &cap, in)) > 0;) {
+    r.err.emplace_back(line, line[n - 1] == '\n' ? n - 1 : n);
+    if (onLine) onLine(pid, r.err.back());
+  }
+  std::free(line);
+  std::fclose(in);
+  int st = 0;
+  waitpid(pid, &st, 0);
+  r.exit = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  std::rewind(out);
+  char buf[4096];
+  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, out)) > 0;) r.out.append(buf, n);
+  std::fclose(out);
   return r;
 }
 
@@ -71,7 +121,81 @@ TEST(Host, WritesTheNamesFileAndReturnsTheStatus) {
   for (int k = 0; k < 22; ++k) EXPECT_EQ(names[5 + k], std::string("site_a.") + ext[k]);
   // The engine ran in the output directory: its runtime log is there.
   EXPECT_NE(readFile(out / "site_a.log").find("CANNOT OPEN FILE"), std::string::npos);
-  EXPECT_NE(r.out.find((out / "site_a.out").string()), std::string::npos);
+  EXPECT_NE(r.out.find("Runtime log     " + (out / "site_a.log").string()), std::string::npos) << r.out;
+  // The run ended before it made its reports: none is named.
+  EXPECT_EQ(r.out.find((out / "site_a.out").string()), std::string::npos) << r.out;
+}
+
+// A report an earlier run left under the same name is not this run's: a run
+// that ends before it opens the reports names none of them, and shows no
+// case of the old status file; a run that empties them names them all.
+TEST(Host, NamesOnlyTheReportsThisRunWrote) {
+  ScratchDir dir;
+  const char* const stale[] = {"job.out", "job.sum", "job.echo", "job.status"};
+  for (const char* f : stale) writeFile(f, "LOAD CASE :     1\n      ANALYSIS DUE TO TOTAL LOAD\n    1 ANALYSIS COMPLETED\n");
+  const std::string input = (dir.path() / "job.inp").string();
+  SplitRun missing = runHostSplit({input});
+  EXPECT_EQ(missing.exit, 41) << missing.out;
+  EXPECT_TRUE(missing.err.empty());
+  EXPECT_EQ(missing.out.find("load case"), std::string::npos) << missing.out;
+  for (const char* f : stale) EXPECT_EQ(missing.out.find(f), std::string::npos) << missing.out;
+  EXPECT_NE(missing.out.find("Runtime log     " + (dir.path() / "job.log").string()), std::string::npos);
+
+  writeFile("job.inp", "TITLE\n");  // ends early: the reports are made, then the run stops
+  SplitRun early = runHostSplit({input});
+  EXPECT_EQ(early.exit, 42) << early.out;
+  for (const char* f : {"job.out", "job.sum", "job.echo", "job.log"})
+    EXPECT_NE(early.out.find((dir.path() / f).string()), std::string::npos) << f << "\n" << early.out;
+  EXPECT_EQ(early.out.find("load case"), std::string::npos) << early.out;
+}
+
+// Through a pipe every finished case and combination gets a line on
+// standard error with its status line, and the tally counts the outcomes:
+// the exit status stays the engine's, 0 also with a failed case.
+TEST(Host, PipedRunShowsEachFinishedCaseAndTheTally) {
+  const struct {
+    fs::path input;
+    std::vector<std::string> err;
+    std::string tally;
+  } rows[] = {
+      {fs::path(DRELM_SOURCE_DIR) / "examples" / "group3x3.inp",
+       {"drelm: load case 1: 1 ANALYSIS COMPLETED", "drelm: load case 2: 1 ANALYSIS COMPLETED",
+        "drelm: load combination 1: 1 ANALYSIS COMPLETED"},
+       "2 load cases: 2 completed; 1 load combination: 1 completed; see group3x3.status"},
+      {test::dataFile("space_outcomes.inp"),
+       {"drelm: load case 1: 1 ANALYSIS COMPLETED", "drelm: load case 2: 3 NO CONVERGENCE ON PILE CAP",
+        "drelm: load case 3: 7 SINGULAR STIFFNESS MATRIX", "drelm: load case 4: 9 ANALYSIS NOT PERFORMED",
+        "drelm: load combination 1: 1 ANALYSIS COMPLETED"},
+       "4 load cases: 1 completed, 1 no convergence on the pile cap, 1 singular stiffness matrix, 1 not "
+       "analysed; 1 load combination: 1 completed; see space_outcomes.status"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.input);
+    ScratchDir dir;
+    const fs::path input = dir.path() / row.input.filename();
+    writeFile(input, readFile(row.input));
+    SplitRun r = runHostSplit({input.string()});
+    EXPECT_EQ(r.exit, 0) << r.out;
+    EXPECT_EQ(r.err, row.err);
+    EXPECT_NE(r.out.find("    ANALYSIS COMPLETED\n    " + row.tally + "\n\nResults report  "), std::string::npos)
+        << r.out;
+  }
+}
+
+// The lines come as the run goes on: a stop asked for on the first one ends
+// the run before the combination, which the tally counts as not reached.
+TEST(Host, CaseLinesComeWhileTheRunGoesOn) {
+  ScratchDir dir;
+  writeFile("group3x3.inp", readFile(fs::path(DRELM_SOURCE_DIR) / "examples" / "group3x3.inp"));
+  SplitRun r = runHostSplit({(dir.path() / "group3x3.inp").string()}, [](pid_t pid, const std::string&) {
+    static bool sent = false;
+    if (!sent) sent = kill(pid, SIGINT) == 0;
+  });
+  EXPECT_EQ(r.exit, 4) << r.out;
+  ASSERT_FALSE(r.err.empty());
+  EXPECT_EQ(r.err[0], "drelm: load case 1: 1 ANALYSIS COMPLETED");
+  for (const std::string& l : r.err) EXPECT_EQ(l.find("combination"), std::string::npos) << l;
+  EXPECT_NE(r.out.find("; 1 load combination: 1 not reached; see group3x3.status\n"), std::string::npos) << r.out;
 }
 
 TEST(Host, StaleStopRequestIsClearedBeforeTheRun) {
