@@ -71,8 +71,8 @@ TEST(AxialCurve, EndsOfTheCurveAndTheirWarningsInSpaceAndPlane) {
     std::string values;
     std::int32_t nwbrg, nwpull;
   };
-  const std::string beyond = "  3.0000E+00 >   2.0000E+00     AX. FORCE=";
-  const std::string before = " -2.0000E+00 >  -1.0000E+00     AX. FORCE=";
+  const std::string beyond = "  0.3000E+01 >   0.2000E+01     AX. FORCE=";
+  const std::string before = " -0.2000E+01 >  -0.1000E+01     AX. FORCE=";
   const Case cases[] = {
       {"zero displacement", 0.0, 0, true, 0.0, "", "", "", 0, 0},
       {"inside a segment", 0.25, 0, true, 150.0, "", "", "", 0, 0},
@@ -80,11 +80,11 @@ TEST(AxialCurve, EndsOfTheCurveAndTheirWarningsInSpaceAndPlane) {
       {"at the first point", -1.0, 0, true, -100.0, "", "", "", 0, 0},
       {"at the last point", 2.0, 0, true, 400.0, "", "", "", 0, 0},
       {"beyond the last point, end kept", 3.0, 1, true, 400.0, "REACHED MAXIMUM LOAD IN BEARING  ",
-       "MAXIMUM LOAD REACHED IN BEARING  ", beyond + "  4.0000E+02", 1, 0},
+       "MAXIMUM LOAD REACHED IN BEARING  ", beyond + "  0.4000E+03", 1, 0},
       {"beyond the last point, failure", 3.0, 0, true, 0.0, "APPARENT FAILURE IN BEARING    ,",
        "APPARENT FAILURE IN BEARING     ", beyond + "  0.0000E+00", 1, 0},
       {"before the first point, end kept", -2.0, 1, true, -100.0, "REACHED MAXIMUM LOAD IN PULLOUT  ",
-       "MAXIMUM LOAD REACHED IN PULLOUT  ", before + " -1.0000E+02", 0, 1},
+       "MAXIMUM LOAD REACHED IN PULLOUT  ", before + " -0.1000E+03", 0, 1},
       {"before the first point, failure", -2.0, 0, true, 0.0, "APPARENT FAILURE IN PULL OUT    ",
        "APPARENT FAILURE IN PULL OUT    ", before + "  0.0000E+00", 0, 1},
       {"outside the warning pass", 3.0, 0, false, 0.0, "", "", "", 0, 0},
@@ -145,13 +145,13 @@ TEST(TorsionCurve, EndsOfTheCurveAndTheirWarnings) {
       {"inside", through, 0.004, 0, true, 20.0, "", ""},
       {"at the first point", through, -0.01, 0, true, -50.0, "", ""},
       {"no twist before a curve that starts later, end kept", away, 0.0, 1, true, 5.0,
-       "MAXIMUM MOMENT REACHED IN TORSION ", "  0.0000E+00 >   1.0000E-03     T. MOMENT=  5.0000E+00"},
+       "MAXIMUM MOMENT REACHED IN TORSION ", "  0.0000E+00 >   0.1000E-02     T. MOMENT=  0.5000E+01"},
       {"no twist before a curve that starts later, failure", away, 0.0, 0, true, 0.0,
-       "APPARENT FAILURE IN TORSION     ", "  0.0000E+00 >   1.0000E-03     T. MOMENT=  0.0000E+00"},
+       "APPARENT FAILURE IN TORSION     ", "  0.0000E+00 >   0.1000E-02     T. MOMENT=  0.0000E+00"},
       {"beyond the last point, end kept", through, 0.02, 1, true, 50.0, "MAXIMUM MOMENT REACHED IN TORSION ",
-       "  2.0000E-02 >   1.0000E-02     T. MOMENT=  5.0000E+01"},
+       "  0.2000E-01 >   0.1000E-01     T. MOMENT=  0.5000E+02"},
       {"beyond the last point, failure", through, -0.02, 0, true, 0.0, "APPARENT FAILURE IN TORSION     ",
-       " -2.0000E-02 >  -1.0000E-02     T. MOMENT=  0.0000E+00"},
+       " -0.2000E-01 >  -0.1000E-01     T. MOMENT=  0.0000E+00"},
       {"outside the warning pass", away, 0.0, 0, false, 0.0, "", ""},
       {"at the foot of a vertical first segment", {{0, 0}, {0, 10}, {1, 20}}, 0.0, 0, true, 0.0, "", ""},
   };

@@ -486,9 +486,9 @@ TEST(HeadCurveMarch, ElementThatDoesNotConverge) {
   W.TZZ(2, 1) = 0.5;
   W.TZT(2, 1) = 0.0;
   double pup = 0, wup = 0;
-  EXPECT_FALSE(HCELEM(W, 0.0, 1.0, 8.0, 1.0, 0.0, 0.0, pup, wup));
+  EXPECT_FALSE(HCELEM(W, 0.0, 1.0, 8.0, 1.0, 0.0, 0.0, HCTOLMOV(), pup, wup));
   // A stiffer element settles on the fixed point of the same curve.
-  EXPECT_TRUE(HCELEM(W, 0.0, 1.0, 8.0, 0.1, 0.0, 0.0, pup, wup));
+  EXPECT_TRUE(HCELEM(W, 0.0, 1.0, 8.0, 0.1, 0.0, 0.0, HCTOLMOV(), pup, wup));
 }
 
 // Side resistance between and beyond the curves.
