@@ -291,8 +291,8 @@ void runFrame(C& c, Call& a) {
         yp *= sign;
         pp *= sign;
         if (a.mode == Mode::Collect) {
-          PYPLOT.PYCOLY(k) = C::API_OUTPUT ? y : yp;
-          PYPLOT.PYCOLP(k) = C::API_OUTPUT ? pv : pp;
+          PYPLOT.PYCOLY(k) = C::API_OUTPUT ? sign * y : yp;
+          PYPLOT.PYCOLP(k) = C::API_OUTPUT ? sign * pv : pp;
         } else {
           if constexpr (requires { c.points(yp, pp); }) c.points(yp, pp);
           else pointLines(yp, pp, C::API_OUTPUT);

@@ -154,6 +154,16 @@ TEST(TorsionCurve, EndsOfTheCurveAndTheirWarnings) {
        " -0.2000E-01 >  -0.1000E-01     T. MOMENT=  0.0000E+00"},
       {"outside the warning pass", away, 0.0, 0, false, 0.0, "", ""},
       {"at the foot of a vertical first segment", {{0, 0}, {0, 10}, {1, 20}}, 0.0, 0, true, 0.0, "", ""},
+      // Round-off of an end is on the curve: 1E-9 of the range (at least a radian).
+      {"round-off beyond the last point", through, 0.01 + 1.0e-12, 0, true, 50.0, "", ""},
+      {"round-off before the first point", through, -0.01 - 1.0e-12, 0, true, -50.0, "", ""},
+      {"round-off before a curve that starts later", away, 0.001 - 5.0e-10, 0, true, 5.0, "", ""},
+      {"beyond the round-off", through, 0.01 + 2.0e-9, 0, true, 0.0, "APPARENT FAILURE IN TORSION     ",
+       "  0.1000E-01 >   0.1000E-01     T. MOMENT=  0.0000E+00"},
+      {"a wide curve's round-off is wider", {{-10, -5}, {10, 5}}, 10.0 + 1.5e-8, 0, true, 5.0, "", ""},
+      {"one point: on it", {{0.001, 5}}, 0.001, 0, true, 5.0, "", ""},
+      {"one point: beside it", {{0.001, 5}}, 0.002, 0, true, 0.0, "APPARENT FAILURE IN TORSION     ",
+       "  0.2000E-02 >   0.1000E-02     T. MOMENT=  0.0000E+00"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -201,6 +211,15 @@ TEST(AxialCurve, PileWithoutACurveEndsAtTheOrigin) {
     EXPECT_EQ(px, 0.0);
     EXPECT_EQ(tx, 0.0);
     EXPECT_EQ(lines.size(), 6u);
+  }
+  // Without a curve the twist of the origin, or round-off of it, is no failure.
+  for (double phi : {0.0, -1.1145e-16, 1.0e-10}) {
+    double tx = -99;
+    RUNCTL.NWTORS = 0;
+    const double u[6] = {0, 0, 0, phi, 0, 0};
+    EXPECT_TRUE(warnings(true, [&] { TORSION(1, tx, u); }).empty()) << phi;
+    EXPECT_EQ(tx, 0.0);
+    EXPECT_EQ(RUNCTL.NWTORS, 0);
   }
 }
 
