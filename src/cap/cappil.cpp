@@ -19,7 +19,7 @@ using cap::text;
 namespace {
 
 void belowDeepestLayer() {
-  const std::string len = "     THE PILE LENGTH, " + exponentField(10, 2, CAPSOL.CAPTHK) + "(" +
+  const std::string len = "     THE PILE LENGTH, " + EFIELD(10, 2, CAPSOL.CAPTHK) + "(" +
                           UNITLB.ULLEN3.str() + "), EXTENDS BELOW THE";
   for (int u : {U_RESULTS, U_LOG}) {
     for (int k = 0; k < 3; ++k) io::endRecord(u);

@@ -57,9 +57,9 @@ void WRNREC(std::string_view TITLE, std::int32_t IPILE, std::string_view VLABEL,
             std::string_view FLABEL, double FORCE) {
   // Short fields stay within the strings' own storage: no heap.
   const std::string pile = intField(5, IPILE);
-  const std::string v = exponentField(12, 4, VALUE);
-  const std::string e = exponentField(12, 4, CEND);
-  const std::string f = exponentField(12, 4, FORCE);
+  const std::string v = EFIELD(12, 4, VALUE);
+  const std::string e = EFIELD(12, 4, CEND);
+  const std::string f = EFIELD(12, 4, FORCE);
 #pragma omp critical(drelm_report)
   {
     const int u = U_WARN;

@@ -17,7 +17,7 @@ namespace drelm {
 namespace {
 
 void belowDeepestLayer(double plen) {
-  const std::string len = "     THE PILE LENGTH, " + exponentField(10, 2, plen) + "(" +
+  const std::string len = "     THE PILE LENGTH, " + EFIELD(10, 2, plen) + "(" +
                           UNITLB.ULLEN3.str() + "), EXTENDS BELOW THE";
   const int units[2] = {U_RESULTS, U_LOG};
 #pragma omp critical(drelm_report)

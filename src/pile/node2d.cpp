@@ -26,7 +26,7 @@ void belowDeepestLayer(double plen) {
       "",
       "",
       five + "**** FATAL ERROR ****",
-      five + "THE PILE LENGTH, " + exponentField(10, 2, plen) + "(" + UNITLB.ULLEN3.str() + ")" +
+      five + "THE PILE LENGTH, " + EFIELD(10, 2, plen) + "(" + UNITLB.ULLEN3.str() + ")" +
           ", EXTENDS BELOW THE",
       five + "BOTTOM OF THE DEEPEST LAYER.",
   };

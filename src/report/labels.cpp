@@ -141,7 +141,8 @@ void HDRSET(std::int32_t ANTYP) {
   t.HDL10(4) = "**********";
   t.HDL6(1) = " PILE ";
   t.HDL6(2) = "";
-  t.HDL6(3) = " x(" + UNITLB.ULLEN2.str() + ")";
+  // The summary's extremes give their depths in the large length unit.
+  t.HDL6(3) = " x(" + UNITLB.ULBIG2.str() + ")";
   t.HDL6(4) = "******";
 }
 

@@ -1,5 +1,5 @@
 // The real-number field writers: Fortran-style fixed (Fw.n) and exponent
-// (1PEw.d) fields, and the choice between them by the magnitude of the value.
+// (1PEw.d and Ew.d) fields, and the choice between them by the magnitude of the value.
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -167,6 +167,65 @@ std::string fixedField(int w, int n, double x) {
 
 std::string exponentField(int w, int d, double x) {
   return field(w, [&](char* o) { exponentInto(o, w, d, x); });
+}
+
+char* efieldTo(char* out, int w, int d, double x) {
+  if (w <= 0) return out;
+  if (d < 1) d = 1;
+  char s[128];
+  int len = 0;
+  const auto stars = [&] {
+    std::memset(out, '*', static_cast<std::size_t>(w));
+    return out + w;
+  };
+  if (!std::isfinite(x)) {
+    const char* t = std::isnan(x) ? "NaN" : (x > 0 ? "Infinity" : "-Infinity");
+    len = static_cast<int>(std::strlen(t));
+    std::memcpy(s, t, static_cast<std::size_t>(len));
+  } else {
+    if (d > 57) return stars();  // beyond what a double can show
+    char digits[64];
+    std::memset(digits, '0', static_cast<std::size_t>(d));
+    int exponent = 0;
+    if (x != 0.0) {
+      // d significant digits, then the point moved before the first digit.
+      char t[96];
+      const auto r = std::to_chars(t, t + sizeof t, std::fabs(x), std::chars_format::scientific, d - 1);
+      const char* e = t + (d > 1 ? d + 1 : 1);  // after "D.DDD" or "D"
+      digits[0] = t[0];
+      if (d > 1) std::memcpy(digits + 1, t + 2, static_cast<std::size_t>(d - 1));
+      int v = 0;
+      for (const char* c = e + 2; c < r.ptr; ++c) v = 10 * v + (*c - '0');
+      exponent = (e[1] == '-' ? -v : v) + 1;
+    }
+    const int ae = std::abs(exponent);
+    if (ae > 999) return stars();
+    const bool lead = std::signbit(x) && x != 0.0;
+    const int exlen = 4;
+    // The leading zero is optional and goes first when the field is tight.
+    const bool zero = (lead ? 1 : 0) + 2 + d + exlen <= w;
+    if (lead) s[len++] = '-';
+    if (zero) s[len++] = '0';
+    s[len++] = '.';
+    std::memcpy(s + len, digits, static_cast<std::size_t>(d));
+    len += d;
+    if (ae <= 99) s[len++] = 'E';
+    s[len++] = exponent < 0 ? '-' : '+';
+    if (ae > 99) s[len++] = static_cast<char>('0' + ae / 100);
+    s[len++] = static_cast<char>('0' + ae / 10 % 10);
+    s[len++] = static_cast<char>('0' + ae % 10);
+  }
+  if (len > w) return stars();
+  std::memset(out, ' ', static_cast<std::size_t>(w - len));
+  std::memcpy(out + (w - len), s, static_cast<std::size_t>(len));
+  return out + w;
+}
+
+std::string EFIELD(int w, int d, double x) {
+  if (w <= 0) return {};
+  std::string s(static_cast<std::size_t>(w), ' ');
+  efieldTo(s.data(), w, d, x);
+  return s;
 }
 
 std::string realField(int w, int d, double x) {

@@ -35,6 +35,12 @@ std::string bufferRealField(int w, int d, double x);
 // fields, right-justified, asterisks when the value does not fit.
 std::string fixedField(int w, int n, double x);
 std::string exponentField(int w, int d, double x);
+// Exponent field Ew.d of the reports: mantissa between 0.1 and 1 with d
+// digits and a four-character exponent, right-justified in w columns (the
+// leading zero goes first when the field is tight).
+std::string EFIELD(int w, int d, double x);
+// The same field written into out[0..w) without a temporary; returns out + w.
+char* efieldTo(char* out, int w, int d, double x);
 // Integer right-justified in w columns, asterisks when it does not fit.
 std::string intField(int w, long long value);
 // The same two fields written into out[0..w) without a temporary; they

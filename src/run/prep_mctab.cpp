@@ -55,7 +55,7 @@ void printUserSet(int s) {
   for (int c = 1; c <= MCTAB.MCNCRV(s); ++c) {
     empty();
     text(blanks(8) + "CURVE" + intField(3, c) + blanks(6) + "        AXIAL LOAD " + blanks(3) +
-         exponentField(10, 3, OUTFRC(MCTAB.MCPAXL(s, c))) + lod4);
+         EFIELD(10, 3, OUTFRC(MCTAB.MCPAXL(s, c))) + lod4);
     empty();
     text(blanks(12) + "POINT" + blanks(14) + "MOMENT" + blanks(13) + "CURVATURE");
     text(blanks(12) + blanks(5) + blanks(13) + lod4 + "-" + l2 + blanks(13) + "RADIAN/" + l2);

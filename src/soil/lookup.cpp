@@ -37,7 +37,7 @@ int profileCount(std::int32_t n) { return n < 0 ? 0 : (n > MAXPRF ? MAXPRF : n);
 void warnBlock(bool toLog, double X, int decimals, std::string_view tail, std::string_view curve,
                std::string_view lead = {}) {
   std::string value = "     THE VALUE OF X =";
-  value += exponentField(9, decimals, X);
+  value += EFIELD(9, decimals, X);
   value += ' ';
   value += tail;
   const int units[2] = {U_RESULTS, U_LOG};

@@ -19,7 +19,8 @@
 //                                      the node; false when the status word is set
 //   void heading(const Call&, const Node&)  listing heading on unit 32
 //   double defl(int k) const           entry k of the default deflection list
-//   double p(double y) const           resistance at y >= EPSLIM
+//   double p(double y) const           resistance at EPSLIM <= y (the frame
+//                                      mirrors the curve for y below 0)
 //   double es0() const                 initial modulus below EPSLIM
 //   double pSmall(double y) const      resistance below EPSLIM
 //   bool capAlways() const             PUCAP also below EPSLIM
@@ -237,6 +238,10 @@ void runFrame(C& c, Call& a) {
         } else if (PYPRT.NPYPTS == 0) y = c.defl(k);
         else if (a.mode == Mode::Listing) y = PYPRT.PRTDEF(k, PYPRT.IPYCRV);
         else y = PYPRT.PYUSR(k);
+        // The curve is odd in y: a listed deflection below zero gives the
+        // point of its size with both values negated.
+        const double sign = y < 0.0 ? -1.0 : 1.0;
+        y = std::fabs(y);
 
         bool small;
         if constexpr (requires { c.secant(y); }) {
@@ -282,13 +287,16 @@ void runFrame(C& c, Call& a) {
             pp *= pm;
           }
         }
+        const double ySize = yp;
+        yp *= sign;
+        pp *= sign;
         if (a.mode == Mode::Collect) {
-          PYPLOT.PYCOLY(k) = C::API_OUTPUT ? y : yp;
-          PYPLOT.PYCOLP(k) = C::API_OUTPUT ? pv : pp;
+          PYPLOT.PYCOLY(k) = C::API_OUTPUT ? sign * y : yp;
+          PYPLOT.PYCOLP(k) = C::API_OUTPUT ? sign * pv : pp;
         } else {
           if constexpr (requires { c.points(yp, pp); }) c.points(yp, pp);
           else pointLines(yp, pp, C::API_OUTPUT);
-          c.afterPoint(a, k, yp);
+          c.afterPoint(a, k, ySize);
         }
       }
     }

@@ -270,7 +270,7 @@ void AXLSGEN(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::int
       const double se = plen - (e - 1) * dz;
       const double flex = dz / HCRIG(W, xe - xhead);
       double pup = P, wup = Wm;
-      if (!HCELEM(W, xe, 1.0, perim, flex, P, Wm, pup, wup)) {
+      if (!HCELEM(W, xe, 1.0, perim, flex, P, Wm, HCTOLMOV(), pup, wup)) {
         PRPFTL(ISTAT, STAT_HC_CONV,
                {"LOAD-SETTLEMENT CURVE OF PILE PROPERTY " + std::to_string(IPROP) +
                     ": THE MOVEMENT OF ELEMENT " + std::to_string(e) + " DOES NOT CONVERGE",

@@ -100,17 +100,20 @@ double HCTZ(const HCWORK& W, double X, double w) {
   return 0.0;
 }
 
-bool HCELEM(const HCWORK& W, double X, double SCALE, double FACTOR, double FLEX, double P, double WLO,
-            double& PUP, double& WUP) {
+double HCTOLMOV() {
   // One physical tolerance in both unit systems: 1.0E-4 in, in metres in SI.
-  const double tol = RUNCTL.IUNITS == 2 ? sp(1.0E-4f) * 0.0254 : sp(1.0E-4f);
+  return RUNCTL.IUNITS == 2 ? sp(1.0E-4f) * 0.0254 : sp(1.0E-4f);
+}
+
+bool HCELEM(const HCWORK& W, double X, double SCALE, double FACTOR, double FLEX, double P, double WLO, double TOL,
+            double& PUP, double& WUP) {
   double wg = WLO;
   for (int it = 1; it <= MAXHCIT; ++it) {
     const double dF = HCTZ(W, X, wg * SCALE) * FACTOR;
     PUP = P + dF;
     WUP = WLO + (P + dF / 2.0) * FLEX;
     const double wmid = WLO + (0.75 * P + 0.25 * PUP) * (FLEX / 2.0);
-    if (!(std::fabs(wmid - wg) > tol)) return std::isfinite(wmid);
+    if (!(std::fabs(wmid - wg) > TOL)) return std::isfinite(wmid);
     wg = wmid;
   }
   return false;

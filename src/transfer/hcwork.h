@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "report/writers.h"
 #include "run/farray.h"
 #include "run/model_prep.h"
 #include "soil/soilcom.h"
@@ -86,11 +87,14 @@ double HCTZK(const HCWORK& W, int k, double w);
 // guessed mid-point movement (times SCALE on the side curves), the force
 // increment t x FACTOR, the upper-end force PUP and movement WUP with the
 // element's flexibility FLEX (length over rigidity). The guess is refined
-// until the mid-point movement changes by at most 1.0E-4 in (its metric
-// equivalent in SI); false when that
-// takes more than MAXHCIT rounds.
-bool HCELEM(const HCWORK& W, double X, double SCALE, double FACTOR, double FLEX, double P, double WLO,
+// until the mid-point movement changes by at most TOL; false when that takes
+// more than MAXHCIT rounds.
+bool HCELEM(const HCWORK& W, double X, double SCALE, double FACTOR, double FLEX, double P, double WLO, double TOL,
             double& PUP, double& WUP);
+// Tolerance of an axial movement: 1.0E-4 in, its metric equivalent in SI.
+double HCTOLMOV();
+// Tolerance of a twist, a rotation without unit: the same in both systems.
+inline constexpr double HCTOLROT = static_cast<double>(1.0E-4f);
 
 // Tip area (a token 0.0001 in uplift), vertical length, tip X, its depth
 // below the ground and the soil type of the layer holding it (the deepest
@@ -101,11 +105,6 @@ void HCTIPPOS(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::in
 // indented five blanks, to the results report and the runtime log.
 void HCWARN(const std::string& text);
 
-// Fortran-style exponent field Ew.d: mantissa between 0.1 and 1 with d
-// digits and a four-character exponent, right-justified in w columns.
-std::string EFIELD(int w, int d, double x);
-// The same field written into out[0..w) without a temporary; returns out + w.
-char* efieldTo(char* out, int w, int d, double x);
 // A real of a free-form line: the shortest text that reads back exactly.
 std::string FREEREAL(double x);
 

@@ -135,7 +135,7 @@ void TRGEN(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::int32
       // A section without torsional rigidity (reported above) is taken as rigid.
       const double flex = gj > sp(1.0E-6f) ? dz / gj : 0.0;
       double tup = torque, rup = twist;
-      if (!HCELEM(W, se, R, factor, flex, torque, twist, tup, rup)) {
+      if (!HCELEM(W, se, R, factor, flex, torque, twist, HCTOLROT, tup, rup)) {
         PRPFTL(ISTAT, STAT_HC_CONV,
                {"TORQUE-ROTATION CURVE OF PILE PROPERTY " + std::to_string(IPROP) + ": THE TWIST OF ELEMENT " +
                     std::to_string(e) + " DOES NOT CONVERGE",

@@ -218,7 +218,7 @@ TEST(SubgradeRun, PlaneRowBelowTheProfileStopsTheAnalysis) {
   for (std::size_t i = 0; i + 2 < out.size(); ++i)
     if (out[i] == "     **** FATAL ERROR ****") {
       ++fatal;
-      EXPECT_EQ(out[i + 1], "     THE PILE LENGTH,   6.00E+02( IN), EXTENDS BELOW THE");
+      EXPECT_EQ(out[i + 1], "     THE PILE LENGTH,   0.60E+03( IN), EXTENDS BELOW THE");
       EXPECT_EQ(out[i + 2], "     BOTTOM OF THE DEEPEST LAYER.");
     }
   EXPECT_GE(fatal, 1);

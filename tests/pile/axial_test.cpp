@@ -71,8 +71,8 @@ TEST(AxialCurve, EndsOfTheCurveAndTheirWarningsInSpaceAndPlane) {
     std::string values;
     std::int32_t nwbrg, nwpull;
   };
-  const std::string beyond = "  3.0000E+00 >   2.0000E+00     AX. FORCE=";
-  const std::string before = " -2.0000E+00 >  -1.0000E+00     AX. FORCE=";
+  const std::string beyond = "  0.3000E+01 >   0.2000E+01     AX. FORCE=";
+  const std::string before = " -0.2000E+01 >  -0.1000E+01     AX. FORCE=";
   const Case cases[] = {
       {"zero displacement", 0.0, 0, true, 0.0, "", "", "", 0, 0},
       {"inside a segment", 0.25, 0, true, 150.0, "", "", "", 0, 0},
@@ -80,11 +80,11 @@ TEST(AxialCurve, EndsOfTheCurveAndTheirWarningsInSpaceAndPlane) {
       {"at the first point", -1.0, 0, true, -100.0, "", "", "", 0, 0},
       {"at the last point", 2.0, 0, true, 400.0, "", "", "", 0, 0},
       {"beyond the last point, end kept", 3.0, 1, true, 400.0, "REACHED MAXIMUM LOAD IN BEARING  ",
-       "MAXIMUM LOAD REACHED IN BEARING  ", beyond + "  4.0000E+02", 1, 0},
+       "MAXIMUM LOAD REACHED IN BEARING  ", beyond + "  0.4000E+03", 1, 0},
       {"beyond the last point, failure", 3.0, 0, true, 0.0, "APPARENT FAILURE IN BEARING    ,",
        "APPARENT FAILURE IN BEARING     ", beyond + "  0.0000E+00", 1, 0},
       {"before the first point, end kept", -2.0, 1, true, -100.0, "REACHED MAXIMUM LOAD IN PULLOUT  ",
-       "MAXIMUM LOAD REACHED IN PULLOUT  ", before + " -1.0000E+02", 0, 1},
+       "MAXIMUM LOAD REACHED IN PULLOUT  ", before + " -0.1000E+03", 0, 1},
       {"before the first point, failure", -2.0, 0, true, 0.0, "APPARENT FAILURE IN PULL OUT    ",
        "APPARENT FAILURE IN PULL OUT    ", before + "  0.0000E+00", 0, 1},
       {"outside the warning pass", 3.0, 0, false, 0.0, "", "", "", 0, 0},
@@ -145,15 +145,25 @@ TEST(TorsionCurve, EndsOfTheCurveAndTheirWarnings) {
       {"inside", through, 0.004, 0, true, 20.0, "", ""},
       {"at the first point", through, -0.01, 0, true, -50.0, "", ""},
       {"no twist before a curve that starts later, end kept", away, 0.0, 1, true, 5.0,
-       "MAXIMUM MOMENT REACHED IN TORSION ", "  0.0000E+00 >   1.0000E-03     T. MOMENT=  5.0000E+00"},
+       "MAXIMUM MOMENT REACHED IN TORSION ", "  0.0000E+00 >   0.1000E-02     T. MOMENT=  0.5000E+01"},
       {"no twist before a curve that starts later, failure", away, 0.0, 0, true, 0.0,
-       "APPARENT FAILURE IN TORSION     ", "  0.0000E+00 >   1.0000E-03     T. MOMENT=  0.0000E+00"},
+       "APPARENT FAILURE IN TORSION     ", "  0.0000E+00 >   0.1000E-02     T. MOMENT=  0.0000E+00"},
       {"beyond the last point, end kept", through, 0.02, 1, true, 50.0, "MAXIMUM MOMENT REACHED IN TORSION ",
-       "  2.0000E-02 >   1.0000E-02     T. MOMENT=  5.0000E+01"},
+       "  0.2000E-01 >   0.1000E-01     T. MOMENT=  0.5000E+02"},
       {"beyond the last point, failure", through, -0.02, 0, true, 0.0, "APPARENT FAILURE IN TORSION     ",
-       " -2.0000E-02 >  -1.0000E-02     T. MOMENT=  0.0000E+00"},
+       " -0.2000E-01 >  -0.1000E-01     T. MOMENT=  0.0000E+00"},
       {"outside the warning pass", away, 0.0, 0, false, 0.0, "", ""},
       {"at the foot of a vertical first segment", {{0, 0}, {0, 10}, {1, 20}}, 0.0, 0, true, 0.0, "", ""},
+      // Round-off of an end is on the curve: 1E-9 of the range (at least a radian).
+      {"round-off beyond the last point", through, 0.01 + 1.0e-12, 0, true, 50.0, "", ""},
+      {"round-off before the first point", through, -0.01 - 1.0e-12, 0, true, -50.0, "", ""},
+      {"round-off before a curve that starts later", away, 0.001 - 5.0e-10, 0, true, 5.0, "", ""},
+      {"beyond the round-off", through, 0.01 + 2.0e-9, 0, true, 0.0, "APPARENT FAILURE IN TORSION     ",
+       "  0.1000E-01 >   0.1000E-01     T. MOMENT=  0.0000E+00"},
+      {"a wide curve's round-off is wider", {{-10, -5}, {10, 5}}, 10.0 + 1.5e-8, 0, true, 5.0, "", ""},
+      {"one point: on it", {{0.001, 5}}, 0.001, 0, true, 5.0, "", ""},
+      {"one point: beside it", {{0.001, 5}}, 0.002, 0, true, 0.0, "APPARENT FAILURE IN TORSION     ",
+       "  0.2000E-02 >   0.1000E-02     T. MOMENT=  0.0000E+00"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -201,6 +211,15 @@ TEST(AxialCurve, PileWithoutACurveEndsAtTheOrigin) {
     EXPECT_EQ(px, 0.0);
     EXPECT_EQ(tx, 0.0);
     EXPECT_EQ(lines.size(), 6u);
+  }
+  // Without a curve the twist of the origin, or round-off of it, is no failure.
+  for (double phi : {0.0, -1.1145e-16, 1.0e-10}) {
+    double tx = -99;
+    RUNCTL.NWTORS = 0;
+    const double u[6] = {0, 0, 0, phi, 0, 0};
+    EXPECT_TRUE(warnings(true, [&] { TORSION(1, tx, u); }).empty()) << phi;
+    EXPECT_EQ(tx, 0.0);
+    EXPECT_EQ(RUNCTL.NWTORS, 0);
   }
 }
 

@@ -179,7 +179,7 @@ TEST(Node2d, StatusOfTheTipAgainstTheDeepestLayer) {
     io::CLOSEALL();
     const std::vector<std::string> fatal = {
         "", "", "", "     **** FATAL ERROR ****",
-        "     THE PILE LENGTH,   1.00E+02( IN), EXTENDS BELOW THE", "     BOTTOM OF THE DEEPEST LAYER."};
+        "     THE PILE LENGTH,   0.10E+03( IN), EXTENDS BELOW THE", "     BOTTOM OF THE DEEPEST LAYER."};
     for (const char* f : {"results.txt", "log.txt"}) {
       const std::vector<std::string> lines = test::readLines(dir.path() / f);
       if (c.after == 13)

@@ -131,7 +131,7 @@ TEST(Node, PileBelowTheDeepestLayerIsFatal) {
   io::CLOSE(U_RESULTS);
   const std::vector<std::string> expected = {
       "", "", "", "     **** FATAL ERROR ****",
-      "     THE PILE LENGTH,   5.00E+01( IN), EXTENDS BELOW THE", "     BOTTOM OF THE DEEPEST LAYER."};
+      "     THE PILE LENGTH,   0.50E+02( IN), EXTENDS BELOW THE", "     BOTTOM OF THE DEEPEST LAYER."};
   EXPECT_EQ(test::readLines("res.txt"), expected);
   EXPECT_EQ(test::readLines("log.txt"), expected);
 }

@@ -74,7 +74,7 @@ TEST(ColumnHeadings, SpaceAnalysisInEachUnitsSystem) {
   };
   expectHeadings(english, std::size(english));
   EXPECT_EQ(UNITTB.HDL10(3).str(), "    FT    ");
-  EXPECT_EQ(UNITTB.HDL6(3).str(), " x(IN)");
+  EXPECT_EQ(UNITTB.HDL6(3).str(), " x(FT)");
 
   UNITSET(1, 1);
   HDRSET(3);

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -163,6 +164,28 @@ TEST(BufferWriters, ColumnsPastTheEndOfTheBufferAreDropped) {
   EXPECT_EQ(std::string(g.buf, 3), "2.5");
   EXPECT_EQ(std::string(g.before, 8), std::string(8, '#'));
   EXPECT_EQ(std::string(g.after, 8), std::string(8, '#'));
+}
+
+// Exponent fields with the mantissa below 1.
+TEST(ReportWriters, ExponentFieldWithTheMantissaBelowOne) {
+  const struct {
+    int w, d;
+    double x;
+    const char* text;
+  } cases[] = {
+      {15, 7, 4500.0, "  0.4500000E+04"},
+      {15, 7, -0.0001, " -0.1000000E-03"},
+      {16, 4, 0.0, "      0.0000E+00"},
+      {15, 7, 0.99999999, "  0.1000000E+01"},
+      {13, 4, 1.0e100, "   0.1000+101"},
+      {10, 4, -1.5, "-.1500E+01"},
+      {8, 4, -1.5, "********"},
+      {12, 1, 7.0, "     0.7E+01"},
+      {12, 3, 1.0e-200, "   0.100-199"},
+      {10, 4, std::numeric_limits<double>::quiet_NaN(), "       NaN"},
+      {8, 4, -std::numeric_limits<double>::infinity(), "********"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EFIELD(c.w, c.d, c.x), c.text) << c.x;
 }
 
 }  // namespace

@@ -118,7 +118,7 @@ TEST_F(MomentCurvature, UserSetInKips) {
   RUNCTL.ICTL09 = 1;
   userSet(1, 1.0e5, {{0, 0}, {1.2e6, 2.5e-4}});
   EXPECT_EQ(run(), 0);
-  EXPECT_TRUE(has("        CURVE  1              AXIAL LOAD     1.000E+02KIPS"));
+  EXPECT_TRUE(has("        CURVE  1              AXIAL LOAD     0.100E+03KIPS"));
   EXPECT_TRUE(has("              2                1200.00          2.50000E-04 "));
   EXPECT_FALSE(has("INTERNALLY GENERATED"));
 }

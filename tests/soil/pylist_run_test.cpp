@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "run/fileio.h"
@@ -280,11 +281,11 @@ Lines listingOf(const Lines& echo) {
   return Lines(it - 5, echo.end());  // with the five empty lines before the title
 }
 
-// A whole run of a fixture through the entry point, as a host makes it.
-RunFiles runFixture(const std::string& name) {
+// A whole run of an input text through the entry point, as a host makes it.
+RunFiles runText(const std::string& text) {
   test::ScratchDir dir;
   test::writeNamesFile();
-  test::writeInputFile(test::readFile(test::dataFile(name)));
+  test::writeInputFile(text);
   RunFiles r;
   r.status = IDRELM(6);
   r.listing = listingOf(test::readLines("run.echo"));
@@ -293,6 +294,8 @@ RunFiles runFixture(const std::string& name) {
   r.plot = Lines(std::find(plot.begin(), plot.end(), "     * GENERATED P-Y CURVES *"), plot.end());
   return r;
 }
+
+RunFiles runFixture(const std::string& name) { return runText(test::readFile(test::dataFile(name))); }
 
 // The listing once more over the tables a run left, under the given loading.
 RunFiles relist(int kst, double ncyc) {
@@ -460,6 +463,60 @@ TEST(PyListRun, StaticFixtureAndBothLoadingKinds) {
     EXPECT_EQ(again.status, 0);
     checkPlot(again, staticFixtureCurves(), 11, kst, ncyc);
     checkEchoPoints(again, staticFixtureCurves(), kst, ncyc);
+  }
+}
+
+// The numbers of a line.
+std::vector<double> numbersOf(const std::string& l) {
+  std::vector<double> v;
+  for (const char* c = l.c_str(); *c;) {
+    char* end = nullptr;
+    const double x = std::strtod(c, &end);
+    if (end == c) {
+      ++c;
+      continue;
+    }
+    v.push_back(x);
+    c = end;
+  }
+  return v;
+}
+
+// Every listed deflection of the static fixture negated: each point of a
+// curve is odd in y, so the listing and the plot file give the same points
+// with both values negated (stiff clay without free water printed NaN).
+TEST(PyListRun, NegativeDeflectionsListTheMirroredPoints) {
+  const RunFiles run = runFixture("pylist_static.inp");
+  ASSERT_EQ(run.status, 0);
+  std::string in = test::readFile(test::dataFile("pylist_static.inp"));
+  int negated = 0;
+  for (const char* list : {"0.0 1.0E-15 0.1 0.5 2.0", "0.01 0.05 0.2 1.0", "0.0 0.02 0.1 0.3 1.0 3.0", "0.1 0.5 1.0"}) {
+    std::string neg;
+    for (const double y : numbersOf(list)) {
+      char t[32];
+      std::snprintf(t, sizeof t, "%.17g", -y);
+      neg += (neg.empty() ? "" : " ") + std::string(t);
+      if (y != 0.0) ++negated;
+    }
+    const std::size_t at = in.find(std::string("\n") + list + "\n");
+    ASSERT_NE(at, std::string::npos) << list;
+    in.replace(at + 1, std::string(list).size(), neg);
+  }
+  ASSERT_EQ(negated, 16);
+  const RunFiles mirrored = runText(in);
+  ASSERT_EQ(mirrored.status, 0);
+  for (const auto& [a, b, what] : {std::tuple{&run.listing, &mirrored.listing, "listing"},
+                                   std::tuple{&run.plot, &mirrored.plot, "plot"}}) {
+    ASSERT_EQ(b->size(), a->size()) << what;
+    int flipped = 0;
+    for (std::size_t i = 0; i < a->size(); ++i) {
+      if ((*a)[i] == (*b)[i]) continue;
+      const std::vector<double> x = numbersOf((*a)[i]), y = numbersOf((*b)[i]);
+      ASSERT_EQ(y.size(), x.size()) << what << ": " << (*b)[i];
+      for (std::size_t k = 0; k < x.size(); ++k) EXPECT_EQ(y[k], -x[k]) << what << ": " << (*b)[i];
+      ++flipped;
+    }
+    EXPECT_EQ(flipped, negated) << what;
   }
 }
 
