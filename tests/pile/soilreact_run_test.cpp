@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,37 +13,16 @@
 namespace drelm {
 namespace {
 
-using test::wholerun::find;
 using test::wholerun::fixture;
 using test::wholerun::replaced;
 using test::wholerun::runInput;
 
-using Rows = std::vector<std::map<int, double>>;
+using Rows = test::wholerun::NodeRows;
 
-// The values along the first pile of the second results report: one row per
-// node, the quantities by their number (1 to 25) as the selection line under
-// the block's title names them.
+// The values along the first pile of the second results report.
 Rows alongPile() {
-  const std::vector<std::string> rep = test::readLines("run.rp2");
-  const long at = find(rep, "        * EFFECTS FOR LATERALLY LOADED PILE *");
-  if (at < 0) return {};
-  std::istringstream sel(rep[at + 1]);
-  int n = 0;
-  sel >> n;
-  std::vector<int> quantity;
-  for (int q = 1, on; q <= n && sel >> on; ++q)
-    if (on == 1) quantity.push_back(q);
-  Rows rows;
-  for (std::size_t i = at + 2; i < rep.size(); ++i) {
-    std::istringstream in(rep[i]);
-    std::vector<double> v;
-    for (double x; in >> x;) v.push_back(x);
-    if (v.size() != quantity.size() + 1) break;
-    std::map<int, double> row;
-    for (std::size_t k = 0; k < quantity.size(); ++k) row[quantity[k]] = v[k + 1];
-    rows.push_back(row);
-  }
-  return rows;
+  long at = 0;
+  return test::wholerun::alongPile(test::readLines("run.rp2"), 0, at);
 }
 
 // The fixture with the soil movement (Y, Z) or none, and the cap held at
