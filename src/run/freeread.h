@@ -77,12 +77,15 @@ class FreeReader {
   // that reading stops there. The line is that of the last value read; the
   // message is kept as given.
   void fail(const std::string& message);
+  // The same for a value read earlier, on the given line.
+  void failAt(int line, const std::string& message);
+  // Line of the last value or line read.
+  int lastLine() const { return lastLine_; }
   // True when no line is left to read.
   bool atEnd() const;
 
  private:
   bool nextLine(std::string_view& line);
-  void failAt(int line, const std::string& message);
 
   std::string content_;
   std::size_t pos_ = 0;  // offset of the next unread line

@@ -40,12 +40,6 @@ bool readObsoleteBlock(InRead& in) {
   return true;
 }
 
-std::string realText(double x) {
-  char b[32];
-  std::snprintf(b, sizeof b, "%g", x);
-  return b;
-}
-
 // Integer part of a value of the estimation vector; 0 for one no integer holds.
 std::int32_t intPart(double x) { return std::isfinite(x) && std::fabs(x) < 2.0E9 ? static_cast<std::int32_t>(x) : 0; }
 
