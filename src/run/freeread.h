@@ -78,7 +78,7 @@ class FreeReader {
   // message is kept as given.
   void fail(const std::string& message);
   // The same for a value read earlier, on the given line.
-  void failAt(int line, const std::string& message);
+  void failOn(int line, const std::string& message) { failAt(line, message); }
   // Line of the last value or line read.
   int lastLine() const { return lastLine_; }
   // True when no line is left to read.
@@ -86,6 +86,7 @@ class FreeReader {
 
  private:
   bool nextLine(std::string_view& line);
+  void failAt(int line, const std::string& message);
 
   std::string content_;
   std::size_t pos_ = 0;  // offset of the next unread line

@@ -85,7 +85,7 @@ bool InRead::refuseAt(int line, const FStr<80>& heading, const std::string& mess
   if (!rd.ok()) return false;
   code = STAT_CAPACITY;
   group = heading;
-  rd.failAt(line, message);
+  rd.failOn(line, message);
   return false;
 }
 

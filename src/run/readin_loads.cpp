@@ -1,7 +1,6 @@
 // Record groups 2 to 5: cap and control data, load cases, load combinations
 // and distributed-load sets.
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "run/model.h"
