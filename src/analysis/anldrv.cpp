@@ -18,6 +18,7 @@
 #include "analysis/envewr.h"
 #include "analysis/envewr2d.h"
 #include "analysis/envpil.h"
+#include "analysis/envtabl.h"
 #include "cap/caprec.h"
 #include "capstiff/capldtab.h"
 #include "capstiff/flexdof.h"
@@ -264,10 +265,13 @@ bool analyseCombination(std::int32_t k, std::int32_t& ISTAT) {
   return !stopped(ISTAT, false);
 }
 
-// Minimum and maximum envelopes of a series (1 cases, 2 combinations).
-void envelopes(std::int32_t series) {
+// Minimum and maximum envelopes of a series (1 cases, 2 combinations) of
+// `members` cases in the input; a series the input does not have gets a
+// note in their place, not the store of another series under its name.
+void envelopes(std::int32_t series, int members) {
   for (std::int32_t sel = 1; sel <= 2; ++sel) {
-    if (space()) ENVEWR(series, sel);
+    if (members == 0) anl::envelopeMissing(series, sel);
+    else if (space()) ENVEWR(series, sel);
     else ENVEWR2D(series, sel);
   }
 }
@@ -299,7 +303,7 @@ void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
   }
   io::CLOSE(U_KMAT);
   if (ENVOPT.IENVLC > 0) {
-    envelopes(1);
+    envelopes(1, ncase);
   }
 
   const int ncomb = std::clamp<int>(COMBIN.NCOMB, 0, MAXCMB);
@@ -312,7 +316,7 @@ void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
     io::FLUSH(U_STATUS);
   }
   if (ENVOPT.IENVCB > 0) {
-    envelopes(2);
+    envelopes(2, ncomb);
   }
 
   closing(KPYOPT, ISTAT);

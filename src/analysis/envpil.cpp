@@ -32,12 +32,10 @@ void ENVRS() {
   resetPiles(NPTVAL, slots, NNDQ);
 }
 
-void ENVRS2D() {
-  ENVPIL_T& E = ENVPIL;
-  for (int i = 1; i <= 3; ++i) E.CAPDMN(i) = E.CAPDMX(i) = E.CAPFMN(i) = E.CAPFMX(i) = 0.0;
-  const int slots[] = {1, 2, 3, 4, 5, 6, 7, 14, 15, 16, 17, 18, 19, 20};
-  resetPiles(14, slots, 8);
-}
+// The rows fill fewer slots and quantities than space piles, but a series
+// with no analysed member must show zero in every one it prints, not what
+// the series before it left there.
+void ENVRS2D() { ENVRS(); }
 
 void CENV2D(const double (&P)[3], const double (&U)[3]) {
   ENVPIL_T& E = ENVPIL;

@@ -43,9 +43,9 @@ inline void widenEnvelope(double& lo, double& hi, double v, bool first) {
 }
 
 // Smallest and largest values of a series set to 0 before its first case:
-// space analysis every cap component, pile-top slot, node slot and quantity
-// of piles 1 .. NPILE; plane analysis the cap components 1-3, the plane
-// pile-top slots 1-7 and 14-20 and the along-pile quantities 1-8.
+// every cap component, pile-top slot, node slot and quantity of piles (plane:
+// rows) 1 .. NPILE, so that the envelope of a series with no analysed member
+// is zero everywhere.
 void ENVRS();
 void ENVRS2D();
 

@@ -33,20 +33,39 @@ void values(int unit, const double* v, int n, int w, int d, bool force) {
   WREOL(unit);
 }
 
-void envelopeHeading(int KIND, int SEL, int N, CapTable capTable) {
-  const bool cases = KIND != 2;
-  const std::string digit = SEL == 1 ? "1" : "2";
-  const std::string env = cases ? "LOAD CASE ENV : " : "LOAD COMB. ENV : ";
-  const std::string name = cases ? "CASE NAME     : " : "COMB. NAME     : ";
+namespace {
+
+std::string envelopeLine(int KIND, int SEL) {
+  return std::string(KIND != 2 ? "LOAD CASE ENV : " : "LOAD COMB. ENV : ") + (SEL == 1 ? "1" : "2");
+}
+
+// The envelope's name on the results report and the summary, and its first
+// two lines in the case status file.
+void envelopeTitle(int KIND, int SEL) {
+  const std::string name = KIND != 2 ? "CASE NAME     : " : "COMB. NAME     : ";
   const std::string which = SEL == 1 ? "MINIMUM ENVELOPE" : "MAXIMUM ENVELOPE";
   for (int U : {U_RESULTS, U_SUMMARY}) {
     empty(U, 3);
-    out(U, blanks(5) + env + digit);
+    out(U, blanks(5) + envelopeLine(KIND, SEL));
     out(U, blanks(5) + name + which);
   }
-  out(U_REPORT, env + digit);
-  out(U_STATUS, env + digit);
+  out(U_STATUS, envelopeLine(KIND, SEL));
   out(U_STATUS, blanks(6) + which);
+}
+
+}  // namespace
+
+void envelopeMissing(int KIND, int SEL) {
+  envelopeTitle(KIND, SEL);
+  const std::string note = KIND != 2 ? "NOTE: NO LOAD CASE IN THE INPUT, NO ENVELOPE CALCULATED"
+                                     : "NOTE: NO LOAD COMBINATION IN THE INPUT, NO ENVELOPE CALCULATED";
+  for (int U : {U_RESULTS, U_SUMMARY}) out(U, blanks(5) + note);
+  out(U_STATUS, "     9 ANALYSIS NOT PERFORMED");
+}
+
+void envelopeHeading(int KIND, int SEL, int N, CapTable capTable) {
+  envelopeTitle(KIND, SEL);
+  out(U_REPORT, envelopeLine(KIND, SEL));
   out(U_STATUS, "    1 CALCULATED AND PRINTED");
 
   double P[6], D[6];

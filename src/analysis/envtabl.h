@@ -26,6 +26,10 @@ void values(int unit, const double* v, int n, int w, int d, bool force);
 // table on the results report or the summary).
 using CapTable = void (*)(int U, const double* P, const double* D);
 void envelopeHeading(int KIND, int SEL, int N, CapTable capTable);
+// In place of an envelope of a series that the input does not have (no
+// load case, KIND 1, or no combination, KIND 2): its name, a note and the
+// not-performed line of the case status file.
+void envelopeMissing(int KIND, int SEL);
 
 // The node block and increment of pile p in the working copy, from the
 // current values (SEL 0), the minima (1) or the maxima (2).

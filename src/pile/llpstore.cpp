@@ -84,17 +84,21 @@ void storeReport(int p, double PX, double TX, double VT1, double VT2, double MT1
     col[11](s) = r.V[0](s);
     col[12](s) = r.V[1](s);
     col[13](s) = VLEN2(r.V[0](s), r.V[1](s));
-    // Where the soil moves, the reaction of the p-y evaluation acts along
-    // the movement.
+    // Where the soil moves, the soil pushes the pile with the resistance of
+    // the p-y evaluation against the deflection relative to the soil, as
+    // the plane row prints it; the p-y evaluation had only the length of
+    // that deflection, so the direction comes from its two components.
     double p1 = r.P[0](s), p2 = r.P[1](s);
-    const double ys = VLEN2(r.YS[0](s), r.YS[1](s));
-    if (movement && ys > 0.0) {
-      p1 = r.PSOIL(s) * r.YS[0](s) / ys;
-      p2 = r.PSOIL(s) * r.YS[1](s) / ys;
+    if (movement) {
+      const double d1 = y1 - r.YS[0](s), d2 = y2 - r.YS[1](s);
+      const double d = VLEN2(d1, d2);
+      const double p = std::fabs(r.PSOIL(s));
+      p1 = d > 0.0 ? -p * d1 / d : 0.0;
+      p2 = d > 0.0 ? -p * d2 / d : 0.0;
     }
     col[14](s) = p1;
     col[15](s) = p2;
-    col[16](s) = movement ? r.PSOIL(s) : VLEN2(p1, p2);
+    col[16](s) = VLEN2(p1, p2);
     col[17](s) = axial ? r.AXLOAD(s) : PX;
     col[18](s) = r.CSTRESS(s);
     col[19](s) = r.R[0](s);

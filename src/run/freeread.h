@@ -79,6 +79,10 @@ class FreeReader {
   // that reading stops there. The line is that of the last value read; the
   // message is kept as given.
   void fail(const std::string& message);
+  // The same for a value read earlier, on the given line.
+  void failOn(int line, const std::string& message) { failAt(line, message); }
+  // Line of the last value or line read.
+  int lastLine() const { return lastLine_; }
   // True when no line is left to read.
   bool atEnd() const;
 

@@ -102,7 +102,8 @@ struct SECTIN_T {
   FArray2<std::int32_t, MAXSEC, 3> NLX8I;      // eighth line: 3 integers (1st: count)
   FArray2<double, MAXSEC, 2> NLX8R;
   FArray2<double, MAXSEC, MAXNLL> NLX8L;       // its one-real lines
-  FArray2<std::int32_t, MAXSEC, 8> NLX9I;      // ninth line
+  FArray2<std::int32_t, MAXSEC, 8> NLX9I;      // ninth line (type 10: the two set numbers first)
+  FArray<std::int32_t, MAXSEC> NLX9LN;         // its line in the input data file
   FArray2<double, MAXSEC, 3> NLX9R;
 };
 extern SECTIN_T SECTIN;

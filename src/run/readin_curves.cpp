@@ -217,6 +217,7 @@ bool readCurveGroups(InRead& in) {
       return false;
   }
   if (RUNCTL.ICTL09 > 0 && !readUserMc(in)) return false;
+  if (!checkSectionSets(in)) return false;
   if (SECTIN.NSECIN >= 1 && !readSectionMc(in)) return false;
   if (RFDCTL.IRFDEP == 1 && !readReductionFactors(in)) return false;
   SMOV.NSMOV = 0;

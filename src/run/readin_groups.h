@@ -16,5 +16,8 @@ bool readPileProps(InRead& in);        // 7 pile properties
 bool readSections(InRead& in);         // 8 cross sections
 bool readSoilLayers(InRead& in);       // 9 soil layers
 bool readCurveGroups(InRead& in);      // 10 to 20
+// The set numbers of the sections of user bending stiffness name user sets
+// (after group 16, or where it would stand).
+bool checkSectionSets(InRead& in);
 
 }  // namespace drelm

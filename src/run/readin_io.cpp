@@ -1,5 +1,7 @@
 #include "run/readin_io.h"
 
+#include <cstdio>
+
 #include "run/fileio.h"
 #include "run/model_run.h"
 
@@ -77,6 +79,20 @@ bool InRead::refuse(const std::string& message) {
   code = STAT_CAPACITY;
   rd.fail(message);
   return false;
+}
+
+bool InRead::refuseAt(int line, const FStr<80>& heading, const std::string& message) {
+  if (!rd.ok()) return false;
+  code = STAT_CAPACITY;
+  group = heading;
+  rd.failOn(line, message);
+  return false;
+}
+
+std::string realText(double x) {
+  char b[32];
+  std::snprintf(b, sizeof b, "%g", x);
+  return b;
 }
 
 std::int32_t InRead::status() const {

@@ -21,6 +21,7 @@ class InRead {
 
   FreeReader rd;
   FStr<80> group;         // heading of the group being read
+  FStr<80> sections;      // heading of the cross sections, for checks after later groups
   std::int32_t code = 0;  // status of a failed check (43); 0 for a read failure
 
   bool ok() const { return rd.ok(); }
@@ -42,6 +43,9 @@ class InRead {
   // A value out of range found by the caller: the reading stops with status
   // 43 and the message as given.
   bool refuse(const std::string& message);
+  // The same for a value read earlier, once a later group shows it out of
+  // range: the failure names its LINE and the HEADING of its group.
+  bool refuseAt(int line, const FStr<80>& heading, const std::string& message);
   // Final status of the reading: 0, 42 or 43.
   std::int32_t status() const;
   // The fatal block to the runtime log and the results report.
@@ -49,6 +53,9 @@ class InRead {
 
   static constexpr int MAXITEMS = 40;
 };
+
+// A real as a message shows it.
+std::string realText(double x);
 
 // The fatal block of an input failure: an empty line, the heading, and the
 // text lines indented 5, to the runtime log and the results report.

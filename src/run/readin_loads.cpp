@@ -1,7 +1,6 @@
 // Record groups 2 to 5: cap and control data, load cases, load combinations
 // and distributed-load sets.
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "run/model.h"
@@ -38,12 +37,6 @@ bool readObsoleteBlock(InRead& in) {
     }
   }
   return true;
-}
-
-std::string realText(double x) {
-  char b[32];
-  std::snprintf(b, sizeof b, "%g", x);
-  return b;
 }
 
 // Integer part of a value of the estimation vector; 0 for one no integer holds.

@@ -1,5 +1,8 @@
 // Record groups 6 to 9: pile groups, pile properties, cross sections and
 // soil layers.
+#include <cstddef>
+#include <string>
+
 #include "run/model.h"
 #include "run/readin_groups.h"
 
@@ -29,16 +32,45 @@ bool positions(InRead& in, FArray3<double, MAXSEC, MAXRPOS, 2>& pos, int s, std:
   return true;
 }
 
+// Sizes and stiffnesses that the analysis takes as they are: a negative one
+// is refused on the line that gave it; zero stands for none, or for a value
+// computed from the diameter. Columns of ELSEC, from `part` on (0 the top,
+// 18 the bottom of a section).
+struct SectionValue {
+  int col;
+  const char* name;
+};
+constexpr SectionValue kDiameter[] = {{1, "diameter"}};
+constexpr SectionValue kStiffness[] = {
+    {10, "area"}, {11, "moment of inertia Iz"}, {12, "moment of inertia Iy"}, {14, "torsional rigidity GJ"},
+    {17, "Young's modulus E"}};
+
+template <std::size_t N>
+bool notNegative(InRead& in, int s, int part, const SectionValue (&values)[N], const char* what) {
+  for (const SectionValue& v : values) {
+    const double x = SECTIN.ELSEC(s, part + v.col);
+    if (x < 0.0)
+      return in.refuse(std::string(what) + " of cross section " + std::to_string(s) + ": " + v.name + " " +
+                       realText(x) + " is negative");
+  }
+  return true;
+}
+
 bool readElastic(InRead& in, int s) {
   SECTIN_T& S = SECTIN;
-  if (!realCols(in, S.ELSEC, s, 1, 8, "section dimensions")) return false;
+  if (!realCols(in, S.ELSEC, s, 1, 8, "section dimensions") ||
+      !notNegative(in, s, 0, kDiameter, "section dimensions"))
+    return false;
   FreeItem it[11];
   for (int k = 0; k < 10; ++k) it[k] = fReal(S.ELSEC(s, 9 + k));
   it[10] = fInt(S.ITAPER(s));
-  if (!in.recList(it, 11, "section stiffness line")) return false;
+  if (!in.recList(it, 11, "section stiffness line") || !notNegative(in, s, 0, kStiffness, "section stiffness line"))
+    return false;
   if (S.ITAPER(s) > 0) {
     if (!realCols(in, S.ELSEC, s, 19, 8, "bottom section dimensions") ||
-        !realCols(in, S.ELSEC, s, 27, 10, "bottom section stiffness line"))
+        !notNegative(in, s, 18, kDiameter, "bottom section dimensions") ||
+        !realCols(in, S.ELSEC, s, 27, 10, "bottom section stiffness line") ||
+        !notNegative(in, s, 18, kStiffness, "bottom section stiffness line"))
       return false;
   } else {
     for (int k = 1; k <= 18; ++k) S.ELSEC(s, 18 + k) = S.ELSEC(s, k);
@@ -55,7 +87,10 @@ bool readNonlinear(InRead& in, int s) {
   static constexpr int kTop[8] = {1, 10, 11, 12, 14, 15, 16, 17};
   FreeItem it[InRead::MAXITEMS];
   for (int k = 0; k < 8; ++k) it[k] = fReal(S.ELSEC(s, kTop[k]));
-  if (!in.recList(it, 8, "nonlinear section stiffness line")) return false;
+  if (!in.recList(it, 8, "nonlinear section stiffness line") ||
+      !notNegative(in, s, 0, kDiameter, "nonlinear section stiffness line") ||
+      !notNegative(in, s, 0, kStiffness, "nonlinear section stiffness line"))
+    return false;
   for (int k = 1; k <= 18; ++k) S.ELSEC(s, 18 + k) = S.ELSEC(s, k);
 
   it[0] = fInt(S.NLTYPE(s));
@@ -93,7 +128,16 @@ bool readNonlinear(InRead& in, int s) {
 
   for (int k = 0; k < 8; ++k) it[k] = fInt(S.NLX9I(s, 1 + k));
   for (int k = 0; k < 3; ++k) it[8 + k] = fReal(S.NLX9R(s, 1 + k));
-  return in.recList(it, 11, "ninth section line");
+  if (!in.recList(it, 11, "ninth section line")) return false;
+  // A section of user bending stiffness names its moment-curvature sets,
+  // about z and about y, with the first two integers of its ninth line;
+  // whether such a set exists is known once the user sets are read.
+  S.NLX9LN(s) = in.rd.lastLine();
+  if (S.NLTYPE(s) == 10) {
+    S.MCSETZ(s) = S.NLX9I(s, 1);
+    S.MCSETY(s) = S.NLX9I(s, 2);
+  }
+  return true;
 }
 
 }  // namespace
@@ -138,9 +182,14 @@ bool readPileProps(InRead& in) {
         !in.check(P.NINC(t), 1, 100, "number of increments") ||
         !in.check(P.PTYPE(t), 1, 2, "installation type"))
       return false;
-    for (int j = 1; j <= P.NSECT(t); ++j)
+    for (int j = 1; j <= P.NSECT(t); ++j) {
       if (!in.rec({fReal(P.SXFROM(t, j)), fReal(P.SXTO(t, j)), fInt(P.SECNUM(t, j))}, "section row"))
         return false;
+      if (P.SXTO(t, j) < P.SXFROM(t, j))
+        return in.refuse("section row " + std::to_string(j) + " of pile property " + std::to_string(t) +
+                         ": its bottom " + realText(P.SXTO(t, j)) + " lies above its top " +
+                         realText(P.SXFROM(t, j)));
+    }
   }
   return true;
 }
@@ -148,6 +197,7 @@ bool readPileProps(InRead& in) {
 bool readSections(InRead& in) {
   SECTIN_T& S = SECTIN;
   if (!in.heading("heading of the cross sections")) return false;
+  in.sections = in.group;
   if (!in.rec({fInt(S.NSECIN)}, "number of cross sections") ||
       !in.check(S.NSECIN, 0, MAXSEC, "number of cross sections"))
     return false;
@@ -183,6 +233,24 @@ bool readSoilLayers(InRead& in) {
       FreeItem it[10];
       for (int j = 1; j <= nprop; ++j) it[j - 1] = fReal(L.SLVAL(l, 2 * j + r));
       if (!in.recList(it, nprop, "layer values")) return false;
+    }
+  }
+  return true;
+}
+
+bool checkSectionSets(InRead& in) {
+  const SECTIN_T& S = SECTIN;
+  const std::int32_t sets = RUNCTL.ICTL09 > 0 ? INPCRV.NMCSIN : 0;
+  for (int s = 1; s <= S.NSECIN; ++s) {
+    if (S.SCNLIN(s) == 0 || S.NLTYPE(s) != 10) continue;
+    for (const bool z : {true, false}) {
+      const std::int32_t n = z ? S.MCSETZ(s) : S.MCSETY(s);
+      if (n == 0 || (n >= 1 && n <= sets)) continue;
+      std::string m = std::string("moment-curvature set for bending about ") + (z ? "z" : "y") +
+                      " of cross section " + std::to_string(s) + ": " + std::to_string(n) + " names no set; ";
+      m += sets > 0 ? "the user sets are numbered 1 to " + std::to_string(sets)
+                    : std::string("no user moment-curvature set is given");
+      return in.refuseAt(S.NLX9LN(s), in.sections, m);
     }
   }
   return true;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -69,6 +70,34 @@ inline std::vector<std::vector<double>> reportRows(const std::string& title) {
     std::vector<double> v;
     for (double x; in >> x;) v.push_back(x);
     rows.push_back(v);
+  }
+  return rows;
+}
+
+// The values along a pile in the second results report, from the first
+// "EFFECTS FOR LATERALLY LOADED PILE" block at or after line FROM of REP:
+// one row per node, the quantities by their number (1 to 25) as the
+// block's selection line names them (the depth column left out). AT gets
+// the line of the block's title (-1 when there is none).
+using NodeRows = std::vector<std::map<int, double>>;
+inline NodeRows alongPile(const std::vector<std::string>& rep, std::size_t from, long& at) {
+  at = find(rep, "        * EFFECTS FOR LATERALLY LOADED PILE *", from);
+  if (at < 0 || static_cast<std::size_t>(at) + 1 >= rep.size()) return {};
+  std::istringstream sel(rep[at + 1]);
+  int n = 0;
+  sel >> n;
+  std::vector<int> quantity;
+  for (int q = 1, on; q <= n && sel >> on; ++q)
+    if (on == 1) quantity.push_back(q);
+  NodeRows rows;
+  for (std::size_t i = at + 2; i < rep.size(); ++i) {
+    std::istringstream in(rep[i]);
+    std::vector<double> v;
+    for (double x; in >> x;) v.push_back(x);
+    if (v.size() != quantity.size() + 1) break;
+    std::map<int, double> row;
+    for (std::size_t k = 0; k < quantity.size(); ++k) row[quantity[k]] = v[k + 1];
+    rows.push_back(row);
   }
   return rows;
 }
