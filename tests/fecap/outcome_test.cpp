@@ -30,20 +30,6 @@ PlateDeck plate(bool held) {
   return d;
 }
 
-// Four pile heads on linear springs that give way (a failed pile solution)
-// once the plate carries more than LIMIT of its load; after CALLS
-// evaluations a stop is requested.
-struct YieldingHeads : SpringHeads {
-  double limit = 2.0;
-  long stopAfter = -1;
-  YieldingHeads() : SpringHeads(std::vector<std::array<double, 36>>(4, diagSpring(1e4, 1e4, 1e4, 1e4, 1e4, 1e4))) {}
-  void force(std::int32_t J, double (&F)[6], const double (&U)[6], std::int32_t& ISTAT) override {
-    SpringHeads::force(J, F, U, ISTAT);
-    if (stopAfter >= 0 && calls == stopAfter) writeFile("t.stop", "1\n");
-    if ((FESOLV.TCUR - FESOLV.TINI) / (FESOLV.TEND - FESOLV.TINI) > limit) raiseOutcome(KPIL_LATERAL);
-  }
-};
-
 PlateDeck onPiles() {
   PlateDeck d = plate(false);
   d.E = 1.0E9, d.t = 1.0;
