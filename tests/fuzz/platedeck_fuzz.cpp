@@ -3,18 +3,16 @@
 // it, checks it and steps it to its end on four pile heads of linear
 // springs. Any crash, sanitizer report or hang is a fault; status 0 or 44
 // is the expected answer to any deck.
-#include <unistd.h>
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "fecap/fedata.h"
 #include "fecap/slabsol.h"
+#include "fuzzdir.h"
 #include "run/fileio.h"
 #include "run/model_run.h"
 
@@ -32,28 +30,14 @@ struct Springs : drelm::PlateHeads {
   }
 };
 
-void enterScratchDir() {
-  char tmpl[] = "/tmp/drelm-platefuzz-XXXXXX";
-  const char* dir = mkdtemp(tmpl);
-  if (dir == nullptr || chdir(dir) != 0) {
-    std::perror("drelm plate fuzz: scratch directory");
-    std::abort();
-  }
-  static const std::filesystem::path scratch = dir;
-  std::atexit([] {
-    std::error_code ec;
-    std::filesystem::remove_all(scratch, ec);
-  });
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  drelm::fuzz::enterScratchDir("drelm-platefuzz");
   std::FILE* f = std::fopen(drelm::GSLAB_NAME, "w");
   if (!f) std::abort();
   std::fputs("f.fekey\nf.fedeck\nf.felist\nf.fepost\nf.feconv\n", f);
   std::fclose(f);
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  enterScratchDir();
   return 0;
 }
 
