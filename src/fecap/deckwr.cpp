@@ -22,9 +22,9 @@ void out(int u, const std::string& s) {
   io::endRecord(u);
 }
 
-std::string E(double x) { return fmtE(13, 5, x); }
-std::string I8(long long v) { return fmtI(8, v); }
-std::string F12(double x) { return fmtF(12, 4, x); }
+std::string E(double x) { return deckE(13, 5, x); }
+std::string I8(long long v) { return deckI(8, v); }
+std::string F12(double x) { return deckF(12, 4, x); }
 
 std::string reals(const std::vector<double>& v) {
   std::string s;
@@ -131,8 +131,8 @@ void DECKWR(const double (&P)[6], std::int32_t& ISTAT) {
   std::string s;
   for (long v : ctl) s += I8(v);
   out(D, s);
-  const std::string stepping = fmtF(10, 4, CURCTL.DTCUR0) + fmtF(10, 4, 0.0) + fmtF(10, 4, 1.0) +
-                               fmtF(10, 4, CURCTL.DTCMIN) + fmtI(10, CURCTL.MAXITC) + E(CURCTL.TOLCAP);
+  const std::string stepping = deckF(10, 4, CURCTL.DTCUR0) + deckF(10, 4, 0.0) + deckF(10, 4, 1.0) +
+                               deckF(10, 4, CURCTL.DTCMIN) + deckI(10, CURCTL.MAXITC) + E(CURCTL.TOLCAP);
   out(D, stepping);
 
   io::line(K, "DRELM5_FC");

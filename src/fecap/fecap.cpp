@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "cap/caprec.h"
+#include "cap/captabl.h"
 #include "cap/headrsp.h"
 #include "cap/pilehk.h"
 #include "fecap/fefmt.h"
@@ -29,6 +31,26 @@ PileResponse pileResponse;
 void out(int u, const std::string& s) {
   io::put(u, s);
   io::endRecord(u);
+}
+
+// The case status line of a plate pass, as a rigid cap's pass gives it: a
+// pass that converged no step fails (on the piles, on singular equations,
+// or on the plate's convergence); one that stopped short of the full load
+// says the fraction it reached, with the warning in the reports.
+void caseStatus(const PlateOutcome& o) {
+  using F = PlateOutcome::Failure;
+  if (o.stepped && !o.accepted) {
+    if (o.last == F::Singular) statusSingular();
+    else if (o.last == F::Piles) statusNoPileConvergence();
+    else statusNoCapConvergence();
+    return;
+  }
+  if (o.reached < 1.0 - RUNCONST.EPSLIM) {
+    partialLoadWarning(o.reached);
+    statusPartial(o.reached);
+    return;
+  }
+  statusCompleted();
 }
 
 }  // namespace
@@ -60,7 +82,10 @@ void FECAP(const double (&P)[6], std::int32_t& ISTAT) {
   }
   GSLABWR(ISTAT);
   if (ISTAT != 0) return;
-  SLABSOL(plateHeads(), ISTAT);
+  PlateOutcome o;
+  SLABSOL(plateHeads(), ISTAT, &o);
+  if (ISTAT != 0) return;
+  caseStatus(o);
 }
 
 }  // namespace drelm

@@ -5,6 +5,17 @@ namespace drelm {
 FESOLV_T FESOLV;
 
 void PlateArrays::allocate() {
+  allocateDeck();
+  allocateElements();
+}
+
+void PlateArrays::allocateElements() {
+  const FESOLV_T& F = FESOLV;
+  ELRHS.alloc(F.NEVAB, F.NELEM);
+  ELSTIF.alloc(F.NEVAB, F.NEVAB, F.NELEM);
+}
+
+void PlateArrays::allocateDeck() {
   const FESOLV_T& F = FESOLV;
   const long nd = F.NDOFN, np = F.NPOIN, ne = F.NELEM;
   NODXY.alloc(F.NDIME, np);
@@ -38,8 +49,6 @@ void PlateArrays::allocate() {
   RHSVEC.alloc(nd, np);
   NODSTR.alloc(F.NSTRE, np);
   NODWGT.alloc(np);
-  ELRHS.alloc(F.NEVAB, ne);
-  ELSTIF.alloc(F.NEVAB, F.NEVAB, ne);
   ELNOD.alloc(F.NNODE, ne);
   ELMAT.alloc(ne);
   NODLAB.alloc(np);

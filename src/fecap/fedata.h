@@ -80,7 +80,7 @@ struct PArr {
     n3 = static_cast<int>(c < 0 ? 0 : c);
     v.assign(static_cast<std::size_t>(n1) * n2 * n3, T{});
   }
-  int size() const { return static_cast<int>(v.size()); }
+  long size() const { return static_cast<long>(v.size()); }
   // Flat position, as the global vectors are addressed: 6 (n - 1) + d.
   T& operator()(int i) {
     DRELM_CHECK_INDEX(i, 1, size());
@@ -111,6 +111,10 @@ struct PlateArrays {
 
   // Sizes every array from the control block of FESOLV.
   void allocate();
+  // The arrays of the deck's items and of the nodes; the element matrices
+  // and vectors, which need 18 KB an element, once the mesh is checked.
+  void allocateDeck();
+  void allocateElements();
 };
 
 // Response of the piles at the plate's pile heads, in cap axes: the force of

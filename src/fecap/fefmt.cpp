@@ -1,5 +1,6 @@
 #include "fecap/fefmt.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +9,44 @@
 #include "report/writers.h"
 
 namespace drelm {
+namespace {
+
+// The value the deck reader takes from the text of a field.
+bool readsBack(const std::string& field, double x) {
+  const char* s = field.c_str();
+  while (*s == ' ') ++s;
+  char* end = nullptr;
+  const double v = std::strtod(s, &end);
+  return end != s && *end == '\0' && v == x;
+}
+
+std::string kept(const std::string& field, std::string text) {
+  const std::size_t w = field.size();
+  if (text.size() >= w) return " " + text;
+  return std::string(w - text.size(), ' ') + text;
+}
+
+std::string keptReal(const std::string& field, double x) {
+  if (readsBack(field, x)) return field;
+  char b[40];
+  const auto r = std::to_chars(b, b + sizeof b, x);
+  std::string text(b, r.ptr);
+  for (char& c : text)
+    if (c == 'e') c = 'E';
+  return kept(field, text);
+}
+
+}  // namespace
+
+std::string deckI(int w, long long v) {
+  const std::string field = fmtI(w, v);
+  if (field.find('*') == std::string::npos) return field;
+  return kept(field, std::to_string(v));
+}
+
+std::string deckF(int w, int d, double x) { return keptReal(fmtF(w, d, x), x); }
+
+std::string deckE(int w, int d, double x) { return keptReal(fmtE(w, d, x), x); }
 
 std::string fmtI(int w, long long v) { return intField(w, v); }
 

@@ -37,7 +37,7 @@ namespace {
 
 }  // namespace
 
-void FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch) {
+int FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch) {
   const FESOLV_T& F = FESOLV;
   const int maxfrt = F.MAXFRT, nevab = F.NEVAB, nn = F.NNODE;
   const int nv = 6 * F.NPOIN;
@@ -50,6 +50,8 @@ void FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch) {
   std::vector<double> FRMAT(static_cast<std::size_t>(maxfrt) * (maxfrt + 1) / 2, 0.0);
   std::vector<double> FRRHS(maxfrt + 1, 0.0), PIVCOL(maxfrt + 1, 0.0), BSVAL(maxfrt + 1, 0.0);
   std::vector<std::int32_t> FRVAR(maxfrt + 1, 0), VARFIX(nv + 1, 0);
+  // The assembled diagonal of every variable, the measure of its pivot.
+  std::vector<double> DIAG(nv + 1, 0.0);
   std::vector<std::int32_t> ELVAR(nevab + 1, 0), ELDEST(nevab + 1, 0);
   const auto at = [&](int i, int j) -> double& {
     if (i > j) std::swap(i, j);
@@ -65,13 +67,14 @@ void FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch) {
       VARFIX[g] = A.FIXCOD(d, i);
     }
   // Last appearance of each node: its entry negated.
-  for (int n = 1; n <= F.NPOIN; ++n) {
-    int le = 0, lk = 0;
-    for (int e = 1; e <= F.NELEM; ++e)
-      for (int k = 1; k <= nn; ++k)
-        if (A.ELNOD(k, e) == n) le = e, lk = k;
-    if (le > 0) A.ELNOD(lk, le) = -n;
-  }
+  std::vector<std::int32_t*> last(static_cast<std::size_t>(F.NPOIN) + 1, nullptr);
+  for (int e = 1; e <= F.NELEM; ++e)
+    for (int k = 1; k <= nn; ++k) {
+      const int n = A.ELNOD(k, e);
+      if (n >= 1 && n <= F.NPOIN) last[n] = &A.ELNOD(k, e);
+    }
+  for (int n = 1; n <= F.NPOIN; ++n)
+    if (last[n]) *last[n] = -n;
   const auto restore = [&] {
     for (std::int32_t& m : A.ELNOD.v) m = std::abs(m);
   };
@@ -113,6 +116,7 @@ void FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch) {
       ELDEST[a] = p;
     }
     for (int a = 1; a <= nevab; ++a) {
+      DIAG[std::abs(ELVAR[a])] += A.ELSTIF(a, a, e);
       FRRHS[ELDEST[a]] += A.ELRHS(a, e);
       for (int b = 1; b <= a; ++b) at(ELDEST[b], ELDEST[a]) += A.ELSTIF(b, a, e);
     }
@@ -135,11 +139,14 @@ void FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch) {
       std::memcpy(rec.data() + maxfrt * 8 + 8, pg, 8);
       std::fwrite(rec.data(), 1, rec.size(), f2);
       const double pv = PIVCOL[p];
-      if (pv == 0.0 || std::isnan(pv)) {
+      // A pivot that is nil against its own diagonal leaves the plate free
+      // to move that way: the equations have no solution. A prescribed
+      // variable is never divided by its pivot.
+      if (VARFIX[g] != 1 && !(std::fabs(pv) > PIVTOL * std::fabs(DIAG[g]))) {
         restore();
-        halt("   NEGATIVE OR ZERO PIVOT ENCOUNTERED FOR VARIABLE NO. " + fmtI(4, g) + " OF VALUE " +
-                 fmtE(17, 6, pv),
-             "ZERO PIVOT FOR VARIABLE " + std::to_string(g));
+        io::line(U_FELIST, "   NEGATIVE OR ZERO PIVOT ENCOUNTERED FOR VARIABLE NO. " + fmtI(4, g) + " OF VALUE " +
+                               fmtE(17, 6, pv));
+        return g;
       }
       PIVCOL[p] = 0.0;
       if (VARFIX[g] == 1) {
@@ -190,6 +197,7 @@ void FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch) {
     A.DSDIS(g) = x;
   }
   restore();
+  return 0;
 }
 
 }  // namespace drelm

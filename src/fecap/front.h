@@ -28,10 +28,16 @@ class FrontScratch {
   std::string path_;
 };
 
+// A pivot at or below this fraction of its variable's assembled diagonal is
+// nil: what is left of the diagonal is round-off.
+constexpr double PIVTOL = 1.0E-10;
+
 // Solves the system of ELSTIF and ELRHS into DSDIS (zeroed by the caller).
 // FIXV holds the value each restrained variable takes (code 1 in FIXCOD);
-// RHSVEC returns the reactions there. Halts the plate model (PlateHalt) on a
-// zero pivot or a front beyond MAXFRT.
-void FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch);
+// RHSVEC returns the reactions there. Returns 0, or the variable whose pivot
+// is zero or negligible against its diagonal (the equations are singular:
+// said in the plate listing, DSDIS not set). Halts the plate model
+// (PlateHalt) on a front beyond MAXFRT.
+int FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch);
 
 }  // namespace drelm

@@ -1,7 +1,9 @@
 #include "fecap/slabin.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fecap/fefmt.h"
@@ -182,50 +184,59 @@ void CHECK1(DeckReader& deck) {
   if (any) CARDECHO(deck, "PLATE DECK FAILS THE CHECK OF ITS CONTROL DATA");
 }
 
+// Pairs of equal values in V (sorted here): k equal values make k (k - 1) / 2.
+template <typename T>
+long equalPairs(std::vector<T>& v) {
+  std::sort(v.begin(), v.end());
+  long pairs = 0;
+  for (std::size_t i = 0, j = 0; i < v.size(); i = j) {
+    for (j = i + 1; j < v.size() && !(v[i] < v[j]); ++j) {}
+    pairs += static_cast<long>((j - i) * (j - i - 1) / 2);
+  }
+  return pairs;
+}
+
 void CHECK2(PlateArrays& A, DeckReader& deck) {
   FESOLV_T& S = FESOLV;
   const int np = S.NPOIN, ne = S.NELEM, nn = S.NNODE, nd = S.NDOFN;
   for (int i = 13; i <= 24; ++i) S.CHKERR(i) = 0;
-  for (int i = 2; i <= np; ++i)
-    for (int j = 1; j < i; ++j) {
-      bool same = true;
-      for (int c = 1; c <= S.NDIME; ++c) same = same && A.NODXY(c, i) == A.NODXY(c, j);
-      if (same) ++S.CHKERR(13);
-    }
+  // Sorted, so that a large mesh is checked in n log n.
+  std::vector<std::pair<double, double>> xy;
+  for (int i = 1; i <= np; ++i) xy.emplace_back(A.NODXY(1, i), S.NDIME >= 2 ? A.NODXY(2, i) : 0.0);
+  S.CHKERR(13) = static_cast<std::int32_t>(std::min(equalPairs(xy), 2147483647L));
+  std::vector<int> first(static_cast<std::size_t>(np) + 1, 0), last(static_cast<std::size_t>(np) + 1, 0);
   for (int e = 1; e <= ne; ++e) {
     if (A.ELMAT(e) < 1 || A.ELMAT(e) > S.NMATS) ++S.CHKERR(14);
     for (int k = 1; k <= nn; ++k) {
-      if (A.ELNOD(k, e) == 0) ++S.CHKERR(15);
-      if (A.ELNOD(k, e) < 0 || A.ELNOD(k, e) > np) ++S.CHKERR(16);
+      const int n = A.ELNOD(k, e);
+      if (n == 0) ++S.CHKERR(15);
+      if (n < 0 || n > np) ++S.CHKERR(16);
+      if (n < 1 || n > np) continue;
+      if (first[n] == 0) first[n] = e;
+      last[n] = e;
+      // Every occurrence after the first in the same element.
+      for (int j = 1; j < k; ++j)
+        if (A.ELNOD(j, e) == n) {
+          ++S.CHKERR(17);
+          break;
+        }
     }
   }
+  std::vector<int> fixedTimes(static_cast<std::size_t>(np) + 1, 0);
+  for (int i = 1; i <= S.NVFIX; ++i)
+    if (A.FIXNOD(i) >= 1 && A.FIXNOD(i) <= np) ++fixedTimes[A.FIXNOD(i)];
   std::vector<long> inc(static_cast<std::size_t>(ne) + 2, 0);
-  std::vector<char> never(static_cast<std::size_t>(np) + 1, 0);
   for (int n = 1; n <= np; ++n) {
-    int first = 0, last = 0;
-    for (int e = 1; e <= ne; ++e) {
-      int seen = 0;
-      for (int k = 1; k <= nn; ++k)
-        if (A.ELNOD(k, e) == n) ++seen;
-      if (seen == 0) continue;
-      if (first == 0) {
-        first = e;
-        inc[e] += nd;
-      }
-      S.CHKERR(17) += seen - 1;
-      last = e;
-    }
-    if (first == 0) {
+    if (first[n] == 0) {
       out("");
       out(" CHECK WHY NODE" + I(4, n) + " NEVER APPEARS");
-      never[n] = 1;
       ++S.CHKERR(18);
       if (std::fabs(A.NODXY(1, n)) + std::fabs(A.NODXY(S.NDIME >= 2 ? 2 : 1, n)) > 1.0E-30) ++S.CHKERR(19);
-      for (int i = 1; i <= S.NVFIX; ++i)
-        if (A.FIXNOD(i) == n) ++S.CHKERR(20);
-    } else if (last < ne) {
-      inc[last + 1] -= nd;
+      S.CHKERR(20) += fixedTimes[n];
+      continue;
     }
+    inc[first[n]] += nd;
+    if (last[n] < ne) inc[last[n] + 1] -= nd;
   }
   long width = 0, largest = 0;
   for (int e = 1; e <= ne; ++e) {
@@ -243,9 +254,9 @@ void CHECK2(PlateArrays& A, DeckReader& deck) {
     bool anyCode = false;
     for (int d = 1; d <= nd; ++d) anyCode = anyCode || A.FIXCOD(d, i) > 0;
     if (!anyCode) ++S.CHKERR(23);
-    for (int j = 1; j < i; ++j)
-      if (A.FIXNOD(j) == n) ++S.CHKERR(24);
   }
+  std::vector<std::int32_t> fixes(A.FIXNOD.v.begin(), A.FIXNOD.v.begin() + std::max(S.NVFIX, 0));
+  S.CHKERR(24) = static_cast<std::int32_t>(std::min(equalPairs(fixes), 2147483647L));
   bool any = false;
   for (int i = 13; i <= 24; ++i) {
     if (S.CHKERR(i) == 0) continue;
@@ -311,11 +322,14 @@ void LOCPT(std::int32_t count, PArr<double>& PNT, PArr<std::int32_t>& ELM, Plate
   }
 }
 
+void SLABHEAD(DeckReader& deck) {
+  echoControl();
+  CHECK1(deck);
+}
+
 void SLABIN(PlateArrays& A, DeckReader& deck) {
   FESOLV_T& S = FESOLV;
   const int nn = S.NNODE;
-  echoControl();
-  CHECK1(deck);
 
   out("");
   out("");

@@ -11,6 +11,9 @@
 
 namespace drelm {
 
+// Echoes the control data to the plate listing and checks them (CHECK1),
+// before any array is sized by them.
+void SLABHEAD(DeckReader& deck);
 // Reads the deck after its control records into the arrays (allocated by the
 // caller) and locates the point items. Halts the plate model (PlateHalt) when
 // a check fails, the deck ends early or an index lies outside its range.

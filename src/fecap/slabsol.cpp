@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "cap/caprec.h"
 #include "fecap/deckread.h"
 #include "fecap/fefmt.h"
 #include "fecap/front.h"
@@ -16,6 +18,7 @@
 #include "fecap/slabin.h"
 #include "fecap/slabout.h"
 #include "run/fileio.h"
+#include "run/model.h"
 #include "run/model_run.h"
 
 namespace drelm {
@@ -70,9 +73,14 @@ void readControl(DeckReader& deck) {
   F.NSTRE = 8;
   F.NSTRM = 3;
   F.NSTRP = 5;
-  F.NEVAB = 6 * F.NNODE;
-  F.NEVAM = 2 * F.NNODE;
-  F.NEVAP = 3 * F.NNODE;
+  // A node count that no element has is refused by the check of the
+  // control data; until then its products must not overflow.
+  const auto times = [](long long k, std::int32_t n) {
+    return static_cast<std::int32_t>(std::clamp<long long>(k * n, -2147483647LL, 2147483647LL));
+  };
+  F.NEVAB = times(6, F.NNODE);
+  F.NEVAM = times(2, F.NNODE);
+  F.NEVAP = times(3, F.NNODE);
   F.NEVAR = F.NNODE;
   F.NDOFM = 2;
   F.NDOFP = 3;
@@ -81,10 +89,49 @@ void readControl(DeckReader& deck) {
   const std::int32_t counts[14] = {F.NPOIN, F.NELEM, F.NMATS, F.NVFIX, F.NNLOD, F.NNSTI, F.NDLOD,
                                    F.NDSTI, F.NCLOD, F.NCSTI, F.NELOD, F.NESTI, F.NCTSTI, F.NNODE};
   for (std::int32_t n : counts)
-    if (n > 1000000) {
-      out(U_FELIST, " *** DIAGNOSIS: A COUNT OF THE CONTROL RECORD EXCEEDS 1000000");
-      throw PlateHalt{"A COUNT OF THE PLATE DECK EXCEEDS 1000000"};
+    if (n > MAXFEITEM) {
+      out(U_FELIST, " *** DIAGNOSIS: A COUNT OF THE CONTROL RECORD EXCEEDS " + std::to_string(MAXFEITEM));
+      throw PlateHalt{"A COUNT OF THE PLATE DECK EXCEEDS " + std::to_string(MAXFEITEM)};
     }
+}
+
+// Records of the deck that hold a value, after its first SKIP records.
+long long recordsWithValues(const std::string& path, long long skip) {
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  long long n = 0;
+  for (long long r = 1; std::getline(in, line); ++r)
+    if (r > skip && line.find_first_not_of(" ,\t\r") != std::string::npos) ++n;
+  return n;
+}
+
+// Every item of the deck is read from a record of its own, and a node that
+// no record names stays at (0, 0), where a second one fails the mesh check:
+// counts that need more records than the rest of the deck holds are refused
+// before any array is sized by them.
+void checkRoom(DeckReader& deck, const std::string& path) {
+  const FESOLV_T& F = FESOLV;
+  const auto n = [](std::int32_t c) { return c > 0 ? static_cast<long long>(c) : 0LL; };
+  const long long need = n(F.NELEM) + std::max(n(F.NPOIN) - 1, 1LL) + n(F.NVFIX) + n(F.NMATS) + n(F.NNLOD) +
+                         n(F.NNSTI) + n(F.NDLOD) + n(F.NDSTI) + n(F.NCLOD) + n(F.NCSTI) + n(F.NELOD) +
+                         n(F.NESTI) + n(F.NCTSTI);
+  const long long room = recordsWithValues(path, deck.recordNumber());
+  if (need <= room) return;
+  out(U_FELIST, "");
+  out(U_FELIST, " *** DIAGNOSIS: THE COUNTS OF THE CONTROL RECORD NEED " + std::to_string(need) +
+                    " RECORDS, THE REST OF THE DECK HOLDS " + std::to_string(room));
+  CARDECHO(deck, "THE PLATE DECK IS SHORTER THAN ITS COUNTS");
+}
+
+// The most steps of one plate solution: in steps of 1E-5 of the pseudo-time
+// range, the finest the halving makes by itself, the range takes 100000
+// steps, and one more may end exactly on TEND after the rounding of the sums.
+constexpr std::int32_t MAXSTP = 100001;
+
+[[noreturn]] void tooManySteps() {
+  out(U_FELIST, "");
+  out(U_FELIST, " *** DIAGNOSIS: THE STEPPING NEEDS MORE THAN " + std::to_string(MAXSTP) + " STEPS");
+  throw PlateHalt{"ITS STEPPING NEEDS MORE THAN " + std::to_string(MAXSTP) + " STEPS"};
 }
 
 struct Stepping {
@@ -92,12 +139,19 @@ struct Stepping {
   PlateHeads* heads;
   FrontScratch& scratch;
   PArr<double> FIXINC;
+  PlateOutcome& result;
   std::int32_t pileFailure = 0;
+  bool stopped = false;
   double lref = 0;  // size of the plate: the diagonal of its nodes' bounding box
 
-  // One equilibrium iteration; false when a pile evaluation failed.
+  // One equilibrium iteration; false when a pile evaluation failed, the
+  // equations are singular or a stop is requested.
   bool iterate(double (&norms)[8]) {
     FESOLV_T& F = FESOLV;
+    if (STOPRQ()) {
+      stopped = true;
+      return false;
+    }
     A.ELRHS.zero();
     A.DSDIS.zero();
     std::int32_t st = 0;
@@ -106,6 +160,9 @@ struct Stepping {
     io::line(U_FETRACE, "ITER = " + std::to_string(F.ITER) + " " + std::to_string(F.ISTEP));
     if (st != 0 || outcomeFailed(RUNCTL.KPILST)) {
       pileFailure = st != 0 ? st : 0;
+      result.last = PlateOutcome::Failure::Piles;
+      out(U_FECONV, "PILE-HEAD EVALUATION FAILED");
+      out(U_LOG, "PILE-HEAD EVALUATION FAILED");
       return false;
     }
     SLABLOAD(A);
@@ -121,7 +178,13 @@ struct Stepping {
         FIXINC(d, i) = A.FIXVAL(d, i);
         if (A.FIXCOD(d, i) == 1) FIXINC(d, i) -= A.ASDIS(d, n) + A.TSDIS(d, n);
       }
-    FRONTSOL(A, FIXINC, scratch);
+    if (const int g = FRONTSOL(A, FIXINC, scratch); g != 0) {
+      result.last = PlateOutcome::Failure::Singular;
+      const std::string why = "SINGULAR PLATE EQUATIONS, PIVOT OF VARIABLE " + std::to_string(g) + " IS NIL";
+      out(U_FECONV, why);
+      out(U_LOG, "     ** WARNING **  NO SOLUTION OF THE PLATE, " + why);
+      return false;
+    }
     nodeLines(A.DSDIS, "DSDIS");
     VADD(A.TSDIS.data(), A.DSDIS.data(), A.TSDIS.size());
     nodeLines(A.TSDIS, "TSDIS");
@@ -158,13 +221,10 @@ struct Stepping {
     pileFailure = 0;
     for (;;) {
       double n[8];
-      if (!iterate(n)) {
-        out(U_FECONV, "PILE-HEAD EVALUATION FAILED");
-        out(U_LOG, "PILE-HEAD EVALUATION FAILED");
-        return false;
-      }
+      if (!iterate(n)) return false;
       report(n);
       // A diverged iteration is not a converged one.
+      result.last = PlateOutcome::Failure::Convergence;
       for (double v : n)
         if (!std::isfinite(v)) return false;
       if (F.ITER == 1) continue;  // every step iterates at least twice
@@ -202,12 +262,24 @@ struct Stepping {
       }
     lref = std::hypot(hi[0] - lo[0], hi[1] - lo[1]);
     const double floor = stepFloor();
+    if ((F.TEND - F.TINI) / F.DT > MAXSTP) tooManySteps();
     std::int32_t lastPileFailure = 0;
+    const double range = F.TEND - F.TINI;
     while (F.TCUR <= F.TEND) {
-      if (step()) {
+      if (F.ISTEP > MAXSTP) tooManySteps();
+      result.stepped = true;
+      const bool converged = step();
+      if (stopped) {
+        ISTAT = STAT_STOPPED;
+        return;
+      }
+      if (converged) {
         VADD(A.ASDIS.data(), A.TSDIS.data(), A.ASDIS.size());
         SLABDSP(A);
         SLABSTR(A);
+        result.accepted = true;
+        result.reached = range > 0.0 ? (F.TCUR - F.TINI) / range : 1.0;
+        result.last = PlateOutcome::Failure::None;
         F.TCUR += F.DTCUR;
         if (F.TCUR > F.TEND && F.TCUR - F.DTCUR < F.TEND) F.TCUR = F.TEND;
         ++F.ISTEP;
@@ -258,7 +330,10 @@ std::string plateFileName(const std::string& runFile, const char* ext) {
   return s + ext;
 }
 
-void SLABSOL(PlateHeads* HEADS, std::int32_t& ISTAT) {
+void SLABSOL(PlateHeads* HEADS, std::int32_t& ISTAT, PlateOutcome* OUTCOME) {
+  PlateOutcome local;
+  PlateOutcome& result = OUTCOME ? *OUTCOME : local;
+  result = PlateOutcome{};
   // The file list: record 2 the deck, 3 the listing, 4 post-processing, 5 convergence.
   std::vector<std::string> names;
   if (io::OPEN(U_FEGSLAB, GSLAB_NAME, io::Access::Read)) {
@@ -303,10 +378,13 @@ void SLABSOL(PlateHeads* HEADS, std::int32_t& ISTAT) {
       out(U_FELIST, " *** DIAGNOSIS: THE DECK COUPLES PILE HEADS BUT NO PILE-HEAD RESPONSE IS AVAILABLE");
       CARDECHO(deck, "NO PILE-HEAD RESPONSE FOR THE COUPLED PILE HEADS");
     }
-    A.allocate();
+    SLABHEAD(deck);
+    checkRoom(deck, names[1]);
+    A.allocateDeck();
     SLABIN(A, deck);
     io::CLOSE(U_FEDECK);
-    Stepping s{A, HEADS, scratch, {}};
+    A.allocateElements();
+    Stepping s{A, HEADS, scratch, {}, result};
     s.run(ISTAT);
   } catch (const PlateHalt& h) {
     fatal(h.why);

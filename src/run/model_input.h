@@ -64,6 +64,10 @@ struct FECOPT_T {
 };
 extern FECOPT_T FECOPT;
 
+// Most nodes, elements or items of one kind a plate deck may hold: the plate
+// solution keeps a 48 x 48 matrix of every element in memory.
+constexpr std::int32_t MAXFEITEM = 1000000;
+
 // Reduction factors for closely spaced piles: control words.
 struct RFDCTL_T {
   std::int32_t IAVDIA = 0;  // control #13: 1 average diameter of each pair

@@ -98,6 +98,11 @@ bool readCase(InRead& in, int c) {
               "load case type line"))
     return false;
   if (!in.check(L.LCKIND(c), 0, 1, "load kind of the case")) return false;
+  // The plate solution yields no cap stiffness: an estimation has nothing to
+  // measure.
+  if (FECOPT.IFECAP > 0 && L.CASCTL(c, 9) > 0)
+    return in.refuse("load case " + std::to_string(c) + ": stiffness estimation " +
+                     std::to_string(L.CASCTL(c, 9)) + " cannot be made with the plate model of the cap");
   if (!in.rec({fInt(L.CASCTL(c, 18)), fInt(L.CASCTL(c, 19)), fReal(L.CASTOL(c, 5)), fInt(L.CASCTL(c, 20)),
                fReal(L.CASTOL(c, 6)), fReal(L.CASTOL(c, 7)), fInt(L.CASCTL(c, 21)), fInt(L.CASCTL(c, 22)),
                fInt(L.CASCTL(c, 51))},
@@ -205,6 +210,15 @@ bool readCapGroup(InRead& in) {
                  fReal(FECOPT.FEYOUN), fReal(FECOPT.FEPOIS)},
                 "plate line"))
       return false;
+    if (!in.check(FECOPT.NFEX, 1, MAXFEITEM, "plate elements along the cap length") ||
+        !in.check(FECOPT.NFEY, 1, MAXFEITEM, "plate elements along the cap width"))
+      return false;
+    // The mesh's node count, the largest count of its deck.
+    const long long nx = FECOPT.NFEX, ny = FECOPT.NFEY;
+    const long long nodes = (ny + 1) * (2 * nx + 1) + ny * (nx + 1);
+    if (nodes > MAXFEITEM)
+      return in.refuse("plate mesh of " + std::to_string(nx) + " x " + std::to_string(ny) + " elements: its " +
+                       std::to_string(nodes) + " nodes are beyond the limit of " + std::to_string(MAXFEITEM));
   }
   return true;
 }

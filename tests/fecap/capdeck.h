@@ -10,6 +10,7 @@
 #include "fecap/fedata.h"
 #include "run/model.h"
 #include "run/tables.h"
+#include "support/testdir.h"
 
 namespace drelm::test {
 
@@ -81,5 +82,19 @@ inline std::array<double, 36> diagSpring(double kx, double ky, double kz, double
   for (int i = 0; i < 6; ++i) k[i + 6 * i] = d[i];
   return k;
 }
+
+// Four pile heads on linear springs that give way (a failed pile solution)
+// once the plate carries more than LIMIT of its load; after CALLS
+// evaluations a stop is requested.
+struct YieldingHeads : SpringHeads {
+  double limit = 2.0;
+  long stopAfter = -1;
+  YieldingHeads() : SpringHeads(std::vector<std::array<double, 36>>(4, diagSpring(1e4, 1e4, 1e4, 1e4, 1e4, 1e4))) {}
+  void force(std::int32_t J, double (&F)[6], const double (&U)[6], std::int32_t& ISTAT) override {
+    SpringHeads::force(J, F, U, ISTAT);
+    if (stopAfter >= 0 && calls == stopAfter) writeFile(FNAMES.FNU(U_STOP).trimmed(), "1\n");
+    if ((FESOLV.TCUR - FESOLV.TINI) / (FESOLV.TEND - FESOLV.TINI) > limit) raiseOutcome(KPIL_LATERAL);
+  }
+};
 
 }  // namespace drelm::test

@@ -64,18 +64,30 @@ TEST(PlateDeckChecks, EveryFatalPathEndsWithStatus44AndItsDiagnosis) {
       {"node of a load beyond the mesh",
        [] { auto d = sound(); d.nodalLoads.push_back({99, {0, 0, 1, 0, 0, 0}}); return d.text(); },
        " *** DIAGNOSIS: NODE 99 OUTSIDE 1 .. 13 IN RECORD 23 OF THE DECK", true},
-      {"deck ends among the nodes",
+      {"deck ends among the nodes: its counts need more records than it has",
        [] {
          const std::string t = sound().text();
          return t.substr(0, t.find("\n13 13 "));
        },
-       " *** DIAGNOSIS: THE DECK ENDS EARLY, READING NODES", false},
+       " *** DIAGNOSIS: THE COUNTS OF THE CONTROL RECORD NEED 19 RECORDS, THE REST OF THE DECK HOLDS 14", true},
+      {"deck ends inside its last record",
+       [] {
+         const std::string t = sound().text();
+         return t.substr(0, t.rfind(" 0 0 0\n")) + "\n";
+       },
+       " *** DIAGNOSIS: THE DECK ENDS EARLY, READING CONCENTRATED LOADS", false},
+      {"a 3-record deck claiming 50000 elements",
+       [] { return std::string(" title\n370301 50000 1 8 2 0 0 0 0 0 1 0 0 0 0 0\n0.5 0 1 0.1 10 1e-4\n"); },
+       " *** DIAGNOSIS: THE COUNTS OF THE CONTROL RECORD NEED 420302 RECORDS, THE REST OF THE DECK HOLDS 0", true},
+      {"node count beyond any element's, whose products overflow",
+       [] { return replaceLine(sound().text(), 2, "13 2 1 2147483647 2 3 0 0 0 0 1 0 0 0 0 0"); },
+       " *** DIAGNOSIS: A COUNT OF THE CONTROL RECORD EXCEEDS 1000000", false},
+      {"node count of a million", [] { return replaceLine(sound().text(), 2, "13 2 1 1000000 2 3 0 0 0 0 1 0 0 0 0 0"); },
+       " *** DIAGNOSIS BY CHECK1, ERROR  6", true},
       {"value of the wrong form", [] { return replaceLine(sound().text(), 8, "2 2 1.O 0"); },
        " *** DIAGNOSIS: VALUE OF THE WRONG FORM IN RECORD 8 OF THE DECK, READING NODES: 1.O", false},
       {"element numbered clockwise", [] { return replaceLine(sound().text(), 4, "1 1 1 1 9 11 3 6 10 7 2"); },
        " PROGRAM HALTED IN SUBROUTINE JACOB2", false},
-      {"one-point rule leaves the corner nodes without stiffness", [] { auto d = sound(); d.ngaus = 1; return d.text(); },
-       "    NEGATIVE OR ZERO PIVOT ENCOUNTERED FOR VARIABLE NO.    1 OF VALUE      0.000000E+00", false},
       {"load outside the mesh",
        [] { auto d = sound(); d.pointLoads[0].first = {4.5, 1.0}; return d.text(); },
        " *** DIAGNOSIS: CONCENTRATED LOAD    1 AT    4.5000    1.0000 LIES IN NO ELEMENT", true},

@@ -142,28 +142,52 @@ TEST(PlateFront, SolutionAndReactionsEqualADenseSolve) {
   io::CLOSE(U_FEELEM);
 }
 
-TEST(PlateFront, ZeroPivotAndAFullFrontHaltWithADiagnosis) {
+TEST(PlateFront, NilPivotFailsTheSolveAndAFullFrontHalts) {
   test::ScratchDir dir;
   ASSERT_TRUE(io::OPEN(U_FELIST, "list", io::Access::Write));
   ASSERT_TRUE(io::OPEN(U_FEELEM, "elem", io::Access::Write, true));
-  TwoElements m;
   FrontScratch scratch;
   ASSERT_TRUE(scratch.open("eq.scratch"));
-  // No stiffness at all on the drilling dof of node 1.
-  for (int e = 1; e <= 2; ++e)
-    for (int r = 1; r <= 48; ++r) m.A.ELSTIF(r, 6, e) = m.A.ELSTIF(6, r, e) = 0.0;
-  m.A.FIXCOD(6, 1) = 0;
-  const std::vector<std::int32_t> elnod = m.A.ELNOD.v;
-  EXPECT_THROW(FRONTSOL(m.A, m.A.FIXVAL, scratch), PlateHalt);
-  EXPECT_EQ(m.A.ELNOD.v, elnod);
-  FESOLV.MAXFRT = 40;  // less than the 48 variables of one element
-  EXPECT_THROW(FRONTSOL(m.A, m.A.FIXVAL, scratch), PlateHalt);
+  // Node 1 (element 1 only) with its dofs 5 and 6 free; dof 6 repeats dof 5
+  // in every coupling, its diagonal scaled by 1 + REL: after dof 5 its pivot
+  // is REL times its diagonal.
+  const auto twin = [&](double rel) {
+    TwoElements m;
+    m.A.FIXCOD(5, 1) = m.A.FIXCOD(6, 1) = 0;
+    for (int r = 1; r <= 48; ++r) m.A.ELSTIF(r, 6, 1) = m.A.ELSTIF(r, 5, 1);
+    for (int c = 1; c <= 48; ++c) m.A.ELSTIF(6, c, 1) = m.A.ELSTIF(5, c, 1);
+    m.A.ELSTIF(6, 6, 1) *= 1.0 + rel;
+    m.A.DSDIS.zero();
+    const std::vector<std::int32_t> elnod = m.A.ELNOD.v;
+    const int g = FRONTSOL(m.A, m.A.FIXVAL, scratch);
+    EXPECT_EQ(m.A.ELNOD.v, elnod);
+    return g;
+  };
+  EXPECT_EQ(twin(0.0), 6);
+  EXPECT_EQ(twin(1.0E-13), 6);
+  EXPECT_EQ(twin(1.0E-6), 0);  // small but real: the system is solved
+  {
+    // No stiffness at all on the drilling dof of node 1.
+    TwoElements m;
+    for (int r = 1; r <= 48; ++r) m.A.ELSTIF(r, 6, 1) = m.A.ELSTIF(6, r, 1) = 0.0;
+    m.A.FIXCOD(6, 1) = 0;
+    EXPECT_EQ(FRONTSOL(m.A, m.A.FIXVAL, scratch), 6);
+    // Restrained, it is never divided by its pivot.
+    m.A.FIXCOD(6, 1) = 1;
+    EXPECT_EQ(FRONTSOL(m.A, m.A.FIXVAL, scratch), 0);
+    FESOLV.MAXFRT = 40;  // less than the 48 variables of one element
+    const std::vector<std::int32_t> elnod = m.A.ELNOD.v;
+    EXPECT_THROW(FRONTSOL(m.A, m.A.FIXVAL, scratch), PlateHalt);
+    EXPECT_EQ(m.A.ELNOD.v, elnod);
+  }
   io::CLOSE(U_FELIST);
   io::CLOSE(U_FEELEM);
   const auto L = test::readLines("list");
-  ASSERT_EQ(L.size(), 2u);
-  EXPECT_EQ(L[0], "    NEGATIVE OR ZERO PIVOT ENCOUNTERED FOR VARIABLE NO.    6 OF VALUE      0.000000E+00");
-  EXPECT_EQ(L[1], " FRONT WIDTH EXCEEDS    40 AT ELEMENT     1");
+  ASSERT_EQ(L.size(), 4u);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(L[i].substr(0, 69), "    NEGATIVE OR ZERO PIVOT ENCOUNTERED FOR VARIABLE NO.    6 OF VALUE") << i;
+  EXPECT_EQ(L[2], "    NEGATIVE OR ZERO PIVOT ENCOUNTERED FOR VARIABLE NO.    6 OF VALUE      0.000000E+00");
+  EXPECT_EQ(L[3], " FRONT WIDTH EXCEEDS    40 AT ELEMENT     1");
 }
 
 }  // namespace

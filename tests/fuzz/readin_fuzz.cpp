@@ -3,40 +3,19 @@
 // the start-up with its names file, the reader and the conversion to internal
 // units, then the closing step. Any crash, sanitizer report or hang is a
 // fault; a status code is the expected answer to bad input.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "fuzzdir.h"
 #include "run/model_run.h"
 #include "support/inputrun.h"
 
-namespace {
-
-void enterScratchDir() {
-  char tmpl[] = "/tmp/drelm-fuzz-XXXXXX";
-  const char* dir = mkdtemp(tmpl);
-  if (dir == nullptr || chdir(dir) != 0) {
-    std::perror("drelm fuzz: scratch directory");
-    std::abort();
-  }
-  // Removed when the fuzzer ends normally; a crash leaves it for inspection.
-  static const std::filesystem::path scratch = dir;
-  std::atexit([] {
-    std::error_code ec;
-    std::filesystem::remove_all(scratch, ec);
-  });
-  drelm::test::writeNamesFile();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  enterScratchDir();
+  drelm::fuzz::enterScratchDir("drelm-fuzz");
+  drelm::test::writeNamesFile();
   return 0;
 }
 

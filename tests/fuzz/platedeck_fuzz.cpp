@@ -1,0 +1,59 @@
+// libFuzzer harness of the plate model: each fuzz input becomes the numeric
+// plate deck of a plate solution in a private scratch directory, which reads
+// it, checks it and steps it to its end on four pile heads of linear
+// springs. Any crash, sanitizer report or hang is a fault; status 0 or 44
+// is the expected answer to any deck.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "fecap/fedata.h"
+#include "fecap/slabsol.h"
+#include "fuzzdir.h"
+#include "run/fileio.h"
+#include "run/model_run.h"
+
+namespace {
+
+// Linear springs in cap axes, the same at every head.
+struct Springs : drelm::PlateHeads {
+  static constexpr double k[6] = {1.0E4, 2.0E3, 2.0E3, 1.0E3, 5.0E3, 5.0E3};
+  void force(std::int32_t, double (&F)[6], const double (&U)[6], std::int32_t&) override {
+    for (int i = 0; i < 6; ++i) F[i] = -k[i] * U[i];
+  }
+  void stiffness(std::int32_t, double (&K)[36], const double (&)[6], std::int32_t&) override {
+    for (int i = 0; i < 36; ++i) K[i] = 0.0;
+    for (int i = 0; i < 6; ++i) K[i + 6 * i] = -k[i];
+  }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  drelm::fuzz::enterScratchDir("drelm-platefuzz");
+  std::FILE* f = std::fopen(drelm::GSLAB_NAME, "w");
+  if (!f) std::abort();
+  std::fputs("f.fekey\nf.fedeck\nf.felist\nf.fepost\nf.feconv\n", f);
+  std::fclose(f);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::FILE* f = std::fopen("f.fedeck", "wb");
+  if (!f) std::abort();
+  std::fwrite(data, 1, size, f);
+  std::fclose(f);
+  drelm::io::OPEN(drelm::U_LOG, "f.log", drelm::io::Access::Write);
+  Springs heads;
+  std::int32_t ISTAT = 0;
+  drelm::SLABSOL(&heads, ISTAT);
+  drelm::io::CLOSE(drelm::U_LOG);
+  if (ISTAT != drelm::STAT_OK && ISTAT != drelm::STAT_PLATE) {
+    std::fprintf(stderr, "drelm plate fuzz: unexpected status %d\n", static_cast<int>(ISTAT));
+    std::abort();
+  }
+  return 0;
+}
