@@ -102,6 +102,14 @@ bool passFailed(const LoadStep& ls, void (*failureRecords)()) {
   // A failure is never hidden by the warnings: the outcome word keeps the
   // highest-ranking code of the last evaluation.
   const std::int32_t outcome = RUNCTL.KPILST;
+  if (ls.stoppedEarly()) {
+    // Whatever stopped the stepping, the accepted steps stand: the pass
+    // reports the last of them and says why it went no further. A failure
+    // still fails the stiffness estimation.
+    warnSteppingStopped(ls.Tp, outcome);
+    if (outcomeFailed(outcome) && SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
+    return false;
+  }
   const bool firstFailed = ls.firstStepFailed();
   if (outcome != KPIL_LATERAL && outcome != KPIL_AXIAL && outcome != KPIL_SINGULAR && !firstFailed) return false;
   if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL) {

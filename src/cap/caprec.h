@@ -42,6 +42,11 @@ void dumpVector(const char* tag, const double* v, int n);
 // Singular cap matrix and given-up load stepping warnings.
 void warnSingular();
 void warnNoConvergence(std::int32_t MAXITC);
+// The load stepping stopped after accepted steps: the fraction TP of the
+// results and the reason, the outcome word OUTCOME (a failure of the piles,
+// a singular matrix, or else no convergence of the cap), to the results
+// report and the runtime log.
+void warnSteppingStopped(double TP, std::int32_t OUTCOME);
 
 // The capacity warnings of the last force evaluation: the headings by
 // kind, then the warning scratch lines copied to the results report and the
@@ -55,6 +60,8 @@ void statusNoCapConvergence();           // "    3 NO CONVERGENCE ON PILE CAP"
 void statusNoPileConvergence();          // "    6 NO CONVERGENCE ON PILES   "
 void statusSingular();                   // "    7 SINGULAR STIFFNESS MATRIX "
 void statusTargetOff();                  // "    10 ANALYSIS COMPLETED"
+// Line 1, or line 2 when the result TP is below the full load.
+void statusResult(double TP);
 
 // One coded result record: 5X, I5 the record number, 2X, then each value in
 // 1PG18.8 followed by 3X.
