@@ -73,7 +73,7 @@ void unitLoadFailure() {
 
 // PCAP: the load of the reported fraction; P0: the full load, whose size
 // decides between the ratios and the raw displacements.
-void unitLoadResult(const double* PCAP, const double* P0, const double* U, double Tp) {
+void unitLoadResult(const double* PCAP, const double* P0, const double* U) {
   const int d = CASECUR.IPOINT;
   const double pd = d >= 1 && d <= 6 ? PCAP[d - 1] : 0.0;
   const double full = d >= 1 && d <= 6 ? P0[d - 1] : 0.0;
@@ -84,7 +84,7 @@ void unitLoadResult(const double* PCAP, const double* P0, const double* U, doubl
   for (int k = 0; k < 6; ++k) r2[k] = std::fabs(full) < 1.0E-14 || pd == 0.0 ? U[k] : U[k] / pd;
   codedRecord(U_CLDSCR, CASECUR.LOOPNO, r2, 6);
   codedRecord(U_FLXSCR, CASECUR.LOOPNO, r2, 6);
-  statusResult(Tp);
+  statusCompleted();
 }
 
 // Final per-pile evaluation of the reported state for the result tables.
@@ -298,7 +298,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     // The records pair the displacement of the last accepted step with the
     // load that step carries, not with the load of a later step that failed.
     for (int i = 0; i < 6; ++i) PCAP[i] = Tp * P0[i];
-    unitLoadResult(PCAP, P0, U, Tp);
+    unitLoadResult(PCAP, P0, U);
     RUNCTL.IOUTPS = 0;
     return;
   }

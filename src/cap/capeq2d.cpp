@@ -413,7 +413,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     if (CASECUR.IPRDOF == 2)
       for (int i = 0; i < 3; ++i) P[i] = ls.Tp * PCAP[i];
     pointRecords(PCAP, F, U, P);
-    statusResult(ls.Tp);
+    statusCompleted();
     return;
   }
 

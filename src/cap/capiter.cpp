@@ -102,12 +102,12 @@ bool passFailed(const LoadStep& ls, void (*failureRecords)()) {
   // A failure is never hidden by the warnings: the outcome word keeps the
   // highest-ranking code of the last evaluation.
   const std::int32_t outcome = RUNCTL.KPILST;
-  if (ls.stoppedEarly()) {
-    // Whatever stopped the stepping, the accepted steps stand: the pass
-    // reports the last of them and says why it went no further. A failure
-    // still fails the stiffness estimation.
+  // Whatever stopped the stepping, the accepted steps stand: the pass reports
+  // the last of them and says why it went no further. A pass of the
+  // target-deflection search that failed still fails its point: a part of
+  // its load is no estimate.
+  if (ls.stoppedEarly() && !(outcomeFailed(outcome) && SESTIM.SEMODE == 1)) {
     warnSteppingStopped(ls.Tp, outcome);
-    if (outcomeFailed(outcome) && SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
     return false;
   }
   const bool firstFailed = ls.firstStepFailed();

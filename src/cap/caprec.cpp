@@ -224,12 +224,6 @@ void statusNoCapConvergence() { text(U_STATUS, "    3 NO CONVERGENCE ON PILE CAP
 void statusNoPileConvergence() { text(U_STATUS, "    6 NO CONVERGENCE ON PILES   "); }
 void statusSingular() { text(U_STATUS, "    7 SINGULAR STIFFNESS MATRIX "); }
 void statusTargetOff() { text(U_STATUS, "    10 ANALYSIS COMPLETED"); }
-void statusResult(double TP) {
-  if (TP < 1.0 - RUNCONST.EPSLIM)
-    statusPartial(TP);
-  else
-    statusCompleted();
-}
 
 std::string codedRecordText(std::int32_t number, const double* v, int n) {
   std::string s = "     " + intField(5, number) + "  ";

@@ -60,8 +60,6 @@ void statusNoCapConvergence();           // "    3 NO CONVERGENCE ON PILE CAP"
 void statusNoPileConvergence();          // "    6 NO CONVERGENCE ON PILES   "
 void statusSingular();                   // "    7 SINGULAR STIFFNESS MATRIX "
 void statusTargetOff();                  // "    10 ANALYSIS COMPLETED"
-// Line 1, or line 2 when the result TP is below the full load.
-void statusResult(double TP);
 
 // One coded result record: 5X, I5 the record number, 2X, then each value in
 // 1PG18.8 followed by 3X.
