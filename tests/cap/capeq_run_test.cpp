@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../analysis/wholerun.h"
 #include "../run/names_fixture.h"
 #include "run/rundrv.h"
 #include "support/testdir.h"
@@ -129,14 +130,7 @@ TEST(CapRun, EmbeddedCapResistanceFollowsTheCapsMovement) {
 
 TEST(CapRun, ReportsAreTheSameOnOneAndOnEightThreads) {
   const char* reports[] = {"run.out", "run.sum", "run.report", "run.status", "run.log"};
-  const auto untimed = [](const char* f) {
-    Lines kept;
-    for (const std::string& l : test::readLines(f))
-      if (l.find("Time") == std::string::npos && l.find("Date") == std::string::npos &&
-          l.find("processing") == std::string::npos && l.find("Processors") == std::string::npos)
-        kept.push_back(l);
-    return kept;
-  };
+  using test::wholerun::untimed;
   const int threads = omp_get_max_threads();
   for (const char* input : {"space_cap_partial.inp", "plane_cap_partial.inp", "space_cap_passive.inp",
                             "plane_cap_passive.inp"}) {
