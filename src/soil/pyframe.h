@@ -267,9 +267,7 @@ void runFrame(C& c, Call& a) {
           if (s > 0) e *= pm / ym;
           a.ESOIL(i) = e;
         }
-        // In the analysis the cap's resistance is refreshed at every
-        // movement, down to 0 along the initial line.
-        if (capPoint && (!small || c.capAlways() || analysis)) SOILCOM.PUCAP(p) = pv;
+        if (capPoint && (!small || c.capAlways())) SOILCOM.PUCAP(p) = pv;
         const double pf = pv * fp;
         if (CURCTL.KPYLST == 0 && SMOV.NSMOV > 0) a.PSMOV(i) = a.ESOIL(i) * ys;
         double ps = a.YDEFL(i) > ys ? -pf : pf;
