@@ -1,5 +1,6 @@
 #include "cap/capeq2d.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/casecur.h"
@@ -9,6 +10,7 @@
 #include "cap/caplines.h"
 #include "cap/caprec.h"
 #include "cap/caprec2d.h"
+#include "cap/cappas.h"
 #include "cap/captabl.h"
 #include "cap/fvec2d.h"
 #include "cap/loadstep.h"
@@ -61,11 +63,15 @@ void matvec3(double* y, const double* A, const double* x) {
 // The iteration dump of the plane solution in its own number form.
 void dumpLine(const char* tag, const double* v, int n) { dumpLine2D(tag, v, n); }
 
-// Passive resistance at the cap displacement u after a force sum: the
-// pile rows left the ground level and the resistance at the cap base.
+// Passive resistance at the cap displacement u after a force sum at u: the
+// pile rows left the ground level and the resistance at the cap base, read
+// on the cap's soil curve at the horizontal movement that moving(u) put in
+// place before the sum.
 struct Passive {
   double H = 0, M = 0, POS = 0;
+  static double moving(const double* u) { return passiveMovement(std::fabs(u[1])); }
   void at(const double* u) {
+    const double r = moving(u);
     const int n = RUNCTL.NPILE < MAXPIL ? RUNCTL.NPILE : MAXPIL;
     double g = 0.0, q = 0.0;
     for (int p = 1; p <= n; ++p) {
@@ -74,11 +80,10 @@ struct Passive {
     }
     if (n > 0) {
       g /= n;
-      q /= n;
+      q *= r / n;
     }
     CAPCTL.CAPGXM = g;
     CAPCTL.CAPPUM = q;
-    CAPCTL.CAPUHM = std::fabs(u[1]);
     passive2D(u[1], g, CAPCTL.CAPTX, q, n > 0 ? PILEAR.PHXREF(n) : 0.0, H, M, POS);
   }
 };
@@ -235,6 +240,14 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   double A[36], rhs[6] = {}, aux[6] = {}, s[6] = {}, sStep[6] = {}, sPass[6] = {}, PPODT[3] = {};
   Passive pas;
   std::int32_t b = 0;
+  // What the records and the report take from the last iteration, as it
+  // stood when the last step was accepted: a later step that failed leaves
+  // it alone.
+  struct {
+    double F[3], Ke[9], aux[6];
+    Passive pas;
+    std::int32_t b;
+  } acc{};
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
@@ -257,6 +270,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         ISTAT = STAT_STOPPED;
         return;
       }
+      if (embedded) Passive::moving(U);
       sumWithWarnings(FVEC2D, F, U, ISTAT);
       if (ISTAT != 0) return;
       // A row that did not close laterally or converge axially fails the step.
@@ -284,6 +298,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         for (int k = 0; k < 2; ++k) {
           double Ut[3] = {U[0], U[1], U[2]};
           Ut[j] += k == 0 ? h[j] : -h[j];
+          if (embedded) Passive::moving(Ut);
           FVEC2D(Fpm[k], Ut, ISTAT);
           if (embedded) {
             Passive q;
@@ -368,6 +383,11 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     } else {
       for (int i = 0; i < 3; ++i) Uc[i] += Us[i];
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
+      std::copy(F, F + 3, acc.F);
+      std::copy(Ke, Ke + 9, acc.Ke);
+      std::copy(aux, aux + 6, acc.aux);
+      acc.pas = pas;
+      acc.b = b;
       ls.accept();
     }
   }
@@ -377,6 +397,16 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   if (RUNCTL.KPILST == KPIL_WARNED && SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
 
   if (passFailed(ls, failureRecords)) return;
+  if (ls.stoppedEarly()) {
+    // U is that of the last accepted step; so is everything recorded with it.
+    std::copy(acc.F, acc.F + 3, F);
+    std::copy(acc.Ke, acc.Ke + 9, Ke);
+    std::copy(acc.aux, acc.aux + 6, aux);
+    pas = acc.pas;
+    b = acc.b;
+    for (int i = 0; i < 3; ++i) P[i] = ls.Tp * PCAP[i];
+    setSoilMovement(ls.Tp);
+  }
   if (CASECUR.IPRDOF == 1 || CASECUR.IPRDOF == 2) {
     // A unit load is recorded at the fraction of the last accepted step,
     // whose displacement the records carry.

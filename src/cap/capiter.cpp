@@ -102,6 +102,14 @@ bool passFailed(const LoadStep& ls, void (*failureRecords)()) {
   // A failure is never hidden by the warnings: the outcome word keeps the
   // highest-ranking code of the last evaluation.
   const std::int32_t outcome = RUNCTL.KPILST;
+  // Whatever stopped the stepping, the accepted steps stand: the pass reports
+  // the last of them and says why it went no further. A pass of the
+  // target-deflection search that failed still fails its point: a part of
+  // its load is no estimate.
+  if (ls.stoppedEarly() && !(outcomeFailed(outcome) && SESTIM.SEMODE == 1)) {
+    warnSteppingStopped(ls.Tp, outcome);
+    return false;
+  }
   const bool firstFailed = ls.firstStepFailed();
   if (outcome != KPIL_LATERAL && outcome != KPIL_AXIAL && outcome != KPIL_SINGULAR && !firstFailed) return false;
   if (outcome == KPIL_LATERAL || outcome == KPIL_AXIAL) {

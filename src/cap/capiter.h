@@ -58,8 +58,11 @@ void failStep(LoadStep& ls);
 
 // The outcome of the load stepping: true when the pass failed (no
 // convergence of the piles or the cap, a singular matrix, or a first step
-// that never converged); the case status line, the records of a unit-load
-// point (failureRecords) and the estimation state are then written.
+// that never converged) before any step was accepted; the case status line,
+// the records of a unit-load point (failureRecords) and the estimation state
+// are then written. A pass that stopped after accepted steps has the result
+// of the last of them (the reason is written, and false returned), except
+// a failed pass of the target-deflection search.
 bool passFailed(const LoadStep& ls, void (*failureRecords)());
 
 // The stiffness-estimation check of a pass with SESTAT > 0 at the cap

@@ -1,5 +1,6 @@
 #include "cap/cappas.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cap/capsum.h"
@@ -21,9 +22,19 @@ void passiveBlock(double GX, double TX, double Q, double G, double& H, double& M
   H = 0.5 * (Q + f) * e;
 }
 
+double passiveMovement(double UH) {
+  const double y0 = RUNCTL.IUNITS == 2 ? 2.54E-6 : 1.0E-4;
+  CAPCTL.CAPUHM = std::max(UH, y0);
+  return UH < y0 ? UH / y0 : 1.0;
+}
+
 void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT) {
+  // The movement is in place before the force sum that refreshes GRNDX and
+  // PUCAP: the resistance is a continuous function of U, 0 when the cap does
+  // not move sideways.
+  const double r = passiveMovement(std::sqrt(U[1] * U[1] + U[2] * U[2]));
   double F[6];
-  FVEC(F, U, ISTAT);  // refreshes GRNDX and PUCAP
+  FVEC(F, U, ISTAT);
   const int n = RUNCTL.NPILE;
   double gx = 0.0, q = 0.0;
   for (int p = 1; p <= n; ++p) {
@@ -32,13 +43,12 @@ void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT) {
   }
   if (n > 0) {
     gx /= n;
-    q /= n;
+    q *= r / n;
   }
   CAPCTL.CAPGXM = gx;
   CAPCTL.CAPPUM = q;
   double H, M;
   passiveBlock(gx, CAPCTL.CAPTX, q, n > 0 ? PILEAR.PHX(n) : 0.0, H, M);
-  CAPCTL.CAPUHM = std::sqrt(U[1] * U[1] + U[2] * U[2]);
   for (int i = 0; i < 6; ++i) FP[i] = 0.0;
   const double s = std::fabs(U[1]) + std::fabs(U[2]);
   if (s <= 1.0E-14) return;

@@ -9,9 +9,19 @@ namespace drelm {
 // Force and moment FP (6, cap origin) of the soil on the cap for the cap
 // displacement U: a trapezoidal pressure block over the embedded height, from
 // the mean ground level and the mean soil resistance at the cap base that the
-// piles' soil response leaves (a force sum refreshes them first), opposing
+// piles' soil response leaves (a force sum refreshes them first, reading the
+// cap's soil curve at the horizontal movement of U, passiveMovement), opposing
 // the horizontal movement and split between Y and Z by each one's share.
 void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT);
+
+// The cap's soil curve for the horizontal cap movement UH: puts in place
+// (CAPUHM) the deflection that the force sums to come read the curve at, and
+// returns the factor on the resistance read there. Below a smallest movement
+// (10 times the plane tangent's difference step) the resistance follows the
+// secant there, a straight line through 0: the curve may start with an
+// infinite slope (soft clay), and the cap solution measures its tangent by
+// central differences, whose steps must see a finite one.
+double passiveMovement(double UH);
 
 // Tangent stiffness KP (6 x 6 by columns) of CAPPAS by central differences.
 void CAPPASK(double* KP, const double* U, std::int32_t& ISTAT);

@@ -158,6 +158,19 @@ void warnNoConvergence(std::int32_t MAXITC) {
   io::FLUSH(U_LOG);
 }
 
+void warnSteppingStopped(double TP, std::int32_t OUTCOME) {
+  const char* reason = OUTCOME == KPIL_LATERAL || OUTCOME == KPIL_AXIAL ? "NO CONVERGENCE ON PILES"
+                       : OUTCOME == KPIL_SINGULAR                     ? "SINGULAR STIFFNESS MATRIX"
+                                                                      : "NO CONVERGENCE ON PILE CAP";
+  for (int u : {U_RESULTS, U_LOG}) {
+    emptyLine(u);
+    emptyLine(u);
+    text(u, std::string("     ** WARNING **  LOAD STEPPING STOPPED AT ") + fixedField(8, 2, 100.0 * TP) +
+                " % OF THE TOTAL LOAD: " + reason);
+  }
+  io::FLUSH(U_LOG);
+}
+
 void capacityWarnings() {
   struct Kind {
     std::int32_t count;

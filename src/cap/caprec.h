@@ -42,6 +42,11 @@ void dumpVector(const char* tag, const double* v, int n);
 // Singular cap matrix and given-up load stepping warnings.
 void warnSingular();
 void warnNoConvergence(std::int32_t MAXITC);
+// The load stepping stopped after accepted steps: the fraction TP of the
+// results and the reason, the outcome word OUTCOME (a failure of the piles,
+// a singular matrix, or else no convergence of the cap), to the results
+// report and the runtime log.
+void warnSteppingStopped(double TP, std::int32_t OUTCOME);
 
 // The capacity warnings of the last force evaluation: the headings by
 // kind, then the warning scratch lines copied to the results report and the

@@ -13,6 +13,7 @@ bool LoadStep::start(double DTCUR0, double DTCMIN) {
   n = 0;
   Tp = 0.0;
   lastFailed = false;
+  anyAccepted = false;
   if (DTCUR0 > 1.0) {
     TCUR = 1.1;  // no step
     DTCUR = DTCUR0;
@@ -24,6 +25,7 @@ bool LoadStep::start(double DTCUR0, double DTCMIN) {
 
 void LoadStep::accept() {
   lastFailed = false;
+  anyAccepted = true;
   Tp = TCUR;
   TCUR += DTCUR;
   if (TCUR > 1.0 && Tp - 1.0 < -RUNCONST.EPSLIM) TCUR = 1.0;

@@ -24,6 +24,7 @@ struct LoadStep {
   double dtmin = 0;  // smallest increment
   std::int32_t n = 0;     // step counter
   bool lastFailed = false;  // outcome of the last step
+  bool anyAccepted = false;  // a step has been accepted
 
   // Sets up the pass. False when DTCUR0 > 1: no step is made and the pass
   // reports the state at 0 % of the load.
@@ -40,6 +41,9 @@ struct LoadStep {
   bool fail();
   // The first step never converged.
   bool firstStepFailed() const { return n == 1 && lastFailed; }
+  // The stepping gave up after accepted steps: the pass has the result of
+  // the last accepted one, at Tp.
+  bool stoppedEarly() const { return lastFailed && anyAccepted; }
 };
 
 }  // namespace drelm

@@ -230,9 +230,14 @@ void runFrame(C& c, Call& a) {
       const double ys = SMOV.NSMOV > 0 ? a.YSOIL1(i) : 0.0;
       const double fp = GRPFAC.GRPPF(q);
       const double fy = GRPFAC.GRPYF(q);
+      const bool capPoint = pass == 1 && icap == 1 && !capAsPile<C>();
       for (int k = 1; k <= n; ++k) {
         double y;
-        if (analysis) {
+        if (analysis && capPoint) {
+          // The cap's resistance follows the cap's own horizontal movement,
+          // not the pile's head deflection.
+          y = CAPCTL.CAPUHM;
+        } else if (analysis) {
           if constexpr (requires { c.analysisDefl(a, i, ys, fy); }) y = c.analysisDefl(a, i, ys, fy);
           else y = std::fabs(a.YDEFL(i) - ys);
         } else if (PYPRT.NPYPTS == 0) y = c.defl(k);
@@ -267,7 +272,6 @@ void runFrame(C& c, Call& a) {
           if (s > 0) e *= pm / ym;
           a.ESOIL(i) = e;
         }
-        const bool capPoint = pass == 1 && icap == 1 && !capAsPile<C>();
         if (capPoint && (!small || c.capAlways())) SOILCOM.PUCAP(p) = pv;
         const double pf = pv * fp;
         if (CURCTL.KPYLST == 0 && SMOV.NSMOV > 0) a.PSMOV(i) = a.ESOIL(i) * ys;

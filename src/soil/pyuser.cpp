@@ -107,7 +107,8 @@ void PYUSER(const std::int32_t& IPROP, const std::int32_t& ILAYR, const std::int
       }
 
       const double ys = smov ? YSOIL1(i) : 0.0;  // signed, in the deflection's direction
-      double y = std::fabs(YDEFL(i) - ys);
+      // The cap's resistance follows the cap's own horizontal movement.
+      double y = capPass ? CAPCTL.CAPUHM : std::fabs(YDEFL(i) - ys);
       if (y < RUNCONST.EPSLIM) y = RUNCONST.EPSLIM;
 
       double mult = fp / (y * fy);

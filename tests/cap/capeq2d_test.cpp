@@ -201,6 +201,9 @@ TEST_P(PlaneCapOutcome, StatusLineOfThePass) {
   EXPECT_EQ(pass(P, U), 0);
   EXPECT_EQ(status().back(), o.line);
   EXPECT_EQ(logHas(U_LOG, "PILE CAP DISPL DOES NOT CONVERGE AFTER,"), o.noConvergenceWarning);
+  // A pass that gave up after accepted steps says why, in both files.
+  const bool stopped = std::string(o.line).rfind("    2", 0) == 0 && o.dtcur0 <= 1.0;
+  for (int u : {U_LOG, U_RESULTS}) EXPECT_EQ(logHas(u, "LOAD STEPPING STOPPED AT "), stopped) << u;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -213,12 +216,17 @@ INSTANTIATE_TEST_SUITE_P(
                 true},
         Outcome{"NoCapConvergence", -1.0, 1e300, 0, false, false, 1.0, 0.3, "    3 NO CONVERGENCE ON PILE CAP",
                 true},
-        Outcome{"LateralFailure", 2.0, 0.5, KPIL_LATERAL, false, false, 1.0, 0.3, "    6 NO CONVERGENCE ON PILES   ",
+        Outcome{"LateralFailure", 2.0, 0.0, KPIL_LATERAL, false, false, 1.0, 0.3, "    6 NO CONVERGENCE ON PILES   ",
                 true},
+        // Accepted at 0.5, then a row fails: the accepted step is reported.
+        Outcome{"LateralFailureAfterAStep", 2.0, 0.5, KPIL_LATERAL, false, false, 1.0, 0.3,
+                "    2 SOLUTION AT    50.00 % OF THE TOTAL LOAD", true},
         // A row whose axial solution stopped at its iteration cap fails too.
-        Outcome{"AxialCap", 2.0, 0.5, KPIL_AXIAL, false, false, 1.0, 0.3, "    6 NO CONVERGENCE ON PILES   ", true},
+        Outcome{"AxialCap", 2.0, 0.0, KPIL_AXIAL, false, false, 1.0, 0.3, "    6 NO CONVERGENCE ON PILES   ", true},
+        Outcome{"AxialCapAfterAStep", 2.0, 0.5, KPIL_AXIAL, false, false, 1.0, 0.3,
+                "    2 SOLUTION AT    50.00 % OF THE TOTAL LOAD", true},
         // A bearing warning never hides the failure.
-        Outcome{"WarningKeepsFailure", 2.0, 0.5, KPIL_LATERAL, true, false, 1.0, 0.3,
+        Outcome{"WarningKeepsFailure", 2.0, 0.0, KPIL_LATERAL, true, false, 1.0, 0.3,
                 "    6 NO CONVERGENCE ON PILES   ", true},
         // No smallest increment: the halving still ends.
         Outcome{"HalvingEndsWithoutMinimum", 2.0, 0.0, KPIL_LATERAL, false, false, 1.0, 0.0,

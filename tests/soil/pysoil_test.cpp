@@ -396,8 +396,9 @@ TEST(PySoilFrame, CapPassTakesTheCapWidthAtNodeOne) {
     int icapop;
     double pucap;
   } cases[] = {
-      // b = 60: Np = 3 + 0.5 x 24 / 60, pu = 192, y50 = 1.5
-      {1, 0.5 * 192 * std::pow(0.3 / 1.5, 0.3333333432674408)},
+      // b = 60: Np = 3 + 0.5 x 24 / 60, pu = 192, y50 = 1.5; read at the
+      // cap's movement 0.6, not at the pile's head deflection 0.3
+      {1, 0.5 * 192 * std::pow(0.6 / 1.5, 0.3333333432674408)},
       {2, -1.0},  // the pile's own width, no cap resistance stored
   };
   for (const Case& c : cases) {
@@ -408,6 +409,7 @@ TEST(PySoilFrame, CapPassTakesTheCapWidthAtNodeOne) {
     CAPCTL.ICAPOP = c.icapop;
     CAPCTL.CAPWZ = 60;
     SOILCOM.PUCAP(1) = -1.0;
+    CAPCTL.CAPUHM = 0.6;
     Springs s;
     s.y(1) = 0.3;
     s.run();

@@ -94,13 +94,15 @@ TEST(PyUser, MultipliersSoilMovementAndTheCapPass) {
   GRPFAC.GRPYF(1) = 2.0;
   SMOV.NSMOV = 1;
   CAPCTL.ICAPOP = 1;
-  // The cap pass looks the curves up at 0.99 x the head X; the ground stays at 0.
+  // The cap pass looks the curves up at 0.99 x the head X, at the cap's
+  // movement (not the head deflection); the ground stays at 0.
   PILEAR.PHXREF(1) = 50;
   PILEAR.PGRND(1) = -50;
+  CAPCTL.CAPUHM = 0.5;
   test::Springs s;
   s.y(6) = 0.7;
   s.ys1(6) = 0.2;  // 0.5 relative to the soil
-  s.y(1) = 0.5;
+  s.y(1) = 0.9;
   s.run();
   ASSERT_EQ(s.st, 0);
   EXPECT_NEAR(s.es(6), 0.5 * 100 / (0.5 * 2), 1e-9);
