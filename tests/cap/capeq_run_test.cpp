@@ -128,6 +128,27 @@ TEST(CapRun, EmbeddedCapResistanceFollowsTheCapsMovement) {
   }
 }
 
+// Vertical piles under a vertical load only, the cap embedded in soft clay:
+// the cap's curve, read at the cap's own (nil) sideways movement, adds
+// nothing, so the run goes as it would without the cap option. Its force used
+// to jump with the sign of the piles' round-off sway and the stepping stopped
+// at a quarter of the load.
+TEST(CapRun, EmbeddedCapUnderAVerticalLoadOnlyStaysPut) {
+  test::ScratchDir dir;
+  ASSERT_EQ(runFixture("space_cap_vertical.inp"), 0);
+  EXPECT_EQ(test::readLines("run.status").back(), "    1 ANALYSIS COMPLETED");
+  const Lines rep = test::readLines("run.report");
+  const auto U = after(rep, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
+  const auto pas = after(rep, "* PASSIVE RESISTANCE IN PILE CAP *");
+  ASSERT_EQ(U.size(), 1u);
+  ASSERT_EQ(pas.size(), 1u);
+  ASSERT_EQ(U[0].size(), 6u);
+  EXPECT_GT(U[0][0], 0.1);
+  for (std::size_t k = 1; k < 6; ++k) EXPECT_LT(std::fabs(U[0][k]), 1e-6) << k;
+  // Under 400 kips the cap's soil carries less than a pound.
+  EXPECT_LT(std::fabs(pas[0][0]), 1.0);
+}
+
 TEST(CapRun, ReportsAreTheSameOnOneAndOnEightThreads) {
   const char* reports[] = {"run.out", "run.sum", "run.report", "run.status", "run.log"};
   using test::wholerun::untimed;
