@@ -84,6 +84,9 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
   NodeArray EK, PSMS, PSS;
   // Plain node arrays of the p-y evaluation (node k in slot k).
   NodeArray YD, ES, YS1, YS2, PSM, PS;
+  // What the springs need besides the deflection, for the iterations below.
+  PySprings& springs = PySprings::local();
+  springs.forget();
 
   // Soil movement at the nodes, once per solution.
   if (smov) {
@@ -196,7 +199,7 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
       continue;
     }
     for (int k = 1; k <= nn; ++k) YD(k) = relative(k + 3);
-    PYSOIL(t, ISTAT, IPILE, IPILE, YD, ES, NONE, NONE, PSM, PS);
+    PYSOIL(t, ISTAT, IPILE, IPILE, YD, ES, NONE, NONE, PSM, PS, &springs);
     if (status.load(std::memory_order_relaxed) != 0) return;
     for (int k = 1; k <= nn; ++k) {
       const int i = k + 3;
