@@ -14,6 +14,7 @@
 #include "run/model_run.h"
 #include "run/tables.h"
 #include "run/timing.h"
+#include "soil/pysoil.h"
 
 namespace drelm {
 
@@ -74,6 +75,9 @@ void STIFF(double* K, const double* U, std::int32_t& ISTAT) {
   NTHRDS(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, n, 0);
   const double t0 = wallClock();
   std::vector<io::Capture> out(static_cast<std::size_t>(std::max(n, 0)));
+  // The springs' inputs stay the same through the sum: the 13 solutions of
+  // a pile evaluate its soil once.
+  const PySprings::SumScope springsScope;
 #pragma omp parallel for schedule(static)
   for (int p = 1; p <= n; ++p) {
     io::Capture& o = out[static_cast<std::size_t>(p - 1)];

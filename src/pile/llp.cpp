@@ -86,7 +86,7 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
   NodeArray YD, ES, YS1, YS2, PSM, PS;
   // What the springs need besides the deflection, for the iterations below.
   PySprings& springs = PySprings::local();
-  springs.forget();
+  springs.startSolution(t, IPILE);
 
   // Soil movement at the nodes, once per solution.
   if (smov) {

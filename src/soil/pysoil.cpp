@@ -57,6 +57,23 @@ PySprings& PySprings::local() {
   return springs;
 }
 
+namespace {
+// The sum scope now open (0 none) and the last one opened. A scope opens and
+// closes outside the parallel loops it spans.
+std::atomic<std::uint64_t> openScope{0};
+std::uint64_t lastScope = 0;
+}  // namespace
+
+PySprings::SumScope::SumScope() { openScope.store(++lastScope, std::memory_order_relaxed); }
+PySprings::SumScope::~SumScope() { openScope.store(0, std::memory_order_relaxed); }
+
+void PySprings::startSolution(std::int32_t IPROP, std::int32_t IPILE) {
+  const std::uint64_t scope = openScope.load(std::memory_order_relaxed);
+  if (scope == 0 || scope != scope_) forget();
+  scope_ = scope;
+  layer(IPROP, IPILE, 1);  // forgets another pile's layers
+}
+
 void PySprings::forget() {
   for (auto& l : layers_)
     if (l) l->valid = false;

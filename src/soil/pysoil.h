@@ -44,7 +44,23 @@ class PySprings {
   // The calling thread's object.
   static PySprings& local();
 
-  // A new solution: nothing kept is valid any more.
+  // A sum over the piles at one cap displacement whose inputs of the
+  // springs stay the same throughout (the cap's stiffness sum, which solves
+  // each pile 13 times in a row): while it lasts, what a thread keeps for a
+  // pile stays valid from one head solution of that pile to the next.
+  class SumScope {
+   public:
+    SumScope();
+    ~SumScope();
+    SumScope(const SumScope&) = delete;
+    SumScope& operator=(const SumScope&) = delete;
+  };
+
+  // A new head solution of pile IPILE with property IPROP: what was kept
+  // stays valid only for the same pile within the same sum scope.
+  void startSolution(std::int32_t IPROP, std::int32_t IPILE);
+
+  // Nothing kept is valid any more.
   void forget();
 
   // The kept layer L (1 .. MAXLNL) of pile IPILE with property IPROP; the
@@ -53,6 +69,7 @@ class PySprings {
 
  private:
   std::int32_t prop_ = 0, pile_ = 0;
+  std::uint64_t scope_ = 0;  // the sum scope of what is kept, 0 none
   std::unique_ptr<py::SpringLayer> layers_[MAXLNL];
 };
 
