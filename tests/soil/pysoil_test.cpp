@@ -23,6 +23,23 @@ using test::setRun;
 using test::setSoil;
 using test::Springs;
 
+// Depth multipliers of pile 1 in force: one set of two points.
+struct DepthPoint {
+  double depth, pm, ym;
+};
+void setDepthMultipliers(DepthPoint top, DepthPoint bottom) {
+  RFDCTL.IRFDEP = 1;
+  PILEAR.IRFSET(1) = 1;
+  RFDEP.NRFPT(1) = 2;
+  int k = 0;
+  for (const DepthPoint& d : {top, bottom}) {
+    ++k;
+    RFDEP.RFDDEP(1, k) = d.depth;
+    RFDEP.RFDPM(1, k) = d.pm;
+    RFDEP.RFDYM(1, k) = d.ym;
+  }
+}
+
 // A pile of width b, 240 long in 20 increments of 12 from X = 0 at the
 // ground: node n lies 12 (n - 1) deep.
 struct CurveCase {
@@ -470,15 +487,7 @@ TEST(PySoilFrame, KeptSpringsGiveTheFreshResultsBitForBit) {
       CAPCTL.CAPWZ = 60;
       GRPFAC.GRPPF(1) = 0.8;
       GRPFAC.GRPYF(1) = 1.25;
-      RFDCTL.IRFDEP = 1;
-      PILEAR.IRFSET(1) = 1;
-      RFDEP.NRFPT(1) = 2;
-      RFDEP.RFDDEP(1, 1) = 0;
-      RFDEP.RFDDEP(1, 2) = 100;
-      RFDEP.RFDPM(1, 1) = 0.5;
-      RFDEP.RFDPM(1, 2) = 0.9;
-      RFDEP.RFDYM(1, 1) = 2.0;
-      RFDEP.RFDYM(1, 2) = 1.0;
+      setDepthMultipliers({0, 0.5, 2.0}, {100, 0.9, 1.0});
     };
     struct Result {
       Springs s;
@@ -576,15 +585,7 @@ TEST(PyMult, DepthMultipliersScaleTheSpring) {
   setRun();
   setSoil({{1, 0, 300, 0.0, 1.0, 0, 0, 0.01}});
   setPile(1, 12, 240, 20);
-  RFDCTL.IRFDEP = 1;
-  PILEAR.IRFSET(1) = 1;
-  RFDEP.NRFPT(1) = 2;
-  RFDEP.RFDDEP(1, 1) = 0;
-  RFDEP.RFDDEP(1, 2) = 100;
-  for (int k = 1; k <= 2; ++k) {
-    RFDEP.RFDPM(1, k) = 0.5;
-    RFDEP.RFDYM(1, k) = 2.0;
-  }
+  setDepthMultipliers({0, 0.5, 2.0}, {100, 0.5, 2.0});
   Springs s;
   s.y(3) = 0.3;
   s.run();
