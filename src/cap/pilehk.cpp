@@ -7,13 +7,14 @@ namespace drelm {
 
 double translationStep() { return RUNCTL.IUNITS == 2 ? 2.54E-9 : 1.0E-7; }
 
-void PILEHK(const std::int32_t& IPILE, double* KH, const double* UH, std::int32_t& ISTAT) {
+void PILEHK(const std::int32_t& IPILE, double* KH, const double* UH, std::int32_t& ISTAT,
+            bool BASESOLVED) {
   const HeadResponse head = headResponse();
   const double ht = translationStep();
   double u[6], f[6], fp[6][6], fm[6][6];
   for (int i = 0; i < 6; ++i) u[i] = UH[i];
   // The base point runs first: the pile's solution state starts from it.
-  head(IPILE, f, u, ISTAT);
+  if (!BASESOLVED) head(IPILE, f, u, ISTAT);
   for (int j = 0; j < 6; ++j) {
     u[j] = UH[j] + (j < 3 ? ht : ROTSTEP);
     head(IPILE, fp[j], u, ISTAT);

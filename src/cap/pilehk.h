@@ -15,6 +15,10 @@ constexpr double ROTSTEP = 1.0E-11;
 // the head forces per unit change of head displacement component j at UH.
 // Thirteen head solutions: the base point, then +h for components 1..6, then
 // -h for components 1..6. Not symmetrised; ISTAT is passed through.
-void PILEHK(const std::int32_t& IPILE, double* KH, const double* UH, std::int32_t& ISTAT);
+// BASESOLVED: the caller's force sum has just solved this pile at UH,
+// soundly and without a message, so the base point is not solved again (its
+// forces are not used; the solution it would repeat leaves the same state).
+void PILEHK(const std::int32_t& IPILE, double* KH, const double* UH, std::int32_t& ISTAT,
+            bool BASESOLVED = false);
 
 }  // namespace drelm

@@ -25,26 +25,63 @@ void BEAMHD(std::int32_t code, double RH, double s, double h, double Y, double S
   }
 }
 
+namespace {
+
+// Row i of the beam-column without its soil term.
+BeamRow rowAt(const NodeArray& R, const NodeArray& Q, int i, double h2) {
+  const double rm = R(i - 1), r0 = R(i), rp = R(i + 1);
+  const double qh = Q(i) * h2;
+  return {rm, -2.0 * (rm + r0) + qh, rm + 4.0 * r0 + rp - 2.0 * qh, -2.0 * (r0 + rp) + qh, rp};
+}
+
+// Elimination of row i with soil term k4 = K h^4 and load term f4 = F h^4;
+// false when its pivot is negligible against its diagonal. A failed row is
+// left unwritten unless KEEP_GOING.
+template <bool KEEP_GOING>
+inline bool eliminate(const BeamRow& r, double k4, double f4, int i, NodeArray& A, NodeArray& B,
+                      NodeArray& C) {
+  const double c = r.c + k4;
+  const double E = r.b + r.a * A(i - 2);
+  const double D = c + r.a * B(i - 2) + E * A(i - 1);
+  const bool ok = std::fabs(D) > BEAMPIV * std::fabs(c);
+  if (!KEEP_GOING && !ok) return false;
+  A(i) = -(r.d + E * B(i - 1)) / D;
+  B(i) = -r.e / D;
+  C(i) = (f4 - r.a * C(i - 2) - E * C(i - 1)) / D;
+  return ok;
+}
+
+}  // namespace
+
 bool BEAMFW(int n, double h, const NodeArray& R, const NodeArray& Q, const NodeArray& K,
             const NodeArray& F, NodeArray& A, NodeArray& B, NodeArray& C) {
   const double h2 = h * h;
   const double h4 = h2 * h2;
-  for (int i = 5; i <= n; ++i) {
-    const double rm = R(i - 1), r0 = R(i), rp = R(i + 1);
-    const double qh = Q(i) * h2;
-    const double a = rm;
-    const double b = -2.0 * (rm + r0) + qh;
-    const double c = rm + 4.0 * r0 + rp - 2.0 * qh + K(i) * h4;
-    const double d = -2.0 * (r0 + rp) + qh;
-    const double e = rp;
-    const double E = b + a * A(i - 2);
-    const double D = c + a * B(i - 2) + E * A(i - 1);
-    if (!(std::fabs(D) > BEAMPIV * std::fabs(c))) return false;
-    A(i) = -(d + E * B(i - 1)) / D;
-    B(i) = -e / D;
-    C(i) = (F(i) * h4 - a * C(i - 2) - E * C(i - 1)) / D;
-  }
+  for (int i = 5; i <= n; ++i)
+    if (!eliminate<false>(rowAt(R, Q, i, h2), K(i) * h4, F(i) * h4, i, A, B, C)) return false;
   return true;
+}
+
+void BEAMROWS(int n, double h, const NodeArray& R, const NodeArray& Q, BeamRows& rows) {
+  const double h2 = h * h;
+  for (int i = 5; i <= n; ++i) rows.row[i] = rowAt(R, Q, i, h2);
+}
+
+void BEAMFW2(int n, double h, const BeamRows (&ROWS)[2], const NodeArray& K,
+             const NodeArray (&F)[2], NodeArray (&A)[2], NodeArray (&B)[2], NodeArray (&C)[2],
+             bool (&OK)[2]) {
+  const double h2 = h * h;
+  const double h4 = h2 * h2;
+  // A direction whose pivot fails goes on with values nobody reads: the
+  // caller discards a direction that did not eliminate.
+  bool ok0 = true, ok1 = true;
+  for (int i = 5; i <= n; ++i) {
+    const double k4 = K(i) * h4;
+    ok0 &= eliminate<true>(ROWS[0].row[i], k4, F[0](i) * h4, i, A[0], B[0], C[0]);
+    ok1 &= eliminate<true>(ROWS[1].row[i], k4, F[1](i) * h4, i, A[1], B[1], C[1]);
+  }
+  OK[0] = ok0;
+  OK[1] = ok1;
 }
 
 bool BEAMBK(int n, double h, double QT, double RT, const NodeArray& A, const NodeArray& B,

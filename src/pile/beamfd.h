@@ -30,6 +30,25 @@ constexpr double BEAMPIV = 1.0E-10;
 bool BEAMFW(int n, double h, const NodeArray& R, const NodeArray& Q, const NodeArray& K,
             const NodeArray& F, NodeArray& A, NodeArray& B, NodeArray& C);
 
+// The terms of the rows 5 .. n that depend on the rigidity and the axial
+// force only (the diagonal without the soil term): a lateral solution sets
+// them up once for as long as R and Q stay.
+struct BeamRow {
+  double a, b, c, d, e;
+};
+struct BeamRows {
+  BeamRow row[MAXNOD + 1];  // row i at index i
+};
+void BEAMROWS(int n, double h, const NodeArray& R, const NodeArray& Q, BeamRows& rows);
+
+// BEAMFW of the two lateral directions of a space pile at once: both share
+// the soil modulus K; direction d takes ROWS[d] and F[d]. The two
+// recursions run side by side, each with BEAMFW's arithmetic, so that their
+// chains of divisions overlap. OK[d] is BEAMFW's result of direction d.
+void BEAMFW2(int n, double h, const BeamRows (&ROWS)[2], const NodeArray& K,
+             const NodeArray (&F)[2], NodeArray (&A)[2], NodeArray (&B)[2], NodeArray (&C)[2],
+             bool (&OK)[2]);
+
 // Zero moment and zero shear at the tip slot n (tip values QT, RT) fix the
 // two imaginary slots below it; back substitution then gives Y at slots
 // 3 .. n + 2. False, with Y untouched, when the determinant of the two tip

@@ -84,6 +84,9 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
   NodeArray EK, PSMS, PSS;
   // Plain node arrays of the p-y evaluation (node k in slot k).
   NodeArray YD, ES, YS1, YS2, PSM, PS;
+  // What the springs need besides the deflection, for the iterations below.
+  PySprings& springs = PySprings::local();
+  springs.startSolution(t, IPILE);
 
   // Soil movement at the nodes, once per solution.
   if (smov) {
@@ -155,25 +158,39 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
   }
   for (int d = 0; d < 2; ++d) mirrorEnds(n, R[d]);
   if (mcurv) updateEI(IPILE, PX, n, R, y);
+  // The beam-column terms of the rigidity and the axial force, set up again
+  // only when the rigidity follows the curvature.
+  BeamRows rows[2];
+  const auto setRows = [&] {
+    for (int d = 0; d < 2; ++d) BEAMROWS(n, h, R[d], Q[d], rows[d]);
+  };
+  setRows();
 
   BEAMHD(PCONN.CONNECTY(p), R[0](4), PILEAR.HSPR1(p), h, YT1, ST1, A[0], B[0], C[0]);
   BEAMHD(PCONN.CONNECTZ(p), R[1](4), PILEAR.HSPR2(p), h, YT2, ST2, A[1], B[1], C[1]);
 
   int it = 1;
   for (;;) {
-    if (ieiprv == 1 && mcurv) updateEI(IPILE, PX, n, R, y);
+    if (ieiprv == 1 && mcurv) {
+      updateEI(IPILE, PX, n, R, y);
+      setRows();
+    }
+    bool eliminated[2];
+    BEAMFW2(n, h, rows, EK, F, A, B, C, eliminated);
     for (int d = 0; d < 2; ++d) {
-      const bool eliminated = BEAMFW(n, h, R[d], Q[d], EK, F[d], A[d], B[d], C[d]);
       yold[d] = y[d];
       // No unique solution: fail as a solution that does not close, so that
       // the cap solution retries with a smaller step.
-      if (!eliminated || !BEAMBK(n, h, Q[d](n), R[d](n), A[d], B[d], C[d], y[d])) {
+      if (!eliminated[d] || !BEAMBK(n, h, Q[d](n), R[d](n), A[d], B[d], C[d], y[d])) {
         llpSingular(IPILE);
         raiseOutcome(KPIL_LATERAL);
         return;
       }
     }
-    if (ieiprv == 0 && mcurv) updateEI(IPILE, PX, n, R, y);
+    if (ieiprv == 0 && mcurv) {
+      updateEI(IPILE, PX, n, R, y);
+      setRows();
+    }
 
     bool closed = it > 1;
     for (int i = 4; closed && i <= n; ++i)
@@ -196,7 +213,7 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
       continue;
     }
     for (int k = 1; k <= nn; ++k) YD(k) = relative(k + 3);
-    PYSOIL(t, ISTAT, IPILE, IPILE, YD, ES, NONE, NONE, PSM, PS);
+    PYSOIL(t, ISTAT, IPILE, IPILE, YD, ES, NONE, NONE, PSM, PS, &springs);
     if (status.load(std::memory_order_relaxed) != 0) return;
     for (int k = 1; k <= nn; ++k) {
       const int i = k + 3;

@@ -81,6 +81,13 @@ class Capture {
   void discard();
 
   void keep(int unit, std::string_view text);
+  // Whether everything kept since the last replay or discard (if anything)
+  // goes to the given unit.
+  bool holdsOnly(int unit) const {
+    for (const Piece& p : pieces_)
+      if (p.unit != unit) return false;
+    return true;
+  }
 
  private:
   struct Piece {

@@ -36,6 +36,7 @@ int profileCount(std::int32_t n) { return n < 0 ? 0 : (n > MAXPRF ? MAXPRF : n);
 // interleave. A lead line, if any, precedes it on the results report only.
 void warnBlock(bool toLog, double X, int decimals, std::string_view tail, std::string_view curve,
                std::string_view lead = {}) {
+  ++soilWarningsWritten();
   std::string value = "     THE VALUE OF X =";
   value += EFIELD(9, decimals, X);
   value += ' ';
@@ -276,6 +277,11 @@ double depthRatio(std::int32_t IPILE, std::int32_t IPROP, double X) {
 }
 
 }  // namespace
+
+std::uint64_t& soilWarningsWritten() {
+  thread_local std::uint64_t count = 0;
+  return count;
+}
 
 // --- Section look-ups.
 

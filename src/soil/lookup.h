@@ -23,6 +23,12 @@ enum LookupStatus : std::int32_t {
   STAT_PHB_BEYOND = 27,  // friction angle of the side resistance
 };
 
+// Warning blocks the soil routines have written on the calling thread so far
+// (the look-ups' and the p-y criteria's). A caller that keeps evaluated soil
+// values instead of evaluating them again does so only when the evaluation
+// wrote none, so that every repeated warning is still written.
+std::uint64_t& soilWarningsWritten();
+
 // --- Section look-ups: pile IPILE of pile property IPROP at depth X. The
 // depth along the section table is X - PHXREF(IPILE). Interpolated
 // quantities are linear between the top and bottom values of the section

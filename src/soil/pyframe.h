@@ -46,7 +46,9 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "pile/nodes.h"
 #include "run/model.h"
@@ -158,6 +160,107 @@ constexpr bool es0Scaled() {
   return false;
 }
 
+// The frame's values of one node that do not depend on the deflection.
+struct NodeFactors {
+  int i = 0;              // node number
+  bool spring = false;    // below the ground line: the node takes a spring
+  bool capPoint = false;  // the cap's own point (PUCAP)
+  std::int32_t s = 0;     // multipliers along depth apply when > 0
+  double pm = 1.0, ym = 1.0;
+  double ys = 0.0;        // soil movement in the deflection's direction
+  double fp = 1.0, fy = 1.0;  // multipliers for closely spaced piles
+};
+
+// The layer values a pile's springs keep between the lateral iterations of
+// one solution (PySprings): per node, the criterion as node() left it and the
+// frame's factors, in the order the frame visits the nodes. The storage stays
+// with its thread from one solution to the next: evaluating fills it again
+// without touching the heap.
+class SpringLayer {
+ public:
+  virtual ~SpringLayer() = default;
+  bool valid = false;  // holds the values of the current solution
+  double cumpu = 0.0;  // CUMPU of the layer at the end of the pass
+};
+
+template <class C>
+class SpringLayerOf final : public SpringLayer {
+ public:
+  struct Entry {
+    C c;
+    NodeFactors f;
+  };
+  SpringLayerOf() { nodes.reserve(MAXNOD + 1); }  // the cap pass and every node
+  std::vector<Entry> nodes;
+};
+
+// The slot of the layer being evaluated in the springs the caller of PYSOIL
+// keeps, or null when it keeps none (pysoil.cpp).
+std::unique_ptr<SpringLayer>* keptLayer();
+
+// The deflection a spring of the analysis acts on.
+template <class C>
+double analysisY(const C& c, const Call& a, const NodeFactors& f) {
+  // The cap's resistance follows the cap's own horizontal movement, not the
+  // pile's head deflection.
+  if (f.capPoint) return CAPCTL.CAPUHM;
+  if constexpr (requires { c.analysisDefl(a, f.i, f.ys, f.fy); })
+    return c.analysisDefl(a, f.i, f.ys, f.fy);
+  else
+    return std::fabs(a.YDEFL(f.i) - f.ys);
+}
+
+// The spring of node f.i at deflection y: ESOIL, PSMOV, PSOIL and the cap's
+// PUCAP. Returns the curve's resistance p(y).
+template <class C>
+double springAt(const C& c, Call& a, const NodeFactors& f, double y) {
+  const int i = f.i;
+  const double fp = f.fp, fy = f.fy;
+  bool small;
+  if constexpr (requires { c.secant(y); }) {
+    small = y == 0.0;
+  } else {
+    small = y < RUNCONST.EPSLIM;
+    if constexpr (requires { c.initial(y); }) small = small || c.initial(y);
+  }
+  double pv;
+  if (small) {
+    double e = c.es0();
+    if constexpr (es0Scaled<C>()) {
+      e /= fy;
+      if (f.s > 0) e *= f.pm / f.ym;
+    }
+    a.ESOIL(i) = e;
+    pv = c.pSmall(y);
+  } else {
+    pv = c.p(y);
+    double e;
+    if constexpr (requires { c.secant(y); }) e = c.secant(y) * fp / fy;
+    else e = pv * fp / y / fy;
+    if (f.s > 0) e *= f.pm / f.ym;
+    a.ESOIL(i) = e;
+  }
+  if (f.capPoint && (!small || c.capAlways())) SOILCOM.PUCAP(a.pile) = pv;
+  const double pf = pv * fp;
+  if (CURCTL.KPYLST == 0 && SMOV.NSMOV > 0) a.PSMOV(i) = a.ESOIL(i) * f.ys;
+  double ps = a.YDEFL(i) > f.ys ? -pf : pf;
+  if (f.s > 0) ps *= f.pm;
+  a.PSOIL(i) = ps;
+  return pv;
+}
+
+// The springs of a layer whose node values were kept: only the deflection
+// dependent part of each node, with the same writes in the same order as a
+// full evaluation.
+template <class C>
+void replayKept(const SpringLayerOf<C>& layer, Call& a) {
+  for (const auto& e : layer.nodes) {
+    a.ESOIL(e.f.i) = 0.0;
+    if (e.f.spring) springAt(e.c, a, e.f, analysisY(e.c, a, e.f));
+  }
+  PYLAYR.CUMPU(a.pile, a.layer) = layer.cumpu;
+}
+
 // Drive criterion c over the nodes of layer a.layer of pile a.pile.
 template <class C>
 void runFrame(C& c, Call& a) {
@@ -167,7 +270,24 @@ void runFrame(C& c, Call& a) {
   const int n2 = LAYNODE.LNODE2(p, L);
   if (n1 < 1 || n1 >= MAXNOD) return;
   const bool analysis = a.mode == Mode::Analysis;
-  const double epslim = RUNCONST.EPSLIM;
+  // The analysis of a pile whose caller keeps its springs evaluates node()
+  // once per solution: later calls only follow the deflection.
+  std::unique_ptr<SpringLayer>* kept = analysis ? keptLayer() : nullptr;
+  SpringLayerOf<C>* keep = nullptr;
+  if (kept) {
+    keep = dynamic_cast<SpringLayerOf<C>*>(kept->get());
+    if (keep && keep->valid) {
+      replayKept(*keep, a);
+      return;
+    }
+    if (!keep) {
+      *kept = std::make_unique<SpringLayerOf<C>>();
+      keep = static_cast<SpringLayerOf<C>*>(kept->get());
+    }
+    keep->nodes.clear();
+  }
+  const std::uint64_t warnings0 = soilWarningsWritten();
+
   const int icap = CAPCTL.ICAPOP;
   const double g = groundX(p);
   const double dx = PILENODE.XNODE(p, n1 + 1) - PILENODE.XNODE(p, n1);
@@ -190,9 +310,9 @@ void runFrame(C& c, Call& a) {
       }
       const double X = PILENODE.XNODE(p, i);
       a.ESOIL(i) = 0.0;
-      std::int32_t s = 0;
-      double pm = 1.0, ym = 1.0;
-      if (RFDCTL.IRFDEP == 1) PYMULT(p, s, X, pm, ym);
+      NodeFactors f;
+      f.i = i;
+      if (RFDCTL.IRFDEP == 1) PYMULT(p, f.s, X, f.pm, f.ym);
       const int q = analysis ? p : a.pilef;
       SOILCOM.GRNDX(p) = g;
       const double z = X - g;
@@ -202,7 +322,10 @@ void runFrame(C& c, Call& a) {
         CRVCTL.CRVSCL = z;
       }
       // No spring at or above the ground line.
-      if (z < EPS6) continue;
+      if (z < EPS6) {
+        if (keep) keep->nodes.push_back({c, f});
+        continue;
+      }
       if (!analysis) {
         if (pass == 1 && !withinCap(PILENODE.XNODE(p, 1))) break;
         // A node within the cap that the cap pass has listed is not listed
@@ -222,73 +345,41 @@ void runFrame(C& c, Call& a) {
         xRecord(X);
       }
 
-      int n = 1;
-      if (!analysis) n = std::min(PYPRT.NPYPTS != 0 ? PYPRT.NPYPTS : 17, maxPts);
-      if (n < 1) continue;
       // The movement in the deflection's own direction, with its sign: the
       // springs act on YDEFL - ys (see PYSOIL).
-      const double ys = SMOV.NSMOV > 0 ? a.YSOIL1(i) : 0.0;
-      const double fp = GRPFAC.GRPPF(q);
-      const double fy = GRPFAC.GRPYF(q);
-      const bool capPoint = pass == 1 && icap == 1 && !capAsPile<C>();
+      f.spring = true;
+      f.capPoint = pass == 1 && icap == 1 && !capAsPile<C>();
+      f.ys = SMOV.NSMOV > 0 ? a.YSOIL1(i) : 0.0;
+      f.fp = GRPFAC.GRPPF(q);
+      f.fy = GRPFAC.GRPYF(q);
+      if (analysis) {
+        springAt(c, a, f, analysisY(c, a, f));
+        if (keep) keep->nodes.push_back({c, f});
+        continue;
+      }
+
+      const int n = std::min(PYPRT.NPYPTS != 0 ? PYPRT.NPYPTS : 17, maxPts);
       for (int k = 1; k <= n; ++k) {
         double y;
-        if (analysis && capPoint) {
-          // The cap's resistance follows the cap's own horizontal movement,
-          // not the pile's head deflection.
-          y = CAPCTL.CAPUHM;
-        } else if (analysis) {
-          if constexpr (requires { c.analysisDefl(a, i, ys, fy); }) y = c.analysisDefl(a, i, ys, fy);
-          else y = std::fabs(a.YDEFL(i) - ys);
-        } else if (PYPRT.NPYPTS == 0) y = c.defl(k);
+        if (PYPRT.NPYPTS == 0) y = c.defl(k);
         else if (a.mode == Mode::Listing) y = PYPRT.PRTDEF(k, PYPRT.IPYCRV);
         else y = PYPRT.PYUSR(k);
         // The curve is odd in y: a listed deflection below zero gives the
         // point of its size with both values negated.
         const double sign = y < 0.0 ? -1.0 : 1.0;
         y = std::fabs(y);
-
-        bool small;
-        if constexpr (requires { c.secant(y); }) {
-          small = y == 0.0;
-        } else {
-          small = y < epslim;
-          if constexpr (requires { c.initial(y); }) small = small || c.initial(y);
-        }
-        double pv;
-        if (small) {
-          double e = c.es0();
-          if constexpr (es0Scaled<C>()) {
-            e /= fy;
-            if (s > 0) e *= pm / ym;
-          }
-          a.ESOIL(i) = e;
-          pv = c.pSmall(y);
-        } else {
-          pv = c.p(y);
-          double e;
-          if constexpr (requires { c.secant(y); }) e = c.secant(y) * fp / fy;
-          else e = pv * fp / y / fy;
-          if (s > 0) e *= pm / ym;
-          a.ESOIL(i) = e;
-        }
-        if (capPoint && (!small || c.capAlways())) SOILCOM.PUCAP(p) = pv;
-        const double pf = pv * fp;
-        if (CURCTL.KPYLST == 0 && SMOV.NSMOV > 0) a.PSMOV(i) = a.ESOIL(i) * ys;
-        double ps = a.YDEFL(i) > ys ? -pf : pf;
-        if (s > 0) ps *= pm;
-        a.PSOIL(i) = ps;
-        if (analysis) break;
+        const double pv = springAt(c, a, f, y);
+        const double pf = pv * f.fp;
 
         // The printed or collected point: the curve stretched by the
         // multipliers (the cap's own curve as it stands).
         double yp = y, pp = pv;
-        if (!capPoint) {
-          yp = y * fy;
+        if (!f.capPoint) {
+          yp = y * f.fy;
           pp = pf;
-          if (s > 0) {
-            yp *= ym;
-            pp *= pm;
+          if (f.s > 0) {
+            yp *= f.ym;
+            pp *= f.pm;
           }
         }
         const double ySize = yp;
@@ -304,6 +395,12 @@ void runFrame(C& c, Call& a) {
         }
       }
     }
+  }
+  // Kept only when evaluating wrote no warning: a later evaluation would
+  // write it again.
+  if (keep && soilWarningsWritten() == warnings0) {
+    keep->cumpu = PYLAYR.CUMPU(p, L);
+    keep->valid = true;
   }
 }
 

@@ -80,6 +80,7 @@ void textLine(int unit, const std::string& text) {
 }
 
 void blockLines(int unit, std::initializer_list<std::string> lines) {
+  ++soilWarningsWritten();
 #pragma omp critical(drelm_report)
   for (const std::string& l : lines) textLine(unit, l);
 }

@@ -41,7 +41,52 @@ void noUserSet(int layer, int pile) {
     py::blockLines(unit, {"", py::blanks(29) + "**** FATAL ERROR ****", l1, l2});
 }
 
+// The layer slot of the springs the running PYSOIL call keeps (per thread:
+// piles run side by side).
+thread_local std::unique_ptr<py::SpringLayer>* keptSlot = nullptr;
+
 }  // namespace
+
+std::unique_ptr<py::SpringLayer>* py::keptLayer() { return keptSlot; }
+
+PySprings::PySprings() = default;
+PySprings::~PySprings() = default;
+
+PySprings& PySprings::local() {
+  thread_local PySprings springs;
+  return springs;
+}
+
+namespace {
+// The sum scope now open (0 none) and the last one opened. A scope opens and
+// closes outside the parallel loops it spans.
+std::atomic<std::uint64_t> openScope{0};
+std::uint64_t lastScope = 0;
+}  // namespace
+
+PySprings::SumScope::SumScope() { openScope.store(++lastScope, std::memory_order_relaxed); }
+PySprings::SumScope::~SumScope() { openScope.store(0, std::memory_order_relaxed); }
+
+void PySprings::startSolution(std::int32_t IPROP, std::int32_t IPILE) {
+  const std::uint64_t scope = openScope.load(std::memory_order_relaxed);
+  if (scope == 0 || scope != scope_) forget();
+  scope_ = scope;
+  layer(IPROP, IPILE, 1);  // forgets another pile's layers
+}
+
+void PySprings::forget() {
+  for (auto& l : layers_)
+    if (l) l->valid = false;
+}
+
+std::unique_ptr<py::SpringLayer>& PySprings::layer(std::int32_t IPROP, std::int32_t IPILE, int L) {
+  if (IPROP != prop_ || IPILE != pile_) {
+    forget();
+    prop_ = IPROP;
+    pile_ = IPILE;
+  }
+  return layers_[L - 1];
+}
 
 const char* PYNAME(std::int32_t code) {
   static const char* const names[14] = {
@@ -65,7 +110,8 @@ const char* PYNAME(std::int32_t code) {
 
 void PYSOIL(const std::int32_t& IPROP, std::int32_t& ISTAT, const std::int32_t& IPILE,
             const std::int32_t& IPILEF, const NodeArray& YDEFL, NodeArray& ESOIL,
-            const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL) {
+            const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL,
+            PySprings* SPRINGS) {
   const int p = IPILE;
   const int nn = std::min(PILEPROP.NINC(PILEAR.PROPOFPILE(p)) + 1, MAXNOD);
   const bool analysis = py::currentMode() == py::Mode::Analysis;
@@ -93,7 +139,10 @@ void PYSOIL(const std::int32_t& IPROP, std::int32_t& ISTAT, const std::int32_t& 
       PYUSER(IPROP, L, IPILE, IPILEF, YDEFL, ESOIL, YSOIL1, YSOIL2, PSMOV, PSOIL);
       continue;
     }
+    // Springs are kept for the pile's own multipliers only.
+    keptSlot = SPRINGS && analysis && IPILEF == IPILE ? &SPRINGS->layer(IPROP, IPILE, L) : nullptr;
     criterionOf(code)(IPROP, L, st, IPILE, IPILEF, YDEFL, ESOIL, YSOIL1, YSOIL2, PSMOV, PSOIL);
+    keptSlot = nullptr;
   }
   if (st != st0) shared.store(st, std::memory_order_relaxed);
   if (st != 0) return;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "pile/nodes.h"
 
@@ -21,6 +22,57 @@ constexpr std::int32_t STAT_WEAKROCK_QU = 21;
 constexpr std::int32_t STAT_SILT_PHI = 28;
 constexpr std::int32_t STAT_SILT_SLOPE = 29;
 
+namespace py {
+class SpringLayer;
+}
+
+// What the springs of one pile need that does not depend on its deflection
+// (depths, layer look-ups, equivalent depths, ultimate resistances), kept by
+// the caller of PYSOIL for the lateral iterations of one solution: the first
+// evaluation of a layer keeps its node values, later ones only follow the
+// deflection, with the same results. A layer whose evaluation wrote a
+// warning is evaluated whole every time. One object serves one pile and
+// property at a time, on one thread; its storage is reused from one solution
+// to the next (local() gives each thread its own).
+class PySprings {
+ public:
+  PySprings();
+  ~PySprings();
+  PySprings(const PySprings&) = delete;
+  PySprings& operator=(const PySprings&) = delete;
+
+  // The calling thread's object.
+  static PySprings& local();
+
+  // A sum over the piles at one cap displacement whose inputs of the
+  // springs stay the same throughout (the cap's stiffness sum, which solves
+  // each pile 13 times in a row): while it lasts, what a thread keeps for a
+  // pile stays valid from one head solution of that pile to the next.
+  class SumScope {
+   public:
+    SumScope();
+    ~SumScope();
+    SumScope(const SumScope&) = delete;
+    SumScope& operator=(const SumScope&) = delete;
+  };
+
+  // A new head solution of pile IPILE with property IPROP: what was kept
+  // stays valid only for the same pile within the same sum scope.
+  void startSolution(std::int32_t IPROP, std::int32_t IPILE);
+
+  // Nothing kept is valid any more.
+  void forget();
+
+  // The kept layer L (1 .. MAXLNL) of pile IPILE with property IPROP; the
+  // layers of another pile or property are forgotten first.
+  std::unique_ptr<py::SpringLayer>& layer(std::int32_t IPROP, std::int32_t IPILE, int L);
+
+ private:
+  std::int32_t prop_ = 0, pile_ = 0;
+  std::uint64_t scope_ = 0;  // the sum scope of what is kept, 0 none
+  std::unique_ptr<py::SpringLayer> layers_[MAXLNL];
+};
+
 // Secant moduli ESOIL and reactions PSOIL (and PSMOV, the load of the soil
 // movement) of every node of pile IPILE for its deflections YDEFL and the
 // soil movement YSOIL1, YSOIL2. The springs act on the signed difference
@@ -30,10 +82,13 @@ constexpr std::int32_t STAT_SILT_SLOPE = 29;
 // the movement vector, with zero movement arrays. IPROP is the pile's property (for the section
 // look-ups); IPILEF the pile whose multipliers for closely spaced piles apply
 // to a printed or collected curve. A look-up beyond its input profile stores
-// its status in ISTAT (atomically: piles run on several threads).
+// its status in ISTAT (atomically: piles run on several threads). SPRINGS,
+// when given, keeps the deflection-independent values between the calls of
+// one lateral solution (analysis mode only).
 void PYSOIL(const std::int32_t& IPROP, std::int32_t& ISTAT, const std::int32_t& IPILE,
             const std::int32_t& IPILEF, const NodeArray& YDEFL, NodeArray& ESOIL,
-            const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL);
+            const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL,
+            PySprings* SPRINGS = nullptr);
 
 // A criterion: PYSOIL's arguments with the layer ILAYR second. It writes the
 // node entries of the layer's node range only.

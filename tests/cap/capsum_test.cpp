@@ -9,6 +9,7 @@
 #include "cap/nthrds.h"
 #include "cap/pilehk.h"
 #include "cap/capfixture.h"
+#include "pile/pilehd_fixture.h"
 
 namespace drelm {
 namespace {
@@ -154,6 +155,40 @@ TEST(CapSums, OnePileAtTheOriginGivesItsOwnHeadForceAndStiffness) {
   STIFF(K, U, ISTAT);
   PILEHK(1, KH, U, ISTAT);
   for (int i = 0; i < 36; ++i) EXPECT_DOUBLE_EQ(K[i], KH[i]);
+}
+
+// The stiffness sum right after the force sum at the same cap displacement
+// does not solve the piles' base points again: the stiffness, the outcome
+// and what the solutions leave in the pile tables are those of a stiffness
+// sum that solves them.
+TEST(CapSums, StiffnessAfterTheForceSumAtTheSameDisplacementIsUnchanged) {
+  const double U[6] = {0.05, 0.3, -0.2, 1.0E-4, 1.0E-3, -2.0E-3};
+  const double V[6] = {0.04, 0.2, -0.1, 1.0E-4, 1.0E-3, -2.0E-3};
+  struct State {
+    double K[36], pucap, grndx;
+    std::int32_t kpilst;
+  } state[2];
+  for (int reuse = 0; reuse < 2; ++reuse) {
+    ASSERT_EQ(test::setThreeLayerRun(4), 0);
+    test::CapRun run(false);
+    CAPCTL.ICAPOP = 1;  // an embedded cap: the solutions write PUCAP
+    CAPCTL.CAPWZ = 60.0;
+    double F[6];
+    std::int32_t ISTAT = 0;
+    RUNCTL.KPILST = KPIL_SOUND;
+    FVEC(F, reuse ? U : V, ISTAT);
+    State& s = state[reuse];
+    STIFF(s.K, U, ISTAT);
+    ASSERT_EQ(ISTAT, 0);
+    s.pucap = SOILCOM.PUCAP(2);
+    s.grndx = SOILCOM.GRNDX(2);
+    s.kpilst = RUNCTL.KPILST;
+  }
+  EXPECT_EQ(std::memcmp(state[0].K, state[1].K, sizeof state[0].K), 0);
+  EXPECT_EQ(state[1].pucap, state[0].pucap);
+  EXPECT_EQ(state[1].grndx, state[0].grndx);
+  EXPECT_EQ(state[1].kpilst, state[0].kpilst);
+  EXPECT_NE(state[1].K[7], 0.0);
 }
 
 // The sums are the same bits on 1 and on 8 threads: every pile's

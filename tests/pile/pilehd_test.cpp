@@ -10,10 +10,12 @@
 #include <cstring>
 #include <vector>
 
+#include "cap/pilehk.h"
 #include "pile/pilehd_fixture.h"
 #include "pile/transf.h"
 #include "run/fileio.h"
 #include "support/allocs.h"
+#include "soil/pysoil.h"
 #include "support/testdir.h"
 
 namespace drelm {
@@ -317,6 +319,52 @@ TEST(PilehdThreads, GroupOnEightThreadsMatchesTheSerialLoopBitForBit) {
   }
   EXPECT_EQ(RUNCTL.KPILST, 0);
   for (int p = 1; p <= 100; ++p) EXPECT_NE(serial[6 * (p - 1) + 1], 0.0) << p;
+}
+
+// Within a sum scope a thread keeps a pile's springs from one head solution
+// to the next: the 13 solutions of each pile's stiffness, on eight threads,
+// give bit for bit the stiffness of solutions made one by one without it.
+TEST(PilehdThreads, StiffnessWithinASumScopeMatchesSeparateSolutions) {
+  hundredPiles();
+  std::vector<double> alone(3600), kept(3600);
+  std::int32_t st = 0;
+  for (int p = 1; p <= 100; ++p) {
+    double u[6];
+    headDisplacement(p, u);
+    PILEHK(p, &alone[36 * (p - 1)], u, st);
+  }
+  ASSERT_EQ(st, 0);
+  {
+    const PySprings::SumScope scope;
+    test::onThreads(8, 100, [&](int p) {
+      double u[6];
+      headDisplacement(p, u);
+      PILEHK(p, &kept[36 * (p - 1)], u, st);
+    });
+  }
+  ASSERT_EQ(st, 0);
+  EXPECT_EQ(std::memcmp(alone.data(), kept.data(), 3600 * sizeof(double)), 0);
+  EXPECT_NE(alone[1], 0.0);
+}
+
+// Outside a sum scope nothing is kept from one head solution to the next:
+// a soil changed between two solutions of a pile is the soil of the second.
+TEST(PilehdSprings, OutsideASumScopeEverySolutionReadsTheSoil) {
+  double u[6], before[6], after[6], fresh[6];
+  headDisplacement(3, u);
+  std::int32_t st = 0;
+  ASSERT_EQ(test::setThreeLayerRun(1), 0);
+  PILEHD(1, before, u, st);
+  // The soft clay's E50 doubled (its strength would also move the equivalent
+  // depths, which a pile keeps for the run).
+  for (int i = 1; i <= 2; ++i) SOILCOM.E50PR(i) *= 2.0;
+  PILEHD(1, after, u, st);
+  ASSERT_EQ(test::setThreeLayerRun(1), 0);
+  for (int i = 1; i <= 2; ++i) SOILCOM.E50PR(i) *= 2.0;
+  PILEHD(1, fresh, u, st);
+  ASSERT_EQ(st, 0);
+  EXPECT_NE(after[1], before[1]);
+  EXPECT_EQ(std::memcmp(after, fresh, sizeof after), 0);
 }
 
 TEST(PilehdAllocation, HeadSolutionNeverTouchesTheHeap) {

@@ -23,6 +23,23 @@ using test::setRun;
 using test::setSoil;
 using test::Springs;
 
+// Depth multipliers of pile 1 in force: one set of two points.
+struct DepthPoint {
+  double depth, pm, ym;
+};
+void setDepthMultipliers(DepthPoint top, DepthPoint bottom) {
+  RFDCTL.IRFDEP = 1;
+  PILEAR.IRFSET(1) = 1;
+  RFDEP.NRFPT(1) = 2;
+  int k = 0;
+  for (const DepthPoint& d : {top, bottom}) {
+    ++k;
+    RFDEP.RFDDEP(1, k) = d.depth;
+    RFDEP.RFDPM(1, k) = d.pm;
+    RFDEP.RFDYM(1, k) = d.ym;
+  }
+}
+
 // A pile of width b, 240 long in 20 increments of 12 from X = 0 at the
 // ground: node n lies 12 (n - 1) deep.
 struct CurveCase {
@@ -419,6 +436,124 @@ TEST(PySoilFrame, CapPassTakesTheCapWidthAtNodeOne) {
   }
 }
 
+// Springs kept across the iterations of one solution give, at every
+// deflection, what a fresh evaluation gives, bit for bit: moduli, reactions,
+// the cap's resistance and the layer sums, in layered soils whose lower
+// layers take equivalent depths, under a cap and with multipliers.
+TEST(PySoilFrame, KeptSpringsGiveTheFreshResultsBitForBit) {
+  struct Case {
+    const char* name;
+    void (*soil)();
+    int kstcyc;
+    bool capAndMultipliers;
+  } cases[] = {
+      {"soft clay, stiff clay, sand",
+       [] {
+         setSoil({{1, 0, 60, 0.0, 1.0, 0, 0, 0.01}, {3, 60, 120, 0.0, 10.0, 0, 0, 0.005},
+                  {4, 120, 300, 0.04, 0, 35, 150}});
+       },
+       1, false},
+      {"cyclic: soft clay with J, stiff clay with k, API sand",
+       [] {
+         setSoil({{13, 0, 60, 0.0, 1.0, 0, 0, 0.01, 0.25}, {10, 60, 120, 0.0, 10.0, 0, 500, 0.005},
+                  {8, 120, 300, 0.04, 0, 35, 100}});
+       },
+       0, false},
+      {"modified soft clay over wet stiff clay, cap, multipliers",
+       [] {
+         setSoil({{14, 0, 90, 0.0, 1.0, 0, 100, 0.01, 0.5}, {2, 90, 300, 0.0, 10.0, 0, 1.0e5, 0.005}});
+       },
+       1, true},
+  };
+  // Deflection shapes of successive iterations, both signs, and none at all.
+  const auto shape = [](int it, int k) {
+    switch (it) {
+      case 0: return 0.0;
+      case 1: return 0.3 * std::exp(-0.2 * k);
+      default: return 0.5 * std::cos(k / 3.0);
+    }
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto setUp = [&] {
+      clearTables();
+      setRun();
+      c.soil();
+      CURCTL.KSTCYC = c.kstcyc;
+      if (!c.capAndMultipliers) {
+        setPile(1, 24, 240, 20);
+        return;
+      }
+      setPile(1, 24, 240, 20, 24.0, -24.0);  // head 24 below the ground
+      CAPCTL.ICAPOP = 1;
+      CAPCTL.CAPWZ = 60;
+      GRPFAC.GRPPF(1) = 0.8;
+      GRPFAC.GRPYF(1) = 1.25;
+      setDepthMultipliers({0, 0.5, 2.0}, {100, 0.9, 1.0});
+    };
+    struct Result {
+      Springs s;
+      double pucap = 0;
+      double cumpu[3] = {};
+    };
+    Result fresh[3], kept[3];
+    const auto evaluate = [&](Result (&out)[3], PySprings* keep) {
+      setUp();
+      for (int it = 0; it < 3; ++it) {
+        Springs& s = out[it].s;
+        for (int k = 1; k <= 21; ++k) s.y(k) = shape(it, k);
+        PYSOIL(1, s.st, 1, 1, s.y, s.es, s.ys1, s.ys2, s.psmov, s.ps, keep);
+        ASSERT_EQ(s.st, 0);
+        out[it].pucap = SOILCOM.PUCAP(1);
+        for (int L = 1; L <= 3; ++L) out[it].cumpu[L - 1] = PYLAYR.CUMPU(1, L);
+      }
+    };
+    evaluate(fresh, nullptr);
+    PySprings keep;
+    evaluate(kept, &keep);
+    // Kept indeed: later calls did not evaluate the layers again.
+    for (int L = 1; L <= 2; ++L) {
+      ASSERT_NE(keep.layer(1, 1, L), nullptr);
+      EXPECT_TRUE(keep.layer(1, 1, L)->valid);
+    }
+    for (int it = 0; it < 3; ++it) {
+      SCOPED_TRACE(it);
+      for (int k = 1; k <= 21; ++k) {
+        EXPECT_EQ(kept[it].s.es(k), fresh[it].s.es(k)) << k;
+        EXPECT_EQ(kept[it].s.ps(k), fresh[it].s.ps(k)) << k;
+      }
+      EXPECT_EQ(kept[it].pucap, fresh[it].pucap);
+      for (int L = 0; L < 3; ++L) EXPECT_EQ(kept[it].cumpu[L], fresh[it].cumpu[L]);
+    }
+  }
+  clearTables();
+}
+
+// A layer whose evaluation writes a warning is evaluated whole at every call,
+// so that the warning is written as often as without kept springs.
+TEST(PySoilFrame, AWarningLayerIsNotKept) {
+  test::ScratchDir dir;
+  io::OPEN(U_LOG, "log", io::Access::Write);
+  io::OPEN(U_ECHO, "echo", io::Access::Write);
+  clearTables();
+  setRun();
+  // API sand without friction below its first node: warning and status.
+  setSoil({{8, 0, 300, 0.04, 0, 0, 100}});
+  setPile(1, 24, 240, 20);
+  PySprings keep;
+  for (int call = 1; call <= 2; ++call) {
+    Springs s;
+    const std::uint64_t before = soilWarningsWritten();
+    PYSOIL(1, s.st, 1, 1, s.y, s.es, s.ys1, s.ys2, s.psmov, s.ps, &keep);
+    EXPECT_EQ(s.st, STAT_APISAND_PHI);
+    EXPECT_GT(soilWarningsWritten(), before);
+    const auto& layer = keep.layer(1, 1, 1);
+    EXPECT_TRUE(!layer || !layer->valid);
+  }
+  io::CLOSEALL();
+  clearTables();
+}
+
 TEST(PyMult, MultipliersInsideTheSetAndOneOutside) {
   RFDEP.NRFPT(1) = 2;
   RFDEP.RFDDEP(1, 1) = 10;
@@ -452,15 +587,7 @@ TEST(PyMult, DepthMultipliersScaleTheSpring) {
   setRun();
   setSoil({{1, 0, 300, 0.0, 1.0, 0, 0, 0.01}});
   setPile(1, 12, 240, 20);
-  RFDCTL.IRFDEP = 1;
-  PILEAR.IRFSET(1) = 1;
-  RFDEP.NRFPT(1) = 2;
-  RFDEP.RFDDEP(1, 1) = 0;
-  RFDEP.RFDDEP(1, 2) = 100;
-  for (int k = 1; k <= 2; ++k) {
-    RFDEP.RFDPM(1, k) = 0.5;
-    RFDEP.RFDYM(1, k) = 2.0;
-  }
+  setDepthMultipliers({0, 0.5, 2.0}, {100, 0.5, 2.0});
   Springs s;
   s.y(3) = 0.3;
   s.run();
