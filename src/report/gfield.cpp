@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "report/pow10.h"
+
 namespace drelm {
 namespace {
 
@@ -56,8 +58,8 @@ std::string generalField(int w, int d, double x) {
   const double a = std::fabs(x);
   // Decimal exponent of the value once rounded to d significant digits.
   int e = static_cast<int>(std::floor(std::log10(a)));
-  const double scale = std::pow(10.0, e - d + 1);
-  if (std::round(a / scale) * scale >= std::pow(10.0, e + 1)) ++e;
+  const double scale = powerOfTen(e - d + 1);
+  if (std::round(a / scale) * scale >= powerOfTen(e + 1)) ++e;
   if (e >= -1 && e < d) return justify(buf, fixedText(buf, d - 1 - e, x), w - 4, 4);
   return justify(buf, exponentText(buf, d, x), w, 0);
 }

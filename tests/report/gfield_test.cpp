@@ -8,6 +8,7 @@
 #include <string>
 
 #include "report/gfield.h"
+#include "report/pow10.h"
 
 namespace drelm {
 namespace {
@@ -88,6 +89,14 @@ TEST(GeneralField, SameTextAsFormattedOutputOnEveryKindOfValue) {
       for (double v : {p, std::nextafter(p, 0.0), p * (1 - 0.5e-8), p * (1 - 0.5e-5), -p})
         ASSERT_EQ(generalField(w, d, v), printfField(w, d, v)) << v;
     }
+  }
+}
+
+TEST(PowerOfTen, TheMathLibrarysPowerBitForBitInAndBeyondTheTable) {
+  volatile double ten = 10.0;
+  for (int k = -420; k <= 420; ++k) {
+    const double p = std::pow(ten, k);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(powerOfTen(k)), std::bit_cast<std::uint64_t>(p)) << k;
   }
 }
 
