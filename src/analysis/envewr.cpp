@@ -119,6 +119,10 @@ int THRDENV(std::int32_t NTHLIM, std::int32_t& NTHUSE, std::int32_t& NTHRUN, std
   return t;
 }
 
+void envewrPile(int p, int KIND, int SEL, int allCurves, PileCopy& c, io::Capture& out) {
+  pileItems(p, KIND, SEL, 6, allCurves, copyPile, resultsItem, c, out);
+}
+
 void ENVEWR(const std::int32_t& KIND, const std::int32_t& SEL) {
   const int allCurves = allCurvesFlag();
   if (SEL > 0) envelopeHeading(KIND, SEL, 6, capTable);

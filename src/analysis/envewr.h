@@ -8,6 +8,7 @@
 
 #include "analysis/envpil.h"
 #include "pile/pilestore.h"
+#include "run/fileio.h"
 
 namespace drelm {
 
@@ -32,6 +33,11 @@ struct PileCopy {
 };
 
 using ColumnFlags = int[NNDQ + 1];  // 1-based print flags of the 25 columns
+
+// The text ENVEWR writes for pile p (second results report, scratch records,
+// results report), kept in out by the calling thread; any thread may format
+// a pile while others format theirs.
+void envewrPile(int p, int KIND, int SEL, int allCurves, PileCopy& c, io::Capture& out);
 
 // Print flags of the along-pile columns: the selections of the series
 // (envelopes) or of the case, less the columns the analysis does not fill.

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "analysis/anlio.h"
 #include "analysis/envewr.h"
@@ -125,15 +125,12 @@ void PTOPTB2D(int A, int B) {
 
   const int record = (A - 1) * 2 + B;
   const int count = B == 1 ? 3 : 4;
-  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Read);
+  const ScratchRecords scratch;
   Extremes e;
-  std::string rec[8];
   for (int p = 1; p <= rows(); ++p) {
-    for (int r = 0; r < 8; ++r)
-      if (!io::readLine(U_PILSCR, rec[r])) rec[r].clear();
-    const std::string& line = rec[record - 1];
-    std::vector<double> v = numbers(line.size() > 11 ? line.substr(11) : std::string());
-    v.resize(7, 0.0);
+    const std::string_view line = scratch.record(p, record);
+    double v[7];
+    numbers(line.size() > 11 ? line.substr(11) : std::string_view(), v, 7);
     WRBLNK(S, 7);
     WRINT(S, 6, p);
     WRBLNK(S, 6);
@@ -142,9 +139,8 @@ void PTOPTB2D(int A, int B) {
       WRBLNK(S, 2);
     }
     WREOL(S);
-    EXTRPIL(p, count, v.data(), e);
+    EXTRPIL(p, count, v, e);
   }
-  io::CLOSE(U_PILSCR);
   empty(S);
   for (int U : {S, R})
     for (int m = 0; m < 2; ++m) {

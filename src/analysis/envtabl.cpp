@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
+#include <memory>
 
 #include "analysis/anlio.h"
 #include "cap/caplines.h"
@@ -98,6 +98,9 @@ void copyNodes(int p, int SEL, PileCopy& c) {
 
 namespace {
 
+// Piles of one batch of the result tables per thread.
+constexpr int PILES_PER_THREAD = 32;
+
 // Work item 0: the pile's compact records on the second results report:
 // the N displacements, the N reactions and the stress of each system.
 void reportItem(const PileCopy& c, int allCurves, int N) {
@@ -172,21 +175,37 @@ void pileResultTables(const PileCopy& c, int KIND, int allCurves, TopBlock topBl
   PMINMAX(c);
 }
 
+void pileItems(int p, int KIND, int SEL, int N, int allCurves, CopyPile copy, ResultsItem results, PileCopy& c,
+               io::Capture& out) {
+  copy(p, SEL, c);
+  out.start();
+  reportItem(c, allCurves, N);
+  results(c, KIND, allCurves);
+  out.stop();
+}
+
 void pileTables(int KIND, int SEL, int N, int allCurves, CopyPile copy, ResultsItem results) {
   io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
   const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
-  PileCopy c;
-  for (int p = 1; p <= np; ++p) {
-    copy(p, SEL, c);
-    const int t = THRDENV(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, RUNCTL.NPILE, 1);
-    const double t0 = wallClock();
-#pragma omp parallel for schedule(static) num_threads(t)
-    for (int item = 0; item < 2; ++item) {
-      if (item == 0) reportItem(c, allCurves, N);
-      else results(c, KIND, allCurves);
+  const int t = THRDENV(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, RUNCTL.NPILE, 0);
+  const double t0 = wallClock();
+  // Piles are formatted side by side into buffers of their own and written
+  // in pile order, a batch at a time so that the buffers of a large group
+  // stay small; they keep their memory from one batch to the next.
+  const int batch = std::min(np, PILES_PER_THREAD * t);
+  std::vector<io::Capture> out(static_cast<std::size_t>(std::max(batch, 0)));
+  for (int first = 1; first <= np; first += batch) {
+    const int last = std::min(np, first + batch - 1);
+#pragma omp parallel num_threads(t)
+    {
+      const auto c = std::make_unique<PileCopy>();
+#pragma omp for schedule(dynamic)
+      for (int p = first; p <= last; ++p)
+        pileItems(p, KIND, SEL, N, allCurves, copy, results, *c, out[static_cast<std::size_t>(p - first)]);
     }
-    TIMBLK.TPRINT += wallClock() - t0;
+    for (int p = first; p <= last; ++p) out[static_cast<std::size_t>(p - first)].replay();
   }
+  TIMBLK.TPRINT += wallClock() - t0;
   io::CLOSE(U_PILSCR);
 }
 
@@ -205,12 +224,48 @@ void EXTRPIL(int pile, int count, const double* v, Extremes& e) {
   e.first = false;
 }
 
-std::vector<double> numbers(const std::string& s) {
-  std::vector<double> v;
-  std::istringstream in(s);
-  std::string t;
-  while (in >> t) v.push_back(std::strtod(t.c_str(), nullptr));
-  return v;
+void numbers(std::string_view s, double* v, int n) {
+  const auto blank = [](char ch) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); };
+  int k = 0;
+  std::size_t i = 0;
+  while (k < n) {
+    while (i < s.size() && blank(s[i])) ++i;
+    if (i == s.size()) break;
+    std::size_t j = i;
+    while (j < s.size() && !blank(s[j])) ++j;
+    // The field alone, so that the conversion stops at its end.
+    char field[64];
+    const std::size_t len = j - i;
+    if (len < sizeof field) {
+      s.copy(field, len, i);
+      field[len] = '\0';
+      v[k++] = std::strtod(field, nullptr);
+    } else {
+      v[k++] = std::strtod(std::string(s.substr(i, len)).c_str(), nullptr);
+    }
+    i = j;
+  }
+  for (; k < n; ++k) v[k] = 0.0;
+}
+
+ScratchRecords::ScratchRecords() {
+  if (io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Read)) {
+    io::slurp(U_PILSCR, text_);
+    io::CLOSE(U_PILSCR);
+  }
+  std::string_view rest(text_);
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines_.push_back(line);
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+  }
+}
+
+std::string_view ScratchRecords::record(int p, int r) const {
+  const std::size_t k = static_cast<std::size_t>(p - 1) * RECORDS + static_cast<std::size_t>(r - 1);
+  return p >= 1 && r >= 1 && k < lines_.size() ? lines_[k] : std::string_view();
 }
 
 void coordinateHeading(const char* title) {

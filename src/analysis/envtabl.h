@@ -3,9 +3,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/envewr.h"
+#include "run/fileio.h"
 
 namespace drelm::anl {
 
@@ -41,13 +43,18 @@ void copyNodes(int p, int SEL, PileCopy& c);
 using TopBlock = void (*)(const PileCopy& c, int first, bool local);
 void pileResultTables(const PileCopy& c, int KIND, int allCurves, TopBlock topBlock);
 
-// Every pile's tables: copy takes the pile's values, then two work items
-// run in parallel, each writing its own files: the compact records of the
-// second results report and results (the scratch records and the results
-// report tables).
+// Every pile's tables: copy takes the pile's values, then come the compact
+// records of the second results report and results (the scratch records and
+// the results report tables). The piles are formatted in parallel and their
+// text reaches the files in pile order, the same for any thread count.
 using CopyPile = void (*)(int p, int SEL, PileCopy& c);
 using ResultsItem = void (*)(const PileCopy& c, int KIND, int allCurves);
 void pileTables(int KIND, int SEL, int N, int allCurves, CopyPile copy, ResultsItem results);
+// The text of pile p alone, kept in `out` by the calling thread for a later
+// replay; it reads the envelope store and the model and writes only c and
+// out, so piles can be formatted side by side.
+void pileItems(int p, int KIND, int SEL, int N, int allCurves, CopyPile copy, ResultsItem results, PileCopy& c,
+               io::Capture& out);
 
 // Running extremes of up to 25 columns over the piles: the first pile sets
 // them, a later pile replaces one only when strictly beyond it.
@@ -59,8 +66,25 @@ struct Extremes {
 };
 void EXTRPIL(int pile, int count, const double* v, Extremes& e);
 
-// The numbers of a scratch record (a field that is no number reads as 0).
-std::vector<double> numbers(const std::string& s);
+// The first n numbers of a scratch record into v, 0 for those it lacks (a
+// field that is no number reads as 0 too).
+void numbers(std::string_view s, double* v, int n);
+
+// The per-pile scratch, read back whole in blocks: RECORDS records per pile.
+class ScratchRecords {
+ public:
+  static constexpr int RECORDS = 8;
+  ScratchRecords();
+  ScratchRecords(const ScratchRecords&) = delete;
+  ScratchRecords& operator=(const ScratchRecords&) = delete;
+  // Record r (1-based) of pile p; empty when the file is missing or ends
+  // before it.
+  std::string_view record(int p, int r) const;
+
+ private:
+  std::string text_;
+  std::vector<std::string_view> lines_;
+};
 
 // Heading of a coordinate system on the summary.
 void coordinateHeading(const char* title);

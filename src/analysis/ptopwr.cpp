@@ -1,7 +1,7 @@
 // Summary tables of the extremes over all piles, read back from the
 // per-pile scratch records.
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "analysis/anlio.h"
 #include "analysis/envewr.h"
@@ -14,8 +14,6 @@ namespace drelm {
 using namespace anl;
 
 namespace {
-
-constexpr int RECORDS = 8;  // scratch records per pile
 
 // The column-heading line of a pile-top table after its caption.
 std::string columnHeadings(int A, int B) {
@@ -81,19 +79,17 @@ void PTOPTB(int A, int B, const ColumnFlags& flags) {
   constexpr int S = U_SUMMARY;
   headings(A, B, flags);
   const int record = A == 3 ? (B == 1 ? 5 : 7) : (A == 1 ? B : (B == 3 ? 4 : 2 + B));
-  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Read);
+  const ScratchRecords scratch;
   Extremes e;
-  std::string rec[RECORDS];
   const int np = RUNCTL.NPILE < MAXPIL ? RUNCTL.NPILE : MAXPIL;
   for (int p = 1; p <= np; ++p) {
-    for (int r = 0; r < RECORDS; ++r)
-      if (!io::readLine(U_PILSCR, rec[r])) rec[r].clear();
-    const std::string& line = rec[record - 1];
+    const std::string_view line = scratch.record(p, record);
+    const std::string_view values = line.size() > 11 ? line.substr(11) : std::string_view();
     if (A <= 2) {
       // Five blanks, the pile, then the values.
-      std::vector<double> v = numbers(line.size() > 11 ? line.substr(11) : std::string());
-      v.resize(7, 0.0);
-      const double* first = B == 3 ? &v[6] : v.data();
+      double v[7];
+      numbers(values, v, 7);
+      const double* first = B == 3 ? &v[6] : v;
       const int count = B == 3 ? 1 : 6;
       WRBLNK(S, 5);
       WRINT(S, 6, p);
@@ -102,12 +98,11 @@ void PTOPTB(int A, int B, const ColumnFlags& flags) {
       WREOL(S);
       EXTRPIL(p, count, first, e);
     } else {
-      std::vector<double> v = numbers(line.size() > 11 ? line.substr(11) : std::string());
-      v.resize(NNDQ, 0.0);
-      const std::string& dline = rec[record];
-      const std::string label = dline.size() >= 10 ? dline.substr(5, 5) : blanks(5);
-      std::vector<double> d = numbers(dline.size() > 11 ? dline.substr(11) : std::string());
-      d.resize(NNDQ, 0.0);
+      double v[NNDQ], d[NNDQ];
+      numbers(values, v, NNDQ);
+      const std::string_view dline = scratch.record(p, record + 1);
+      const std::string_view label = dline.size() >= 10 ? dline.substr(5, 5) : std::string_view("     ");
+      numbers(dline.size() > 11 ? dline.substr(11) : std::string_view(), d, NNDQ);
       double sel[NNDQ];
       int n = 0;
       WRBLNK(S, 1);
@@ -127,7 +122,6 @@ void PTOPTB(int A, int B, const ColumnFlags& flags) {
       EXTRPIL(p, n, sel, e);
     }
   }
-  io::CLOSE(U_PILSCR);
   empty(S);
   if (A <= 2) {
     for (int U : {U_SUMMARY, U_SUMSCR}) {

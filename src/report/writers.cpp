@@ -6,6 +6,7 @@
 #include <string>
 
 #include "report/fixeddigits.h"
+#include "report/pow10.h"
 #include "report/writers.h"
 #include "run/fileio.h"
 
@@ -122,8 +123,8 @@ void realInto(char* out, int w, int d, double x, int lowerShift) {
   if (x == 0.0 || ax < 1.0e-50) return fixedInto(out, w, d, 0.0);
   if (std::isnan(x)) return exponentInto(out, w, d, x);
   // The bounds are single-precision constants widened to double.
-  const double lo = static_cast<float>(std::pow(10.0, lowerShift - d));
-  const double hi = static_cast<float>(std::pow(10.0, d));
+  const double lo = static_cast<float>(powerOfTen(lowerShift - d));
+  const double hi = static_cast<float>(powerOfTen(d));
   if (ax <= lo || ax >= hi) return exponentInto(out, w, d, x);
   int h = static_cast<int>(std::log10(ax));  // truncated toward zero
   if (h < 0) h -= 1;

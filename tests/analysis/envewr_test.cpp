@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "analysis/envewr.h"
+#include "analysis/envewr_fixture.h"
+#include "analysis/envtabl.h"
 #include "report/labels.h"
 #include "run/fileio.h"
 #include "run/model.h"
@@ -109,6 +111,70 @@ TEST(ResultTableThreads, AtMostTwoAndNeverBeyondThePiles) {
   EXPECT_EQ(THRDENV(0, use, run, 1, 1), 1);
   EXPECT_EQ(use, 2);
   EXPECT_EQ(run, 2);
+}
+
+// Two hundred piles fill more than one batch of the parallel formatting.
+TEST(ResultTablesOrder, EveryReportIsTheSameOnOneAndOnSixThreads) {
+  test::ScratchDir dir;
+  test::setCurrentResults(200);
+  for (int procs : {1, 8}) {
+    TIMBLK.NPROCS = procs;
+    test::openResultReports("p" + std::to_string(procs));
+    ENVEWR(0, 0);
+    io::CLOSEALL();
+  }
+  EXPECT_EQ(TIMBLK.NTHUSE, 6);
+  const Lines pil = test::readLines("p1.pil");
+  ASSERT_EQ(pil.size(), 1600u);
+  EXPECT_EQ(pil[8 * 199].substr(0, 11), "        200");
+  for (const char* ext : {".out", ".sum", ".rp2", ".pil", ".ssc"})
+    EXPECT_EQ(test::readFile(std::string("p8") + ext), test::readFile(std::string("p1") + ext)) << ext;
+}
+
+TEST(ScratchFields, NumbersOfARecord) {
+  const struct {
+    const char* text;
+    std::vector<double> want;
+  } cases[] = {
+      {"  1.5  -2.0000E+03   7", {1.5, -2000.0, 7.0, 0.0}},
+      {"\t0.25\v-1E-300\f3", {0.25, -1e-300, 3.0, 0.0}},
+      // A field that is no number, or only starts like one, reads as its
+      // leading number or 0; fields past the count are left out.
+      {"*********** 12abc -.5 9 10", {0.0, 12.0, -0.5, 9.0}},
+      {"", {0.0, 0.0, 0.0, 0.0}},
+  };
+  for (const auto& c : cases) {
+    double v[4] = {-1, -1, -1, -1};
+    anl::numbers(c.text, v, 4);
+    EXPECT_EQ(std::vector<double>(v, v + 4), c.want) << c.text;
+  }
+  // A field longer than any the writers make is read whole.
+  const std::string longField = "1" + std::string(80, '0') + " 2";
+  double w[2];
+  anl::numbers(longField, w, 2);
+  EXPECT_EQ(w[0], 1e80);
+  EXPECT_EQ(w[1], 2.0);
+}
+
+TEST(ScratchFields, RecordsOfAShortOrMissingScratchAreEmpty) {
+  test::ScratchDir dir;
+  clearTables();
+  io::CLOSEALL();
+  FNAMES.FNU(U_PILSCR) = "run.pil";
+  {
+    const anl::ScratchRecords none;
+    EXPECT_TRUE(none.record(1, 1).empty());
+  }
+  std::string text;
+  for (int r = 1; r <= 8; ++r) text += "pile 1 record " + std::to_string(r) + "\r\n";
+  text += "pile 2 record 1";  // no line end
+  test::writeFile("run.pil", text);
+  const anl::ScratchRecords s;
+  EXPECT_EQ(s.record(1, 8), "pile 1 record 8");
+  EXPECT_EQ(s.record(2, 1), "pile 2 record 1");
+  EXPECT_TRUE(s.record(2, 2).empty());
+  EXPECT_TRUE(s.record(3, 1).empty());
+  EXPECT_FALSE(io::connected(U_PILSCR));
 }
 
 }  // namespace
