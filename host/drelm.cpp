@@ -18,7 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "run/statusmsg.h"
+#include "dirlock.h"
+#include "failedfile.h"
 
 extern "C" std::int32_t IDRELM(std::int32_t code);
 
@@ -188,6 +189,8 @@ int main(int argc, char** argv) {
     return EXIT_USAGE;
   }
 
+  // One run per directory: nothing of it is written before its lock is held.
+  if (!drelm::host::lockDirectory(dir)) return 41;
   // A stale stop request of an earlier run must not stop this one.
   if (!writeText(dir / "Names.dat", namesText) || !writeText(stopFile, "")) {
     std::fprintf(stderr, "drelm: cannot write into %s\n", dir.c_str());
@@ -254,13 +257,7 @@ int main(int argc, char** argv) {
   if (tty && !shown.empty()) std::printf("\r\033[K");
 
   const std::int32_t status = run.status;
-  std::string failed;
-  int failedLine = 0;
-  if (status == 41 && access(inputPath.c_str(), R_OK) != 0) {
-    failed = inputPath.string();
-    failedLine = 5;
-  }
-  for (const std::string& l : drelm::statusLines(status, failed, failedLine))
+  for (const std::string& l : drelm::host::finalMessage(status, dir, fileOfLine(10)))
     std::printf("%s\n", l.c_str());
   std::printf("\n");
   const struct {

@@ -125,7 +125,7 @@ void PTOPTB2D(int A, int B) {
 
   const int record = (A - 1) * 2 + B;
   const int count = B == 1 ? 3 : 4;
-  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Read);
+  io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Read);
   Extremes e;
   std::string rec[8];
   for (int p = 1; p <= rows(); ++p) {

@@ -154,7 +154,7 @@ void pileResultTables(const PileCopy& c, int KIND, int allCurves, TopBlock topBl
 }
 
 void pileTables(int KIND, int SEL, int N, int allCurves, CopyPile copy, ResultsItem results) {
-  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
+  io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
   const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
   PileCopy c;
   for (int p = 1; p <= np; ++p) {

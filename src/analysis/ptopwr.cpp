@@ -81,7 +81,7 @@ void PTOPTB(int A, int B, const ColumnFlags& flags) {
   constexpr int S = U_SUMMARY;
   headings(A, B, flags);
   const int record = A == 3 ? (B == 1 ? 5 : 7) : (A == 1 ? B : (B == 3 ? 4 : 2 + B));
-  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Read);
+  io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Read);
   Extremes e;
   std::string rec[RECORDS];
   const int np = RUNCTL.NPILE < MAXPIL ? RUNCTL.NPILE : MAXPIL;
