@@ -12,7 +12,10 @@ std::vector<std::string> finalMessage(std::int32_t status, const std::filesystem
   if (status != 41) return statusLines(status);
   // The last file line of the log is the run's final message; the line after
   // it gives its names-file line when there is one.
-  std::ifstream in(log);
+  // Only a regular file: a log that is a device may never end.
+  std::error_code ec;
+  std::ifstream in;
+  if (std::filesystem::is_regular_file(log, ec)) in.open(log);
   std::string line, file;
   bool written = false, found = false;
   int namesLine = 0;

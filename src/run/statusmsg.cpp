@@ -36,7 +36,7 @@ std::vector<std::string> body(std::int32_t code, std::string_view file, int name
     case 41:
       if (file.empty() && namesLine > 0)
         return {"    NO FILE NAME ON LINE " + std::to_string(namesLine) + " OF THE NAMES FILE"};
-      if (file.empty()) return {"    CANNOT OPEN A FILE OF THE RUN"};
+      if (file.empty()) return {"    CANNOT OPEN OR WRITE A FILE OF THE RUN"};
       if (namesLine > 0)
         return {failedFileLine(file, written),
                 "    NAMED ON LINE " + std::to_string(namesLine) + " OF THE NAMES FILE"};
