@@ -19,6 +19,8 @@
 #include <vector>
 
 #include "caselines.h"
+#include "dirlock.h"
+#include "failedfile.h"
 #include "run/statusmsg.h"
 #include "runfiles.h"
 #include "tally.h"
@@ -191,6 +193,8 @@ int main(int argc, char** argv) {
     return EXIT_USAGE;
   }
 
+  // One run per directory: nothing of it is written before its lock is held.
+  if (!drelm::host::lockDirectory(dir)) return 41;
   // A stale stop request of an earlier run must not stop this one.
   if (!writeText(dir / "Names.dat", namesText) || !writeText(stopFile, "")) {
     std::fprintf(stderr, "drelm: cannot write into %s\n", dir.c_str());
@@ -268,14 +272,8 @@ int main(int argc, char** argv) {
   if (tty && !shown.empty()) std::printf("\r\033[K");
 
   const std::int32_t status = run.status;
-  std::string failed;
-  int failedLine = 0;
-  if (status == 41 && access(inputPath.c_str(), R_OK) != 0) {
-    failed = inputPath.string();
-    failedLine = 5;
-  }
   cases.finish(caseLines);
-  for (const std::string& l : drelm::statusLines(status, failed, failedLine))
+  for (const std::string& l : drelm::host::finalMessage(status, dir, fileOfLine(10)))
     std::printf("%s\n", l.c_str());
   const std::string tally = drelm::host::runTally(cases, written, fileOfLine(6));
   if (!tally.empty()) std::printf("    %s\n", tally.c_str());
@@ -286,7 +284,10 @@ int main(int argc, char** argv) {
   } reports[] = {{"Results report", 7}, {"Summary", 8}, {"Input echo", 6}, {"Runtime log", 10}};
   const char* gap = "\n";
   for (const auto& r : reports) {
-    if (!written.written(names[r.line - 5])) continue;
+    // A report the run emptied at its start and never wrote to is not named.
+    std::error_code ec;
+    const auto size = fs::file_size(fileOfLine(r.line), ec);
+    if (!written.written(names[r.line - 5]) || ec || size == 0) continue;
     std::printf("%s%-15s %s\n", gap, r.what, fileOfLine(r.line).c_str());
     gap = "";
   }

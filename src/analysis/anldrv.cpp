@@ -76,11 +76,10 @@ Controls combControls(int k) {
   return {I(9), I(10), I(6), I(3), I(7), I(4), I(5), I(11), I(12), I(41), R(1), R(2), R(3), R(4), R(7), R(8)};
 }
 
-// A stop request ends the run with status 4 and the files of the analysis
-// closed.
+// A stop request (status 4) or a failed file (41) ends the run with the files
+// of the analysis closed.
 bool stopped(std::int32_t& ISTAT, bool caseLoop) {
-  if (!STOPRQ()) return false;
-  ISTAT = STAT_STOPPED;
+  if (!runEnds(ISTAT)) return false;
   if (caseLoop) io::CLOSE(U_KMAT);
   return true;
 }
@@ -119,7 +118,7 @@ bool unitLoadPoints(std::int32_t c, PassLoads& L, std::int32_t& ISTAT) {
   out(U_LOG, head);
   io::FLUSH(U_LOG);
   // Every case of the method writes its records from an empty file.
-  io::OPEN(U_FLXSCR, FNAMES.FNU(U_FLXSCR).trimmed(), io::Access::Write);
+  io::openChecked(U_FLXSCR, FNAMES.FNU(U_FLXSCR).trimmed(), io::Access::Write);
 
   // The load of each degree of freedom in its order (a plane case: the
   // vertical and horizontal forces and the moment).
@@ -136,7 +135,7 @@ bool unitLoadPoints(std::int32_t c, PassLoads& L, std::int32_t& ISTAT) {
     std::int32_t ISKIP = 0;
     FLEXDOF(2, C.IPOINT, RUNCTL.IANTYP, loops, NDOF, load, ISKIP);
     if (ISKIP == 1) continue;
-    io::OPEN(U_CLDSCR, FNAMES.FNU(U_CLDSCR).trimmed(), io::Access::Write);
+    io::openChecked(U_CLDSCR, FNAMES.FNU(U_CLDSCR).trimmed(), io::Access::Write);
     ICLDOP = 1;
     SESTIM.SENHIS = 0;
     const int slot = anl::loadSlot(C.IPOINT);
@@ -290,7 +289,7 @@ void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
   anl::openingLines();
   ENVPIL.ENVFST = 0;
 
-  io::OPEN(U_KMAT, FNAMES.FNU(U_KMAT).trimmed(), io::Access::Write);
+  io::openChecked(U_KMAT, FNAMES.FNU(U_KMAT).trimmed(), io::Access::Write);
   const int ncase = std::clamp<int>(CASEIN.NLCASE, 0, MAXLC);
   for (std::int32_t c = 1; c <= ncase; ++c) {
     CASECUR.ICASE = c;

@@ -82,8 +82,7 @@ void analysedLines(bool comb, std::int32_t k) {
 }
 
 void progressLine(bool comb, std::int32_t k, bool finished) {
-  // The host may hold the file or replace it: a failure costs this line only.
-  if (!io::OPEN(U_PROGRESS, FNAMES.FNU(U_PROGRESS).trimmed(), io::Access::Write)) return;
+  if (!io::openChecked(U_PROGRESS, FNAMES.FNU(U_PROGRESS).trimmed(), io::Access::Write)) return;
   out(U_PROGRESS, "- " + countLine(comb, k) + (finished ? " FINISHED" : " STARTED"));
   empty(U_PROGRESS, 2);
   io::CLOSE(U_PROGRESS);

@@ -185,7 +185,7 @@ void pileItems(int p, int KIND, int SEL, int N, int allCurves, CopyPile copy, Re
 }
 
 void pileTables(int KIND, int SEL, int N, int allCurves, CopyPile copy, ResultsItem results) {
-  io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
+  io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
   const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
   const int t = THRDENV(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, RUNCTL.NPILE, 0);
   const double t0 = wallClock();
@@ -249,7 +249,7 @@ void numbers(std::string_view s, double* v, int n) {
 }
 
 ScratchRecords::ScratchRecords() {
-  if (io::OPEN(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Read)) {
+  if (io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Read)) {
     io::slurp(U_PILSCR, text_);
     io::CLOSE(U_PILSCR);
   }

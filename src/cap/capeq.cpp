@@ -167,10 +167,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       RUNCTL.KPILST = KPIL_SOUND;
       RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
       PRGREC(ProgressForm::Iteration, ISCOMB, ls.n, ls.TCUR, b);
-      if (STOPRQ()) {
-        ISTAT = STAT_STOPPED;
-        return;
-      }
+      if (runEnds(ISTAT)) return;
       if (CAPCTL.IRFOPT > 0) reductionFactors(U, P0);
 
       // Pile forces, with the capacity warnings of this evaluation.

@@ -266,10 +266,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
       RUNCTL.KPILST = KPIL_SOUND;
       PRGREC2D(ISCOMB, ls.n, ls.TCUR, b);
-      if (STOPRQ()) {
-        ISTAT = STAT_STOPPED;
-        return;
-      }
+      if (runEnds(ISTAT)) return;
       if (embedded) Passive::moving(U);
       sumWithWarnings(FVEC2D, F, U, ISTAT);
       if (ISTAT != 0) return;

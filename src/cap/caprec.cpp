@@ -71,8 +71,7 @@ std::string progressText(ProgressForm form, std::int32_t ISCOMB, std::int32_t N,
 }
 
 void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B) {
-  // The host may hold the file or replace it: a failure costs this record only.
-  if (!io::OPEN(U_PROGRESS, fileName(U_PROGRESS), io::Access::Write)) return;
+  if (!io::openChecked(U_PROGRESS, fileName(U_PROGRESS), io::Access::Write)) return;
   io::put(U_PROGRESS, progressText(form, ISCOMB, N, T, B));
   emptyLine(U_PROGRESS);
   io::CLOSE(U_PROGRESS);
@@ -84,6 +83,16 @@ bool STOPRQ() {
   const bool ok = io::slurp(U_STOP, t);
   io::CLOSE(U_STOP);
   return ok && stopRequested(t);
+}
+
+bool runEnds(std::int32_t& ISTAT) {
+  if (io::writeFailed()) {
+    ISTAT = STAT_OPEN_FAILED;
+    return true;
+  }
+  if (!STOPRQ()) return false;
+  ISTAT = STAT_STOPPED;
+  return true;
 }
 
 void logGlobalHeading() {
@@ -207,7 +216,7 @@ void capacityWarnings() {
   }
   if (total <= 0) return;
   // The three lines of every warning, in the order the piles wrote them.
-  if (!io::OPEN(U_WARN, fileName(U_WARN), io::Access::Read)) return;
+  if (!io::openChecked(U_WARN, fileName(U_WARN), io::Access::Read)) return;
   std::string line;
   for (std::int32_t i = 0; i < total * 3 && io::readLine(U_WARN, line); ++i) {
     text(U_RESULTS, line);

@@ -13,7 +13,7 @@ namespace drelm {
 // Progress record: at the start of an iteration, after a step, at the end.
 enum class ProgressForm { Iteration, Step, End };
 
-// Writes the latest progress record over the progress file (errors ignored).
+// Writes the latest progress record over the progress file.
 // ISCOMB 0 for a load case, 1 for a combination; N the step counter; T the
 // load fraction (TCUR for an iteration, the last accepted one after a step);
 // B the iteration.
@@ -25,6 +25,9 @@ std::string progressText(ProgressForm form, std::int32_t ISCOMB, std::int32_t N,
 // True when the stop-request file holds 1 (a missing or unreadable file is no
 // request).
 bool STOPRQ();
+// The check of a running analysis: a file of the run that failed ends it
+// with 41, a stop request with 4. True when the run ends (ISTAT set).
+bool runEnds(std::int32_t& ISTAT);
 
 // Runtime log lines of the load loop.
 void logGlobalHeading();

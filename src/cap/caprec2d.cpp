@@ -68,8 +68,7 @@ std::string progressText2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std
 }
 
 void PRGREC2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B) {
-  // The host may hold the file: a failure costs this record only.
-  if (!io::OPEN(U_PROGRESS, fileName(U_PROGRESS), io::Access::Write)) return;
+  if (!io::openChecked(U_PROGRESS, fileName(U_PROGRESS), io::Access::Write)) return;
   io::put(U_PROGRESS, progressText2D(ISCOMB, N, TCUR, B));
   emptyLine(U_PROGRESS);
   io::CLOSE(U_PROGRESS);
@@ -116,7 +115,7 @@ void capacityWarnings2D() {
   }
   if (total <= 0) return;
   // Three lines per warning, bearing first, in the order the rows wrote them.
-  if (!io::OPEN(U_WARN, fileName(U_WARN), io::Access::Read)) return;
+  if (!io::openChecked(U_WARN, fileName(U_WARN), io::Access::Read)) return;
   std::string line;
   for (std::int32_t i = 0; i < 3 * total && io::readLine(U_WARN, line); ++i) {
     text(U_RESULTS, line);

@@ -22,7 +22,7 @@ void wline(int unit, const std::string& s) { out(unit, s + " "); }
 
 bool reopen() {
   io::CLOSE(U_CLDSCR);
-  return io::OPEN(U_CLDSCR, FNAMES.FNU(U_CLDSCR).trimmed(), io::Access::Read);
+  return io::openChecked(U_CLDSCR, FNAMES.FNU(U_CLDSCR).trimmed(), io::Access::Read);
 }
 
 std::string fields(const double* v, int n, bool plane, double (*conv)(double)) {

@@ -97,7 +97,7 @@ void levelTable(const double* A, int n, bool plane, bool diag) {
 // Reads the flexibility columns of level g into A. False when the file holds
 // fewer records than NESTV per degree of freedom.
 bool readLevel(int g, int NESTV, int n, bool diag, double* A, int* flag, std::string& list) {
-  if (!io::OPEN(U_FLXSCR, FNAMES.FNU(U_FLXSCR).trimmed(), io::Access::Read)) return false;
+  if (!io::openChecked(U_FLXSCR, FNAMES.FNU(U_FLXSCR).trimmed(), io::Access::Read)) return false;
   bool whole = true;
   for (int j = 0; j < n && whole; ++j) {
     double v[6] = {};

@@ -142,13 +142,14 @@ struct Stepping {
   PlateOutcome& result;
   std::int32_t pileFailure = 0;
   bool stopped = false;
+  std::int32_t stopStatus = 0;  // 4 on a stop request, 41 on a failed file
   double lref = 0;  // size of the plate: the diagonal of its nodes' bounding box
 
   // One equilibrium iteration; false when a pile evaluation failed, the
   // equations are singular or a stop is requested.
   bool iterate(double (&norms)[8]) {
     FESOLV_T& F = FESOLV;
-    if (STOPRQ()) {
+    if (runEnds(stopStatus)) {
       stopped = true;
       return false;
     }
@@ -270,7 +271,7 @@ struct Stepping {
       result.stepped = true;
       const bool converged = step();
       if (stopped) {
-        ISTAT = STAT_STOPPED;
+        ISTAT = stopStatus;
         return;
       }
       if (converged) {

@@ -1,10 +1,12 @@
 #include "run/endrun.h"
 
 #include <string>
+#include <vector>
 
 #include "report/writers.h"
 #include "run/fileio.h"
 #include "run/model.h"
+#include "run/startup.h"
 #include "run/statusmsg.h"
 #include "run/timing.h"
 
@@ -33,15 +35,33 @@ void copySummary() {
   }
 }
 
+// A file of the run that failed: the run ends with 41 where it would
+// otherwise claim complete reports (0) or a clean stop (4); a run that ended
+// for another reason keeps its code. The first failed file is the one named.
+void settle(std::int32_t& ISTAT) {
+  if (!io::writeFailed()) return;
+  if (ISTAT == STAT_OK || ISTAT == STAT_STOPPED) ISTAT = STAT_OPEN_FAILED;
+  if (ISTAT != STAT_OPEN_FAILED || !RUNERR.ERRFIL.trimmed().empty()) return;
+  const io::Failure f = io::failure();
+  RUNERR.ERRFIL = f.name;
+  RUNERR.ERRLIN = namesLineOfUnit(f.unit);
+  RUNERR.ERRWRT = f.opening ? 0 : 1;
+}
+
+std::vector<std::string> finalMessage(std::int32_t ISTAT) {
+  std::vector<std::string> lines = statusLines(ISTAT, RUNERR.ERRFIL.trimmed(), RUNERR.ERRLIN, RUNERR.ERRWRT == 1);
+  // A run that ended for another reason still names a file that failed.
+  if (ISTAT != STAT_OPEN_FAILED && io::writeFailed()) {
+    const io::Failure f = io::failure();
+    lines.push_back(failedFileLine(f.name, !f.opening));
+  }
+  return lines;
+}
+
 }  // namespace
 
 void ENDRUN(std::int32_t& ISTAT) {
-  io::line(U_LOG, "    ");
-  for (const std::string& l : statusLines(ISTAT, RUNERR.ERRFIL.trimmed(), RUNERR.ERRLIN))
-    io::line(U_LOG, l);
-  io::FLUSH(U_LOG);
-  TIMEWR();
-
+  settle(ISTAT);
   if (ISTAT == STAT_STOPPED) {
     for (int unit : {U_RESULTS, U_SUMMARY}) {
       io::line(unit, "     ");
@@ -52,11 +72,26 @@ void ENDRUN(std::int32_t& ISTAT) {
   // A start-up that failed left no summary to complete.
   if (io::connected(U_SUMMARY)) copySummary();
 
-  for (int unit : {U_INPUT, U_RESULTS, U_ECHO, U_SUMMARY, U_PLOT, U_LOG, U_STATUS, U_REPORT,
-                   U_FLXSCR, U_HEADCRV, U_ITER, U_AXIAL, U_CURVES, U_CAPNODE, U_SUMSCR, U_MCTEXT})
-    io::CLOSE(unit);
-  // Whatever the analysis left connected is closed too, so the host can read
-  // or replace every file of the run.
+  // The results report and the runtime log are closed last, so that they can
+  // still name a file whose closing failed.
+  for (int unit = 0; unit <= io::MAXUNIT; ++unit)
+    if (unit != U_RESULTS && unit != U_LOG) io::CLOSE(unit);
+  settle(ISTAT);
+  if (ISTAT == STAT_OPEN_FAILED && RUNERR.ERRWRT == 1 && io::failure().unit != U_RESULTS) {
+    io::line(U_RESULTS, "    ");
+    for (const std::string& l : finalMessage(ISTAT)) io::line(U_RESULTS, l);
+  }
+  io::CLOSE(U_RESULTS);
+  settle(ISTAT);
+
+  io::line(U_LOG, "    ");
+  for (const std::string& l : finalMessage(ISTAT)) io::line(U_LOG, l);
+  io::FLUSH(U_LOG);
+  TIMEWR();
+  // A log that cannot be written ends the run with 41 too: the host then
+  // finds no message in it and says so.
+  io::CLOSE(U_LOG);
+  settle(ISTAT);
   io::CLOSEALL();
 }
 

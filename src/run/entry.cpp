@@ -9,6 +9,7 @@ extern "C" __attribute__((visibility("default"))) std::int32_t IDRELM(std::int32
   // Nothing of the engine runs in this process before the first call, so
   // the first run finds the tables as the library was loaded.
   static std::atomic<bool> first{true};
-  if (code == 6 && first.exchange(false)) drelm::tablesAsLoaded();
-  return drelm::IDRELM(code);
+  return drelm::IDRELM(code, [] {
+    if (first.exchange(false)) drelm::tablesAsLoaded();
+  });
 }

@@ -2,9 +2,12 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 namespace drelm::io {
 namespace {
@@ -35,6 +38,10 @@ UnitState units[MAXUNIT + 1];
 // The capture of this thread, if any.
 thread_local Capture* capturing = nullptr;
 
+std::mutex failureLock;
+Failure firstFailure;
+std::atomic<bool> anyFailure{false};
+
 UnitState* live(int unit) {
   if (unit < 0 || unit > MAXUNIT) return nullptr;
   UnitState& u = units[unit];
@@ -44,6 +51,12 @@ UnitState* live(int unit) {
 UnitState* writable(int unit) {
   UnitState* u = live(unit);
   return (u && !u->readOnly) ? u : nullptr;
+}
+
+// Sends out the buffer of an output unit and looks at its error state; a
+// failure is remembered.
+void settle(int unit, const UnitState& u) {
+  if (std::fflush(u.f) != 0 || std::ferror(u.f)) fail(unit, u.name, false);
 }
 
 // The unit other than `self` that holds the file at `path`, or -1. A file is
@@ -87,10 +100,19 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   return true;
 }
 
+bool openChecked(int unit, const std::string& name, Access access, bool unformatted) {
+  if (OPEN(unit, name, access, unformatted)) return true;
+  std::string path = name;
+  while (!path.empty() && (path.back() == ' ' || path.back() == '\0')) path.pop_back();
+  fail(unit, path, true);
+  return false;
+}
+
 void CLOSE(int unit) {
   UnitState* u = live(unit);
   if (!u) return;
-  std::fclose(u->f);
+  if (!u->readOnly) settle(unit, *u);
+  if (std::fclose(u->f) != 0 && !u->readOnly) fail(unit, u->name, false);
   std::free(u->buffer);
   *u = UnitState{};
 }
@@ -103,12 +125,13 @@ bool connected(int unit) { return live(unit) != nullptr; }
 
 void FLUSH(int unit) {
   if (capturing) return;
-  if (UnitState* u = live(unit)) std::fflush(u->f);
+  if (UnitState* u = writable(unit)) settle(unit, *u);
 }
 
 void REWIND(int unit) {
   if (UnitState* u = live(unit)) {
-    std::fflush(u->f);
+    // Rewinding clears the error state: it is looked at first.
+    if (!u->readOnly) settle(unit, *u);
     std::rewind(u->f);
   }
 }
@@ -240,6 +263,30 @@ void Capture::discard() {
 std::string nameOf(int unit) {
   UnitState* u = live(unit);
   return u ? u->name : std::string();
+}
+
+bool writeFailed() {
+  for (int k = 0; k <= MAXUNIT; ++k)
+    if (units[k].f && !units[k].readOnly && std::ferror(units[k].f)) fail(k, units[k].name, false);
+  return anyFailure.load(std::memory_order_acquire);
+}
+
+Failure failure() {
+  std::lock_guard<std::mutex> hold(failureLock);
+  return firstFailure;
+}
+
+void fail(int unit, const std::string& name, bool opening) {
+  std::lock_guard<std::mutex> hold(failureLock);
+  if (firstFailure.unit >= 0) return;
+  firstFailure = {unit, name, opening};
+  anyFailure.store(true, std::memory_order_release);
+}
+
+void clearFailure() {
+  std::lock_guard<std::mutex> hold(failureLock);
+  firstFailure = Failure{};
+  anyFailure.store(false, std::memory_order_release);
 }
 
 }  // namespace drelm::io

@@ -6,6 +6,9 @@
 // Unformatted files carry records framed by a 4-byte length before and after.
 // A write to a unit that is not connected is dropped: the analysis never
 // depends on a report being there.
+// Writes are not checked one by one (the report writers are hot): a file's
+// error state is looked at when it is flushed, rewound or closed and at every
+// writeFailed(). The first file found failed is remembered for the run.
 #pragma once
 
 #include <cstddef>
@@ -27,6 +30,9 @@ constexpr int MAXUNIT = 99;
 // already connected to another unit; the unit is then left unconnected. A unit
 // already connected is closed first.
 bool OPEN(int unit, const std::string& name, Access access, bool unformatted = false);
+// As OPEN, remembering the file as failed when it cannot be opened: for the
+// files that the analysis writes or reads back.
+bool openChecked(int unit, const std::string& name, Access access, bool unformatted = false);
 // Disconnect a unit; closing a unit that is not connected does nothing.
 void CLOSE(int unit);
 void CLOSEALL();
@@ -59,6 +65,22 @@ bool readRecord(int unit, std::string& bytes);
 
 // The file name a unit is connected to (empty when not connected).
 std::string nameOf(int unit);
+
+// The first file of the run that could not be opened or written.
+struct Failure {
+  int unit = -1;  // -1: none
+  std::string name;
+  bool opening = false;  // the open failed, rather than a write, flush or close
+};
+// Looks at the error state of every connected output unit and returns true
+// when any file of the run has failed so far.
+bool writeFailed();
+Failure failure();
+// Remember a failure of `unit` (its file `name`); a failure already
+// remembered stays the first.
+void fail(int unit, const std::string& name, bool opening);
+// Forget the failure: a new run starts.
+void clearFailure();
 
 // Between start() and stop() on one thread, the output that thread writes
 // to any unit (put, endRecord, line, writeRecord) is kept in the capture

@@ -166,6 +166,7 @@ void READIN(std::int32_t& ISTAT) {
   std::string content;
   if (!io::connected(U_INPUT) || !io::slurp(U_INPUT, content)) {
     ISTAT = STAT_OPEN_FAILED;
+    io::fail(U_INPUT, FNAMES.FNU(U_INPUT).trimmed(), true);
     inputFatal("INPUT DATA FILE CANNOT BE READ: " + FNAMES.FNU(U_INPUT).trimmed(), "");
     return;
   }
@@ -178,7 +179,7 @@ void READIN(std::int32_t& ISTAT) {
 
   CRVCTL.NCRVKD = 19;
   const std::string curves = FNAMES.FNU(U_CURVES).trimmed();
-  if (!io::OPEN(U_CURVES, curves, io::Access::Write, CRVCTL.ICRVUF != 0)) {
+  if (!io::openChecked(U_CURVES, curves, io::Access::Write, CRVCTL.ICRVUF != 0)) {
     ISTAT = STAT_OPEN_FAILED;
     inputFatal("CANNOT OPEN FILE " + curves, "");
     return;

@@ -9,14 +9,20 @@
 #include "run/model.h"
 #include "run/prepro.h"
 #include "run/readin.h"
+#include "run/runlock.h"
 #include "run/startup.h"
 #include "run/tables.h"
 #include "run/timing.h"
 
 namespace drelm {
 
-std::int32_t IDRELM(std::int32_t code) {
+std::int32_t IDRELM(std::int32_t code, void (*beforeRun)()) {
   if (code != 6) return 1;
+  // Nothing of the directory, not even its runtime log, is touched before the
+  // run holds it: the files may be another run's.
+  const RunLock lock;
+  if (!lock.held()) return STAT_OPEN_FAILED;
+  if (beforeRun) beforeRun();
   std::int32_t ISTAT = 0;
   RUNDRV(ISTAT);
   return ISTAT;
@@ -46,6 +52,8 @@ void RUNDRV(std::int32_t& ISTAT) {
 
   if (ISTAT == 0) CONVIN(ISTAT);
   if (ISTAT == 0) PREPRO(ISTAT);
+  // A report of the input stage that could not be written ends the run.
+  if (ISTAT == 0 && io::writeFailed()) ISTAT = STAT_OPEN_FAILED;
   if (ISTAT == 0) {
     // The analysis runs without p-y listings; the analysis driver prints the
     // requested curves at its end from its own copy of the option.

@@ -1,10 +1,14 @@
 #include "run/startup.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <string>
 
 #include "run/fileio.h"
 #include "run/freeread.h"
 #include "run/model.h"
+#include "run/runlock.h"
 #include "run/tables.h"
 
 namespace drelm {
@@ -64,13 +68,50 @@ bool readNamesFile(std::int32_t& ISTAT) {
   return true;
 }
 
-// The host may hold the progress file open or replace it: any failure here
-// only costs the progress line.
 void writeProgressStarted() {
-  if (!io::OPEN(U_PROGRESS, nameOf(U_PROGRESS), io::Access::Write)) return;
+  if (!io::openChecked(U_PROGRESS, nameOf(U_PROGRESS), io::Access::Write)) return;
   io::line(U_PROGRESS, "- ANALYSIS STARTED");
   io::endRecord(U_PROGRESS);
   io::CLOSE(U_PROGRESS);
+}
+
+struct FileId {
+  bool exists = false;
+  dev_t dev = 0;
+  ino_t ino = 0;
+  bool operator==(const FileId& o) const { return exists && o.exists && dev == o.dev && ino == o.ino; }
+};
+
+FileId idOf(const std::string& name) {
+  struct stat st {};
+  if (name.empty() || ::stat(name.c_str(), &st) != 0) return {};
+  return {true, st.st_dev, st.st_ino};
+}
+
+// Every output file of the run starts empty, also those this run never
+// opens, so that none keeps an earlier run's content under this run's name.
+// Files that are not there are not created. An output that is a file the
+// run only reads, or the lock of the directory, or that cannot be emptied,
+// ends the start-up.
+bool emptyOutputs(std::int32_t& ISTAT) {
+  const FileId kept[] = {idOf(nameOf(U_INPUT)), idOf(nameOf(U_MCTEXT)), idOf(nameOf(U_STOP)),
+                         idOf(RUN_LOCK_FILE)};
+  for (int line = FIRST_FILE_LINE; line <= NAMES_LINES; ++line) {
+    const int unit = unitOfNamesLine(line);
+    if (unit == U_INPUT || unit == U_MCTEXT || unit == U_STOP) continue;
+    const std::string name = nameOf(unit);
+    struct stat st {};
+    if (name.empty() || ::stat(name.c_str(), &st) != 0) continue;
+    const FileId id{true, st.st_dev, st.st_ino};
+    bool clash = S_ISDIR(st.st_mode);
+    for (const FileId& k : kept) clash = clash || id == k;
+    // Devices and pipes hold no content to empty.
+    if (clash || (S_ISREG(st.st_mode) && st.st_size > 0 && ::truncate(name.c_str(), 0) != 0)) {
+      abandon(STAT_OPEN_FAILED, name, line, ISTAT);
+      return false;
+    }
+  }
+  return true;
 }
 
 std::int32_t readStopWord() {
@@ -107,7 +148,9 @@ bool stopRequested(std::string_view text) {
 void STARTUP(std::int32_t& ISTAT) {
   RUNCTL.ITRANS = 1;
   RUNCTL.KRUNMD = 2;
+  io::clearFailure();
   if (!readNamesFile(ISTAT)) return;
+  if (!emptyOutputs(ISTAT)) return;
 
   // Input files are read only; every output file starts empty.
   if (!openOrFail(U_INPUT, io::Access::Read, ISTAT)) return;

@@ -198,3 +198,58 @@ TEST(FileIo, UnconnectedUnitsAreHarmless) {
 
 }  // namespace
 }  // namespace drelm
+
+namespace drelm {
+namespace {
+
+// Writes are not checked one by one: a failed buffer is found at the flush,
+// the rewind, the close or the run's check, and the first failed file is
+// the one remembered.
+TEST(FileIo, FailedWritesAreFoundAtFlushRewindCloseAndCheck) {
+  test::ScratchDir dir;
+  // Beyond one buffer: it goes out, and fails, before any flush; the run's
+  // check finds it.
+  const std::string big(200000, 'x');
+  const struct {
+    const char* how;
+    void (*end)(int unit);
+  } cases[] = {{"flush", [](int u) { io::FLUSH(u); }},
+               {"rewind", [](int u) { io::REWIND(u); }},
+               {"close", [](int u) { io::CLOSE(u); }},
+               {"write beyond the buffer", nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    io::clearFailure();
+    EXPECT_FALSE(io::writeFailed());
+    ASSERT_TRUE(io::OPEN(16, "sound.out", io::Access::Write));
+    ASSERT_TRUE(io::OPEN(18, "/dev/full", io::Access::Write));
+    io::put(16, "fine");
+    io::put(18, c.end ? std::string("short") : big);
+    if (c.end) c.end(18);
+    io::CLOSE(16);
+    EXPECT_TRUE(io::writeFailed());
+    EXPECT_EQ(io::failure().unit, 18);
+    EXPECT_EQ(io::failure().name, "/dev/full");
+    EXPECT_FALSE(io::failure().opening);
+    io::CLOSEALL();
+  }
+  // An input file is never a failed write; an open that fails is remembered
+  // as such, and a later failure does not replace the first.
+  io::clearFailure();
+  writeFile("in.dat", "a\n");
+  ASSERT_TRUE(io::OPEN(15, "in.dat", io::Access::Read));
+  io::CLOSE(15);
+  EXPECT_FALSE(io::writeFailed());
+  EXPECT_FALSE(io::openChecked(20, "no/such/dir/file", io::Access::Write));
+  ASSERT_TRUE(io::OPEN(18, "/dev/full", io::Access::Write));
+  io::put(18, "x");
+  io::CLOSE(18);
+  EXPECT_TRUE(io::writeFailed());
+  EXPECT_EQ(io::failure().unit, 20);
+  EXPECT_EQ(io::failure().name, "no/such/dir/file");
+  EXPECT_TRUE(io::failure().opening);
+  io::clearFailure();
+}
+
+}  // namespace
+}  // namespace drelm

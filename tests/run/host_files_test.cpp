@@ -1,0 +1,219 @@
+// Whole runs through the command-line host with the run's files made to
+// fail: every failure ends the run with 41 and the host names the file; one
+// run per output directory.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "analysis/wholerun.h"
+#include "support/testdir.h"
+
+namespace drelm {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::ScratchDir;
+using test::wholerun::untimed;
+
+struct Host {
+  pid_t pid = -1;
+  fs::path out, err;
+};
+
+// Starts the host on INPUT with its outputs in DIR; its standard output and
+// error go to files in the current directory named after TAG. FSIZE > 0 caps
+// the size of every file it writes, with SIGXFSZ ignored, so that writes
+// beyond the cap fail rather than end the process.
+Host startHost(const fs::path& input, const fs::path& dir, const std::string& tag, rlim_t fsize = 0) {
+  Host h{-1, fs::current_path() / (tag + ".stdout"), fs::current_path() / (tag + ".stderr")};
+  const std::string in = input.string(), outDir = dir.string();
+  const std::string o = h.out.string(), e = h.err.string();
+  h.pid = fork();
+  if (h.pid == 0) {
+    const int fo = open(o.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int fe = open(e.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(fo, STDOUT_FILENO);
+    dup2(fe, STDERR_FILENO);
+    if (fsize > 0) {
+      signal(SIGXFSZ, SIG_IGN);
+      const rlimit lim{fsize, fsize};
+      setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    execl(DRELM_HOST_BIN, DRELM_HOST_BIN, in.c_str(), "--out", outDir.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  return h;
+}
+
+int finish(const Host& h) {
+  int st = 0;
+  if (h.pid < 0 || waitpid(h.pid, &st, 0) != h.pid) return -1;
+  return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+}
+
+struct Result {
+  int exit;
+  std::string out, err;
+};
+
+Result runHost(const fs::path& input, const fs::path& dir, rlim_t fsize = 0) {
+  const Host h = startHost(input, dir, "host", fsize);
+  const int code = finish(h);
+  return {code, readFile(h.out), readFile(h.err)};
+}
+
+// The input fixture copied as job.inp into the current directory.
+fs::path jobInput(const std::string& fixture) {
+  test::writeFile("job.inp", readFile(test::dataFile(fixture + ".inp")));
+  return fs::current_path() / "job.inp";
+}
+
+const std::string COMPLETED = "ANALYSIS COMPLETED";
+
+// What every failed file must give: status 41, the file named on standard
+// error and in the final message, the log (unless it is the failed file)
+// naming it, and no word of a completed analysis.
+void expectFailedFile(const Result& r, const fs::path& out, const std::string& name, const char* how) {
+  EXPECT_EQ(r.exit, 41) << r.out << r.err;
+  EXPECT_NE(r.err.find(std::string("drelm: ") + how + " " + (out / name).string() + "\n"), std::string::npos)
+      << r.err;
+  const std::string upper = how == std::string("cannot write") ? "CANNOT WRITE FILE " : "CANNOT OPEN FILE ";
+  EXPECT_NE(r.out.find("    * ERROR IN ANALYSIS *\n    " + upper + name + "\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find(COMPLETED), std::string::npos) << r.out;
+  const std::string log = readFile(out / "job.log");
+  EXPECT_EQ(log.find(COMPLETED), std::string::npos);
+  if (name != "job.log") {
+    EXPECT_NE(log.find("     " + upper + name + "\n"), std::string::npos) << log;
+  }
+}
+
+TEST(HostFiles, DirectoryInPlaceOfAnyOutputFileEndsTheRunWith41) {
+  // Every file the run writes, whether it opens it at start-up, during the
+  // analysis or (the coded per-pass results of this run) never.
+  for (const char* ext : {"echo", "out", "sum", "plot", "log", "status", "report", "progress", "lsgen", "flx",
+                          "cld", "pilscr", "eqs", "kmat", "wrn", "iter", "axl", "crv", "cst", "sumscr"}) {
+    SCOPED_TRACE(ext);
+    ScratchDir dir;
+    const fs::path input = jobInput("plane_min");
+    const std::string name = std::string("job.") + ext;
+    // Not empty: the host clears an empty progress file's place.
+    fs::create_directories(dir.path() / "o" / name / "keep");
+    const Result r = runHost(input, dir.path() / "o");
+    if (std::string(ext) == "log") {
+      EXPECT_EQ(r.exit, 41);
+      EXPECT_NE(r.err.find("names no failed file: the log itself could not be written or read"), std::string::npos)
+          << r.err;
+      EXPECT_EQ(r.out.find(COMPLETED), std::string::npos);
+    } else {
+      expectFailedFile(r, dir.path() / "o", name, "cannot open");
+    }
+  }
+}
+
+TEST(HostFiles, FullDeviceEndsTheRunWith41NamingTheFile) {
+  for (const char* ext : {"out", "sum", "report", "log"}) {
+    SCOPED_TRACE(ext);
+    ScratchDir dir;
+    const fs::path input = jobInput("plane_min");
+    const std::string name = std::string("job.") + ext;
+    fs::create_directories("o");
+    fs::create_symlink("/dev/full", dir.path() / "o" / name);
+    const Result r = runHost(input, dir.path() / "o");
+    if (std::string(ext) == "log") {
+      EXPECT_EQ(r.exit, 41);
+      EXPECT_NE(r.err.find("names no failed file"), std::string::npos) << r.err;
+      EXPECT_EQ(r.out.find(COMPLETED), std::string::npos);
+    } else {
+      expectFailedFile(r, dir.path() / "o", name, "cannot write");
+    }
+  }
+}
+
+// Files capped in size with the signal ignored: the first write beyond the
+// cap fails, the run stops at its next check.
+TEST(HostFiles, FileSizeLimitEndsTheRunWith41NamingTheFile) {
+  ScratchDir dir;
+  const fs::path input = jobInput("plane_min");
+  constexpr rlim_t CAP = 20000;  // below the axial listing and the reports
+  const Result r = runHost(input, dir.path() / "o", CAP);
+  EXPECT_EQ(r.exit, 41) << r.out << r.err;
+  const std::string lead = "drelm: cannot write " + (dir.path() / "o").string() + "/";
+  const std::size_t at = r.err.find(lead);
+  ASSERT_NE(at, std::string::npos) << r.err;
+  const std::string name = r.err.substr(at + lead.size(), r.err.find('\n', at) - at - lead.size());
+  expectFailedFile(r, dir.path() / "o", name, "cannot write");
+  EXPECT_LE(fs::file_size(dir.path() / "o" / name), CAP);
+}
+
+// The reports of a run in DIR (timing lines aside), by file name.
+std::map<std::string, std::vector<std::string>> reportsIn(const fs::path& dir) {
+  std::map<std::string, std::vector<std::string>> r;
+  for (const auto& f : fs::directory_iterator(dir))
+    if (f.is_regular_file()) r[f.path().filename().string()] = untimed(f.path().string());
+  return r;
+}
+
+// Two hosts started together in one directory, with inputs of different
+// names: one runs, the other is refused at once and writes nothing (no file
+// of its name appears, the names file is the winner's), and the winner's
+// reports are those of a lone run.
+TEST(HostFiles, TwoHostsInOneDirectoryOneRunsTheOtherTouchesNothing) {
+  ScratchDir dir;
+  test::writeFile("a.inp", readFile(test::dataFile("plane_min.inp")));
+  test::writeFile("b.inp", readFile(test::dataFile("plane_min.inp")));
+  ASSERT_EQ(finish(startHost(dir.path() / "a.inp", dir.path() / "lone", "lone")), 0);
+  const auto lone = reportsIn(dir.path() / "lone");
+  int wonA = 0;
+  for (int round = 0; round < 20; ++round) {
+    SCOPED_TRACE(round);
+    const fs::path out = dir.path() / ("r" + std::to_string(round));
+    const Host a = startHost(dir.path() / "a.inp", out, "a");
+    const Host b = startHost(dir.path() / "b.inp", out, "b");
+    const int ea = finish(a), eb = finish(b);
+    ASSERT_TRUE((ea == 0 && eb == 41) || (ea == 41 && eb == 0)) << ea << " " << eb;
+    const bool aWon = ea == 0;
+    wonA += aWon;
+    const std::string refused = readFile(aWon ? b.err : a.err);
+    EXPECT_NE(refused.find("drelm: another run is using " + out.string()), std::string::npos) << refused;
+    const char* loser = aWon ? "b." : "a.";
+    for (const auto& f : fs::directory_iterator(out))
+      EXPECT_NE(f.path().filename().string().rfind(loser, 0), 0u) << f.path();
+    // The winner's files carry its own base name and input path: B's are
+    // read as A's.
+    std::map<std::string, std::vector<std::string>> got;
+    for (auto& [n, lines] : reportsIn(out)) {
+      std::vector<std::string>& g = got[aWon || n.rfind("b.", 0) != 0 ? n : "a." + n.substr(2)];
+      for (std::string l : lines) {
+        for (std::size_t at = 0; !aWon && (at = l.find("b.", at)) != std::string::npos; at += 2)
+          if (at == 0 || l[at - 1] == ' ' || l[at - 1] == '/') l[at] = 'a';
+        g.push_back(l);
+      }
+    }
+    ASSERT_EQ(got.size(), lone.size());
+    for (const auto& [n, lines] : lone)
+      if (n != "Names.dat") EXPECT_EQ(got[n], lines) << n;  // it names the output directory
+  }
+  RecordProperty("runsWonByTheFirst", wonA);
+}
+
+TEST(HostFiles, RunsInTwoDirectoriesAtOnceBothComplete) {
+  ScratchDir dir;
+  const fs::path input = jobInput("plane_min");
+  const Host a = startHost(input, dir.path() / "one", "one");
+  const Host b = startHost(input, dir.path() / "two", "two");
+  EXPECT_EQ(finish(a), 0) << readFile(a.err);
+  EXPECT_EQ(finish(b), 0) << readFile(b.err);
+  EXPECT_EQ(untimed((dir.path() / "one" / "job.sum").string()), untimed((dir.path() / "two" / "job.sum").string()));
+}
+
+}  // namespace
+}  // namespace drelm
