@@ -137,7 +137,10 @@ int FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch) {
       std::memcpy(rec.data() + maxfrt * 8, &r, 8);
       const std::int32_t pg[2] = {p, g};
       std::memcpy(rec.data() + maxfrt * 8 + 8, pg, 8);
-      std::fwrite(rec.data(), 1, rec.size(), f2);
+      if (std::fwrite(rec.data(), 1, rec.size(), f2) != rec.size()) {
+        restore();
+        halt("EQUATION SCRATCH FILE CANNOT BE WRITTEN", "EQUATION SCRATCH FILE CANNOT BE WRITTEN");
+      }
       const double pv = PIVCOL[p];
       // A pivot that is nil against its own diagonal leaves the plate free
       // to move that way: the equations have no solution. A prescribed
@@ -166,7 +169,10 @@ int FRONTSOL(PlateArrays& A, PArr<double>& FIXV, FrontScratch& scratch) {
   }
 
   // Back-substitution, last equation first.
-  std::fflush(f2);
+  if (std::fflush(f2) != 0) {
+    restore();
+    halt("EQUATION SCRATCH FILE CANNOT BE WRITTEN", "EQUATION SCRATCH FILE CANNOT BE WRITTEN");
+  }
   for (int q = NEQEL; q >= 1; --q) {
     std::fseek(f2, static_cast<long>(q - 1) * recBytes, SEEK_SET);
     if (std::fread(rec.data(), 1, rec.size(), f2) != rec.size()) {

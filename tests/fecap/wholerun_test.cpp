@@ -158,6 +158,19 @@ TEST(PlateWholeRun, APlateSolutionThatStopsShortGivesItsCaseStatusLine) {
   EXPECT_TRUE(contains(singular.log, "NO SOLUTION OF THE PLATE, SINGULAR PLATE EQUATIONS"));
 }
 
+// The frontal solver's equation scratch on a device that takes no writes:
+// the plate model cannot go on, and says why.
+TEST(PlateWholeRun, AnEquationScratchThatCannotBeWrittenEndsWith44) {
+  ScratchDir dir;
+  writeNames(runNames("run"));
+  writeFile("run.inp", plateInput(1));
+  writeFile("run.fedeck", deckOf(false).text());
+  std::filesystem::create_symlink("/dev/full", "run.fe2");
+  EXPECT_EQ(IDRELM(6), STAT_PLATE);
+  EXPECT_TRUE(contains(readFile("run.felist"), "EQUATION SCRATCH FILE CANNOT BE WRITTEN"));
+  EXPECT_FALSE(has(readLines("run.status"), "    1 ANALYSIS COMPLETED"));
+}
+
 TEST(PlateWholeRun, AStopRequestDuringThePlateStepsEndsTheRunWithStatus4) {
   YieldingHeads heads;
   heads.stopAfter = 10;
