@@ -4,7 +4,7 @@
 
 #include "analysis/envpil.h"
 #include "pile/pilestore.h"
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace {
 

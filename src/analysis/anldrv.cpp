@@ -24,7 +24,7 @@
 #include "capstiff/flexdof.h"
 #include "capstiff/flexstf.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/pysoil.h"
 
 namespace drelm {

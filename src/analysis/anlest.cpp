@@ -9,7 +9,7 @@
 #include "capstiff/captstf.h"
 #include "capstiff/stfhead.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm::anl {
 

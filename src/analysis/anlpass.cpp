@@ -9,7 +9,7 @@
 #include "cap/capeq.h"
 #include "cap/capeq2d.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm::anl {
 

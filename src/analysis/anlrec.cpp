@@ -5,8 +5,8 @@
 #include "analysis/anlio.h"
 #include "analysis/ldtypnm.h"
 #include "report/writers.h"
-#include "run/model.h"
-#include "run/timing.h"
+#include "model/model.h"
+#include "report/timing.h"
 
 namespace drelm::anl {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

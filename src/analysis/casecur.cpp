@@ -1,6 +1,6 @@
 #include "analysis/casecur.h"
 
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 

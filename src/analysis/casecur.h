@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "run/farray.h"
-#include "run/model_loads.h"
+#include "model/farray.h"
+#include "model/model_loads.h"
 
 namespace drelm {
 

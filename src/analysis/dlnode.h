@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "run/farray.h"
-#include "run/model_loads.h"
-#include "run/model_run.h"
+#include "model/farray.h"
+#include "model/model_loads.h"
+#include "model/model_run.h"
 
 namespace drelm {
 

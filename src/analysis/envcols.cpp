@@ -8,7 +8,7 @@
 #include "analysis/envewr.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

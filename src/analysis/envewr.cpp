@@ -9,8 +9,8 @@
 #include "cap/nthrds.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/model.h"
-#include "run/timing.h"
+#include "model/model.h"
+#include "report/timing.h"
 
 namespace drelm {
 

@@ -8,7 +8,7 @@
 
 #include "analysis/envpil.h"
 #include "pile/pilestore.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 

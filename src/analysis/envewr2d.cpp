@@ -10,7 +10,7 @@
 #include "analysis/envtabl.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

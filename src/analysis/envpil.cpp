@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 

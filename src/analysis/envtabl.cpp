@@ -10,8 +10,8 @@
 #include "cap/caplines.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/model.h"
-#include "run/timing.h"
+#include "model/model.h"
+#include "report/timing.h"
 
 namespace drelm::anl {
 

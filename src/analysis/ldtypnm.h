@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "run/farray.h"
+#include "model/farray.h"
 
 namespace drelm {
 

@@ -10,8 +10,8 @@
 #include "analysis/anlio.h"
 #include "pile/pilestore.h"
 #include "report/writers.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 
 namespace drelm {
 

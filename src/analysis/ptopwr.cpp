@@ -7,7 +7,7 @@
 #include "analysis/envewr.h"
 #include "analysis/envtabl.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -16,7 +16,7 @@
 #include "cap/pod.h"
 #include "fecap/fecap.h"
 #include "numeric/matrix.h"
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/grprf.h"
 
 namespace drelm {

@@ -16,8 +16,8 @@
 #include "cap/loadstep.h"
 #include "numeric/matrix.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/soilcom.h"
 
 namespace drelm {

@@ -9,8 +9,8 @@
 #include "numeric/matrix.h"
 #include "report/gfield.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "run/startup.h"
 
 namespace drelm {

@@ -9,8 +9,8 @@
 #include "pile/pilestore.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 
 namespace drelm {
 

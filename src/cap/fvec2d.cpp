@@ -10,10 +10,10 @@
 #include "pile/axial2d.h"
 #include "pile/llp2d.h"
 #include "pile/node2d.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/tables.h"
-#include "run/timing.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/tables.h"
+#include "report/timing.h"
 
 namespace drelm {
 

@@ -1,6 +1,6 @@
 #include "cap/loadstep.h"
 
-#include "run/model_run.h"
+#include "model/model_run.h"
 
 namespace drelm {
 

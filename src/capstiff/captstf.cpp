@@ -13,10 +13,10 @@
 #include "pile/transf.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model_prep.h"
-#include "run/model_run.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/model_prep.h"
+#include "model/model_run.h"
+#include "model/tables.h"
 
 namespace drelm {
 

@@ -6,7 +6,7 @@
 #include "analysis/anlio.h"
 #include "cap/caprec.h"
 #include "report/writers.h"
-#include "run/model_run.h"
+#include "model/model_run.h"
 
 namespace drelm {
 

@@ -7,8 +7,8 @@
 #include "numeric/matrix.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -7,7 +7,7 @@
 #include "analysis/passfile.h"
 #include "capstiff/beamk.h"
 #include "pile/nodes.h"
-#include "run/model_prep.h"
+#include "model/model_prep.h"
 #include "soil/lookup.h"
 
 namespace drelm {

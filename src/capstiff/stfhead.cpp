@@ -6,8 +6,8 @@
 #include "capstiff/stfunits.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model_run.h"
+#include "model/fileio.h"
+#include "model/model_run.h"
 
 namespace drelm {
 

@@ -1,6 +1,6 @@
 #include "pile/nodes.h"
 
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "run/farray.h"
-#include "run/model_run.h"
+#include "model/farray.h"
+#include "model/model_run.h"
 
 namespace drelm {
 

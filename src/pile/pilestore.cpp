@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "analysis/envpil.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 
 namespace drelm {
 

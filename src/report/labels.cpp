@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 

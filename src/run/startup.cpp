@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "run/fileio.h"
-#include "run/freeread.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "input/freeread.h"
+#include "model/model.h"
 #include "run/runlock.h"
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "run/farray.h"
+#include "model/farray.h"
 
 namespace drelm {
 

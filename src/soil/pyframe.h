@@ -51,7 +51,7 @@
 #include <vector>
 
 #include "pile/nodes.h"
-#include "run/model.h"
+#include "model/model.h"
 #include "report/convert.h"
 #include "report/writers.h"
 #include "soil/lookup.h"

@@ -1,6 +1,6 @@
 #include "soil/pylayr.h"
 
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 

@@ -1,6 +1,6 @@
 #include "soil/soilcom.h"
 
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 

@@ -1,6 +1,6 @@
 #include "transfer/axtz.h"
 
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 

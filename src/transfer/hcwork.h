@@ -8,8 +8,8 @@
 #include <string>
 
 #include "report/writers.h"
-#include "run/farray.h"
-#include "run/model_prep.h"
+#include "model/farray.h"
+#include "model/model_prep.h"
 #include "soil/soilcom.h"
 #include "transfer/tzshape.h"
 

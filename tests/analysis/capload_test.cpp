@@ -5,8 +5,8 @@
 
 #include "analysis/capload.h"
 #include "analysis/ldtypnm.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 
 namespace drelm {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "analysis/capload.h"
 #include "analysis/dlnode.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 
 namespace drelm {
 namespace {

@@ -12,9 +12,9 @@
 #include "analysis/envpil.h"
 #include "analysis/passfile.h"
 #include "pile/pilestore.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "support/testdir.h"
 
 namespace drelm {

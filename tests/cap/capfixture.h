@@ -14,9 +14,9 @@
 #include "cap/headrsp.h"
 #include "numeric/matrix.h"
 #include "pile/transf.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "support/testdir.h"
 
 namespace drelm::test {

@@ -6,7 +6,7 @@
 
 #include "analysis/envpil.h"
 #include "numeric/matrix.h"
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 namespace {

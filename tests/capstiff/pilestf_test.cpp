@@ -12,8 +12,8 @@
 #include "capstiff/captstf.h"
 #include "capstiff/pilestf.h"
 #include "pile/transf.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 #include "support/testdir.h"
 

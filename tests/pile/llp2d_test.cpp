@@ -13,8 +13,8 @@
 #include "analysis/envpil.h"
 #include "pile/node2d.h"
 #include "pile/pilestore.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/pyfixture.h"
 #include "support/testdir.h"
 

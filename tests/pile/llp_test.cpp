@@ -12,7 +12,7 @@
 
 #include "pile/node.h"
 #include "pile/pilefixture.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "soil/soilcom.h"
 #include "support/allocs.h"
 #include "support/testdir.h"
