@@ -2,7 +2,7 @@
 // as a reporting pass does it.
 #include <benchmark/benchmark.h>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/pilestore.h"
 #include "model/tables.h"
 

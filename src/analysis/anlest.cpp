@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "analysis/anlio.h"
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "analysis/passfile.h"
 #include "capstiff/captstf.h"
 #include "capstiff/stfhead.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "analysis/anlio.h"
-#include "analysis/capload.h"
-#include "analysis/casecur.h"
+#include "input/capload.h"
+#include "model/casecur.h"
 #include "analysis/dlnode.h"
 #include "cap/capeq.h"
 #include "cap/capeq2d.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "analysis/anlio.h"
-#include "analysis/ldtypnm.h"
+#include "report/ldtypnm.h"
 #include "report/writers.h"
 #include "model/model.h"
 #include "report/timing.h"

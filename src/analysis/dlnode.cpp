@@ -9,7 +9,6 @@
 
 namespace drelm {
 
-DRELM_ZERO_TABLE(DLNODE_T, DLNODE);
 
 namespace {
 

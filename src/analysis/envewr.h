@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/pilestore.h"
 #include "model/fileio.h"
 

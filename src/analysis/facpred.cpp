@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "analysis/passfile.h"
 
 namespace drelm {

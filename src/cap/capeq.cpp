@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "analysis/envewr.h"
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "analysis/passfile.h"
 #include "cap/capiter.h"
 #include "cap/capsum.h"
@@ -12,7 +12,7 @@
 #include "cap/cappil.h"
 #include "cap/caprec.h"
 #include "cap/captabl.h"
-#include "cap/loadstep.h"
+#include "numeric/loadstep.h"
 #include "cap/pod.h"
 #include "fecap/fecap.h"
 #include "numeric/matrix.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "analysis/envewr2d.h"
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "cap/capiter.h"
 #include "cap/caplines.h"
 #include "cap/caprec.h"
@@ -13,12 +13,12 @@
 #include "cap/cappas.h"
 #include "cap/captabl.h"
 #include "cap/fvec2d.h"
-#include "cap/loadstep.h"
+#include "numeric/loadstep.h"
 #include "numeric/matrix.h"
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "soil/soilcom.h"
+#include "model/soilcom.h"
 
 namespace drelm {
 

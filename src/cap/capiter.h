@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "cap/loadstep.h"
+#include "numeric/loadstep.h"
 
 namespace drelm {
 

@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <string>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "cap/caplines.h"
 #include "numeric/matrix.h"
 #include "report/gfield.h"
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "run/startup.h"
+#include "input/stopreq.h"
 
 namespace drelm {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "cap/caplines.h"
 #include "cap/caprec.h"
 #include "pile/pilestore.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "cap/headrsp.h"
 #include "cap/nthrds.h"
 #include "cap/pilehk.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "cap/nthrds.h"
 #include "pile/axial2d.h"
 #include "pile/llp2d.h"

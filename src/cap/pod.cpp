@@ -1,6 +1,7 @@
 #include "cap/pod.h"
 
-#include "analysis/envpil.h"
+#include "model/model_envpil.h"
+#include "numeric/minmax.h"
 
 namespace drelm {
 

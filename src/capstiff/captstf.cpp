@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "capstiff/pilestf.h"
 #include "capstiff/stfhead.h"
 #include "numeric/matrix.h"

@@ -6,7 +6,7 @@
 
 #include "analysis/passfile.h"
 #include "capstiff/beamk.h"
-#include "pile/nodes.h"
+#include "model/nodes.h"
 #include "model/model_prep.h"
 #include "soil/lookup.h"
 

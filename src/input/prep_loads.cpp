@@ -6,9 +6,9 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/capload.h"
-#include "analysis/ldtypnm.h"
-#include "cap/loadstep.h"
+#include "input/capload.h"
+#include "report/ldtypnm.h"
+#include "numeric/loadstep.h"
 #include "report/convert.h"
 #include "report/gfield.h"
 #include "report/writers.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/capload.h"
+#include "input/capload.h"
 #include "report/convert.h"
 #include "report/writers.h"
 #include "input/echo_text.h"

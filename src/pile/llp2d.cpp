@@ -10,7 +10,7 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/beamfd.h"
 #include "pile/llpres.h"
 #include "pile/nodesvc.h"

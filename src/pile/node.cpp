@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "pile/nodes.h"
+#include "model/nodes.h"
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/envpil.h"
+#include "model/model_envpil.h"
+#include "numeric/minmax.h"
 #include "model/model.h"
 #include "model/tables.h"
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "pile/nodes.h"
+#include "model/nodes.h"
 #include "model/farray.h"
 #include "model/model_run.h"
 

@@ -7,9 +7,6 @@
 
 namespace drelm {
 
-DRELM_TABLE(UNITLB_T, UNITLB);
-DRELM_TABLE(UNITTB_T, UNITTB);
-
 void UNITSET(std::int32_t SEL, std::int32_t KIPS) {
   UNITLB_T& u = UNITLB;
   u.ULSYM = "/-**23  4RADDEG^";

@@ -13,8 +13,6 @@
 
 namespace drelm {
 
-DRELM_TABLE(RUNERR_T, RUNERR);
-
 namespace {
 
 constexpr int FIRST_FILE_LINE = 5;
@@ -133,16 +131,6 @@ int namesLineOfUnit(int unit) {
   for (int line = FIRST_FILE_LINE; line <= NAMES_LINES; ++line)
     if (unitOfNamesLine(line) == unit) return line;
   return 0;
-}
-
-bool stopRequested(std::string_view text) {
-  // One integer in free form, as the input data file writes it (a repeat
-  // count, a null value or a slash included); anything unreadable leaves the
-  // stop word cleared.
-  std::int32_t word = 0;
-  FreeReader reader{std::string(text)};
-  reader.record({fInt(word)}, "stop request");
-  return word == 1;
 }
 
 void STARTUP(std::int32_t& ISTAT) {

@@ -50,7 +50,7 @@
 #include <string>
 #include <vector>
 
-#include "pile/nodes.h"
+#include "model/nodes.h"
 #include "model/model.h"
 #include "report/convert.h"
 #include "report/writers.h"

@@ -13,7 +13,7 @@
 #include "input/prep_steps.h"
 #include "soil/defaults.h"
 #include "soil/lookup.h"
-#include "transfer/axtz.h"
+#include "model/axtz.h"
 #include "transfer/fsqtest.h"
 #include "transfer/hcwork.h"
 #include "transfer/headcurves.h"

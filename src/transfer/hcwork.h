@@ -10,7 +10,7 @@
 #include "report/writers.h"
 #include "model/farray.h"
 #include "model/model_prep.h"
-#include "soil/soilcom.h"
+#include "model/soilcom.h"
 #include "transfer/tzshape.h"
 
 namespace drelm {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "analysis/capload.h"
+#include "input/capload.h"
 #include "analysis/dlnode.h"
 #include "model/model.h"
 #include "model/tables.h"

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/pilestore.h"
 #include "model/tables.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/capload.h"
-#include "analysis/casecur.h"
-#include "analysis/envpil.h"
+#include "input/capload.h"
+#include "model/casecur.h"
+#include "pile/envpil.h"
 #include "analysis/passfile.h"
 #include "pile/pilestore.h"
 #include "model/fileio.h"

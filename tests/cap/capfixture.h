@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "analysis/casecur.h"
-#include "analysis/envpil.h"
+#include "model/casecur.h"
+#include "pile/envpil.h"
 #include "cap/headrsp.h"
 #include "numeric/matrix.h"
 #include "pile/transf.h"
 #include "model/fileio.h"
 #include "model/model.h"
+#include "report/labels.h"
 #include "model/tables.h"
 #include "support/testdir.h"
 

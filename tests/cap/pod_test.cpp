@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "numeric/matrix.h"
 #include "model/tables.h"
 

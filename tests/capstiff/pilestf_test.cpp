@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "analysis/passfile.h"
 #include "capstiff/beamk.h"
 #include "capstiff/captstf.h"

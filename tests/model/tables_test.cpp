@@ -8,8 +8,8 @@
 
 #include "model/model.h"
 #include "model/tables.h"
-#include "analysis/casecur.h"
-#include "analysis/envpil.h"
+#include "model/casecur.h"
+#include "pile/envpil.h"
 
 namespace drelm {
 namespace {

@@ -13,7 +13,7 @@
 #include "pile/node.h"
 #include "pile/pilefixture.h"
 #include "model/fileio.h"
-#include "soil/soilcom.h"
+#include "model/soilcom.h"
 #include "support/allocs.h"
 #include "support/testdir.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/llp2d.h"
 #include "pile/node2d.h"
 #include "model/fileio.h"

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/llp.h"
 #include "pile/node.h"
 #include "pile/pilefixture.h"

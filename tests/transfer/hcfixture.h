@@ -16,7 +16,7 @@
 #include "model/tables.h"
 #include "support/soilprofile.h"
 #include "support/testdir.h"
-#include "transfer/axtz.h"
+#include "model/axtz.h"
 #include "transfer/headcurves.h"
 
 namespace drelm::test {

@@ -1,9 +1,9 @@
-#include "soil/soilcom.h"
+#include "model/model_dlnode.h"
 
 #include "model/tables.h"
 
 namespace drelm {
 
-DRELM_ZERO_TABLE(SOILCOM_T, SOILCOM);
+DRELM_ZERO_TABLE(DLNODE_T, DLNODE);
 
 }  // namespace drelm

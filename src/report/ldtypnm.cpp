@@ -1,4 +1,4 @@
-#include "analysis/ldtypnm.h"
+#include "report/ldtypnm.h"
 
 namespace drelm {
 

@@ -1,9 +1,9 @@
-#include "transfer/axtz.h"
+#include "model/model_runerr.h"
 
 #include "model/tables.h"
 
 namespace drelm {
 
-DRELM_ZERO_TABLE(AXTZ_T, AXTZ);
+DRELM_TABLE(RUNERR_T, RUNERR);
 
 }  // namespace drelm

@@ -1,9 +1,9 @@
-#include "soil/pylayr.h"
+#include "model/axtz.h"
 
 #include "model/tables.h"
 
 namespace drelm {
 
-DRELM_ZERO_TABLE(PYLAYR_T, PYLAYR);
+DRELM_ZERO_TABLE(AXTZ_T, AXTZ);
 
 }  // namespace drelm

@@ -1,4 +1,4 @@
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 
 #include "model/tables.h"
 

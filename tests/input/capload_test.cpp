@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "analysis/capload.h"
-#include "analysis/ldtypnm.h"
+#include "input/capload.h"
+#include "report/ldtypnm.h"
 #include "model/model.h"
 #include "model/tables.h"
 

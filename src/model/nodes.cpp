@@ -1,4 +1,4 @@
-#include "pile/nodes.h"
+#include "model/nodes.h"
 
 #include "model/tables.h"
 

@@ -1,4 +1,4 @@
-#include "cap/loadstep.h"
+#include "numeric/loadstep.h"
 
 #include "model/model_run.h"
 

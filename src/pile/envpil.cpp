@@ -1,4 +1,4 @@
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 
 #include <algorithm>
 
@@ -6,7 +6,6 @@
 
 namespace drelm {
 
-DRELM_ZERO_TABLE(ENVPIL_T, ENVPIL);
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "analysis/capload.h"
+#include "input/capload.h"
 
 #include <cmath>
 
