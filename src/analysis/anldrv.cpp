@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "analysis/anlest.h"
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "analysis/anlpass.h"
 #include "analysis/anlrec.h"
 #include "input/capload.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "model/casecur.h"
-#include "analysis/passfile.h"
+#include "cap/passfile.h"
 #include "capstiff/captstf.h"
 #include "capstiff/stfhead.h"
 #include "report/writers.h"

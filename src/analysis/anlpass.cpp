@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "input/capload.h"
 #include "model/casecur.h"
 #include "analysis/dlnode.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "report/ldtypnm.h"
 #include "report/writers.h"
 #include "model/model.h"

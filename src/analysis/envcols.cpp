@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "analysis/envewr.h"
 #include "report/convert.h"
 #include "report/writers.h"

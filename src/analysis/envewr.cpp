@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "analysis/envtabl.h"
 #include "cap/nthrds.h"
 #include "report/convert.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "analysis/envewr.h"
 #include "analysis/envtabl.h"
 #include "report/convert.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "cap/caplines.h"
 #include "report/convert.h"
 #include "report/writers.h"

@@ -1,7 +1,7 @@
 #include <cmath>
 
 #include "model/casecur.h"
-#include "analysis/passfile.h"
+#include "cap/passfile.h"
 
 namespace drelm {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/envewr.h"
+#include "analysis/envewr.h"  // upward: the converged pass writes its result tables with the analysis's writers
 #include "pile/envpil.h"
-#include "analysis/passfile.h"
+#include "cap/passfile.h"
 #include "cap/capiter.h"
 #include "cap/capsum.h"
 #include "cap/cappas.h"
@@ -14,7 +14,7 @@
 #include "cap/captabl.h"
 #include "numeric/loadstep.h"
 #include "cap/pod.h"
-#include "fecap/fecap.h"
+#include "fecap/fecap.h"  // upward: a flexible cap is solved by the plate model, built on the cap's pile springs
 #include "numeric/matrix.h"
 #include "model/model.h"
 #include "soil/grprf.h"

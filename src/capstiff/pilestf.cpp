@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "analysis/passfile.h"
+#include "cap/passfile.h"
 #include "capstiff/beamk.h"
 #include "model/nodes.h"
 #include "model/model_prep.h"

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "report/labels.h"
 #include "model/fileio.h"
 #include "model/model_run.h"

@@ -13,7 +13,7 @@
 #include "model/model.h"
 #include "input/prep_steps.h"
 #include "input/prep_tables.h"
-#include "soil/grprf.h"
+#include "soil/grprf.h"  // upward: the group p-multipliers of the input report are the soil code's
 
 namespace drelm {
 namespace {

@@ -10,8 +10,8 @@
 #include "input/echo_text.h"
 #include "model/model.h"
 #include "input/prep_tables.h"
-#include "soil/defaults.h"
-#include "transfer/fsqtest.h"
+#include "soil/defaults.h"  // upward: the echoed soil defaults are those the p-y criteria use
+#include "transfer/fsqtest.h"  // upward: the echoed side-friction and tip estimates are the load-transfer code's
 
 namespace drelm {
 namespace {

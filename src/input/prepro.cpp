@@ -6,7 +6,7 @@
 #include "input/prep_hdcurves.h"
 #include "input/prep_steps.h"
 #include "input/prep_tables.h"
-#include "soil/soilrec.h"
+#include "soil/soilrec.h"  // upward: preprocessing builds the soil record with the soil code
 
 namespace drelm {
 

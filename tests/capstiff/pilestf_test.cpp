@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/casecur.h"
-#include "analysis/passfile.h"
+#include "cap/passfile.h"
 #include "capstiff/beamk.h"
 #include "capstiff/captstf.h"
 #include "capstiff/pilestf.h"

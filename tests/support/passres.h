@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "analysis/passfile.h"
+#include "cap/passfile.h"
 #include "cap/caprec2d.h"
 #include "cap/capsum.h"
 #include "cap/fvec2d.h"

@@ -10,7 +10,7 @@
 #include "input/capload.h"
 #include "model/casecur.h"
 #include "pile/envpil.h"
-#include "analysis/passfile.h"
+#include "cap/passfile.h"
 #include "pile/pilestore.h"
 #include "model/fileio.h"
 #include "model/model.h"

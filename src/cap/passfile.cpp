@@ -1,4 +1,4 @@
-#include "analysis/passfile.h"
+#include "cap/passfile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "pile/pilestore.h"
 #include "report/writers.h"
 #include "model/model.h"

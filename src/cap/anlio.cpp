@@ -1,4 +1,4 @@
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 
 #include "report/gfield.h"
 #include "report/writers.h"
