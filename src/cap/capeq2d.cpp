@@ -9,6 +9,7 @@
 #include "cap/capiter.h"
 #include "cap/caplines.h"
 #include "cap/caprec.h"
+#include "cap/pod.h"
 #include "cap/caprec2d.h"
 #include "cap/cappas.h"
 #include "cap/captabl.h"
@@ -140,18 +141,7 @@ void CAPMAX2D(const double* u, double& a, double& b) {
 }
 
 void PODSYS2D(double* A, const double* K, const double* XPOD, const std::int32_t* KPOD) {
-  for (int i = 0; i < 36; ++i) A[i] = 0.0;
-  for (int i = 0; i < 3; ++i)
-    for (int j = 0; j < 3; ++j) A[i + 6 * j] = K[i + 3 * j];
-  for (int i = 0; i < 3; ++i) {
-    if (KPOD[i] != 0) {
-      A[(3 + i) + 6 * (3 + i)] = 1.0;
-      continue;
-    }
-    double c[3];
-    pointRow(i, XPOD, c);
-    for (int j = 0; j < 3; ++j) A[(3 + i) + 6 * j] = A[j + 6 * (3 + i)] = c[j];
-  }
+  podSystem<3>(A, K, KPOD, [&](int i, double* c) { pointRow(i, XPOD, c); });
 }
 
 void PODRHS2D(double* rhs, double* aux, const double* R, const double* F, const double* UPOD, const double* U,
