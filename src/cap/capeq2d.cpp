@@ -230,14 +230,9 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   double A[36], rhs[6] = {}, aux[6] = {}, s[6] = {}, sStep[6] = {}, sPass[6] = {}, PPODT[3] = {};
   Passive pas;
   std::int32_t b = 0;
-  // What the records and the report take from the last iteration, as it
-  // stood when the last step was accepted: a later step that failed leaves
-  // it alone.
-  struct {
-    double F[3], Ke[9], aux[6];
-    Passive pas;
-    std::int32_t b;
-  } acc{};
+  // The records take the passive resistance of that step too.
+  AcceptedStep<3> acc{};
+  Passive accPas{};
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
@@ -370,11 +365,8 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     } else {
       for (int i = 0; i < 3; ++i) Uc[i] += Us[i];
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
-      std::copy(F, F + 3, acc.F);
-      std::copy(Ke, Ke + 9, acc.Ke);
-      std::copy(aux, aux + 6, acc.aux);
-      acc.pas = pas;
-      acc.b = b;
+      acc.save(F, Ke, aux, b);
+      accPas = pas;
       ls.accept();
     }
   }
@@ -386,11 +378,8 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   if (passFailed(ls, failureRecords)) return;
   if (ls.stoppedEarly()) {
     // U is that of the last accepted step; so is everything recorded with it.
-    std::copy(acc.F, acc.F + 3, F);
-    std::copy(acc.Ke, acc.Ke + 9, Ke);
-    std::copy(acc.aux, acc.aux + 6, aux);
-    pas = acc.pas;
-    b = acc.b;
+    acc.restore(F, Ke, aux, b);
+    pas = accPas;
     for (int i = 0; i < 3; ++i) P[i] = ls.Tp * PCAP[i];
     setSoilMovement(ls.Tp);
   }
