@@ -363,6 +363,8 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
       failStep(ls);
     } else {
+      // Kept apart from the space acceptance: the plane cap adds the step's
+      // total to the accepted displacement, a sum the space cap never forms.
       for (int i = 0; i < 3; ++i) Uc[i] += Us[i];
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
       acc.save(F, Ke, aux, b);
