@@ -13,8 +13,8 @@
 
 #include "cap/capsum.h"
 #include "cap/headrsp.h"
-#include "run/model.h"
-#include "run/prepro.h"
+#include "model/model.h"
+#include "input/prepro.h"
 #include "support/inputrun.h"
 #include "support/inputgen.h"
 

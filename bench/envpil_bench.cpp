@@ -2,9 +2,9 @@
 // as a reporting pass does it.
 #include <benchmark/benchmark.h>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/pilestore.h"
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // rows stand for 10 piles each: 25,000 individual piles at three diameters.
 #include <benchmark/benchmark.h>
 
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "soil/grprf.h"
 
 namespace {

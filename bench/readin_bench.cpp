@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "benchdir.h"
-#include "run/model.h"
+#include "model/model.h"
 #include "support/inputgen.h"
 #include "support/inputrun.h"
 

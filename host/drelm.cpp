@@ -21,7 +21,7 @@
 #include "caselines.h"
 #include "dirlock.h"
 #include "failedfile.h"
-#include "run/statusmsg.h"
+#include "model/statusmsg.h"
 #include "runfiles.h"
 #include "tally.h"
 

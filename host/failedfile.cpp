@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "run/statusmsg.h"
+#include "model/statusmsg.h"
 
 namespace drelm::host {
 

@@ -8,23 +8,23 @@
 #include <cstdint>
 
 #include "analysis/anlest.h"
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "analysis/anlpass.h"
 #include "analysis/anlrec.h"
-#include "analysis/capload.h"
-#include "analysis/casecur.h"
+#include "input/capload.h"
+#include "model/casecur.h"
 #include "analysis/crvfile.h"
 #include "analysis/dlnode.h"
 #include "analysis/envewr.h"
 #include "analysis/envewr2d.h"
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "analysis/envtabl.h"
 #include "cap/caprec.h"
 #include "capstiff/capldtab.h"
 #include "capstiff/flexdof.h"
 #include "capstiff/flexstf.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/pysoil.h"
 
 namespace drelm {

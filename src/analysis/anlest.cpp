@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/anlio.h"
-#include "analysis/casecur.h"
-#include "analysis/passfile.h"
+#include "cap/anlio.h"
+#include "model/casecur.h"
+#include "cap/passfile.h"
 #include "capstiff/captstf.h"
 #include "capstiff/stfhead.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "analysis/anlio.h"
-#include "analysis/capload.h"
-#include "analysis/casecur.h"
+#include "cap/anlio.h"
+#include "input/capload.h"
+#include "model/casecur.h"
 #include "analysis/dlnode.h"
 #include "cap/capeq.h"
 #include "cap/capeq2d.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm::anl {
 

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "analysis/anlio.h"
-#include "analysis/ldtypnm.h"
+#include "cap/anlio.h"
+#include "report/ldtypnm.h"
 #include "report/writers.h"
-#include "run/model.h"
-#include "run/timing.h"
+#include "model/model.h"
+#include "report/timing.h"
 
 namespace drelm::anl {
 

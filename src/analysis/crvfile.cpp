@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/crvfile.h"
 #include "transfer/axlsplt.h"
 

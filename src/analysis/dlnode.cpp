@@ -4,12 +4,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 
 namespace drelm {
 
-DRELM_ZERO_TABLE(DLNODE_T, DLNODE);
 
 namespace {
 

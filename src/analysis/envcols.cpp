@@ -4,11 +4,11 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "analysis/envewr.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <string>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "analysis/envtabl.h"
 #include "cap/nthrds.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/model.h"
-#include "run/timing.h"
+#include "model/model.h"
+#include "report/timing.h"
 
 namespace drelm {
 

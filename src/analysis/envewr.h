@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/pilestore.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 

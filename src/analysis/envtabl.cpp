@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <memory>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "cap/caplines.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/model.h"
-#include "run/timing.h"
+#include "model/model.h"
+#include "report/timing.h"
 
 namespace drelm::anl {
 

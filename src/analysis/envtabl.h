@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "analysis/envewr.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm::anl {
 

@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "analysis/casecur.h"
-#include "analysis/passfile.h"
+#include "model/casecur.h"
+#include "cap/passfile.h"
 
 namespace drelm {
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "analysis/envewr.h"
 #include "analysis/envtabl.h"
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -3,20 +3,20 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/envewr.h"
-#include "analysis/envpil.h"
-#include "analysis/passfile.h"
+#include "analysis/envewr.h"  // upward: the converged pass writes its result tables with the analysis's writers
+#include "pile/envpil.h"
+#include "cap/passfile.h"
 #include "cap/capiter.h"
 #include "cap/capsum.h"
 #include "cap/cappas.h"
 #include "cap/cappil.h"
 #include "cap/caprec.h"
 #include "cap/captabl.h"
-#include "cap/loadstep.h"
+#include "numeric/loadstep.h"
 #include "cap/pod.h"
-#include "fecap/fecap.h"
+#include "fecap/fecap.h"  // upward: a flexible cap is solved by the plate model, built on the cap's pile springs
 #include "numeric/matrix.h"
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/grprf.h"
 
 namespace drelm {
@@ -145,12 +145,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   double K[36] = {}, Kraw[36] = {}, Kinv[36], Fp[6] = {}, Kp[36];
   double A[144], rhs[12] = {}, aux[12] = {}, s[12] = {}, sStep[12] = {}, sPass[12] = {};
   std::int32_t b = 0;
-  // What the report takes from the last iteration, as it stood when the last
-  // step was accepted: a later step that failed leaves it alone.
-  struct {
-    double Fp[6], Kraw[36], aux[12];
-    std::int32_t b;
-  } acc{};
+  AcceptedStep<6> acc{};
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
@@ -260,10 +255,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       failStep(ls);
     } else {
       for (int i = 0; i < 6; ++i) Ua[i] = U[i];
-      std::copy(Fp, Fp + 6, acc.Fp);
-      std::copy(Kraw, Kraw + 36, acc.Kraw);
-      std::copy(aux, aux + 12, acc.aux);
-      acc.b = b;
+      acc.save(Fp, Kraw, aux, b);
       ls.accept();
     }
     PRGREC(ProgressForm::Step, ISCOMB, ls.n, ls.Tp, b);
@@ -283,10 +275,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   const double Tp = ls.Tp;
   if (ls.stoppedEarly()) {
     // U is that of the last accepted step; so is everything reported with it.
-    std::copy(acc.Fp, acc.Fp + 6, Fp);
-    std::copy(acc.Kraw, acc.Kraw + 36, Kraw);
-    std::copy(acc.aux, acc.aux + 12, aux);
-    b = acc.b;
+    acc.restore(Fp, Kraw, aux, b);
     for (int i = 0; i < 6; ++i) PCAP[i] = Tp * P0[i];
     if (CAPCTL.IRFOPT > 0) reductionFactors(U, P0);
     setSoilMovement(Tp);

@@ -3,22 +3,23 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/casecur.h"
-#include "analysis/envewr2d.h"
-#include "analysis/envpil.h"
+#include "model/casecur.h"
+#include "analysis/envewr2d.h"  // upward: the converged pass writes its result tables with the analysis's writers
+#include "pile/envpil.h"
 #include "cap/capiter.h"
 #include "cap/caplines.h"
 #include "cap/caprec.h"
+#include "cap/pod.h"
 #include "cap/caprec2d.h"
 #include "cap/cappas.h"
 #include "cap/captabl.h"
 #include "cap/fvec2d.h"
-#include "cap/loadstep.h"
+#include "numeric/loadstep.h"
 #include "numeric/matrix.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "soil/soilcom.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/soilcom.h"
 
 namespace drelm {
 
@@ -140,18 +141,7 @@ void CAPMAX2D(const double* u, double& a, double& b) {
 }
 
 void PODSYS2D(double* A, const double* K, const double* XPOD, const std::int32_t* KPOD) {
-  for (int i = 0; i < 36; ++i) A[i] = 0.0;
-  for (int i = 0; i < 3; ++i)
-    for (int j = 0; j < 3; ++j) A[i + 6 * j] = K[i + 3 * j];
-  for (int i = 0; i < 3; ++i) {
-    if (KPOD[i] != 0) {
-      A[(3 + i) + 6 * (3 + i)] = 1.0;
-      continue;
-    }
-    double c[3];
-    pointRow(i, XPOD, c);
-    for (int j = 0; j < 3; ++j) A[(3 + i) + 6 * j] = A[j + 6 * (3 + i)] = c[j];
-  }
+  podSystem<3>(A, K, KPOD, [&](int i, double* c) { pointRow(i, XPOD, c); });
 }
 
 void PODRHS2D(double* rhs, double* aux, const double* R, const double* F, const double* UPOD, const double* U,
@@ -240,14 +230,9 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   double A[36], rhs[6] = {}, aux[6] = {}, s[6] = {}, sStep[6] = {}, sPass[6] = {}, PPODT[3] = {};
   Passive pas;
   std::int32_t b = 0;
-  // What the records and the report take from the last iteration, as it
-  // stood when the last step was accepted: a later step that failed leaves
-  // it alone.
-  struct {
-    double F[3], Ke[9], aux[6];
-    Passive pas;
-    std::int32_t b;
-  } acc{};
+  // The records take the passive resistance of that step too.
+  AcceptedStep<3> acc{};
+  Passive accPas{};
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
@@ -378,13 +363,12 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
       failStep(ls);
     } else {
+      // Kept apart from the space acceptance: the plane cap adds the step's
+      // total to the accepted displacement, a sum the space cap never forms.
       for (int i = 0; i < 3; ++i) Uc[i] += Us[i];
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
-      std::copy(F, F + 3, acc.F);
-      std::copy(Ke, Ke + 9, acc.Ke);
-      std::copy(aux, aux + 6, acc.aux);
-      acc.pas = pas;
-      acc.b = b;
+      acc.save(F, Ke, aux, b);
+      accPas = pas;
       ls.accept();
     }
   }
@@ -396,11 +380,8 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   if (passFailed(ls, failureRecords)) return;
   if (ls.stoppedEarly()) {
     // U is that of the last accepted step; so is everything recorded with it.
-    std::copy(acc.F, acc.F + 3, F);
-    std::copy(acc.Ke, acc.Ke + 9, Ke);
-    std::copy(acc.aux, acc.aux + 6, aux);
-    pas = acc.pas;
-    b = acc.b;
+    acc.restore(F, Ke, aux, b);
+    pas = accPas;
     for (int i = 0; i < 3; ++i) P[i] = ls.Tp * PCAP[i];
     setSoilMovement(ls.Tp);
   }

@@ -6,8 +6,8 @@
 #include "cap/caplines.h"
 #include "cap/caprec.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -2,9 +2,10 @@
 // solutions share; N is the number of cap degrees of freedom (6 or 3).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
-#include "cap/loadstep.h"
+#include "numeric/loadstep.h"
 
 namespace drelm {
 
@@ -51,6 +52,28 @@ struct CapNorms {
 // TINY, or (alternative tolerance) the largest increment within the
 // absolute limits.
 bool capConverged(const CapNorms& m, double TINY);
+
+// What the report takes from the last iteration of a step, as it stood when
+// the last step was accepted, so that a later step that failed leaves it
+// alone: the pile-head force sum F, the stiffness K (N x N), the auxiliary
+// vector and the iteration count.
+template <int N>
+struct AcceptedStep {
+  double F[N], K[N * N], aux[2 * N];
+  std::int32_t b;
+  void save(const double* f, const double* k, const double* a, std::int32_t it) {
+    std::copy(f, f + N, F);
+    std::copy(k, k + N * N, K);
+    std::copy(a, a + 2 * N, aux);
+    b = it;
+  }
+  void restore(double* f, double* k, double* a, std::int32_t& it) const {
+    std::copy(F, F + N, f);
+    std::copy(K, K + N * N, k);
+    std::copy(aux, aux + 2 * N, a);
+    it = b;
+  }
+};
 
 // A step that did not converge: the increment is halved; when the stepping
 // gives up (and the matrix was not singular) the warning is written.

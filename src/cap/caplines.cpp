@@ -1,7 +1,7 @@
 #include "cap/caplines.h"
 
 #include "report/writers.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm::cap {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm::cap {
 

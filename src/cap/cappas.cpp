@@ -5,7 +5,7 @@
 
 #include "cap/capsum.h"
 #include "cap/pilehk.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -8,8 +8,8 @@
 #include "numeric/matrix.h"
 #include "pile/transf.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/pysoil.h"
 
 namespace drelm {

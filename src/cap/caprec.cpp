@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <string>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "cap/caplines.h"
 #include "numeric/matrix.h"
 #include "report/gfield.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/startup.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "input/stopreq.h"
 
 namespace drelm {
 
@@ -214,8 +214,11 @@ void capacityWarnings() {
       text(U_LOG, warn + "SOME PILES MAY FAIL IN " + k.mayFail);
     raiseOutcome(KPIL_WARNED);
   }
+  copyPileWarnings(total);
+}
+
+void copyPileWarnings(std::int32_t total) {
   if (total <= 0) return;
-  // The three lines of every warning, in the order the piles wrote them.
   if (!io::openChecked(U_WARN, fileName(U_WARN), io::Access::Read)) return;
   std::string line;
   for (std::int32_t i = 0; i < total * 3 && io::readLine(U_WARN, line); ++i) {

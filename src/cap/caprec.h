@@ -55,6 +55,9 @@ void warnSteppingStopped(double TP, std::int32_t OUTCOME);
 // kind, then the warning scratch lines copied to the results report and the
 // runtime log. Raises the outcome word to "warned" when any was given.
 void capacityWarnings();
+// The three lines of each of the total warnings the piles wrote to the
+// warning scratch file, in the order they wrote them, to the results and log.
+void copyPileWarnings(std::int32_t total);
 
 // Case status lines (unit 19).
 void statusCompleted();                  // "    1 ANALYSIS COMPLETED"

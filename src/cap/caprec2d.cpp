@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <string>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "cap/caplines.h"
 #include "cap/caprec.h"
 #include "pile/pilestore.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 
 namespace drelm {
 
@@ -113,15 +113,7 @@ void capacityWarnings2D() {
     text(U_LOG, warn + k.title);
     raiseOutcome(KPIL_WARNED);
   }
-  if (total <= 0) return;
-  // Three lines per warning, bearing first, in the order the rows wrote them.
-  if (!io::openChecked(U_WARN, fileName(U_WARN), io::Access::Read)) return;
-  std::string line;
-  for (std::int32_t i = 0; i < 3 * total && io::readLine(U_WARN, line); ++i) {
-    text(U_RESULTS, line);
-    text(U_LOG, line);
-  }
-  io::CLOSE(U_WARN);
+  copyPileWarnings(total);  // bearing first, in the order the rows wrote them
 }
 
 void capTableL2D(const double* P, const double* U, std::int32_t B, const PointResult2D& pt) {

@@ -5,17 +5,17 @@
 #include <cstring>
 #include <vector>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "cap/headrsp.h"
 #include "cap/nthrds.h"
 #include "cap/pilehk.h"
 #include "numeric/matrix.h"
 #include "pile/pilehd.h"
 #include "pile/transf.h"
-#include "run/fileio.h"
-#include "run/model_run.h"
-#include "run/tables.h"
-#include "run/timing.h"
+#include "model/fileio.h"
+#include "model/model_run.h"
+#include "model/tables.h"
+#include "report/timing.h"
 #include "soil/pysoil.h"
 
 namespace drelm {

@@ -5,15 +5,15 @@
 #include <cmath>
 #include <vector>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "cap/nthrds.h"
 #include "pile/axial2d.h"
 #include "pile/llp2d.h"
 #include "pile/node2d.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/tables.h"
-#include "run/timing.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/tables.h"
+#include "report/timing.h"
 
 namespace drelm {
 

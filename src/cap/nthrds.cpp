@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "run/model_run.h"
+#include "model/model_run.h"
 
 namespace drelm {
 

@@ -1,7 +1,7 @@
 #include "cap/pilehk.h"
 
 #include "cap/headrsp.h"
-#include "run/model_run.h"
+#include "model/model_run.h"
 
 namespace drelm {
 

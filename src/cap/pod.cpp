@@ -1,6 +1,7 @@
 #include "cap/pod.h"
 
-#include "analysis/envpil.h"
+#include "model/model_envpil.h"
+#include "numeric/minmax.h"
 
 namespace drelm {
 
@@ -22,24 +23,11 @@ void podRow(int i, const double* XPOD, double* c) {
 }
 
 void PODSYS(double* A, const double* K, const double* XPOD, const std::int32_t* KPOD) {
-  for (int k = 0; k < 144; ++k) A[k] = 0.0;
-  for (int j = 0; j < 6; ++j)
-    for (int i = 0; i < 6; ++i) A[i + 12 * j] = K[i + 6 * j];
-  for (int i = 1; i <= 6; ++i) {
-    const int r = 6 + i - 1;
-    if (KPOD[i - 1] != 0) {
-      A[r + 12 * r] = 1.0;
-      continue;
-    }
-    double c[6];
-    podRow(i, XPOD, c);
-    for (int j = 0; j < 6; ++j) {
-      A[r + 12 * j] = c[j];
-      A[j + 12 * r] = c[j];
-    }
-  }
+  podSystem<6>(A, K, KPOD, [&](int i, double* c) { podRow(i + 1, XPOD, c); });
 }
 
+// The plane twin PODRHS2D stays apart: it sums c.U from its first term, this
+// one from zero, which differ in the sign of a zero result.
 void PODRHS(double* RHS, double* AUX, const double* R, const double* F, const double* UPOD,
             const double* U, const double* XPOD, const std::int32_t* KPOD) {
   for (int i = 0; i < 6; ++i) {

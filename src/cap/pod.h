@@ -12,6 +12,28 @@ namespace drelm {
 // given load.
 void PODSYS(double* A, const double* K, const double* XPOD, const std::int32_t* KPOD);
 
+// The system of the point-of-definition solve with N cap degrees of freedom
+// (6 space, 3 plane), 2N square by columns: the stiffness K, and per degree i
+// either a fixed row (KPOD) or the row(i, c) of the point's displacement in
+// terms of the cap's, with its transpose.
+template <int N, class Row>
+void podSystem(double* A, const double* K, const std::int32_t* KPOD, Row row) {
+  constexpr int M = 2 * N;
+  for (int k = 0; k < M * M; ++k) A[k] = 0.0;
+  for (int j = 0; j < N; ++j)
+    for (int i = 0; i < N; ++i) A[i + M * j] = K[i + N * j];
+  for (int i = 0; i < N; ++i) {
+    const int r = N + i;
+    if (KPOD[i] != 0) {
+      A[r + M * r] = 1.0;
+      continue;
+    }
+    double c[N];
+    row(i, c);
+    for (int j = 0; j < N; ++j) A[r + M * j] = A[j + M * r] = c[j];
+  }
+}
+
 // Right-hand side of the bordered system and its auxiliary vector: the cap
 // residual R and force F, then per degree of freedom the given displacement
 // minus the point's current displacement (0 where the load is given).

@@ -6,17 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "analysis/casecur.h"
+#include "model/casecur.h"
 #include "capstiff/pilestf.h"
 #include "capstiff/stfhead.h"
 #include "numeric/matrix.h"
 #include "pile/transf.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model_prep.h"
-#include "run/model_run.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/model_prep.h"
+#include "model/model_run.h"
+#include "model/tables.h"
 
 namespace drelm {
 

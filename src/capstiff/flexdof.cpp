@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "cap/caprec.h"
 #include "report/writers.h"
-#include "run/model_run.h"
+#include "model/model_run.h"
 
 namespace drelm {
 

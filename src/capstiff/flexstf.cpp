@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "capstiff/stfunits.h"
 #include "numeric/matrix.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "run/farray.h"
+#include "model/farray.h"
 
 namespace drelm {
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "analysis/passfile.h"
+#include "cap/passfile.h"
 #include "capstiff/beamk.h"
-#include "pile/nodes.h"
-#include "run/model_prep.h"
+#include "model/nodes.h"
+#include "model/model_prep.h"
 #include "soil/lookup.h"
 
 namespace drelm {

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "capstiff/stfunits.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model_run.h"
+#include "model/fileio.h"
+#include "model/model_run.h"
 
 namespace drelm {
 

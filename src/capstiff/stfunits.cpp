@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "analysis/anlio.h"
+#include "cap/anlio.h"
 #include "report/labels.h"
-#include "run/fileio.h"
-#include "run/model_run.h"
+#include "model/fileio.h"
+#include "model/model_run.h"
 
 namespace drelm::cst {
 

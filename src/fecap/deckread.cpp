@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "fecap/fedata.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 namespace {

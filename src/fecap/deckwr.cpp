@@ -11,8 +11,8 @@
 #include "fecap/fecap.h"
 #include "fecap/fefmt.h"
 #include "fecap/slabsol.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

@@ -8,8 +8,8 @@
 #include "cap/pilehk.h"
 #include "fecap/fefmt.h"
 #include "fecap/slabsol.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

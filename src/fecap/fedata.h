@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "run/farray.h"
+#include "model/farray.h"
 
 namespace drelm {
 

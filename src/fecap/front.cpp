@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fecap/fefmt.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 

@@ -4,7 +4,7 @@
 
 #include "fecap/fedata.h"
 #include "fecap/fefmt.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 namespace {

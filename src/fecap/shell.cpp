@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "fecap/shape.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "fecap/fedata.h"
-#include "run/farray.h"
+#include "model/farray.h"
 
 namespace drelm {
 

@@ -8,8 +8,8 @@
 
 #include "fecap/fefmt.h"
 #include "fecap/shape.h"
-#include "run/fileio.h"
-#include "run/model_run.h"
+#include "model/fileio.h"
+#include "model/model_run.h"
 
 namespace drelm {
 namespace {

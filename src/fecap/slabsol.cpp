@@ -17,9 +17,9 @@
 #include "fecap/shell.h"
 #include "fecap/slabin.h"
 #include "fecap/slabout.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/model_run.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/model_run.h"
 
 namespace drelm {
 namespace {

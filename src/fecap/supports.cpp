@@ -9,7 +9,7 @@
 #include "fecap/fefmt.h"
 #include "fecap/shape.h"
 #include "fecap/shell.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 namespace {

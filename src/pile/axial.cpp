@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "pile/headcrv.h"
-#include "run/model.h"
+#include "model/model.h"
 #include "transfer/axcrv.h"
 #include "transfer/axsolv.h"
 #include "transfer/qwpile.h"

@@ -4,7 +4,7 @@
 
 #include "pile/axial.h"
 #include "pile/headcrv.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "pile/nodesvc.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

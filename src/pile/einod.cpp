@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "pile/nodesvc.h"
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 
 namespace drelm {

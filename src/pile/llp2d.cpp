@@ -10,14 +10,15 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/beamfd.h"
+#include "pile/llp2dset.h"
 #include "pile/llpres.h"
 #include "pile/nodesvc.h"
 #include "pile/pilestore.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 #include "soil/pysoil.h"
 #include "soil/soilmove.h"
@@ -35,10 +36,6 @@ struct Work {
   NodeArray A, B, C;
   NodeArray ydefl, esoil, ysoil1, ysoil2, psmov, psoil;
 };
-
-std::int32_t statusOf(std::int32_t& ISTAT) {
-  return std::atomic_ref<std::int32_t>(ISTAT).load(std::memory_order_relaxed);
-}
 
 // Secant soil moduli of the p-y curves at the deflections in ydefl.
 void pyModuli(Work& W, int p, int t, int nn, std::int32_t& ISTAT) {
@@ -72,17 +69,12 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
   const int p = IPILE;
   const std::int32_t t = PILEAR.PROPOFPILE(p);
   const int n = PILEPROP.NINC(t);
-  // The node set-up has rejected such a property already; never overrun.
-  if (n < 1 || n > MAXINC) {
-    std::atomic_ref<std::int32_t>(ISTAT).store(STAT_CAPACITY, std::memory_order_relaxed);
-    return;
-  }
+  if (!incrementsFit2D(n, ISTAT)) return;
   const int nn = n + 1;
   const double h = PILEPROP.DXINC(t);
   const bool ownCurves = PYBYDEP(p);
   const bool movement = SMOV.NSMOV > 0;
   const bool mcSets = RUNCTL.ICTL09 > 0;
-  const bool axialVaries = CURCTL.IAXVAR == 1 && PILEAR.ILSCRV(p) <= 0;
 
   // Set-up. Every array starts cleared.
   Work W{};
@@ -96,10 +88,7 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
     SMVNOD1(p, W.ysoil1);
   }
 
-  if (DLNODE.NDLNOD(p) != 0) {
-    DLQNOD1(1, p, W.q);
-    for (int j = 1; j <= nn; ++j) W.w(j + 3) = W.q(j);
-  }
+  distLoad2D(p, nn, W.q, W.w);
 
   if (ownCurves) {
     for (int j = 0; j <= n; ++j) W.k(j + 4) = j * h;
@@ -109,27 +98,10 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
     if (statusOf(ISTAT) != 0) return;
   }
 
-  for (int s = 3; s <= n + 6; ++s) W.Q(s) = PX;
-  if (axialVaries) {
-    for (int s = 4; s <= n + 4; ++s) W.Q(s) = al(s);
-    W.Q(3) = al(4);
-    W.Q(n + 5) = W.Q(n + 6) = al(n + 4);
-  }
+  axialForces2D(p, n, PX, AXLOAD, W.Q);
 
-  // Rigidity at the node's axial coordinate; the imaginary slots repeat the
-  // head or tip value.
-  for (int s = 3; s <= n + 6; ++s) {
-    const int node = std::min(std::max(s - 3, 1), nn);
-    W.R(s) = SECEIZ(p, t, PILENODE.XPILE(p, node));
-  }
-  // A moment-curvature update changes the rigidity of the real nodes only;
-  // the imaginary slots take the end values again, as the end conditions and
-  // the tip row assume a uniform rigidity across each end.
-  const auto updateEI = [&] {
-    EINOD1(p, PX, W.R, W.y);
-    for (int s = 1; s <= 3; ++s) W.R(s) = W.R(4);
-    for (int s = n + 5; s <= MAXNOD; ++s) W.R(s) = W.R(n + 4);
-  };
+  rigidity2D(p, t, n, W.R);
+  const auto updateEI = [&] { updateEI2D(p, n, PX, W.R, W.y); };
   if (mcSets) updateEI();
 
   // Head rows: the head deflection is YT1; the slot above the head carries

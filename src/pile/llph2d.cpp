@@ -9,23 +9,20 @@
 #include <string>
 
 #include "pile/beamfd.h"
+#include "pile/llp2dset.h"
 #include "pile/llpres.h"
 #include "pile/nodesvc.h"
 #include "pile/pilestore.h"
 #include "report/convert.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 #include "soil/pysoil.h"
 
 namespace drelm {
 
 namespace {
-
-std::int32_t statusOf(std::int32_t& ISTAT) {
-  return std::atomic_ref<std::int32_t>(ISTAT).load(std::memory_order_relaxed);
-}
 
 void line(int u, std::string_view text) {
   io::put(u, text);
@@ -88,10 +85,7 @@ void LLPH2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, con
   const int p = IPILE;
   const std::int32_t t = PILEAR.PROPOFPILE(p);
   const int n = PILEPROP.NINC(t);
-  if (n < 1 || n > MAXINC) {
-    std::atomic_ref<std::int32_t>(ISTAT).store(STAT_CAPACITY, std::memory_order_relaxed);
-    return;
-  }
+  if (!incrementsFit2D(n, ISTAT)) return;
   const int nn = n + 1;
   const int m = n + 4;  // tip slot
   const double h = PILEPROP.DXINC(t);
@@ -103,11 +97,8 @@ void LLPH2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, con
   NodeArray y{}, yp{}, R{}, K{}, Q{}, W{}, A{}, B{}, C{};
   NodeArray yd{}, es{}, ys1{}, ys2{}, psm{}, ps{};
 
-  if (DLNODE.NDLNOD(p) != 0) {
-    NodeArray q{};
-    DLQNOD1(1, p, q);
-    for (int j = 1; j <= nn; ++j) W(j + 3) = q(j);
-  }
+  NodeArray q{};
+  distLoad2D(p, nn, q, W);
 
   // First moduli: k_s z below the top of the first layer and the ground.
   const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
@@ -118,19 +109,10 @@ void LLPH2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, con
     K(k + 3) = nl >= 1 && X >= SOILCOM.LTOP(1) && z > 0.0 ? SOILKD(X) * z : 0.0;
   }
 
-  for (int s = 3; s <= n + 6; ++s) Q(s) = PX;
-  if (CURCTL.IAXVAR == 1 && PILEAR.ILSCRV(p) <= 0) {
-    for (int s = 4; s <= m; ++s) Q(s) = AXLOAD(s);
-    Q(3) = AXLOAD(4);
-    Q(n + 5) = Q(n + 6) = AXLOAD(m);
-  }
+  axialForces2D(p, n, PX, AXLOAD, Q);
 
-  for (int s = 3; s <= n + 6; ++s) R(s) = SECEIZ(p, t, PILENODE.XPILE(p, std::min(std::max(s - 3, 1), nn)));
-  const auto updateEI = [&] {
-    EINOD1(p, PX, R, y);
-    for (int s = 1; s <= 3; ++s) R(s) = R(4);
-    for (int s = n + 5; s <= MAXNOD; ++s) R(s) = R(m);
-  };
+  rigidity2D(p, t, n, R);
+  const auto updateEI = [&] { updateEI2D(p, n, PX, R, y); };
   if (mcSets) updateEI();
 
   BEAMHD(PCONN.CONNECTY(p), R(4), PILEAR.HSPR1(p), h, YT1, -ST1, A, B, C);

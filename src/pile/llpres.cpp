@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 
 namespace drelm {

@@ -5,7 +5,7 @@
 
 #include "pile/llpres.h"
 #include "pile/pilestore.h"
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 #include "transfer/headcurves.h"
 

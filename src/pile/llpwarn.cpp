@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "run/fileio.h"
-#include "run/model_run.h"
+#include "model/fileio.h"
+#include "model/model_run.h"
 
 namespace drelm {
 namespace {

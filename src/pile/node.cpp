@@ -7,10 +7,10 @@
 #include <cmath>
 #include <string>
 
-#include "pile/nodes.h"
+#include "model/nodes.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 
 namespace drelm {
 

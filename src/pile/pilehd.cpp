@@ -13,7 +13,7 @@
 #include "pile/node.h"
 #include "pile/torsion.h"
 #include "pile/transf.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

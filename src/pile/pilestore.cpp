@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/envpil.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model_envpil.h"
+#include "numeric/minmax.h"
+#include "model/model.h"
+#include "model/tables.h"
 
 namespace drelm {
 

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "pile/nodes.h"
-#include "run/farray.h"
-#include "run/model_run.h"
+#include "model/nodes.h"
+#include "model/farray.h"
+#include "model/model_run.h"
 
 namespace drelm {
 

@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "pile/nodesvc.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/model_usrpy.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/model_usrpy.h"
 #include "soil/pylayr.h"
 
 namespace drelm {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "pile/headcrv.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

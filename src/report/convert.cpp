@@ -3,7 +3,7 @@
 // kip switch. Powers of 12 and 1000 are applied one factor at a time.
 #include "report/convert.h"
 
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

@@ -3,12 +3,9 @@
 
 #include <string>
 
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
-
-DRELM_TABLE(UNITLB_T, UNITLB);
-DRELM_TABLE(UNITTB_T, UNITTB);
 
 void UNITSET(std::int32_t SEL, std::int32_t KIPS) {
   UNITLB_T& u = UNITLB;

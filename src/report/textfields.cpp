@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "report/writers.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 

@@ -8,7 +8,7 @@
 #include "report/fixeddigits.h"
 #include "report/pow10.h"
 #include "report/writers.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 namespace {

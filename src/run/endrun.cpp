@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "run/startup.h"
-#include "run/statusmsg.h"
-#include "run/timing.h"
+#include "model/statusmsg.h"
+#include "report/timing.h"
 
 namespace drelm {
 namespace {

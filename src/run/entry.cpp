@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "run/rundrv.h"
-#include "run/tables.h"
+#include "model/tables.h"
 
 extern "C" __attribute__((visibility("default"))) std::int32_t IDRELM(std::int32_t code) {
   // Nothing of the engine runs in this process before the first call, so

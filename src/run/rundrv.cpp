@@ -3,16 +3,16 @@
 #include <omp.h>
 
 #include "analysis/anldrv.h"
-#include "run/convin.h"
+#include "input/convin.h"
 #include "run/endrun.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/prepro.h"
-#include "run/readin.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "input/prepro.h"
+#include "input/readin.h"
 #include "run/runlock.h"
 #include "run/startup.h"
-#include "run/tables.h"
-#include "run/timing.h"
+#include "model/tables.h"
+#include "report/timing.h"
 
 namespace drelm {
 

@@ -5,15 +5,13 @@
 
 #include <string>
 
-#include "run/fileio.h"
-#include "run/freeread.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "input/freeread.h"
+#include "model/model.h"
 #include "run/runlock.h"
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
-
-DRELM_TABLE(RUNERR_T, RUNERR);
 
 namespace {
 
@@ -133,16 +131,6 @@ int namesLineOfUnit(int unit) {
   for (int line = FIRST_FILE_LINE; line <= NAMES_LINES; ++line)
     if (unitOfNamesLine(line) == unit) return line;
   return 0;
-}
-
-bool stopRequested(std::string_view text) {
-  // One integer in free form, as the input data file writes it (a repeat
-  // count, a null value or a slash included); anything unreadable leaves the
-  // stop word cleared.
-  std::int32_t word = 0;
-  FreeReader reader{std::string(text)};
-  reader.record({fInt(word)}, "stop request");
-  return word == 1;
 }
 
 void STARTUP(std::int32_t& ISTAT) {

@@ -5,17 +5,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "run/farray.h"
+#include "input/stopreq.h"
+#include "model/model_runerr.h"
 
 namespace drelm {
-
-// The file that ended the run (status 40 or 41), for the final message.
-struct RUNERR_T {
-  FStr<256> ERRFIL;
-  std::int32_t ERRLIN = 0;  // its names-file line, 0 for the names file itself
-  std::int32_t ERRWRT = 0;  // 1: the file could not be written (0: opened)
-};
-extern RUNERR_T RUNERR;
 
 constexpr int NAMES_LINES = 27;
 
@@ -26,8 +19,5 @@ int namesLineOfUnit(int unit);
 
 // Reads "Names.dat", connects the run's files and honours a stop request.
 void STARTUP(std::int32_t& ISTAT);
-
-// True when the stop-request text holds the integer 1 as its first value.
-bool stopRequested(std::string_view text);
 
 }  // namespace drelm

@@ -2,7 +2,7 @@
 
 #include "report/gfield.h"
 #include "report/writers.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 namespace {

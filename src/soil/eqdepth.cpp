@@ -1,7 +1,7 @@
 // Equivalent depth of the top of a lower soil layer.
 #include <cmath>
 
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 #include "soil/pyconst.h"
 #include "soil/pylayr.h"

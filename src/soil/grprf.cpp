@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

@@ -12,9 +12,9 @@
 #include <type_traits>
 
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/prep_steps.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "input/prep_steps.h"
 
 namespace drelm {
 

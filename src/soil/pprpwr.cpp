@@ -1,7 +1,7 @@
 // Property block of the per-pile curve file.
 #include <cmath>
 
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/crvfile.h"
 #include "soil/lookup.h"
 

@@ -3,7 +3,7 @@
 // the step above it and the upper half of the step below it.
 #include <algorithm>
 
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/crvfile.h"
 #include "soil/pyframe.h"
 #include "soil/pysoil.h"

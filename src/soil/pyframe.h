@@ -50,8 +50,8 @@
 #include <string>
 #include <vector>
 
-#include "pile/nodes.h"
-#include "run/model.h"
+#include "model/nodes.h"
+#include "model/model.h"
 #include "report/convert.h"
 #include "report/writers.h"
 #include "soil/lookup.h"

@@ -6,21 +6,9 @@
 
 #include <cstdint>
 
-#include "run/farray.h"
-#include "run/model_run.h"
+#include "model/model_pylayr.h"
 
 namespace drelm {
-
-constexpr int MAXPYL = 40;  // layer slots of the per-pile layer results
-
-struct PYLAYR_T {
-  // Equivalent depth of the top of layer L for pile p, below the ground line;
-  // a value below 1.0E-6 marks an entry still to be computed.
-  PileArray2<double, MAXPIL1, MAXPYL> EQDEP;
-  // Cumulative ultimate lateral resistance of layer L along pile p.
-  PileArray2<double, MAXPIL1, MAXPYL> CUMPU;
-};
-extern PYLAYR_T PYLAYR;
 
 // Multipliers along depth of pile IPILE at X from its reduction-factor set:
 // ISET is the pile's set (below 1: none, multipliers 1). Outside the set's

@@ -1,5 +1,5 @@
 // p- and y-multipliers of a pile along depth.
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/pylayr.h"
 
 namespace drelm {

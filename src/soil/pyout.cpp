@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "report/labels.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "soil/pyframe.h"
 
 namespace drelm::py {

@@ -5,7 +5,7 @@
 
 #include "soil/pyframe.h"
 #include "soil/pysoil.h"
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "pile/nodes.h"
+#include "model/nodes.h"
 
 namespace drelm {
 

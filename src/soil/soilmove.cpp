@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "pile/nodes.h"
+#include "model/nodes.h"
 
 namespace drelm {
 

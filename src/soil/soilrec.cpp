@@ -5,9 +5,9 @@
 #include <numbers>
 #include <string>
 
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/prep_steps.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "input/prep_steps.h"
 #include "soil/lookup.h"
 
 namespace drelm {

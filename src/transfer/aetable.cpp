@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "run/model.h"
+#include "model/model.h"
 #include "transfer/axcrv.h"
 
 namespace drelm {

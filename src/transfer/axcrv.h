@@ -6,7 +6,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "run/farray.h"
+#include "model/farray.h"
 #include "transfer/tzshape.h"
 
 namespace drelm {

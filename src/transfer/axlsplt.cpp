@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/crvfile.h"
 #include "soil/lookup.h"
 #include "transfer/headcurves.h"

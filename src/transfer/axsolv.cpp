@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "run/model.h"
+#include "model/model.h"
 #include "transfer/tzpile.h"
 
 namespace drelm {

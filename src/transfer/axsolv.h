@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "pile/nodes.h"
+#include "model/nodes.h"
 #include "transfer/axcrv.h"
 
 namespace drelm {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 
 namespace drelm {

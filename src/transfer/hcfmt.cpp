@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "run/fileio.h"
-#include "run/model_run.h"
+#include "model/fileio.h"
+#include "model/model_run.h"
 #include "transfer/hcwork.h"
 
 namespace drelm {

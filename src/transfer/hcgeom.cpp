@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "run/model.h"
-#include "run/prep_steps.h"
+#include "model/model.h"
+#include "input/prep_steps.h"
 #include "transfer/hcwork.h"
 #include "transfer/headcurves.h"
 

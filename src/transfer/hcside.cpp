@@ -5,8 +5,8 @@
 #include <cmath>
 #include <memory>
 
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 #include "transfer/fsqtest.h"
 #include "transfer/hcwork.h"

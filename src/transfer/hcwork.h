@@ -8,9 +8,9 @@
 #include <string>
 
 #include "report/writers.h"
-#include "run/farray.h"
-#include "run/model_prep.h"
-#include "soil/soilcom.h"
+#include "model/farray.h"
+#include "model/model_prep.h"
+#include "model/soilcom.h"
 #include "transfer/tzshape.h"
 
 namespace drelm {

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "run/farray.h"
+#include "model/farray.h"
 
 namespace drelm {
 

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <string_view>
 
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/defaults.h"
 #include "soil/lookup.h"
 #include "transfer/fsqtest.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "run/farray.h"
+#include "model/farray.h"
 #include "transfer/axcrv.h"
 
 namespace drelm {

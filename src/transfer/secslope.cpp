@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 

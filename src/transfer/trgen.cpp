@@ -7,9 +7,9 @@
 
 #include "report/labels.h"
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/prep_steps.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "input/prep_steps.h"
 #include "soil/defaults.h"
 #include "soil/lookup.h"
 #include "transfer/hcwork.h"

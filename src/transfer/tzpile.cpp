@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 
 namespace drelm {

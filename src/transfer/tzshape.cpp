@@ -3,7 +3,7 @@
 // curves.
 #include "transfer/tzshape.h"
 
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

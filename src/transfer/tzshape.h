@@ -13,7 +13,7 @@
 
 #include <cstdint>
 
-#include "run/farray.h"
+#include "model/farray.h"
 
 namespace drelm {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "run/model.h"
+#include "model/model.h"
 #include "run/rundrv.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"

@@ -11,8 +11,8 @@
 
 #include "cap/headrsp.h"
 #include "pile/pilehd.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "run/rundrv.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"

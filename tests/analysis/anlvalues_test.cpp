@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "analysis/wholerun.h"
-#include "run/model_run.h"
+#include "model/model_run.h"
 
 namespace drelm {
 namespace {

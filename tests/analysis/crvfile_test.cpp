@@ -13,9 +13,9 @@
 
 #include "analysis/crvfile.h"
 #include "analysis/crvreader.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/prepro.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "input/prepro.h"
 #include "support/allocs.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"

@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-#include "analysis/capload.h"
+#include "input/capload.h"
 #include "analysis/dlnode.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 
 namespace drelm {
 namespace {

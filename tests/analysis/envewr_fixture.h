@@ -9,9 +9,9 @@
 #include <string>
 
 #include "report/labels.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/tables.h"
 
 namespace drelm::test {
 

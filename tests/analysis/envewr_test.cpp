@@ -10,9 +10,9 @@
 #include "analysis/envewr_fixture.h"
 #include "analysis/envtabl.h"
 #include "report/labels.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "support/testdir.h"
 
 namespace drelm {

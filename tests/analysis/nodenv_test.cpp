@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/pilestore.h"
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 namespace {

@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "../run/names_fixture.h"
-#include "run/model.h"
+#include "../input/names_fixture.h"
+#include "model/model.h"
 #include "run/rundrv.h"
 #include "support/testdir.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../run/names_fixture.h"
+#include "../input/names_fixture.h"
 #include "run/rundrv.h"
 #include "support/testdir.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "analysis/wholerun.h"
-#include "run/model_run.h"
+#include "model/model_run.h"
 #include "transfer/headcurves.h"
 
 namespace drelm {

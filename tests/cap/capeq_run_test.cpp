@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "../analysis/wholerun.h"
-#include "../run/names_fixture.h"
+#include "../input/names_fixture.h"
 #include "run/rundrv.h"
 #include "support/testdir.h"
 

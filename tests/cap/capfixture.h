@@ -9,14 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "analysis/casecur.h"
-#include "analysis/envpil.h"
+#include "model/casecur.h"
+#include "pile/envpil.h"
 #include "cap/headrsp.h"
 #include "numeric/matrix.h"
 #include "pile/transf.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "report/labels.h"
+#include "model/tables.h"
 #include "support/testdir.h"
 
 namespace drelm::test {

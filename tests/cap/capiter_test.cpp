@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

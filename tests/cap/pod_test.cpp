@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "numeric/matrix.h"
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm {
 namespace {

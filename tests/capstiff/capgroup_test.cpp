@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "capstiff/captstf.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "run/rundrv.h"
 #include "support/inputrun.h"
 #include "support/passres.h"

@@ -6,14 +6,14 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/casecur.h"
-#include "analysis/passfile.h"
+#include "model/casecur.h"
+#include "cap/passfile.h"
 #include "capstiff/beamk.h"
 #include "capstiff/captstf.h"
 #include "capstiff/pilestf.h"
 #include "pile/transf.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 #include "support/testdir.h"
 

@@ -50,7 +50,7 @@ TEST(InputDocument, TheWorkedExampleIsTheExampleFile) {
 std::set<std::string> readerHeadings() {
   std::set<std::string> names;
   const std::regex call(R"re(heading\("([^"]+)"\))re");
-  for (const auto& e : std::filesystem::directory_iterator(kSource + "/src/run")) {
+  for (const auto& e : std::filesystem::directory_iterator(kSource + "/src/input")) {
     const std::string f = e.path().filename().string();
     if (f.rfind("readin", 0) != 0 || e.path().extension() != ".cpp") continue;
     const std::string text = test::readFile(e.path());

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "fecap/fedata.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "support/testdir.h"
 
 namespace drelm::test {

@@ -8,7 +8,7 @@
 #include "fecap/fecap.h"
 #include "fecap/slabsol.h"
 #include "numeric/matrix.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "support/testdir.h"
 
 namespace drelm::test {

@@ -8,9 +8,9 @@
 #include "fecap/capdeck.h"
 #include "fecap/platedeck.h"
 #include "fecap/slabsol.h"
-#include "run/fileio.h"
-#include "run/model_run.h"
-#include "run/statusmsg.h"
+#include "model/fileio.h"
+#include "model/model_run.h"
+#include "model/statusmsg.h"
 
 namespace drelm::test {
 namespace {

@@ -9,7 +9,7 @@
 #include "fecap/fecap.h"
 #include "fecap/platedeck.h"
 #include "fecap/slabsol.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "support/testdir.h"
 
 namespace drelm::test {

@@ -6,7 +6,7 @@
 #include "fecap/fedata.h"
 #include "fecap/shape.h"
 #include "fecap/shell.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "support/testdir.h"
 
 namespace drelm {

@@ -8,7 +8,7 @@
 #include "fecap/shape.h"
 #include "fecap/shell.h"
 #include "fecap/platedeck.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm {
 namespace {

@@ -9,9 +9,9 @@
 #include "fecap/capdeck.h"
 #include "fecap/platedeck.h"
 #include "fecap/slabsol.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/model_run.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/model_run.h"
 
 namespace drelm::test {
 namespace {

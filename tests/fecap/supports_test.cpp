@@ -7,7 +7,7 @@
 #include "fecap/platedeck.h"
 #include "fecap/slabin.h"
 #include "fecap/slabsol.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 
 namespace drelm::test {
 namespace {

@@ -14,8 +14,8 @@
 #include "fecap/capdeck.h"
 #include "fecap/fecap.h"
 #include "fecap/platedeck.h"
-#include "run/names_fixture.h"
-#include "run/model_run.h"
+#include "input/names_fixture.h"
+#include "model/model_run.h"
 #include "run/rundrv.h"
 #include "support/testdir.h"
 

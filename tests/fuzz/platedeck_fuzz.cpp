@@ -13,8 +13,8 @@
 #include "fecap/fedata.h"
 #include "fecap/slabsol.h"
 #include "fuzzdir.h"
-#include "run/fileio.h"
-#include "run/model_run.h"
+#include "model/fileio.h"
+#include "model/model_run.h"
 
 namespace {
 

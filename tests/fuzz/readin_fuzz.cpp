@@ -10,7 +10,7 @@
 #include <string>
 
 #include "fuzzdir.h"
-#include "run/model_run.h"
+#include "model/model_run.h"
 #include "support/inputrun.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

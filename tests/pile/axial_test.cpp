@@ -14,7 +14,7 @@
 #include "pile/pilehd.h"
 #include "pile/pilehd_fixture.h"
 #include "pile/torsion.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "support/testdir.h"
 
 namespace drelm {

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/node2d.h"
 #include "pile/pilestore.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "soil/pyfixture.h"
 #include "support/testdir.h"
 

@@ -12,8 +12,8 @@
 
 #include "pile/node.h"
 #include "pile/pilefixture.h"
-#include "run/fileio.h"
-#include "soil/soilcom.h"
+#include "model/fileio.h"
+#include "model/soilcom.h"
 #include "support/allocs.h"
 #include "support/testdir.h"
 

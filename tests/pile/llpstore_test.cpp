@@ -8,14 +8,14 @@
 #include <cmath>
 #include <vector>
 
-#include "analysis/envpil.h"
+#include "pile/envpil.h"
 #include "pile/llp.h"
 #include "pile/node.h"
 #include "pile/pilefixture.h"
 #include "pile/pilestore.h"
 #include "pile/transf.h"
-#include "run/model.h"
-#include "run/model_hdcrv.h"
+#include "model/model.h"
+#include "model/model_hdcrv.h"
 #include "support/allocs.h"
 
 namespace drelm {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "report/labels.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "support/soilprofile.h"
 #include "support/testdir.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "pile/pilefixture.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "support/soilprofile.h"
 #include "support/testdir.h"
 

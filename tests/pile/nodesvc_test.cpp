@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "pile/pilefixture.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "support/testdir.h"
 
 namespace drelm {

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "report/labels.h"
-#include "run/model.h"
-#include "run/model_usrpy.h"
+#include "model/model.h"
+#include "model/model_usrpy.h"
 #include "soil/lookup.h"
 
 namespace drelm::test {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "pile/pilefixture.h"
-#include "run/model.h"
-#include "run/prep_hdcurves.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "input/prep_hdcurves.h"
+#include "model/tables.h"
 #include "support/soilprofile.h"
 
 namespace drelm::test {

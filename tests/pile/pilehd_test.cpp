@@ -13,7 +13,7 @@
 #include "cap/pilehk.h"
 #include "pile/pilehd_fixture.h"
 #include "pile/transf.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "support/allocs.h"
 #include "soil/pysoil.h"
 #include "support/testdir.h"

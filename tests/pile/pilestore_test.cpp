@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "pile/transf.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "report/convert.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "report/labels.h"
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "report/writers.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "support/testdir.h"
 
 namespace drelm {

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "run/endrun.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "support/testdir.h"
 
 namespace drelm {

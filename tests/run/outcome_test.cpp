@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm {
 namespace {

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "names_fixture.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "input/names_fixture.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "run/rundrv.h"
 #include "run/startup.h"
 #include "support/testdir.h"

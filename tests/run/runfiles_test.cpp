@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "analysis/wholerun.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "run/rundrv.h"
 #include "run/runlock.h"
 #include "support/inputrun.h"

@@ -2,8 +2,8 @@
 // values and the row factors of whole foundations.
 #include <gtest/gtest.h>
 
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "soil/grprf.h"
 
 namespace drelm {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "support/testdir.h"
 
 namespace drelm {

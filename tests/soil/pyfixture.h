@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "report/labels.h"
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/lookup.h"
 #include "soil/pysoil.h"
 #include "support/soilprofile.h"

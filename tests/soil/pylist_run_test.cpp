@@ -13,8 +13,8 @@
 #include <tuple>
 #include <vector>
 
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "run/rundrv.h"
 #include "soil/pylayr.h"
 #include "soil/pysoil.h"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "report/writers.h"
-#include "run/tables.h"
-#include "run/fileio.h"
+#include "model/tables.h"
+#include "model/fileio.h"
 #include "soil/pyfixture.h"
 #include "support/testdir.h"
 

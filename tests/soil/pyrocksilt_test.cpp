@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "run/fileio.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/tables.h"
 #include "soil/pyfixture.h"
 #include "soil/pyframe.h"
 #include "soil/pysoil.h"

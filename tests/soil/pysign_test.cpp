@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "run/tables.h"
+#include "model/tables.h"
 #include "soil/pyfixture.h"
 #include "soil/pyframe.h"
 #include "soil/pysoil.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "run/fileio.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/tables.h"
 #include "soil/pyframe.h"
 #include "soil/pyfixture.h"
 #include "support/testdir.h"

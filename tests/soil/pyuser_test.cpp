@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "report/writers.h"
-#include "run/fileio.h"
-#include "run/prep_steps.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "input/prep_steps.h"
+#include "model/tables.h"
 #include "soil/pyfixture.h"
 #include "soil/pysoil.h"
 #include "support/testdir.h"

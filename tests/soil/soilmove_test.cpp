@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "run/model.h"
+#include "model/model.h"
 #include "soil/soilmove.h"
 
 namespace drelm {

@@ -5,8 +5,8 @@
 #include <numbers>
 #include <string>
 
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 #include "support/testdir.h"
 
 namespace drelm {

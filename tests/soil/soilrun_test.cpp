@@ -4,8 +4,8 @@
 
 #include <numbers>
 
-#include "run/model.h"
-#include "run/prepro.h"
+#include "model/model.h"
+#include "input/prepro.h"
 #include "soil/lookup.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"

@@ -8,12 +8,12 @@
 #include <fstream>
 #include <string>
 
-#include "run/convin.h"
+#include "input/convin.h"
 #include "run/endrun.h"
-#include "run/fileio.h"
-#include "run/readin.h"
+#include "model/fileio.h"
+#include "input/readin.h"
 #include "run/startup.h"
-#include "run/tables.h"
+#include "model/tables.h"
 
 namespace drelm::test {
 

@@ -7,12 +7,12 @@
 
 #include <cstdint>
 
-#include "analysis/passfile.h"
+#include "cap/passfile.h"
 #include "cap/caprec2d.h"
 #include "cap/capsum.h"
 #include "cap/fvec2d.h"
-#include "run/fileio.h"
-#include "run/model.h"
+#include "model/fileio.h"
+#include "model/model.h"
 
 namespace drelm::test {
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "run/model.h"
+#include "model/model.h"
 
 namespace drelm::test {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "support/soilprofile.h"
 #include "transfer/axcrv.h"
 

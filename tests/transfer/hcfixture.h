@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "report/labels.h"
-#include "run/fileio.h"
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/fileio.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "support/soilprofile.h"
 #include "support/testdir.h"
-#include "transfer/axtz.h"
+#include "model/axtz.h"
 #include "transfer/headcurves.h"
 
 namespace drelm::test {

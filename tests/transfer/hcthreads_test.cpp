@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "transfer/hcfixture.h"
 
 namespace drelm::test {

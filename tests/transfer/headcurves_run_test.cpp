@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "run/rundrv.h"
-#include "run/model_run.h"
+#include "model/model_run.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "axfixture.h"
-#include "run/fileio.h"
+#include "model/fileio.h"
 #include "support/testdir.h"
 #include "transfer/fsqtest.h"
 #include "transfer/qwpile.h"

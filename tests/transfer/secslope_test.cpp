@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "transfer/headcurves.h"
 
 namespace drelm {

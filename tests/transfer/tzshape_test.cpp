@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "run/model.h"
-#include "run/tables.h"
+#include "model/model.h"
+#include "model/tables.h"
 #include "transfer/tzshape.h"
 
 namespace drelm {

@@ -1,0 +1,292 @@
+#include "model/fileio.h"
+
+#include <sys/stat.h>
+
+#include <atomic>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+
+namespace drelm::io {
+namespace {
+
+// Reports are written through buffers large enough that a report of many
+// megabytes goes out in few writes, and small enough to come from the heap
+// rather than from fresh pages of their own (a run opens some twenty files).
+constexpr std::size_t WRITE_BUFFER = std::size_t{64} << 10;
+constexpr std::size_t READ_BUFFER = std::size_t{64} << 10;
+
+struct UnitState {
+  std::FILE* f = nullptr;
+  // Owned by the unit and freed when it closes; never freed while its file
+  // is open, also not at process exit, when the C library flushes the files
+  // still open after the static objects are gone.
+  char* buffer = nullptr;
+  std::string name;
+  bool unformatted = false;
+  bool readOnly = false;
+  // The file's identity, taken once at the open: a run opens its progress,
+  // stop and warning files again at every iteration.
+  dev_t dev = 0;
+  ino_t ino = 0;
+};
+
+UnitState units[MAXUNIT + 1];
+
+// The capture of this thread, if any.
+thread_local Capture* capturing = nullptr;
+
+std::mutex failureLock;
+Failure firstFailure;
+std::atomic<bool> anyFailure{false};
+
+UnitState* live(int unit) {
+  if (unit < 0 || unit > MAXUNIT) return nullptr;
+  UnitState& u = units[unit];
+  return u.f ? &u : nullptr;
+}
+
+UnitState* writable(int unit) {
+  UnitState* u = live(unit);
+  return (u && !u->readOnly) ? u : nullptr;
+}
+
+// Sends out the buffer of an output unit and looks at its error state; a
+// failure is remembered.
+void settle(int unit, const UnitState& u) {
+  if (std::fflush(u.f) != 0 || std::ferror(u.f)) fail(unit, u.name, false);
+}
+
+// The unit other than `self` that holds the file at `path`, or -1. A file is
+// connected to one unit at a time: a second connection could empty an input
+// file that is being read, or read back a report while it grows.
+int holderOf(const std::string& path, int self) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return -1;
+  for (int k = 0; k <= MAXUNIT; ++k) {
+    if (k == self || !units[k].f) continue;
+    if (units[k].dev == st.st_dev && units[k].ino == st.st_ino) return k;
+  }
+  return -1;
+}
+
+}  // namespace
+
+bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
+  if (unit < 0 || unit > MAXUNIT) return false;
+  CLOSE(unit);
+  // Trailing blanks of a name from the names file are not part of the name.
+  std::string path = name;
+  while (!path.empty() && (path.back() == ' ' || path.back() == '\0')) path.pop_back();
+  if (path.empty()) return false;
+  if (holderOf(path, unit) >= 0) return false;
+  std::FILE* f = std::fopen(path.c_str(), access == Access::Read ? "rb" : "w+b");
+  if (!f) return false;
+  UnitState& u = units[unit];
+  const std::size_t size = access == Access::Read ? READ_BUFFER : WRITE_BUFFER;
+  u.buffer = static_cast<char*>(std::malloc(size));
+  if (u.buffer) std::setvbuf(f, u.buffer, _IOFBF, size);
+  struct stat st {};
+  if (::fstat(::fileno(f), &st) == 0) {
+    u.dev = st.st_dev;
+    u.ino = st.st_ino;
+  }
+  u.f = f;
+  u.name = path;
+  u.unformatted = unformatted;
+  u.readOnly = access == Access::Read;
+  return true;
+}
+
+bool openChecked(int unit, const std::string& name, Access access, bool unformatted) {
+  if (OPEN(unit, name, access, unformatted)) return true;
+  std::string path = name;
+  while (!path.empty() && (path.back() == ' ' || path.back() == '\0')) path.pop_back();
+  fail(unit, path, true);
+  return false;
+}
+
+void CLOSE(int unit) {
+  UnitState* u = live(unit);
+  if (!u) return;
+  if (!u->readOnly) settle(unit, *u);
+  if (std::fclose(u->f) != 0 && !u->readOnly) fail(unit, u->name, false);
+  std::free(u->buffer);
+  *u = UnitState{};
+}
+
+void CLOSEALL() {
+  for (int k = 0; k <= MAXUNIT; ++k) CLOSE(k);
+}
+
+bool connected(int unit) { return live(unit) != nullptr; }
+
+void FLUSH(int unit) {
+  if (capturing) return;
+  if (UnitState* u = writable(unit)) settle(unit, *u);
+}
+
+void REWIND(int unit) {
+  if (UnitState* u = live(unit)) {
+    // Rewinding clears the error state: it is looked at first.
+    if (!u->readOnly) settle(unit, *u);
+    std::rewind(u->f);
+  }
+}
+
+void put(int unit, std::string_view text) {
+  if (capturing) return capturing->keep(unit, text);
+  if (UnitState* u = writable(unit)) std::fwrite(text.data(), 1, text.size(), u->f);
+}
+
+void put(int unit, char c) {
+  if (capturing) return capturing->keep(unit, std::string_view(&c, 1));
+  if (UnitState* u = writable(unit)) std::fputc(c, u->f);
+}
+
+void endRecord(int unit) { put(unit, '\n'); }
+
+void line(int unit, std::string_view text) {
+  if (capturing) {
+    capturing->keep(unit, " ");
+    capturing->keep(unit, text);
+    capturing->keep(unit, "\n");
+    return;
+  }
+  if (UnitState* u = writable(unit)) {
+    std::fputc(' ', u->f);
+    std::fwrite(text.data(), 1, text.size(), u->f);
+    std::fputc('\n', u->f);
+  }
+}
+
+bool readLine(int unit, std::string& text) {
+  text.clear();
+  UnitState* u = live(unit);
+  if (!u) return false;
+  int c = std::fgetc(u->f);
+  if (c == EOF) return false;
+  while (c != EOF && c != '\n') {
+    text.push_back(static_cast<char>(c));
+    c = std::fgetc(u->f);
+  }
+  if (!text.empty() && text.back() == '\r') text.pop_back();
+  return true;
+}
+
+bool slurp(int unit, std::string& text) {
+  text.clear();
+  UnitState* u = live(unit);
+  if (!u) return false;
+  char buf[65536];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, u->f)) > 0) text.append(buf, n);
+  return !std::ferror(u->f);
+}
+
+void writeRecord(int unit, const void* data, std::size_t bytes) {
+  if (capturing) {
+    std::string framed;
+    frameRecord(framed, data, bytes);
+    return capturing->keep(unit, framed);
+  }
+  UnitState* u = writable(unit);
+  if (!u) return;
+  const auto len = static_cast<std::uint32_t>(bytes);
+  std::fwrite(&len, sizeof len, 1, u->f);
+  std::fwrite(data, 1, bytes, u->f);
+  std::fwrite(&len, sizeof len, 1, u->f);
+}
+
+void frameRecord(std::string& out, const void* data, std::size_t bytes) {
+  const auto len = static_cast<std::uint32_t>(bytes);
+  out.append(reinterpret_cast<const char*>(&len), sizeof len);
+  out.append(static_cast<const char*>(data), bytes);
+  out.append(reinterpret_cast<const char*>(&len), sizeof len);
+}
+
+bool readRecord(int unit, std::string& bytes) {
+  bytes.clear();
+  UnitState* u = live(unit);
+  if (!u) return false;
+  std::uint32_t head = 0, tail = 0;
+  if (std::fread(&head, sizeof head, 1, u->f) != 1) return false;
+  // A damaged length must not make us allocate more than the file holds.
+  const long here = std::ftell(u->f);
+  if (here < 0 || std::fseek(u->f, 0, SEEK_END) != 0) return false;
+  const long end = std::ftell(u->f);
+  if (end < 0 || std::fseek(u->f, here, SEEK_SET) != 0) return false;
+  if (static_cast<unsigned long>(end - here) < head + std::uint64_t{sizeof tail}) return false;
+  bytes.resize(head);
+  if (head > 0 && std::fread(bytes.data(), 1, head, u->f) != head) return false;
+  if (std::fread(&tail, sizeof tail, 1, u->f) != 1) return false;
+  return head == tail;
+}
+
+Capture::~Capture() { stop(); }
+
+void Capture::start() {
+  if (active_) return;
+  active_ = true;
+  outer_ = capturing;
+  capturing = this;
+}
+
+void Capture::stop() {
+  if (!active_) return;
+  active_ = false;
+  capturing = outer_;
+}
+
+void Capture::keep(int unit, std::string_view text) {
+  text_.append(text);
+  if (pieces_.empty() || pieces_.back().unit != unit) pieces_.push_back({unit, 0});
+  pieces_.back().end = text_.size();
+}
+
+void Capture::replay() {
+  std::size_t begin = 0;
+  for (const Piece& p : pieces_) {
+    put(p.unit, std::string_view(text_).substr(begin, p.end - begin));
+    begin = p.end;
+  }
+  discard();
+}
+
+void Capture::discard() {
+  pieces_.clear();
+  text_.clear();
+}
+
+std::string nameOf(int unit) {
+  UnitState* u = live(unit);
+  return u ? u->name : std::string();
+}
+
+bool writeFailed() {
+  for (int k = 0; k <= MAXUNIT; ++k)
+    if (units[k].f && !units[k].readOnly && std::ferror(units[k].f)) fail(k, units[k].name, false);
+  return anyFailure.load(std::memory_order_acquire);
+}
+
+Failure failure() {
+  std::lock_guard<std::mutex> hold(failureLock);
+  return firstFailure;
+}
+
+void fail(int unit, const std::string& name, bool opening) {
+  std::lock_guard<std::mutex> hold(failureLock);
+  if (firstFailure.unit >= 0) return;
+  firstFailure = {unit, name, opening};
+  anyFailure.store(true, std::memory_order_release);
+}
+
+void clearFailure() {
+  std::lock_guard<std::mutex> hold(failureLock);
+  firstFailure = Failure{};
+  anyFailure.store(false, std::memory_order_release);
+}
+
+}  // namespace drelm::io

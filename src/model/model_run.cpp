@@ -1,0 +1,14 @@
+#include "model/model_run.h"
+
+#include "model/tables.h"
+
+namespace drelm {
+
+DRELM_ZERO_TABLE(RUNCTL_T, RUNCTL);
+DRELM_ZERO_TABLE(CURCTL_T, CURCTL);
+DRELM_TABLE(TIMBLK_T, TIMBLK);
+DRELM_TABLE(FNAMES_T, FNAMES);
+DRELM_ZERO_TABLE(RUNCONST_T, RUNCONST);
+DRELM_TABLE(RUNTTL_T, RUNTTL);
+
+}  // namespace drelm

@@ -1,0 +1,63 @@
+// The soil record: the layers of the analysis and every soil property as a
+// profile of points along X, two points per layer (top and bottom), so that a
+// boundary between layers is two points at the same X and a property may jump
+// there. Built once per run from the input layers (SOILREC) and read by the
+// soil look-ups, the p-y criteria and the load-transfer curves.
+#pragma once
+
+#include <cstdint>
+
+#include "model/farray.h"
+#include "model/model_run.h"
+
+namespace drelm {
+
+constexpr int MAXLYR = 40;          // layer slots of the record
+constexpr int MAXPRF = 2 * MAXLYR;  // profile points, two per layer
+
+// Soil-type codes of a layer (LTYPE).
+enum SoilType : std::int32_t {
+  ST_SOFTCLAY = 1,     // soft clay
+  ST_STIFFWAT = 2,     // stiff clay with free water
+  ST_STIFFDRY = 3,     // stiff clay without free water
+  ST_SAND = 4,         // sand
+  ST_USERPY = 5,       // user-defined p-y curves
+  ST_VUGGY = 6,        // vuggy limestone
+  ST_SILT = 7,         // silt (c-phi soil)
+  ST_APISAND = 8,      // sand by the API criteria
+  ST_WEAKROCK = 9,     // weak rock
+  ST_STIFFDRYK = 10,   // stiff clay without free water, with initial k
+  ST_LIQSAND = 11,     // liquefied sand
+  ST_ELASTIC = 12,     // elastic subgrade
+  ST_SOFTCLAYJ = 13,   // soft clay with user-defined J
+  ST_SOFTCLAYK = 14,   // modified soft clay with initial k
+};
+
+struct SOILCOM_T {
+  // Profile columns: point 2L-1 is the top and point 2L the bottom of layer L.
+  FArray<double, MAXPRF> KPROF;   // p-y subgrade modulus k (elastic modulus for type 12), F/L^3
+  FArray<double, MAXPRF> ERPROF;  // Young modulus of rock Er, F/L^2
+  FArray<double, MAXPRF> GAMPR;   // effective unit weight at the points of XGAM, F/L^3
+  FArray<double, MAXPRF> XPROF;   // X of the profile points
+  FArray<double, MAXPRF> CPROF;   // cohesion, or compressive strength (6, 9), or max stress transfer (12)
+  FArray<double, MAXPRF> PHIPR;   // friction angle, radians
+  FArray<double, MAXPRF> E50PR;   // E50, or krm of weak rock
+  FArray<double, MAXPRF> XGAM;    // X of the unit-weight points (same values as XPROF)
+  FArray<double, MAXPRF> QTPROF;  // ultimate unit tip resistance, F/L^2
+  FArray<double, MAXPRF> JPROF;   // J factor, or RQD in percent (type 9)
+  FArray<double, MAXPRF> FSPROF;  // ultimate unit side friction, F/L^2
+  std::int32_t NPROF = 0;         // number of profile points, 2 x layers
+  std::int32_t NGAM = 0;          // number of unit-weight points, 2 x layers
+  FArray<std::int32_t, MAXLYR> LTYPE;  // soil-type code of each layer
+  std::int32_t MAXITL = 0;        // iteration limit of a lateral pile solution, current case
+  PileArray<double, MAXPIL1> GRNDX;  // per pile, X of the ground surface (set by the p-y criteria)
+  PileArray<double, MAXPIL1> PUCAP;  // per pile, soil resistance at the cap base (embedded cap)
+  FArray<double, MAXLYR + 1> LTOP;  // X of the top of each layer; slot NLAYER+1 the deepest bottom
+  FArray<double, MAXLYR> LBOT;    // X of the bottom of each layer
+  FArray<std::int32_t, MAXLYR> CAPNF;  // first node of each layer in the cap's node column
+  FArray<std::int32_t, MAXLYR> CAPNL;  // last node of each layer in the cap's node column
+  std::int32_t NLAYER = 0;        // number of layers of the analysis
+};
+extern SOILCOM_T SOILCOM;
+
+}  // namespace drelm

@@ -1,0 +1,46 @@
+#include "numeric/loadstep.h"
+
+#include "model/model_run.h"
+
+namespace drelm {
+
+double stepFloor(double DTCMIN) { return DTCMIN > 0.0 ? DTCMIN : DTCFLR; }
+
+double firstStep(double DTCUR0) { return DTCUR0 > 0.0 ? DTCUR0 : 1.0; }
+
+bool LoadStep::start(double DTCUR0, double DTCMIN) {
+  dtmin = stepFloor(DTCMIN);
+  n = 0;
+  Tp = 0.0;
+  lastFailed = false;
+  anyAccepted = false;
+  if (DTCUR0 > 1.0) {
+    TCUR = 1.1;  // no step
+    DTCUR = DTCUR0;
+    return false;
+  }
+  TCUR = DTCUR = firstStep(DTCUR0);
+  return true;
+}
+
+void LoadStep::accept() {
+  lastFailed = false;
+  anyAccepted = true;
+  Tp = TCUR;
+  TCUR += DTCUR;
+  if (TCUR > 1.0 && Tp - 1.0 < -RUNCONST.EPSLIM) TCUR = 1.0;
+}
+
+bool LoadStep::fail() {
+  lastFailed = true;
+  DTCUR /= 2.0;
+  if (DTCUR < dtmin) {
+    TCUR = 1.1;
+    return true;
+  }
+  --n;
+  TCUR -= DTCUR;
+  return false;
+}
+
+}  // namespace drelm

@@ -1,9 +1,0 @@
-#include "soil/pylayr.h"
-
-#include "run/tables.h"
-
-namespace drelm {
-
-DRELM_ZERO_TABLE(PYLAYR_T, PYLAYR);
-
-}  // namespace drelm

@@ -1,9 +1,0 @@
-#include "soil/soilcom.h"
-
-#include "run/tables.h"
-
-namespace drelm {
-
-DRELM_ZERO_TABLE(SOILCOM_T, SOILCOM);
-
-}  // namespace drelm

@@ -1,9 +1,0 @@
-#include "transfer/axtz.h"
-
-#include "run/tables.h"
-
-namespace drelm {
-
-DRELM_ZERO_TABLE(AXTZ_T, AXTZ);
-
-}  // namespace drelm

@@ -1,0 +1,255 @@
+#include "model/fileio.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "support/testdir.h"
+
+namespace drelm {
+namespace {
+
+using test::readFile;
+using test::ScratchDir;
+using test::writeFile;
+
+// The frame of one unformatted record: length, bytes, length.
+std::string frame(const std::string& body, std::uint32_t head, std::uint32_t tail) {
+  std::string s(reinterpret_cast<const char*>(&head), 4);
+  s += body;
+  s.append(reinterpret_cast<const char*>(&tail), 4);
+  return s;
+}
+
+TEST(FileIo, InputFileIsNeverWritten) {
+  ScratchDir dir;
+  const std::string original = "TITLE\r\n1 2 3\nlast";
+  writeFile("input.dat", original);
+  ASSERT_TRUE(io::OPEN(15, "input.dat   ", io::Access::Read));  // trailing blanks of the names file
+  io::put(15, "overwrite");
+  io::put(15, 'x');
+  io::endRecord(15);
+  io::line(15, "a line");
+  io::writeRecord(15, "abcd", 4);
+  io::FLUSH(15);
+  std::string l;
+  ASSERT_TRUE(io::readLine(15, l));
+  EXPECT_EQ(l, "TITLE");  // the carriage return is not part of the line
+  ASSERT_TRUE(io::readLine(15, l));
+  EXPECT_EQ(l, "1 2 3");
+  ASSERT_TRUE(io::readLine(15, l));
+  EXPECT_EQ(l, "last");
+  EXPECT_FALSE(io::readLine(15, l));
+  io::CLOSE(15);
+  EXPECT_EQ(readFile("input.dat"), original);
+}
+
+// A second connection of a file, under any spelling of its name, is refused:
+// opening an input file for writing would empty it, and reading a report on
+// another unit while it grows never ends.
+TEST(FileIo, AFileIsConnectedToOneUnitAtATime) {
+  ScratchDir dir;
+  writeFile("input.dat", "TITLE\n");
+  ASSERT_TRUE(io::OPEN(15, "input.dat", io::Access::Read));
+  for (const char* other : {"input.dat", "./input.dat", "input.dat  "}) {
+    EXPECT_FALSE(io::OPEN(16, other, io::Access::Write)) << other;
+    EXPECT_FALSE(io::OPEN(33, other, io::Access::Read)) << other;
+  }
+  EXPECT_FALSE(io::connected(16));
+  EXPECT_EQ(readFile("input.dat"), "TITLE\n");
+
+  ASSERT_TRUE(io::OPEN(18, "summary.txt", io::Access::Write));
+  EXPECT_FALSE(io::OPEN(30, "summary.txt", io::Access::Read));
+  EXPECT_FALSE(io::OPEN(30, "summary.txt", io::Access::Write));
+
+  // Reconnecting the same unit, or another unit once the first let go, works.
+  EXPECT_TRUE(io::OPEN(15, "input.dat", io::Access::Read));
+  io::CLOSE(15);
+  EXPECT_TRUE(io::OPEN(16, "input.dat", io::Access::Write));
+  io::CLOSEALL();
+}
+
+TEST(FileIo, MissingInputFileLeavesUnitUnconnected) {
+  ScratchDir dir;
+  EXPECT_FALSE(io::OPEN(15, "absent.dat", io::Access::Read));
+  EXPECT_FALSE(io::connected(15));
+  EXPECT_FALSE(io::OPEN(16, "   ", io::Access::Write));
+  EXPECT_FALSE(io::OPEN(io::MAXUNIT + 1, "x.txt", io::Access::Write));
+  EXPECT_FALSE(io::OPEN(-1, "x.txt", io::Access::Write));
+}
+
+TEST(FileIo, WriteEmptiesAnExistingLongerFile) {
+  ScratchDir dir;
+  writeFile("report.txt", std::string(5000, 'z') + "\n");
+  ASSERT_TRUE(io::OPEN(16, "report.txt", io::Access::Write));
+  io::put(16, "AB");
+  io::put(16, 'C');
+  io::endRecord(16);
+  io::line(16, "free");
+  io::CLOSE(16);
+  EXPECT_EQ(readFile("report.txt"), "ABC\n free\n");
+}
+
+TEST(FileIo, ReopeningAUnitClosesTheFirstFile) {
+  ScratchDir dir;
+  ASSERT_TRUE(io::OPEN(20, "first.txt", io::Access::Write));
+  io::put(20, "one");
+  ASSERT_TRUE(io::OPEN(20, "second.txt", io::Access::Write));
+  io::put(20, "two");
+  EXPECT_EQ(io::nameOf(20), "second.txt");
+  io::CLOSEALL();
+  EXPECT_EQ(readFile("first.txt"), "one");
+  EXPECT_EQ(readFile("second.txt"), "two");
+  EXPECT_EQ(io::nameOf(20), "");
+}
+
+TEST(FileIo, UnformattedRecordsRoundTrip) {
+  ScratchDir dir;
+  ASSERT_TRUE(io::OPEN(28, "curves.bin", io::Access::Write, true));
+  const double values[3] = {1.5, -2.25, 1e300};
+  const std::string text(1000, 'q');
+  io::writeRecord(28, values, sizeof values);
+  io::writeRecord(28, "", 0);
+  io::writeRecord(28, text.data(), text.size());
+  io::REWIND(28);
+  std::string rec;
+  ASSERT_TRUE(io::readRecord(28, rec));
+  ASSERT_EQ(rec.size(), sizeof values);
+  EXPECT_EQ(rec, std::string(reinterpret_cast<const char*>(values), sizeof values));
+  ASSERT_TRUE(io::readRecord(28, rec));
+  EXPECT_TRUE(rec.empty());
+  ASSERT_TRUE(io::readRecord(28, rec));
+  EXPECT_EQ(rec, text);
+  EXPECT_FALSE(io::readRecord(28, rec));
+  io::CLOSE(28);
+  EXPECT_EQ(readFile("curves.bin").size(), sizeof values + 0 + text.size() + 3 * 8);
+}
+
+TEST(FileIo, DamagedFramesReadFalse) {
+  struct Damaged {
+    const char* name;
+    std::string bytes;
+  };
+  const Damaged cases[] = {
+      {"short length", std::string("\x05\x00", 2)},
+      {"tail differs", frame("hello", 5, 6)},
+      {"body cut short", frame("hello", 5, 5).substr(0, 7)},
+      {"tail missing", frame("hello", 5, 5).substr(0, 9)},
+      {"length past the end", frame("hello", 4000000000u, 5)},
+  };
+  ScratchDir dir;
+  for (const Damaged& c : cases) {
+    SCOPED_TRACE(c.name);
+    // A sound record first: it still reads, the damaged one after it does not.
+    writeFile("damaged.bin", frame("ok", 2, 2) + c.bytes);
+    ASSERT_TRUE(io::OPEN(28, "damaged.bin", io::Access::Read, true));
+    std::string rec;
+    ASSERT_TRUE(io::readRecord(28, rec));
+    EXPECT_EQ(rec, "ok");
+    EXPECT_FALSE(io::readRecord(28, rec));
+    io::CLOSE(28);
+  }
+}
+
+// A report larger than the write buffer arrives whole and in order, and what
+// is written before a rewind is read back after it.
+TEST(FileIo, LargeReportsArriveWholeThroughTheBuffer) {
+  ScratchDir dir;
+  ASSERT_TRUE(io::OPEN(16, "big.out", io::Access::Write));
+  std::string expected;
+  for (int k = 0; k < 60000; ++k) {
+    const std::string l = "line " + std::to_string(k) + std::string(k % 50, '.');
+    io::put(16, l);
+    io::endRecord(16);
+    expected += l + "\n";
+  }
+  ASSERT_GT(expected.size(), std::size_t{2} << 20);
+  io::REWIND(16);
+  std::string back;
+  ASSERT_TRUE(io::slurp(16, back));
+  EXPECT_TRUE(back == expected);
+  io::CLOSE(16);
+  EXPECT_TRUE(readFile("big.out") == expected);
+}
+
+TEST(FileIo, UnconnectedUnitsAreHarmless) {
+  ScratchDir dir;
+  for (int unit : {5, 0, io::MAXUNIT, -1, io::MAXUNIT + 1, 100000}) {
+    io::CLOSE(unit);
+    io::put(unit, "dropped");
+    io::endRecord(unit);
+    io::writeRecord(unit, "x", 1);
+    io::FLUSH(unit);
+    io::REWIND(unit);
+    std::string s;
+    EXPECT_FALSE(io::connected(unit));
+    EXPECT_FALSE(io::readLine(unit, s));
+    EXPECT_FALSE(io::readRecord(unit, s));
+    EXPECT_FALSE(io::slurp(unit, s));
+  }
+  // Closing twice does nothing more.
+  ASSERT_TRUE(io::OPEN(10, "log.txt", io::Access::Write));
+  io::put(10, "kept");
+  io::CLOSE(10);
+  io::CLOSE(10);
+  EXPECT_EQ(readFile("log.txt"), "kept");
+}
+
+}  // namespace
+}  // namespace drelm
+
+namespace drelm {
+namespace {
+
+// Writes are not checked one by one: a failed buffer is found at the flush,
+// the rewind, the close or the run's check, and the first failed file is
+// the one remembered.
+TEST(FileIo, FailedWritesAreFoundAtFlushRewindCloseAndCheck) {
+  test::ScratchDir dir;
+  // Beyond one buffer: it goes out, and fails, before any flush; the run's
+  // check finds it.
+  const std::string big(200000, 'x');
+  const struct {
+    const char* how;
+    void (*end)(int unit);
+  } cases[] = {{"flush", [](int u) { io::FLUSH(u); }},
+               {"rewind", [](int u) { io::REWIND(u); }},
+               {"close", [](int u) { io::CLOSE(u); }},
+               {"write beyond the buffer", nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    io::clearFailure();
+    EXPECT_FALSE(io::writeFailed());
+    ASSERT_TRUE(io::OPEN(16, "sound.out", io::Access::Write));
+    ASSERT_TRUE(io::OPEN(18, "/dev/full", io::Access::Write));
+    io::put(16, "fine");
+    io::put(18, c.end ? std::string("short") : big);
+    if (c.end) c.end(18);
+    io::CLOSE(16);
+    EXPECT_TRUE(io::writeFailed());
+    EXPECT_EQ(io::failure().unit, 18);
+    EXPECT_EQ(io::failure().name, "/dev/full");
+    EXPECT_FALSE(io::failure().opening);
+    io::CLOSEALL();
+  }
+  // An input file is never a failed write; an open that fails is remembered
+  // as such, and a later failure does not replace the first.
+  io::clearFailure();
+  writeFile("in.dat", "a\n");
+  ASSERT_TRUE(io::OPEN(15, "in.dat", io::Access::Read));
+  io::CLOSE(15);
+  EXPECT_FALSE(io::writeFailed());
+  EXPECT_FALSE(io::openChecked(20, "no/such/dir/file", io::Access::Write));
+  ASSERT_TRUE(io::OPEN(18, "/dev/full", io::Access::Write));
+  io::put(18, "x");
+  io::CLOSE(18);
+  EXPECT_TRUE(io::writeFailed());
+  EXPECT_EQ(io::failure().unit, 20);
+  EXPECT_EQ(io::failure().name, "no/such/dir/file");
+  EXPECT_TRUE(io::failure().opening);
+  io::clearFailure();
+}
+
+}  // namespace
+}  // namespace drelm
