@@ -14,7 +14,7 @@
 #include "cap/capsum.h"
 #include "cap/headrsp.h"
 #include "model/model.h"
-#include "input/prepro.h"
+#include "prep/prepro.h"
 #include "support/inputrun.h"
 #include "support/inputgen.h"
 

@@ -2,12 +2,12 @@
 # Lists every include under src/ that names a header of a folder above the
 # including file's own folder in the layering (lowest first).
 cd "$(dirname "$0")/../src" || exit 1
-ORDER="model report numeric input soil transfer pile cap capstiff fecap analysis run"
-rank() { i=0; for f in $ORDER; do [ "$f" = "$1" ] && { echo $i; return; }; i=$((i+1)); done; echo 99; }
-for file in */*.h */*.cpp; do
-  from=${file%%/*}
-  grep -n '^#include "[a-z]*/' "$file" | while IFS= read -r line; do
-    to=$(echo "$line" | sed 's/.*#include "\([a-z]*\)\/.*/\1/')
-    if [ "$(rank "$to")" -gt "$(rank "$from")" ]; then echo "$file:$line"; fi
-  done
-done
+ORDER="model report numeric input soil transfer prep pile results cap capstiff fecap analysis run"
+grep -n '^#include "[a-z]*/' */*.h */*.cpp | awk -v order="$ORDER" '
+  BEGIN { n = split(order, f, " "); for (i = 1; i <= n; i++) rank[f[i]] = i }
+  {
+    split($0, p, ":"); from = p[1]; sub(/\/.*/, "", from)
+    to = $0; sub(/^[^"]*"/, "", to); sub(/\/.*/, "", to)
+    rf = (from in rank) ? rank[from] : 99; rt = (to in rank) ? rank[to] : 99
+    if (rt > rf) print
+  }'

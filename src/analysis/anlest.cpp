@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cap/anlio.h"
+#include "results/anlio.h"
 #include "model/casecur.h"
 #include "cap/passfile.h"
 #include "capstiff/captstf.h"

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "cap/anlio.h"
+#include "results/anlio.h"
 #include "input/capload.h"
 #include "model/casecur.h"
 #include "analysis/dlnode.h"
 #include "cap/capeq.h"
 #include "cap/capeq2d.h"
+#include "fecap/fecap.h"
 #include "report/writers.h"
 #include "model/model.h"
 
@@ -22,6 +23,15 @@ void planePass(std::int32_t iscomb, PassLoads& L, std::int32_t& ISTAT) {
   const std::int32_t KPOD[3] = {L.KPOD[0], L.KPOD[1], L.KPOD[5]};
   std::int32_t kpy = 0;
   CAPEQ2D(iscomb, kpy, ISTAT, L.FLDOUT, L.UCPOUT, P, L.PPOD, UPOD, L.XPOD, KPOD);
+}
+
+// A flexible cap: the plate model takes the whole pass.
+void platePass(const PassLoads& L, std::int32_t& ISTAT) {
+  startCapPass();
+  double P[6];
+  std::copy(std::begin(L.PCAP), std::end(L.PCAP), std::begin(P));
+  FECAP(P, ISTAT);
+  RUNCTL.IOUTPS = 0;
 }
 
 }  // namespace
@@ -48,7 +58,9 @@ void runPass(bool comb, PassLoads& L, std::int32_t& ISTAT) {
   }
   ISTAT = 0;
   const std::int32_t iscomb = comb ? 1 : 0;
-  if (space()) {
+  if (space() && FECOPT.IFECAP > 0) {
+    platePass(L, ISTAT);
+  } else if (space()) {
     CAPEQ(iscomb, ISTAT, L.FLDOUT, L.UCPOUT, L.PCAP, L.PPOD, L.UPOD, L.XPOD, L.KPOD);
   } else {
     planePass(iscomb, L, ISTAT);

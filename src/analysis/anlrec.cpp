@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cap/anlio.h"
+#include "results/anlio.h"
 #include "report/ldtypnm.h"
 #include "report/writers.h"
 #include "model/model.h"

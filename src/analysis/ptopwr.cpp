@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "cap/anlio.h"
-#include "analysis/envewr.h"
-#include "analysis/envtabl.h"
+#include "results/anlio.h"
+#include "results/envewr.h"
+#include "results/envtabl.h"
 #include "report/writers.h"
 #include "model/model.h"
 

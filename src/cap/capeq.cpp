@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/envewr.h"  // upward: the converged pass writes its result tables with the analysis's writers
+#include "results/envewr.h"
 #include "pile/envpil.h"
 #include "cap/passfile.h"
 #include "cap/capiter.h"
@@ -14,7 +14,6 @@
 #include "cap/captabl.h"
 #include "numeric/loadstep.h"
 #include "cap/pod.h"
-#include "fecap/fecap.h"  // upward: a flexible cap is solved by the plate model, built on the cap's pile springs
 #include "numeric/matrix.h"
 #include "model/model.h"
 #include "soil/grprf.h"
@@ -107,26 +106,18 @@ bool targetDeflection(const double* Kraw, const double* U, std::int32_t& ISTAT) 
   return true;
 }
 
-// The plate model of the cap takes the whole pass.
-void plateCap(double* PCAP, std::int32_t& ISTAT) {
-  double P[6];
-  for (int i = 0; i < 6; ++i) P[i] = PCAP[i];
-  FECAP(P, ISTAT);
-}
-
 }  // namespace
+
+void startCapPass() {
+  RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
+  RUNCTL.IWRNPS = 0;
+  CAPSOL.KCAPPY = 0;
+}
 
 void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, double* UCPOUT,
            double* PCAP, const double* PPOD, double* UPOD, const double* XPOD,
            const std::int32_t* KPOD) {
-  RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
-  RUNCTL.IWRNPS = 0;
-  CAPSOL.KCAPPY = 0;
-  if (FECOPT.IFECAP > 0) {
-    plateCap(PCAP, ISTAT);
-    RUNCTL.IOUTPS = 0;
-    return;
-  }
+  startCapPass();
 
   const bool pod = ISCOMB == 0 && CASECUR.ICASE >= 1 && CASECUR.ICASE <= MAXLC &&
                    CASEIN.LCKIND(CASECUR.ICASE) > 0;

@@ -14,6 +14,10 @@ namespace drelm {
 // given) at the point of definition. FLDOUT, UCPOUT: load and displacement
 // of a target-deflection pass. Outcome through ISTAT, the case status line,
 // KPILST and SESTAT.
+// Clears the warning counts and the cap's p-y flag at the start of a pass of
+// the rigid cap or of the plate model.
+void startCapPass();
+
 void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, double* UCPOUT,
            double* PCAP, const double* PPOD, double* UPOD, const double* XPOD,
            const std::int32_t* KPOD);

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "model/casecur.h"
-#include "analysis/envewr2d.h"  // upward: the converged pass writes its result tables with the analysis's writers
+#include "results/envewr2d.h"
 #include "pile/envpil.h"
 #include "cap/capiter.h"
 #include "cap/caplines.h"

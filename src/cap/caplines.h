@@ -23,9 +23,6 @@ std::string fileName(int unit);
 // WRBLNK(LEAD), the values in WRREAL(W, D), WREOL.
 void values(int u, int lead, int w, int d, const double* v, int n);
 
-// Table L on the second results report: the heading, then the load P and
-// the displacement U at the origin (N values each) in full precision.
-void reportTableL(const double* P, const double* U, int N);
 
 // The moment unit of the headings (load-length).
 std::string momentUnit();

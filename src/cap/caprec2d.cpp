@@ -5,6 +5,7 @@
 
 #include "model/casecur.h"
 #include "cap/caplines.h"
+#include "results/tablel.h"
 #include "cap/caprec.h"
 #include "pile/pilestore.h"
 #include "report/convert.h"

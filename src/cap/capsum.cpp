@@ -7,7 +7,7 @@
 
 #include "model/casecur.h"
 #include "cap/headrsp.h"
-#include "cap/nthrds.h"
+#include "results/nthrds.h"
 #include "cap/pilehk.h"
 #include "numeric/matrix.h"
 #include "pile/pilehd.h"

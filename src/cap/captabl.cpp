@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cap/caplines.h"
+#include "results/tablel.h"
 #include "report/convert.h"
 #include "report/writers.h"
 #include "model/fileio.h"

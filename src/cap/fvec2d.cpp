@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/casecur.h"
-#include "cap/nthrds.h"
+#include "results/nthrds.h"
 #include "pile/axial2d.h"
 #include "pile/llp2d.h"
 #include "pile/node2d.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cap/anlio.h"
+#include "results/anlio.h"
 #include "pile/pilestore.h"
 #include "report/writers.h"
 #include "model/model.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "cap/anlio.h"
+#include "results/anlio.h"
 #include "cap/caprec.h"
 #include "report/writers.h"
 #include "model/model_run.h"

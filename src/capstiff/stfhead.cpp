@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cap/anlio.h"
+#include "results/anlio.h"
 #include "capstiff/stfunits.h"
 #include "report/convert.h"
 #include "report/writers.h"

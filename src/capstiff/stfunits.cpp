@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "cap/anlio.h"
+#include "results/anlio.h"
 #include "report/labels.h"
 #include "model/fileio.h"
 #include "model/model_run.h"

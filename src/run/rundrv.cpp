@@ -7,7 +7,7 @@
 #include "run/endrun.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "input/prepro.h"
+#include "prep/prepro.h"
 #include "input/readin.h"
 #include "run/runlock.h"
 #include "run/startup.h"

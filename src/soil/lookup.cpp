@@ -14,7 +14,7 @@
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "input/prep_steps.h"
+#include "report/prpftl.h"
 
 namespace drelm {
 

@@ -7,7 +7,7 @@
 
 #include "model/fileio.h"
 #include "model/model.h"
-#include "input/prep_steps.h"
+#include "report/prpftl.h"
 #include "soil/lookup.h"
 
 namespace drelm {

@@ -10,7 +10,7 @@
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "input/prep_steps.h"
+#include "report/prpftl.h"
 #include "soil/defaults.h"
 #include "soil/lookup.h"
 #include "model/axtz.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/model.h"
-#include "input/prep_steps.h"
+#include "report/prpftl.h"
 #include "transfer/hcwork.h"
 #include "transfer/headcurves.h"
 

@@ -9,7 +9,7 @@
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "input/prep_steps.h"
+#include "report/prpftl.h"
 #include "soil/defaults.h"
 #include "soil/lookup.h"
 #include "transfer/hcwork.h"

@@ -15,7 +15,7 @@
 #include "analysis/crvreader.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "input/prepro.h"
+#include "prep/prepro.h"
 #include "support/allocs.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"

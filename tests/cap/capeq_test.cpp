@@ -342,16 +342,5 @@ TEST(CapEquilibrium, UnitLoadPointRecords) {
   }
 }
 
-TEST(CapEquilibrium, PlateCapHandsThePassToThePlateModel) {
-  CapRun run;
-  fourPiles(run, 1000.0, 50.0, 10.0, 10.0);
-  FECOPT.IFECAP = 1;  // no plate deck in the run directory
-  const double P[6] = {1000.0, 0, 0, 0, 0, 0};
-  const Pass r = runPass(P);
-  EXPECT_EQ(r.ISTAT, STAT_PLATE);
-  EXPECT_EQ(group().calls.load(), 0);
-  EXPECT_TRUE(has(run.lines(U_LOG), "PLATE MODEL OF THE CAP"));
-}
-
 }  // namespace
 }  // namespace drelm

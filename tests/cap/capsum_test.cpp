@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "cap/nthrds.h"
+#include "results/nthrds.h"
 #include "cap/pilehk.h"
 #include "cap/capfixture.h"
 #include "pile/pilehd_fixture.h"

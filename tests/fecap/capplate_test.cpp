@@ -1,23 +1,24 @@
-// The plate model entered from the space cap solution: a deck run, then a
+// The plate model entered from the analysis pass of a space run: a deck run, then a
 // plate-solution run on its deck, with the piles of the cap tests. A plate
 // far stiffer than its piles gives the rigid cap's head motions and forces.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "cap/capeq.h"
+#include "analysis/anlpass.h"
 #include "cap/capfixture.h"
 #include "fecap/fecap.h"
 
 namespace drelm::test {
 namespace {
 
+// One pass of a load combination (no pass file): the rigid cap, or the plate
+// model when the cap is flexible.
 std::int32_t capPass(const double (&P)[6], double (&U)[6]) {
-  double PCAP[6], FLD[6], UCP[6], PPOD[6] = {}, UPOD[6] = {}, XPOD[6] = {};
-  std::int32_t KPOD[6] = {1, 1, 1, 1, 1, 1};
-  for (int i = 0; i < 6; ++i) PCAP[i] = P[i];
+  anl::PassLoads L;
+  for (int i = 0; i < 6; ++i) L.PCAP[i] = P[i];
   std::int32_t ISTAT = 0;
-  CAPEQ(0, ISTAT, FLD, UCP, PCAP, PPOD, UPOD, XPOD, KPOD);
+  anl::runPass(true, L, ISTAT);
   for (int i = 1; i <= 6; ++i) U[i - 1] = ENVPIL.CAPDMX(i);
   return ISTAT;
 }

@@ -11,7 +11,7 @@
 
 #include "pile/pilefixture.h"
 #include "model/model.h"
-#include "input/prep_hdcurves.h"
+#include "prep/prep_hdcurves.h"
 #include "model/tables.h"
 #include "support/soilprofile.h"
 

@@ -9,7 +9,7 @@
 
 #include "report/writers.h"
 #include "model/fileio.h"
-#include "input/prep_steps.h"
+#include "prep/prep_steps.h"
 #include "model/tables.h"
 #include "soil/pyfixture.h"
 #include "soil/pysoil.h"

@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "model/model.h"
-#include "input/prepro.h"
+#include "prep/prepro.h"
 #include "soil/lookup.h"
 #include "support/inputrun.h"
 #include "support/testdir.h"

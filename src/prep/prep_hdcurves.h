@@ -1,0 +1,23 @@
+// Pile-head curves of the input report: the user load-displacement and
+// torque-rotation curves, the generation of the curves of the other piles
+// from the soil profile, and their tables "* TABLE H *" and "* TABLE I *".
+#pragma once
+
+#include <cstdint>
+
+#include "transfer/headcurves.h"
+
+namespace drelm {
+
+// A generator of one direction of a pile-head curve (AXLSGEN, TRGEN).
+using HeadCurveGen = void(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::int32_t& ICURV,
+                          const std::int32_t& IPILE, std::int32_t& ISTAT, std::int32_t& NHCPT,
+                          HeadPoints& HLOAD, HeadPoints& HMOV);
+
+// Copies the user head curves, generates the curves of the piles without
+// one and writes their tables to the input echo (unit 32) and the generated
+// curves to the plot data (unit 17). A status from a generator, or a pile
+// naming a curve that does not exist, ends the step.
+void PRPHCV(std::int32_t& ISTAT, HeadCurveGen* axgen = AXLSGEN, HeadCurveGen* trgen = TRGEN);
+
+}  // namespace drelm
