@@ -88,8 +88,8 @@ struct GENCRVIN_T {
 };
 extern GENCRVIN_T GENCRVIN;
 
-// Reduction factors along depth (group 18): X of point k of set s, p- and
-// y-multiplier.
+// Reduction factors along depth (group 18): depth below the pile head of
+// point k of set s, p- and y-multiplier.
 struct RFDEP_T {
   std::int32_t NRFSET = 0;
   FArray<std::int32_t, MAXRFS> NRFPT;

@@ -312,7 +312,7 @@ void runFrame(C& c, Call& a) {
       a.ESOIL(i) = 0.0;
       NodeFactors f;
       f.i = i;
-      if (RFDCTL.IRFDEP == 1) PYMULT(p, f.s, X, f.pm, f.ym);
+      if (RFDCTL.IRFDEP == 1) PYMULT(p, f.s, X - PILEAR.PHXREF(p), f.pm, f.ym);
       const int q = analysis ? p : a.pilef;
       SOILCOM.GRNDX(p) = g;
       const double z = X - g;

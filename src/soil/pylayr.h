@@ -10,9 +10,11 @@
 
 namespace drelm {
 
-// Multipliers along depth of pile IPILE at X from its reduction-factor set:
-// ISET is the pile's set (below 1: none, multipliers 1). Outside the set's
-// depths both multipliers are 1.
+// Multipliers along depth of pile IPILE at X, the depth below its head, from
+// its reduction-factor set: the sets are given by depth below the pile head,
+// so one set serves piles whose heads lie at different elevations. ISET is
+// the pile's set (below 1: none, multipliers 1). Outside the set's depths
+// both multipliers are 1.
 void PYMULT(const std::int32_t& IPILE, std::int32_t& ISET, const double& X, double& PMULT,
             double& YMULT);
 

@@ -75,7 +75,7 @@ void PYUSER(const std::int32_t& IPROP, const std::int32_t& ILAYR, const std::int
       double X = PILENODE.XNODE(p, i);
       std::int32_t set = 0;
       double pm = 1.0, ym = 1.0;
-      if (RFDCTL.IRFDEP == 1) PYMULT(p, set, X, pm, ym);
+      if (RFDCTL.IRFDEP == 1) PYMULT(p, set, X - PILEAR.PHXREF(p), pm, ym);
       const bool capPass = pass == 1 && icap == 1;
       if (capPass) X = r4(0.99) * PILEAR.PHXREF(p);
       if (i == n1) sum = 0.0;

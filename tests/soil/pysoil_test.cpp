@@ -595,6 +595,48 @@ TEST(PyMult, DepthMultipliersScaleTheSpring) {
   EXPECT_NEAR(s.ps(3), -24.0 * 0.5, 1e-9);
 }
 
+// The sets are given by depth below the pile head: a head above or below
+// X = 0 takes the same multipliers at the same distance below it, in a
+// criterion and in user p-y curves alike. Elastic subgrade: p = b ks y; user
+// curves: the same straight line at two depths.
+TEST(PyMult, SetsAreReadBelowThePileHead) {
+  const double b = 12, ks = 10, y = 0.4;
+  for (const int code : {12, 5}) {
+    for (const double head : {-30.0, 0.0, 60.0}) {
+      SCOPED_TRACE(testing::Message() << "soil code " << code << ", head at X = " << head);
+      setRun();
+      setSoil({{code, -100, 400, 0, 0, 0, ks}});
+      setPile(1, b, 240, 20, head, 6.0);  // ground half an increment below the head
+      PILEAR.IPYSET(1) = -1;
+      USRPY.NPYSET = 1;
+      USRPY.PYNCRV(1) = 2;
+      for (int c = 1; c <= 2; ++c) {
+        USRPY.PYDEP(1, c) = c == 1 ? -100.0 : 400.0;
+        USRPY.PYNPT(1, c) = 2;
+        USRPY.PYY(1, c, 1) = USRPY.PYP(1, c, 1) = 0.0;
+        USRPY.PYY(1, c, 2) = 100.0;
+        USRPY.PYP(1, c, 2) = b * ks * 100.0;
+      }
+      // p-multiplier 0.5 at the head, 1.0 at 120 below it; y-multiplier 2 to 1.
+      setDepthMultipliers({0, 0.5, 2.0}, {120, 1.0, 1.0});
+      Springs s;
+      for (int i = 1; i <= 21; ++i) s.y(i) = y;
+      s.run();
+      ASSERT_EQ(s.st, 0);
+      // Node 5 lies 48 below the head (0.4 of the set), node 16 at 180 (beyond it).
+      const double pm5 = 0.5 + 0.4 * 0.5, ym5 = 2.0 - 0.4 * 1.0;
+      EXPECT_NEAR(s.es(5), b * ks * pm5 / ym5, 1e-9);
+      EXPECT_NEAR(s.ps(5), -b * ks * y * pm5, 1e-9);
+      EXPECT_NEAR(s.es(16), b * ks, 1e-9);
+      EXPECT_EQ(s.es(1), 0.0);  // above the ground line
+    }
+  }
+  RFDCTL.IRFDEP = 0;
+  PILEAR.IRFSET(1) = 0;
+  PILEAR.IPYSET(1) = 0;
+  USRPY.NPYSET = 0;
+}
+
 // The equivalent depth of a lower layer's top: where R(z) = B z + A z^2 of the
 // layer's own soil reaches the cumulative resistance S of the layers above.
 TEST(EqDepth, ClosedFormAndStepwiseBranches) {
