@@ -269,6 +269,9 @@ struct Stepping {
     while (F.TCUR <= F.TEND) {
       if (F.ISTEP > MAXSTP) tooManySteps();
       result.stepped = true;
+      // A step that ends on TEND is the last: TCUR + DTCUR - DTCUR may round
+      // below TEND, which must not bring the stepping back to TEND again.
+      const bool last = F.TCUR >= F.TEND;
       const bool converged = step();
       if (stopped) {
         ISTAT = stopStatus;
@@ -281,10 +284,10 @@ struct Stepping {
         result.accepted = true;
         result.reached = range > 0.0 ? (F.TCUR - F.TINI) / range : 1.0;
         result.last = PlateOutcome::Failure::None;
-        F.TCUR += F.DTCUR;
-        if (F.TCUR > F.TEND && F.TCUR - F.DTCUR < F.TEND) F.TCUR = F.TEND;
         ++F.ISTEP;
         lastPileFailure = 0;
+        if (last) break;
+        F.TCUR = std::min(F.TCUR + F.DTCUR, F.TEND);
         continue;
       }
       lastPileFailure = pileFailure;

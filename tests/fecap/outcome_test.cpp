@@ -125,6 +125,24 @@ TEST(PlateOutcome, AFirstStepBeyondTheRangeMakesNoStep) {
   EXPECT_EQ(r.o.reached, 0.0);
 }
 
+// 0.65 + 0.65 - 0.65 rounds below 1: the step that ends on TEND must still
+// be the last, not the first of steps that repeat TEND until the bound.
+TEST(PlateOutcome, TheStepThatEndsOnTheRangeEndIsTheLast) {
+  for (double dt : {0.65, 0.25, 0.3}) {
+    PlateDeck d = plate(true);
+    d.dt = dt;
+    const Solved r = solve(d);
+    SCOPED_TRACE(dt);
+    EXPECT_EQ(r.ISTAT, 0);
+    EXPECT_TRUE(r.o.accepted);
+    EXPECT_EQ(r.o.reached, 1.0);
+    std::size_t steps = 0;
+    for (std::size_t at = r.conv.find("STEP "); at != std::string::npos; at = r.conv.find("STEP ", at + 1)) ++steps;
+    EXPECT_EQ(steps, static_cast<std::size_t>(std::ceil(1.0 / dt - 1e-9))) << r.conv;
+    EXPECT_TRUE(has(r.conv, "TCUR   =    1.0000")) << r.conv;
+  }
+}
+
 TEST(PlateOutcome, AStopRequestDuringTheStepsEndsWithStatus4AndTheFilesClosed) {
   YieldingHeads heads;
   heads.stopAfter = 10;  // inside the second step (four heads an iteration)
