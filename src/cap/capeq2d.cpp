@@ -250,7 +250,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       ++b;
       RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
       RUNCTL.KPILST = KPIL_SOUND;
-      PRGREC2D(ISCOMB, ls.n, ls.TCUR, b);
+      PRGREC(ProgressForm::Iteration, ISCOMB, ls.n, ls.TCUR, b, planeProgressPoint());
       if (runEnds(ISTAT)) return;
       if (embedded) Passive::moving(U);
       sumWithWarnings(FVEC2D, F, U, ISTAT);

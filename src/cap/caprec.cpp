@@ -53,15 +53,15 @@ std::string eField(int w, int d, double x) {
 }
 
 std::string progressText(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T,
-                         std::int32_t B) {
+                         std::int32_t B, ProgressPoint PT) {
   const std::int32_t total = ISCOMB == 0 ? CASEIN.NLCASE : COMBIN.NCOMB;
   std::string s = std::string("- ANALYSIS FOR LOAD ") + (ISCOMB == 0 ? "CASE " : "COMB ") +
                   intField(3, CASECUR.ICASE) + "/" + intField(3, total) + " (" +
                   intField(2, TIMBLK.NTHUSE) + "/" + intField(2, TIMBLK.NPROCS) + " proc.)\n";
   const bool pv = pointVariant();
-  if (pv) s += " DOF:" + intField(3, CASECUR.IPOINT) + "/" + intField(3, CASECUR.LOOPNO);
+  if (pv) s += PT.label + intField(3, CASECUR.IPOINT) + "/" + intField(3, CASECUR.LOOPNO);
   s += " STEP:" + intField(5, N);
-  const std::string t = pv ? fixedField(9, 3, T) : fixedField(10, 4, T);
+  const std::string t = pv ? fixedField(PT.w, PT.d, T) : fixedField(10, 4, T);
   switch (form) {
     case ProgressForm::Iteration: s += " TCUR:" + t + " ITERATION:" + intField(5, B); break;
     case ProgressForm::Step: s += " TCUR:" + t + " COMPLETED"; break;
@@ -70,9 +70,10 @@ std::string progressText(ProgressForm form, std::int32_t ISCOMB, std::int32_t N,
   return s + "\n";
 }
 
-void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B) {
+void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B,
+            ProgressPoint PT) {
   if (!io::openChecked(U_PROGRESS, fileName(U_PROGRESS), io::Access::Write)) return;
-  io::put(U_PROGRESS, progressText(form, ISCOMB, N, T, B));
+  io::put(U_PROGRESS, progressText(form, ISCOMB, N, T, B, PT));
   emptyLine(U_PROGRESS);
   io::CLOSE(U_PROGRESS);
 }

@@ -13,14 +13,23 @@ namespace drelm {
 // Progress record: at the start of an iteration, after a step, at the end.
 enum class ProgressForm { Iteration, Step, End };
 
+// How the progress record of a point other than the last of a case shows
+// the point: its label and the field (w, d) of the load fraction.
+struct ProgressPoint {
+  const char* label;
+  int w, d;
+};
+inline constexpr ProgressPoint SPACE_POINT{" DOF:", 9, 3};
+
 // Writes the latest progress record over the progress file.
 // ISCOMB 0 for a load case, 1 for a combination; N the step counter; T the
 // load fraction (TCUR for an iteration, the last accepted one after a step);
-// B the iteration.
-void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B);
+// B the iteration; PT the form of the point (space or plane solution).
+void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B,
+            ProgressPoint PT = SPACE_POINT);
 // Its text (the lines without their ends).
 std::string progressText(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T,
-                         std::int32_t B);
+                         std::int32_t B, ProgressPoint PT = SPACE_POINT);
 
 // True when the stop-request file holds 1 (a missing or unreadable file is no
 // request).

@@ -53,25 +53,8 @@ void pointBlocks(int u, const PointResult2D& pt) {
 
 }  // namespace
 
-std::string progressText2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B) {
-  const CASECUR_T& C = CASECUR;
-  const std::int32_t total = ISCOMB == 0 ? CASEIN.NLCASE : COMBIN.NCOMB;
-  std::string s = std::string("- ANALYSIS FOR LOAD ") + (ISCOMB == 0 ? "CASE " : "COMB ") +
-                  intField(3, C.ICASE) + "/" + intField(3, total) + " (" + intField(2, TIMBLK.NTHUSE) +
-                  "/" + intField(2, TIMBLK.NPROCS) + " proc.)\n";
-  const std::string tail = " ITERATION:" + intField(5, B) + "\n";
-  if (C.NPOINT == 1 || C.IPOINT == C.NPOINT)
-    return s + " STEP:" + intField(5, N) + " TCUR:" + fixedField(10, 4, TCUR) + tail;
-  const std::string point = intField(3, C.IPOINT) + "/" + intField(3, C.LOOPNO) + " STEP:" + intField(5, N);
-  if (SESTIM.SEMODE == 1) return s + " POINT:" + point + " TCUR:" + fixedField(9, 3, TCUR) + tail;
-  return s + " DOF:" + point + " TCUR:" + fixedField(10, 4, TCUR) + tail;
-}
-
-void PRGREC2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B) {
-  if (!io::openChecked(U_PROGRESS, fileName(U_PROGRESS), io::Access::Write)) return;
-  io::put(U_PROGRESS, progressText2D(ISCOMB, N, TCUR, B));
-  emptyLine(U_PROGRESS);
-  io::CLOSE(U_PROGRESS);
+ProgressPoint planeProgressPoint() {
+  return SESTIM.SEMODE == 1 ? ProgressPoint{" POINT:", 9, 3} : ProgressPoint{" DOF:", 10, 4};
 }
 
 void dumpLine2D(const std::string& tag, const double* v, int n) {

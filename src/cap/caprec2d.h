@@ -1,5 +1,5 @@
 // Records of the plane cap solution where they differ from the space ones:
-// the iteration form of the progress record, the iteration dump in E18.10,
+// the point in the progress record, the iteration dump in E18.10,
 // the capacity warnings, the cap part of Table L with its three components,
 // the passive resistance block and the per-row part of the pass file.
 #pragma once
@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <string>
 
+#include "cap/caprec.h"
+
 namespace drelm {
 
-// Text of the progress record at the start of an iteration.
-std::string progressText2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B);
-void PRGREC2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B);
+// The point in the plane progress record: a point of the stiffness
+// estimation, or a unit-load degree of freedom with the wider fraction.
+ProgressPoint planeProgressPoint();
 
 // Iteration dump: a tag and the values in E18.10.
 void dumpLine2D(const std::string& tag, const double* v, int n);

@@ -266,18 +266,29 @@ TEST_F(PlaneCap, StopRequestAndRowStatusEndThePassAtOnce) {
   EXPECT_TRUE(status().empty());
 }
 
-TEST_F(PlaneCap, ProgressRecordShowsTheVariantOfThePoint) {
+TEST_F(PlaneCap, ProgressRecordShowsThePointInTheFormOfEachSolution) {
   CASECUR.NPOINT = 3;
-  CASECUR.IPOINT = 2;
   CASECUR.LOOPNO = 4;
-  SESTIM.SEMODE = 1;
-  EXPECT_NE(progressText2D(0, 1, 0.25, 2).find("\n POINT:  2/  4 STEP:    1 TCUR:    0.250 ITERATION:    2"),
-            std::string::npos);
-  SESTIM.SEMODE = 0;
-  EXPECT_NE(progressText2D(0, 1, 0.25, 2).find("\n DOF:  2/  4 STEP:    1 TCUR:    0.2500 ITERATION:    2"),
-            std::string::npos);
-  CASECUR.IPOINT = 3;
-  EXPECT_NE(progressText2D(0, 1, 0.25, 2).find("\n STEP:    1 TCUR:    0.2500 ITERATION:    2"), std::string::npos);
+  struct Case {
+    std::int32_t IPOINT, SEMODE;
+    bool plane;
+    const char* line;
+  };
+  const Case cases[] = {
+      {2, 1, true, "\n POINT:  2/  4 STEP:    1 TCUR:    0.250 ITERATION:    2\n"},
+      {2, 0, true, "\n DOF:  2/  4 STEP:    1 TCUR:    0.2500 ITERATION:    2\n"},
+      {3, 0, true, "\n STEP:    1 TCUR:    0.2500 ITERATION:    2\n"},
+      {2, 1, false, "\n DOF:  2/  4 STEP:    1 TCUR:    0.250 ITERATION:    2\n"},
+      {2, 0, false, "\n DOF:  2/  4 STEP:    1 TCUR:    0.250 ITERATION:    2\n"},
+      {3, 1, false, "\n STEP:    1 TCUR:    0.2500 ITERATION:    2\n"},
+  };
+  for (const Case& c : cases) {
+    CASECUR.IPOINT = c.IPOINT;
+    SESTIM.SEMODE = c.SEMODE;
+    const std::string t = progressText(ProgressForm::Iteration, 0, 1, 0.25, 2,
+                                       c.plane ? planeProgressPoint() : SPACE_POINT);
+    EXPECT_NE(t.find(c.line), std::string::npos) << t;
+  }
 }
 
 TEST_F(PlaneCap, UnitLoadPointWritesLoadDisplacementsAndFlexibilities) {
