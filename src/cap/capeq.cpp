@@ -202,7 +202,8 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       }
       for (int i = 0; i < 6; ++i) R[i] = -(PCAP[i] + F[i]);
 
-      dumpMatrix(b, K);
+      dumpIteration(b);
+      dumpRows(dumpVector, "SS", K, 6);
       for (int i = 0; i < 36; ++i) Kraw[i] = K[i];
       if (b == 1) symmetrise(K, 6);
       std::int32_t singular = 0;
@@ -213,7 +214,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       } else {
         if (b == 1) limitOffDiagonal(K, 6);
         PODSYS(A, K, XPOD, KPOD);
-        dumpSystem(A);
+        dumpRows(dumpVector, "SE", A, 12);
         MATINV(A, 12, 12, singular);
         if (singular == 0) {
           PODRHS(rhs, aux, R, F, UPOD, U, XPOD, KPOD);

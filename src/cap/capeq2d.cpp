@@ -61,9 +61,6 @@ void matvec3(double* y, const double* A, const double* x) {
   for (int i = 0; i < 3; ++i) y[i] = A[i] * x[0] + A[i + 3] * x[1] + A[i + 6] * x[2];
 }
 
-// The iteration dump of the plane solution in its own number form.
-void dumpLine(const char* tag, const double* v, int n) { dumpLine2D(tag, v, n); }
-
 // Passive resistance at the cap displacement u after a force sum at u: the
 // pile rows left the ground level and the resistance at the cap base, read
 // on the cap's soil curve at the horizontal movement that moving(u) put in
@@ -270,8 +267,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         F[2] -= pas.M;
       }
       for (int i = 0; i < 3; ++i) R[i] = P[i] - F[i];
-      io::endRecord(U_ITER);
-      io::line(U_ITER, std::to_string(b));
+      dumpIteration(b);
 
       // Tangent by central differences; the same sums give the tangent of
       // the passive resistance.
@@ -301,17 +297,14 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         break;
       }
       for (int i = 0; i < 9; ++i) Ke[i] = K[i];
-      for (int i = 0; i < 3; ++i) {
-        const double row[3] = {K[i], K[i + 3], K[i + 6]};
-        dumpLine2D("SS  " + intField(1, i + 1), row, 3);
-      }
+      dumpRows(dumpLine2D, "SS", K, 3);
       if (b == 1) symmetrise(K, 3);
 
       bool singular;
       if (pod) {
         if (b == 1) limitOffDiagonal(K, 3);
         PODSYS2D(A, K, XPOD, KPOD);
-        dumpSystem2D(A);
+        dumpRows(dumpLine2D, "SE", A, 6);
         std::int32_t flag = 0;
         GJINV(A, 6, 6, flag);
         singular = flag != 0;
@@ -341,8 +334,8 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         U[i] += du[i];
         Us[i] += du[i];
       }
-      if (!pod) dumpCapVectors(dumpLine, 3, du, R, Us, U, P, F);
-      else dumpPointVectors(dumpLine, 3, s, rhs, aux, sStep, sPass, 1.0);
+      if (!pod) dumpCapVectors(dumpLine2D, 3, du, R, Us, U, P, F);
+      else dumpPointVectors(dumpLine2D, 3, s, rhs, aux, sStep, sPass, 1.0);
 
       CapNorms m;
       CAPNRM2D(du, m.incD, m.incR);

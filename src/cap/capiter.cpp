@@ -63,6 +63,14 @@ void storePrintLevel() {
   ENVOPT.NPRNDS = CURCTL.NPRNOD;
 }
 
+void dumpRows(DumpLine line, const char* NAME, const double* A, int N) {
+  for (int i = 0; i < N; ++i) {
+    double row[12];
+    for (int j = 0; j < N; ++j) row[j] = A[i + N * j];
+    line((NAME + intField(3, i + 1)).c_str(), row, N);
+  }
+}
+
 void dumpCapVectors(DumpLine line, int N, const double* dU, const double* R, const double* Us, const double* U,
                     const double* P, const double* F) {
   line("DDV  ", dU, N);

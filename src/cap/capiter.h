@@ -32,6 +32,9 @@ void storePrintLevel();
 
 // One vector line of the iteration dump: a five-character tag and n values.
 using DumpLine = void (*)(const char* tag, const double* v, int n);
+// The rows of the N x N matrix A (by columns, N at most 12) on the dump,
+// each under NAME and its number in I3 ("SS  1", "SE 12").
+void dumpRows(DumpLine line, const char* NAME, const double* A, int N);
 // The vectors of an iteration on the dump: the increment dU, the residual R,
 // the step total Us, the displacement U, the applied load P and the force F.
 void dumpCapVectors(DumpLine line, int N, const double* dU, const double* R, const double* Us, const double* U,

@@ -125,22 +125,9 @@ void logIteration(std::int32_t B, const double* dU, const double* Us, std::int32
   if (IALTOL == 1) text(U_LOG, lead + "- MaxDsp " + eField(13, 5, maxD) + ", MaxRot " + eField(13, 5, maxR));
 }
 
-void dumpMatrix(std::int32_t B, const double* K) {
+void dumpIteration(std::int32_t B) {
   emptyLine(U_ITER);
   io::line(U_ITER, std::to_string(B));
-  for (int i = 0; i < 6; ++i) {
-    std::string s = "SS  " + intField(1, i + 1);
-    for (int j = 0; j < 6; ++j) s += eField(13, 5, K[i + 6 * j]);
-    text(U_ITER, s);
-  }
-}
-
-void dumpSystem(const double* A) {
-  for (int i = 0; i < 12; ++i) {
-    std::string s = "SE " + intField(2, i + 1);
-    for (int j = 0; j < 12; ++j) s += eField(13, 5, A[i + 12 * j]);
-    text(U_ITER, s);
-  }
 }
 
 void dumpVector(const char* tag, const double* v, int n) {

@@ -43,12 +43,10 @@ void logGlobalHeading();
 void logStep(std::int32_t N, double TCUR, double DTCUR);
 void logIteration(std::int32_t B, const double* dU, const double* Us, std::int32_t IALTOL);
 
-// Iteration dump: the iteration number and the matrix rows (by columns, with
-// leading dimension LD) under TAG ("SS  " I1 rows of the 6 x 6 matrix, "SE "
-// I2 rows of the 12 x 12 system).
-void dumpMatrix(std::int32_t B, const double* K);
-void dumpSystem(const double* A);
-// One vector line of the dump: a five-character tag and N values.
+// Iteration dump: the line of the iteration number B that opens an
+// iteration, and one vector line of the space solution: a five-character
+// tag and N values in E13.5.
+void dumpIteration(std::int32_t B);
 void dumpVector(const char* tag, const double* v, int n);
 
 // Singular cap matrix and given-up load stepping warnings.

@@ -57,18 +57,10 @@ ProgressPoint planeProgressPoint() {
   return SESTIM.SEMODE == 1 ? ProgressPoint{" POINT:", 9, 3} : ProgressPoint{" DOF:", 10, 4};
 }
 
-void dumpLine2D(const std::string& tag, const double* v, int n) {
+void dumpLine2D(const char* tag, const double* v, int n) {
   std::string s = tag;
   for (int i = 0; i < n; ++i) s += eField(18, 10, v[i]);
   text(U_ITER, s);
-}
-
-void dumpSystem2D(const double* A) {
-  for (int i = 0; i < 6; ++i) {
-    double row[6];
-    for (int j = 0; j < 6; ++j) row[j] = A[i + 6 * j];
-    dumpLine2D("SE  " + intField(1, i + 1), row, 6);
-  }
 }
 
 void capacityWarnings2D() {

@@ -15,10 +15,8 @@ namespace drelm {
 // estimation, or a unit-load degree of freedom with the wider fraction.
 ProgressPoint planeProgressPoint();
 
-// Iteration dump: a tag and the values in E18.10.
-void dumpLine2D(const std::string& tag, const double* v, int n);
-// The rows of the 6 x 6 bordered system.
-void dumpSystem2D(const double* A);
+// One vector line of the iteration dump: a tag and the values in E18.10.
+void dumpLine2D(const char* tag, const double* v, int n);
 
 // Bearing and pull-out warnings of the last force sum with warnings and the
 // lines of the warning scratch file; raises the outcome word to "warned"
