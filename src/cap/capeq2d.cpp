@@ -321,10 +321,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         if (!singular) matvec3(du, Ki, R);
       }
       if (singular) {
-        io::endRecord(U_LOG);
-        text(U_LOG, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
-        io::FLUSH(U_LOG);
-        text(U_RESULTS, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
+        warnSingular(1);
         raiseOutcome(KPIL_SINGULAR);
         failed = true;
         break;

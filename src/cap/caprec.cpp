@@ -137,9 +137,8 @@ void dumpVector(const char* tag, const double* v, int n) {
   text(U_ITER, s);
 }
 
-void warnSingular() {
-  emptyLine(U_LOG);
-  emptyLine(U_LOG);
+void warnSingular(int EMPTY) {
+  for (int k = 0; k < EMPTY; ++k) emptyLine(U_LOG);
   text(U_LOG, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
   io::FLUSH(U_LOG);
   text(U_RESULTS, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");

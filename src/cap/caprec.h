@@ -49,8 +49,9 @@ void logIteration(std::int32_t B, const double* dU, const double* Us, std::int32
 void dumpIteration(std::int32_t B);
 void dumpVector(const char* tag, const double* v, int n);
 
-// Singular cap matrix and given-up load stepping warnings.
-void warnSingular();
+// Singular cap matrix warning, after EMPTY empty lines on the log (two in
+// the space solution, one in the plane one); the given-up load stepping.
+void warnSingular(int EMPTY);
 void warnNoConvergence(std::int32_t MAXITC);
 // The load stepping stopped after accepted steps: the fraction TP of the
 // results and the reason, the outcome word OUTCOME (a failure of the piles,
