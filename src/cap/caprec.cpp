@@ -167,41 +167,39 @@ void warnSteppingStopped(double TP, std::int32_t OUTCOME) {
   io::FLUSH(U_LOG);
 }
 
-void capacityWarnings() {
-  struct Kind {
-    std::int32_t count;
-    const char* title;
-    const char* line2;
-    const char* line3;
-    const char* line4;
-    const char* reached;
-    const char* mayFail;
-  };
-  const Kind kinds[3] = {
-      {RUNCTL.NWBRG, "SOME PILES MAY FAIL IN BEARING!", "AXIAL DISPLACEMENT ESTIMATED IS LARGER THAN",
-       "MAXIMUM DISPLACEMENT DEFINED", " IN AXIAL LOAD-DISPLACEMENT CURVE", " IN BEARING!", "BEARING!"},
-      {RUNCTL.NWPULL, "SOME PILES MAY FAIL IN PULL OUT!", "AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
-       "MINIMUM DISPLACEMENT DEFINED", " IN AXIAL LOAD-DISPLACEMENT CURVE", " IN PULL OUT!", "PULL OUT!"},
-      {RUNCTL.NWTORS, "SOME PILES MAY FAIL IN TORSION!", "TORSIONAL ROTATION ESTIMATED IS LARGER/SMALLER",
-       "THAN MAXIMUM/MINIMUM ROTATION DEFINED", " IN TORQUE-ROTATION CURVE", " IN TORSION!", "TORSION!"}};
+void writeCapacityWarnings(const CapacityWarning* kinds, int N) {
   const std::string warn = "     ** WARNING **  ";
   const std::string indent(20, ' ');
   std::int32_t total = 0;
-  for (const Kind& k : kinds) {
+  for (int i = 0; i < N; ++i) {
+    const CapacityWarning& k = kinds[i];
     if (k.count <= 0) continue;
     total += k.count;
     emptyLine(U_RESULTS);
     text(U_RESULTS, warn + k.title);
     text(U_RESULTS, indent + k.line2);
-    text(U_RESULTS, indent + k.line3 + k.line4);
+    text(U_RESULTS, indent + k.line3);
     emptyLine(U_LOG);
-    if (RUNCTL.ICRVMX == 1)
-      text(U_LOG, warn + "SOME PILES REACHED MAXIMUM" + k.reached);
-    else
-      text(U_LOG, warn + "SOME PILES MAY FAIL IN " + k.mayFail);
+    text(U_LOG, warn + k.log);
     raiseOutcome(KPIL_WARNED);
   }
-  copyPileWarnings(total);
+  copyPileWarnings(total);  // in the order the piles wrote them
+}
+
+void capacityWarnings() {
+  // The log names the kind as reached its curve's end, or as may fail.
+  const bool reached = RUNCTL.ICRVMX == 1;
+  const auto log = [&](const char* end, const char* fail) {
+    return reached ? std::string("SOME PILES REACHED MAXIMUM") + end : std::string("SOME PILES MAY FAIL IN ") + fail;
+  };
+  const CapacityWarning kinds[3] = {
+      {RUNCTL.NWBRG, "SOME PILES MAY FAIL IN BEARING!", "AXIAL DISPLACEMENT ESTIMATED IS LARGER THAN",
+       "MAXIMUM DISPLACEMENT DEFINED IN AXIAL LOAD-DISPLACEMENT CURVE", log(" IN BEARING!", "BEARING!")},
+      {RUNCTL.NWPULL, "SOME PILES MAY FAIL IN PULL OUT!", "AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
+       "MINIMUM DISPLACEMENT DEFINED IN AXIAL LOAD-DISPLACEMENT CURVE", log(" IN PULL OUT!", "PULL OUT!")},
+      {RUNCTL.NWTORS, "SOME PILES MAY FAIL IN TORSION!", "TORSIONAL ROTATION ESTIMATED IS LARGER/SMALLER",
+       "THAN MAXIMUM/MINIMUM ROTATION DEFINED IN TORQUE-ROTATION CURVE", log(" IN TORSION!", "TORSION!")}};
+  writeCapacityWarnings(kinds, 3);
 }
 
 void copyPileWarnings(std::int32_t total) {

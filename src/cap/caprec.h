@@ -59,9 +59,18 @@ void warnNoConvergence(std::int32_t MAXITC);
 // report and the runtime log.
 void warnSteppingStopped(double TP, std::int32_t OUTCOME);
 
-// The capacity warnings of the last force evaluation: the headings by
-// kind, then the warning scratch lines copied to the results report and the
-// runtime log. Raises the outcome word to "warned" when any was given.
+// A kind of capacity warning of the last force evaluation: how many the
+// piles gave, the heading on the results report (the title, then two lines
+// after 20 blanks) and the line on the runtime log.
+struct CapacityWarning {
+  std::int32_t count;
+  std::string title, line2, line3, log;
+};
+// The headings of the N kinds that were given, then the warning scratch
+// lines copied to the results report and the runtime log. Raises the
+// outcome word to "warned" when any was given.
+void writeCapacityWarnings(const CapacityWarning* kinds, int N);
+// Those of the space solution: bearing, pull-out and torsion.
 void capacityWarnings();
 // The three lines of each of the total warnings the piles wrote to the
 // warning scratch file, in the order they wrote them, to the results and log.

@@ -64,31 +64,12 @@ void dumpLine2D(const char* tag, const double* v, int n) {
 }
 
 void capacityWarnings2D() {
-  struct Kind {
-    std::int32_t count;
-    const char* title;
-    const char* line2;
-    const char* line3;
-  };
-  const Kind kinds[2] = {
+  const CapacityWarning kinds[2] = {
       {RUNCTL.NWBRG, "SOME PILES, MAY FAIL IN BEARING!", "AXIAL DISPLACEMENT ESTIMATED IS LARGER THAN",
-       "MAXIMUM DISPLACEMENT DEFINED"},
+       "MAXIMUM DISPLACEMENT DEFINED IN LOAD-SETTLEMENT CURVE", "SOME PILES, MAY FAIL IN BEARING!"},
       {RUNCTL.NWPULL, "SOME PILES, MAY FAIL IN PULL OUT!", "AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
-       "MINIMUM DISPLACEMENT DEFINED"}};
-  const std::string warn = sp(5) + "** WARNING **  ";
-  std::int32_t total = 0;
-  for (const Kind& k : kinds) {
-    if (k.count <= 0) continue;
-    total += k.count;
-    emptyLine(U_RESULTS);
-    text(U_RESULTS, warn + k.title);
-    text(U_RESULTS, sp(20) + k.line2);
-    text(U_RESULTS, sp(20) + k.line3 + " IN LOAD-SETTLEMENT CURVE");
-    emptyLine(U_LOG);
-    text(U_LOG, warn + k.title);
-    raiseOutcome(KPIL_WARNED);
-  }
-  copyPileWarnings(total);  // bearing first, in the order the rows wrote them
+       "MINIMUM DISPLACEMENT DEFINED IN LOAD-SETTLEMENT CURVE", "SOME PILES, MAY FAIL IN PULL OUT!"}};
+  writeCapacityWarnings(kinds, 2);
 }
 
 void capTableL2D(const double* P, const double* U, std::int32_t B, const PointResult2D& pt) {

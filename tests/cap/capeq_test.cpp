@@ -353,5 +353,38 @@ TEST(CapEquilibrium, PlateCapHandsThePassToThePlateModel) {
   EXPECT_TRUE(has(run.lines(U_LOG), "PLATE MODEL OF THE CAP"));
 }
 
+// Pull-out and torsion given, bearing not: their headings in the results
+// report, and on the log as reached the curve's end or as may fail.
+TEST(CapEquilibrium, CapacityWarningHeadingsOfEachKind) {
+  for (const std::int32_t icrvmx : {0, 1}) {
+    CapRun run;
+    RUNCTL.NWBRG = 0;
+    RUNCTL.NWPULL = 2;
+    RUNCTL.NWTORS = 1;
+    RUNCTL.ICRVMX = icrvmx;
+    RUNCTL.KPILST = KPIL_SOUND;
+    capacityWarnings();
+    EXPECT_EQ(RUNCTL.KPILST, KPIL_WARNED);
+    const std::vector<std::string> out = run.lines(U_RESULTS);
+    const std::vector<std::string> expected = {
+        "",
+        "     ** WARNING **  SOME PILES MAY FAIL IN PULL OUT!",
+        "                    AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
+        "                    MINIMUM DISPLACEMENT DEFINED IN AXIAL LOAD-DISPLACEMENT CURVE",
+        "",
+        "     ** WARNING **  SOME PILES MAY FAIL IN TORSION!",
+        "                    TORSIONAL ROTATION ESTIMATED IS LARGER/SMALLER",
+        "                    THAN MAXIMUM/MINIMUM ROTATION DEFINED IN TORQUE-ROTATION CURVE"};
+    EXPECT_EQ(out, expected);
+    const std::vector<std::string> log = run.lines(U_LOG);
+    const std::vector<std::string> logExpected =
+        icrvmx == 1 ? std::vector<std::string>{"", "     ** WARNING **  SOME PILES REACHED MAXIMUM IN PULL OUT!", "",
+                                               "     ** WARNING **  SOME PILES REACHED MAXIMUM IN TORSION!"}
+                    : std::vector<std::string>{"", "     ** WARNING **  SOME PILES MAY FAIL IN PULL OUT!", "",
+                                               "     ** WARNING **  SOME PILES MAY FAIL IN TORSION!"};
+    EXPECT_EQ(log, logExpected);
+  }
+}
+
 }  // namespace
 }  // namespace drelm
