@@ -19,7 +19,6 @@
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "model/soilcom.h"
 
 namespace drelm {
 
@@ -71,17 +70,8 @@ struct Passive {
   void at(const double* u) {
     const double r = moving(u);
     const int n = RUNCTL.NPILE < MAXPIL ? RUNCTL.NPILE : MAXPIL;
-    double g = 0.0, q = 0.0;
-    for (int p = 1; p <= n; ++p) {
-      g += SOILCOM.GRNDX(p);
-      q += SOILCOM.PUCAP(p);
-    }
-    if (n > 0) {
-      g /= n;
-      q *= r / n;
-    }
-    CAPCTL.CAPGXM = g;
-    CAPCTL.CAPPUM = q;
+    double g, q;
+    passiveMeans(r, n, g, q);
     passive2D(u[1], g, CAPCTL.CAPTX, q, n > 0 ? PILEAR.PHXREF(n) : 0.0, H, M, POS);
   }
 };

@@ -28,6 +28,20 @@ double passiveMovement(double UH) {
   return UH < y0 ? UH / y0 : 1.0;
 }
 
+void passiveMeans(double R, int N, double& G, double& Q) {
+  G = Q = 0.0;
+  for (int p = 1; p <= N; ++p) {
+    G += SOILCOM.GRNDX(p);
+    Q += SOILCOM.PUCAP(p);
+  }
+  if (N > 0) {
+    G /= N;
+    Q *= R / N;
+  }
+  CAPCTL.CAPGXM = G;
+  CAPCTL.CAPPUM = Q;
+}
+
 void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT) {
   // The movement is in place before the force sum that refreshes GRNDX and
   // PUCAP: the resistance is a continuous function of U, 0 when the cap does
@@ -36,17 +50,8 @@ void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT) {
   double F[6];
   FVEC(F, U, ISTAT);
   const int n = RUNCTL.NPILE;
-  double gx = 0.0, q = 0.0;
-  for (int p = 1; p <= n; ++p) {
-    gx += SOILCOM.GRNDX(p);
-    q += SOILCOM.PUCAP(p);
-  }
-  if (n > 0) {
-    gx /= n;
-    q *= r / n;
-  }
-  CAPCTL.CAPGXM = gx;
-  CAPCTL.CAPPUM = q;
+  double gx, q;
+  passiveMeans(r, n, gx, q);
   double H, M;
   passiveBlock(gx, CAPCTL.CAPTX, q, n > 0 ? PILEAR.PHX(n) : 0.0, H, M);
   for (int i = 0; i < 6; ++i) FP[i] = 0.0;

@@ -23,6 +23,11 @@ void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT);
 // central differences, whose steps must see a finite one.
 double passiveMovement(double UH);
 
+// The mean ground level G at the heads of piles (or rows) 1..N and the mean
+// resistance Q at the cap base times the factor R of passiveMovement, as the
+// force sum before left them; kept in CAPGXM and CAPPUM for the report.
+void passiveMeans(double R, int N, double& G, double& Q);
+
 // Tangent stiffness KP (6 x 6 by columns) of CAPPAS by central differences.
 void CAPPASK(double* KP, const double* U, std::int32_t& ISTAT);
 
