@@ -180,18 +180,14 @@ void PODMARK2D(const std::int32_t* KPOD, char* row1, char* row2) {
 void passive2D(double UH, double G, double TX, double Q, double C, double& H, double& M, double& POS) {
   H = M = 0.0;
   POS = C;
-  if (G >= -static_cast<double>(1.0E-6f)) return;
-  double e = std::fabs(G), f = 0.0;
-  if (e > TX) {
-    f = (e - TX) * Q / e;
-    e = TX;
-  }
-  const double H0 = 0.5 * (Q + f) * e;
-  const double M0 = e * (f * (0.5 * e - C) + 0.5 * (Q - f) * (e / 3.0 - C));
+  // The limit of the plane solution is a single-precision value.
+  const PressureBlock b = passiveBlock(G, TX, Q, C, -static_cast<double>(1.0E-6f));
+  if (!b.embedded) return;
+  const double e = b.E, f = b.F;
   const double s = UH >= 0.0 ? 1.0 : -1.0;
-  H = s * H0;
-  M = s * M0;
-  if (H0 > 0.0) POS = C - 0.5 * e * (f * e + (Q - f) * e / 3.0) / H0;
+  H = s * b.H;
+  M = s * b.M;
+  if (b.H > 0.0) POS = C - 0.5 * e * (f * e + (Q - f) * e / 3.0) / b.H;
 }
 
 void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& ISTAT, double* FLDOUT,
