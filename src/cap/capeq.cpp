@@ -325,7 +325,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   }
   RUNCTL.IOUTPS = 1;
   if (capResistance && !capAsPile) passiveReport(Fp);
-  if (CURCTL.IPRLEV > 0) tableMHeading();
+  if (CURCTL.IPRLEV > 0) tableMHeading(true);
   finalEvaluation(U, ISTAT);
   ENVEWR(0, 0);
   ENVPIL.ENVFST += 1;

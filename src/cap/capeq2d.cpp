@@ -417,11 +417,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   }
   RUNCTL.IOUTPS = 1;
   if (embedded) passiveReport2D(pas.H, pas.POS);
-  if (CURCTL.IPRLEV > 0)
-    for (int u : {U_RESULTS, U_SUMMARY}) {
-      for (int k = 0; k < 3; ++k) io::endRecord(u);
-      text(u, "     * TABLE M *   COMPUTATION ON INDIVIDUAL PILE");
-    }
+  if (CURCTL.IPRLEV > 0) tableMHeading(false);
   reportingSum(FVEC2D, U, ISTAT);
   if (ISTAT != 0) return;
   storePrintLevel();

@@ -35,6 +35,11 @@ void reportTableL(const double* P, const double* U, int N) {
 
 std::string momentUnit() { return UNITLB.ULLOD3.str() + "-" + UNITLB.ULLEN2.str(); }
 
+void tableHeading(int u, const std::string& title) {
+  for (int k = 0; k < 3; ++k) emptyLine(u);
+  text(u, sp(5) + title);
+}
+
 void blockHeading(int u, const std::string& title, int after) {
   emptyLine(u);
   emptyLine(u);

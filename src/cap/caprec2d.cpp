@@ -1,11 +1,13 @@
 #include "cap/caprec2d.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "model/casecur.h"
 #include "cap/caplines.h"
 #include "cap/caprec.h"
+#include "cap/captabl.h"
 #include "pile/pilestore.h"
 #include "report/convert.h"
 #include "report/writers.h"
@@ -51,6 +53,19 @@ void pointBlocks(int u, const PointResult2D& pt) {
   values(u, 10, 18, 5, pt.UP, 3);
 }
 
+// The origin values on the summary scratch, in narrower fields.
+void scratchLines(const double* P, const double* U) {
+  const std::string l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str();
+  emptyLine(U_SUMSCR);
+  text(U_SUMSCR, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
+  text(U_SUMSCR, sp(11) + "LOAD X," + l3 + sp(5) + "LOAD Y," + l3 + sp(3) + " MOM Z," + l3 + "-" + len);
+  forces(U_SUMSCR, 7, 15, P);
+  emptyLine(U_SUMSCR);
+  text(U_SUMSCR, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *");
+  text(U_SUMSCR, sp(12) + "DISP X," + len + sp(6) + "DISP Y," + len + sp(5) + " ROT Z,RAD");
+  values(U_SUMSCR, 7, 15, 5, U, 3);
+}
+
 }  // namespace
 
 ProgressPoint planeProgressPoint() {
@@ -73,43 +88,10 @@ void capacityWarnings2D() {
 }
 
 void capTableL2D(const double* P, const double* U, std::int32_t B, const PointResult2D& pt) {
-  const std::string heading = sp(5) + "* TABLE L *   COMPUTATION ON PILE CAP";
-  emptyLine(U_RESULTS);
-  emptyLine(U_RESULTS);
-  emptyLine(U_RESULTS);
-  text(U_RESULTS, heading);
-  if (pt.shown) {
-    pointBlocks(U_RESULTS, pt);
-    pointBlocks(U_SUMMARY, pt);
-  }
-  originBlocks(U_RESULTS, P, U);
-  emptyLine(U_RESULTS);
-  emptyLine(U_RESULTS);
-  text(U_RESULTS, sp(10) + "NUMBER OF ITERATIONS = " + intField(3, B));
-  emptyLine(U_LOG);
-  text(U_LOG, sp(10) + "NUMBER OF GLOBAL ITERATIONS = " + intField(4, B));
-  emptyLine(U_LOG);
-  io::FLUSH(U_LOG);
-
-  // Summary scratch: the origin values in narrower fields.
-  const std::string l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str();
-  emptyLine(U_SUMSCR);
-  text(U_SUMSCR, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
-  text(U_SUMSCR, sp(11) + "LOAD X," + l3 + sp(5) + "LOAD Y," + l3 + sp(3) + " MOM Z," + l3 + "-" + len);
-  forces(U_SUMSCR, 7, 15, P);
-  emptyLine(U_SUMSCR);
-  text(U_SUMSCR, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *");
-  text(U_SUMSCR, sp(12) + "DISP X," + len + sp(6) + "DISP Y," + len + sp(5) + " ROT Z,RAD");
-  values(U_SUMSCR, 7, 15, 5, U, 3);
-  if (SESTIM.SEIDOF >= 1 && SESTIM.SEIDOF <= 3) SESTIM.SEDCMP = U[SESTIM.SEIDOF - 1];
-
-  emptyLine(U_SUMMARY);
-  emptyLine(U_SUMMARY);
-  emptyLine(U_SUMMARY);
-  text(U_SUMMARY, heading);
-  originBlocks(U_SUMMARY, P, U);
-
-  reportTableL(P, U, 3);
+  static constexpr TableLForm plane{3, originBlocks, scratchLines, "NUMBER OF ITERATIONS = ", 3};
+  std::function<void(int)> points;
+  if (pt.shown) points = [&](int u) { pointBlocks(u, pt); };
+  tableL(plane, P, U, B, points);
 }
 
 void passiveReport2D(double H, double POS) {

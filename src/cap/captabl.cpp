@@ -69,6 +69,8 @@ void summaryLines(const double* PCAP, const double* U) {
   const int u = U_SUMSCR;
   const std::string l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str(), m = l3 + "-" + len;
   emptyLine(u);
+  text(u, sp(5) + "* TABLE L *   COMPUTATION ON PILE CAP");
+  emptyLine(u);
   text(u, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
   text(u, sp(11) + "LOAD X," + l3 + sp(5) + "LOAD Y," + l3 + sp(5) + "LOAD Z," + l3 + sp(3) + " MOM X," + m +
               sp(2) + " MOM Y," + m + sp(2) + " MOM Z," + m);
@@ -117,30 +119,34 @@ void capReductionFactors() {
   }
 }
 
-void capTableL(const double* PCAP, const double* U, std::int32_t B, const PointResult& pt) {
-  const std::string head = sp(5) + "* TABLE L *   COMPUTATION ON PILE CAP";
-  emptyLine(U_SUMSCR);
-  text(U_SUMSCR, head);
-  for (int k = 0; k < 3; ++k) emptyLine(U_RESULTS);
-  text(U_RESULTS, head);
-  if (pt.shown) {
-    pointBlocks(U_RESULTS, pt);
-    pointBlocks(U_SUMMARY, pt);
+void tableL(const TableLForm& form, const double* P, const double* U, std::int32_t B,
+            const std::function<void(int u)>& points) {
+  const char* head = "* TABLE L *   COMPUTATION ON PILE CAP";
+  tableHeading(U_RESULTS, head);
+  if (points) {
+    points(U_RESULTS);
+    points(U_SUMMARY);
   }
-  originBlocks(U_RESULTS, PCAP, U);
+  form.origin(U_RESULTS, P, U);
+  emptyLine(U_RESULTS);
+  emptyLine(U_RESULTS);
+  text(U_RESULTS, sp(10) + form.iterations + intField(form.width, B));
   emptyLine(U_LOG);
   text(U_LOG, sp(10) + "NUMBER OF GLOBAL ITERATIONS = " + intField(4, B));
   emptyLine(U_LOG);
   io::FLUSH(U_LOG);
-  emptyLine(U_RESULTS);
-  emptyLine(U_RESULTS);
-  text(U_RESULTS, sp(10) + "NUMBER OF GLOBAL ITERATIONS = " + intField(4, B));
-  summaryLines(PCAP, U);
-  if (SESTIM.SEIDOF > 0 && SESTIM.SEIDOF <= 6) SESTIM.SEDCMP = U[SESTIM.SEIDOF - 1];
-  for (int k = 0; k < 3; ++k) emptyLine(U_SUMMARY);
-  text(U_SUMMARY, head);
-  originBlocks(U_SUMMARY, PCAP, U);
-  reportTableL(PCAP, U, 6);
+  form.scratch(P, U);
+  if (SESTIM.SEIDOF >= 1 && SESTIM.SEIDOF <= form.N) SESTIM.SEDCMP = U[SESTIM.SEIDOF - 1];
+  tableHeading(U_SUMMARY, head);
+  form.origin(U_SUMMARY, P, U);
+  reportTableL(P, U, form.N);
+}
+
+void capTableL(const double* PCAP, const double* U, std::int32_t B, const PointResult& pt) {
+  static constexpr TableLForm space{6, originBlocks, summaryLines, "NUMBER OF GLOBAL ITERATIONS = ", 4};
+  std::function<void(int)> points;
+  if (pt.shown) points = [&](int u) { pointBlocks(u, pt); };
+  tableL(space, PCAP, U, B, points);
 }
 
 void partialLoadWarning(double TP) {
@@ -178,14 +184,12 @@ void passiveReport(const double* FP) {
   WREOL(U_REPORT);
 }
 
-void tableMHeading() {
-  const std::string head = sp(5) + "* TABLE M *   COMPUTATION ON INDIVIDUAL PILE";
-  for (int u : {U_RESULTS, U_SUMMARY}) {
-    for (int k = 0; k < 3; ++k) emptyLine(u);
-    text(u, head);
-  }
+void tableMHeading(bool SCRATCH) {
+  const char* head = "* TABLE M *   COMPUTATION ON INDIVIDUAL PILE";
+  for (int u : {U_RESULTS, U_SUMMARY}) tableHeading(u, head);
+  if (!SCRATCH) return;
   emptyLine(U_SUMSCR);
-  text(U_SUMSCR, head);
+  text(U_SUMSCR, sp(5) + head);
 }
 
 }  // namespace drelm

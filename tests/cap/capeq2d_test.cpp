@@ -385,6 +385,34 @@ TEST_F(PlaneCap, GivenDisplacementAtAPointIsMetByTheConvergedCap) {
   EXPECT_NEAR(U1 - 2.0 * U3, 0.05, 1e-9);
   EXPECT_EQ(status().back(), "    1 ANALYSIS COMPLETED");
   CASEIN.LCKIND(1) = 0;
+  // Table L: the point blocks go to the results report and the summary, the
+  // latter before its own heading and origin blocks.
+  const auto headings = [&](int u) {
+    std::vector<std::string> h;
+    for (const std::string& l : run.lines(u))
+      if (l.find("     * ") == 0 || l.find("NUMBER OF ITERATIONS") != std::string::npos) h.push_back(l);
+    return h;
+  };
+  const std::vector<std::string> points = {
+      "     * POINT OF DEFINITION DISPLACEMENT/LOADS *", "     * CONCENTRATED LOAD AT SPECIFIED POINT *",
+      "     * DISPLACEMENT OF GROUPED PILE FOUNDATION AT SPECIFIED POINT *"};
+  const std::vector<std::string> origin = {"     * EQUIVALENT CONCENTRATED LOAD AT ORIGIN *",
+                                           "     * DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *"};
+  const std::string tableL = "     * TABLE L *   COMPUTATION ON PILE CAP";
+  std::vector<std::string> results = {tableL};
+  results.insert(results.end(), points.begin(), points.end());
+  results.insert(results.end(), origin.begin(), origin.end());
+  std::vector<std::string> summary = points;
+  summary.push_back(tableL);
+  summary.insert(summary.end(), origin.begin(), origin.end());
+  std::vector<std::string> got = headings(U_RESULTS);
+  ASSERT_EQ(got.size(), results.size() + 1);
+  // The count of the iterations in I3.
+  EXPECT_EQ(got.back().substr(0, 33), "          NUMBER OF ITERATIONS = ");
+  EXPECT_EQ(got.back().size(), 36u);
+  got.pop_back();
+  EXPECT_EQ(got, results);
+  EXPECT_EQ(headings(U_SUMMARY), summary);
 }
 
 }  // namespace
