@@ -84,6 +84,21 @@ void summaryLines(const double* PCAP, const double* U) {
   values(u, 7, 15, 5, U, 6);
 }
 
+// The line of group J's reduction factors: LEAD blanks, the group number in
+// IW, then the P- and the Y-factor in (W, D), each after its gap.
+struct FactorForm {
+  int lead, iw, gapP, gapY, w, d;
+};
+void factorLine(int u, const FactorForm& f, int j) {
+  WRBLNK(u, f.lead);
+  WRINT(u, f.iw, j);
+  WRBLNK(u, f.gapP);
+  WRREAL(u, f.w, f.d, GRPFAC.GRPPF(j));
+  WRBLNK(u, f.gapY);
+  WRREAL(u, f.w, f.d, GRPFAC.GRPYF(j));
+  WREOL(u);
+}
+
 }  // namespace
 
 void capReductionFactors() {
@@ -101,21 +116,8 @@ void capReductionFactors() {
   }
   text(U_REPORT, sp(7) + "*REDUCTION FACTORS FOR CLOSELY-SPACED PILE*");
   for (int j = 1; j <= RUNCTL.NPILE; ++j) {
-    for (int u : {U_RESULTS, U_SUMMARY}) {
-      WRBLNK(u, 12);
-      WRINT(u, 5, j);
-      WRBLNK(u, 5);
-      WRREAL(u, 12, 4, GRPFAC.GRPPF(j));
-      WRBLNK(u, 1);
-      WRREAL(u, 12, 4, GRPFAC.GRPYF(j));
-      WREOL(u);
-    }
-    WRINT(U_REPORT, 10, j);
-    WRBLNK(U_REPORT, 4);
-    WRREAL(U_REPORT, 18, 8, GRPFAC.GRPPF(j));
-    WRBLNK(U_REPORT, 4);
-    WRREAL(U_REPORT, 18, 8, GRPFAC.GRPYF(j));
-    WREOL(U_REPORT);
+    for (int u : {U_RESULTS, U_SUMMARY}) factorLine(u, {12, 5, 5, 1, 12, 4}, j);
+    factorLine(U_REPORT, {0, 10, 4, 4, 18, 8}, j);
   }
 }
 
