@@ -218,7 +218,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         MATINV(A, 12, 12, singular);
         if (singular == 0) {
           PODRHS(rhs, aux, R, F, UPOD, U, XPOD, KPOD);
-          PODSOL(s, A, rhs);
+          PODSOL(s, A, rhs, 12);
           for (int i = 0; i < 6; ++i) dU[i] = s[i];
         }
       }
@@ -311,7 +311,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     VNEG6(aux, PCAP);
     std::int32_t flag = 0;
     TOPOINT(U, PCAP, XPOD, pt.UP, pt.PP, PPODT, KPOD, flag);
-    PODMARK(KPOD, pt.ROW1, pt.ROW2);
+    PODMARK(KPOD, pt.ROW1, pt.ROW2, 6);
     pt.shown = flag == 1;
     pt.XPOD = XPOD;
   }

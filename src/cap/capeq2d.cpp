@@ -159,22 +159,8 @@ void TOPOINT2D(const double* U, double* P, const double* XPOD, double* UP, doubl
   UP[2] = U[2];
   flag = 1;
   const double P1 = P[0], P2 = P[1], P3 = P[2];
-  for (int i = 0; i < 2; ++i) {
-    if (KPOD[i] == 1) {
-      PP[i] = PPODT[i];
-      P[i] = PPODT[i];
-    } else {
-      PP[i] = P[i];
-    }
-  }
+  givenLoads(P, PP, PPODT, KPOD, 2);
   PP[2] = KPOD[2] == 1 ? PPODT[2] : P3 - x * P2 + y * P1;
-}
-
-void PODMARK2D(const std::int32_t* KPOD, char* row1, char* row2) {
-  for (int i = 0; i < 3; ++i) {
-    row1[i] = KPOD[i] != 0 ? '*' : ' ';
-    row2[i] = KPOD[i] != 0 ? ' ' : '*';
-  }
 }
 
 void passive2D(double UH, double G, double TX, double Q, double C, double& H, double& M, double& POS) {
@@ -296,10 +282,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         singular = flag != 0;
         if (!singular) {
           PODRHS2D(rhs, aux, R, F, UPOD, U, XPOD, KPOD);
-          for (int i = 0; i < 6; ++i) {
-            s[i] = 0.0;
-            for (int j = 0; j < 6; ++j) s[i] += A[i + 6 * j] * rhs[j];
-          }
+          PODSOL(s, A, rhs, 6);
           for (int i = 0; i < 3; ++i) du[i] = s[i];
         }
       } else {
@@ -402,7 +385,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     for (int i = 0; i < 3; ++i) P[i] = aux[i];
     std::int32_t flag = 0;
     TOPOINT2D(U, P, XPOD, pt.UP, pt.PP, PPODT, KPOD, flag);
-    PODMARK2D(KPOD, pt.ROW1, pt.ROW2);
+    PODMARK(KPOD, pt.ROW1, pt.ROW2, 3);
     pt.shown = flag == 1;
     pt.XPOD[0] = XPOD[0];
     pt.XPOD[1] = XPOD[1];

@@ -40,8 +40,8 @@ void podSystem(double* A, const double* K, const std::int32_t* KPOD, Row row) {
 void PODRHS(double* RHS, double* AUX, const double* R, const double* F, const double* UPOD,
             const double* U, const double* XPOD, const std::int32_t* KPOD);
 
-// S = B RHS (12 x 12 by 12).
-void PODSOL(double* S, const double* B, const double* RHS);
+// S = B RHS (M x M by M: 12 space, 6 plane).
+void PODSOL(double* S, const double* B, const double* RHS, int M);
 
 // Y = -X (6 values).
 void VNEG6(const double* X, double* Y);
@@ -53,9 +53,13 @@ void VNEG6(const double* X, double* Y);
 void TOPOINT(const double* U, double* P, const double* XPOD, double* UP, double* PP,
              const double* PPOD, const std::int32_t* KPOD, std::int32_t& FLAG);
 
-// Marks of the given quantities: ROW1 "*" where the load is given, ROW2 "*"
+// The first N loads at the point: the given one PPOD where KPOD is 1, which
+// replaces P too, else P.
+void givenLoads(double* P, double* PP, const double* PPOD, const std::int32_t* KPOD, int N);
+
+// Marks of the N given quantities: ROW1 "*" where the load is given, ROW2 "*"
 // where the displacement is given.
-void PODMARK(const std::int32_t* KPOD, char* ROW1, char* ROW2);
+void PODMARK(const std::int32_t* KPOD, char* ROW1, char* ROW2, int N);
 
 // Widens the cap envelope over the load P and displacement U (the first
 // analysed case of a series starts it).
