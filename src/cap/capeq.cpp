@@ -61,14 +61,7 @@ void reductionFactors(const double* U, const double* P0) {
 
 // Records of a unit-load point whose first step never converged.
 void unitLoadFailure() {
-  if (CASECUR.IPRDOF != 2) return;
-  const double z[7] = {};
-  codedRecord(U_CLDSCR, -CASECUR.LOOPNO, z, 7);
-  codedRecord(U_CLDSCR, -CASECUR.LOOPNO, z, 6);
-  double e[6] = {};
-  const int d = CASECUR.IPOINT;
-  if (d >= 1 && d <= 6) e[d - 1] = 1.0;
-  codedRecord(U_FLXSCR, CASECUR.LOOPNO, e, 6);
+  if (CASECUR.IPRDOF == 2) failedPointRecords(6, true);
 }
 
 // PCAP: the load of the reported fraction; P0: the full load, whose size
@@ -77,13 +70,7 @@ void unitLoadResult(const double* PCAP, const double* P0, const double* U) {
   const int d = CASECUR.IPOINT;
   const double pd = d >= 1 && d <= 6 ? PCAP[d - 1] : 0.0;
   const double full = d >= 1 && d <= 6 ? P0[d - 1] : 0.0;
-  double r1[7] = {pd};
-  for (int k = 0; k < 6; ++k) r1[k + 1] = U[k];
-  codedRecord(U_CLDSCR, CASECUR.LOOPNO, r1, 7);
-  double r2[6];
-  for (int k = 0; k < 6; ++k) r2[k] = std::fabs(full) < 1.0E-14 || pd == 0.0 ? U[k] : U[k] / pd;
-  codedRecord(U_CLDSCR, CASECUR.LOOPNO, r2, 6);
-  codedRecord(U_FLXSCR, CASECUR.LOOPNO, r2, 6);
+  pointRecords(pd, std::fabs(full) < 1.0E-14, U, 6, true);
   statusCompleted();
 }
 

@@ -79,40 +79,20 @@ struct Passive {
 // Coded records of a point of the cap stiffness estimation. The ratios give
 // way to the raw values when the full load of the point's degree of freedom
 // is about 0, or when the divisor itself is 0.
-void pointRecords(const double* PCAP, const double* F, const double* U, const double* P) {
+// A point of a stiffness (IPRDOF 1: forces over the displacement) or of a
+// flexibility estimation (2: displacements over the load).
+void unitPointRecords(const double* PCAP, const double* F, const double* U, const double* P) {
   const CASECUR_T& C = CASECUR;
   const int d = C.IPOINT >= 1 && C.IPOINT <= 3 ? C.IPOINT - 1 : 0;
   const bool raw = std::fabs(PCAP[d]) < F1E14;
-  double r1[4], r2[3];
-  if (C.IPRDOF == 1) {
-    r1[0] = U[d];
-    for (int k = 0; k < 3; ++k) {
-      r1[k + 1] = F[k];
-      r2[k] = raw || U[d] == 0.0 ? F[k] : F[k] / U[d];
-    }
-  } else {
-    r1[0] = P[d];
-    for (int k = 0; k < 3; ++k) {
-      r1[k + 1] = U[k];
-      r2[k] = raw || P[d] == 0.0 ? U[k] : U[k] / P[d];
-    }
-  }
-  codedRecord(U_CLDSCR, C.LOOPNO, r1, 4);
-  codedRecord(U_CLDSCR, C.LOOPNO, r2, 3);
-  if (C.IPRDOF == 2) codedRecord(U_FLXSCR, C.LOOPNO, r2, 3);
+  if (C.IPRDOF == 1)
+    pointRecords(U[d], raw, F, 3, false);
+  else
+    pointRecords(P[d], raw, U, 3, true);
 }
 
 void failureRecords() {
-  const CASECUR_T& C = CASECUR;
-  if (C.IPRDOF != 1 && C.IPRDOF != 2) return;
-  const double z[4] = {};
-  codedRecord(U_CLDSCR, -C.LOOPNO, z, 4);
-  codedRecord(U_CLDSCR, -C.LOOPNO, z, 3);
-  if (C.IPRDOF == 2) {
-    double e[3] = {};
-    if (C.IPOINT >= 1 && C.IPOINT <= 3) e[C.IPOINT - 1] = 1.0;
-    codedRecord(U_FLXSCR, C.LOOPNO, e, 3);
-  }
+  if (CASECUR.IPRDOF == 1 || CASECUR.IPRDOF == 2) failedPointRecords(3, CASECUR.IPRDOF == 2);
 }
 
 }  // namespace
@@ -349,7 +329,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     // whose displacement the records carry.
     if (CASECUR.IPRDOF == 2)
       for (int i = 0; i < 3; ++i) P[i] = ls.Tp * PCAP[i];
-    pointRecords(PCAP, F, U, P);
+    unitPointRecords(PCAP, F, U, P);
     statusCompleted();
     return;
   }

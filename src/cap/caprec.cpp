@@ -222,6 +222,27 @@ void statusNoPileConvergence() { text(U_STATUS, "    6 NO CONVERGENCE ON PILES  
 void statusSingular() { text(U_STATUS, "    7 SINGULAR STIFFNESS MATRIX "); }
 void statusTargetOff() { text(U_STATUS, "    10 ANALYSIS COMPLETED"); }
 
+void pointRecords(double X, bool RAW, const double* V, int N, bool FLEX) {
+  double r1[7] = {X}, r2[6];
+  for (int k = 0; k < N; ++k) {
+    r1[k + 1] = V[k];
+    r2[k] = RAW || X == 0.0 ? V[k] : V[k] / X;
+  }
+  codedRecord(U_CLDSCR, CASECUR.LOOPNO, r1, N + 1);
+  codedRecord(U_CLDSCR, CASECUR.LOOPNO, r2, N);
+  if (FLEX) codedRecord(U_FLXSCR, CASECUR.LOOPNO, r2, N);
+}
+
+void failedPointRecords(int N, bool FLEX) {
+  const double z[7] = {};
+  codedRecord(U_CLDSCR, -CASECUR.LOOPNO, z, N + 1);
+  codedRecord(U_CLDSCR, -CASECUR.LOOPNO, z, N);
+  if (!FLEX) return;
+  double e[6] = {};
+  if (CASECUR.IPOINT >= 1 && CASECUR.IPOINT <= N) e[CASECUR.IPOINT - 1] = 1.0;
+  codedRecord(U_FLXSCR, CASECUR.LOOPNO, e, N);
+}
+
 std::string codedRecordText(std::int32_t number, const double* v, int n) {
   std::string s = "     " + intField(5, number) + "  ";
   for (int i = 0; i < n; ++i) s += generalField(18, 8, v[i]) + "   ";

@@ -89,6 +89,16 @@ void statusTargetOff();                  // "    10 ANALYSIS COMPLETED"
 void codedRecord(int unit, std::int32_t number, const double* v, int n);
 std::string codedRecordText(std::int32_t number, const double* v, int n);
 
+// Coded records of a point of the stiffness estimation with N cap degrees of
+// freedom: X, the value of the point's degree of freedom, with the N values
+// V; then V over X, or V itself when RAW (the full load of the degree of
+// freedom about 0) or X is 0, again on the flexibility scratch with FLEX.
+void pointRecords(double X, bool RAW, const double* V, int N, bool FLEX);
+// The records of a point whose first step never converged: zeros under the
+// negative point number, and with FLEX the unit vector of the point's
+// degree of freedom on the flexibility scratch.
+void failedPointRecords(int N, bool FLEX);
+
 // A real in Fortran Ew.d form (0.ddddE+ee), right-justified in w columns.
 std::string eField(int w, int d, double x);
 

@@ -314,6 +314,54 @@ TEST_F(PlaneCap, UnitLoadPointWritesLoadDisplacementsAndFlexibilities) {
   EXPECT_EQ(run.lines(U_FLXSCR).size(), 1u);
 }
 
+// A point of a stiffness estimation records the forces over the
+// displacement and no flexibilities; one whose first step fails, zeros.
+TEST_F(PlaneCap, StiffnessPointRecordsForcesOverTheDisplacement) {
+  const double k = 500.0;
+  row({k, k, 0.0, 0.0}, 0.0, -10.0);
+  row({k, k, 0.0, 0.0}, 0.0, 10.0);
+  CASECUR.IPRDOF = 1;
+  CASECUR.IPOINT = 1;
+  CASECUR.NPOINT = 4;
+  CASECUR.LOOPNO = 2;
+  const double P[3] = {40.0, 0.0, 0.0};
+  double U[3];
+  ASSERT_EQ(pass(P, U), 0);
+  const std::vector<std::string> cld = run.lines(U_CLDSCR);
+  ASSERT_EQ(cld.size(), 2u);
+  const double u1 = 40.0 / (2 * k);
+  const double r1[4] = {u1, 40.0, 0.0, 0.0};
+  EXPECT_EQ(cld[0], codedRecordText(2, r1, 4));
+  const double r2[3] = {2 * k, 0.0, 0.0};
+  EXPECT_EQ(cld[1], codedRecordText(2, r2, 3));
+  EXPECT_TRUE(run.lines(U_FLXSCR).empty());
+  CASECUR.IPRDOF = 0;
+}
+
+TEST_F(PlaneCap, PointWhoseFirstStepFailsRecordsZeros) {
+  row({500.0, 500.0, 0.0, 0.0}, 0.0, -10.0);
+  row({500.0, 500.0, 0.0, 0.0}, 0.0, 10.0);
+  rg().failAbove = 0.0;
+  CASECUR.IPOINT = 3;
+  CASECUR.NPOINT = 4;
+  CASECUR.LOOPNO = 2;
+  const double z[4] = {}, e[3] = {0.0, 0.0, 1.0};
+  const std::vector<std::string> zeros = {codedRecordText(-2, z, 4), codedRecordText(-2, z, 3)};
+  std::vector<std::string> cld;
+  for (const std::int32_t iprdof : {1, 2}) {
+    CASECUR.IPRDOF = iprdof;
+    const double P[3] = {40.0, 0.0, 0.0};
+    double U[3];
+    pass(P, U);
+    cld.insert(cld.end(), zeros.begin(), zeros.end());
+    EXPECT_EQ(run.lines(U_CLDSCR), cld);
+    const std::vector<std::string> flx =
+        iprdof == 2 ? std::vector<std::string>{codedRecordText(2, e, 3)} : std::vector<std::string>{};
+    EXPECT_EQ(run.lines(U_FLXSCR), flx);
+  }
+  CASECUR.IPRDOF = 0;
+}
+
 // A unit-load pass that stops below its load records the load of its last
 // accepted step with that step's displacement: linear up to 0.65 of the
 // load, no convergence above, so the pass ends at 0.625 of 800.
