@@ -199,15 +199,9 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         MATINV(Kinv, 6, 6, singular);
         if (singular == 0) MATVEC6(dU, Kinv, R, 1);
       } else {
-        if (b == 1) limitOffDiagonal(K, 6);
-        PODSYS(A, K, XPOD, KPOD);
-        dumpRows(dumpVector, "SE", A, 12);
-        MATINV(A, 12, 12, singular);
-        if (singular == 0) {
-          PODRHS(rhs, aux, R, F, UPOD, U, XPOD, KPOD);
-          PODSOL(s, A, rhs, 12);
-          for (int i = 0; i < 6; ++i) dU[i] = s[i];
-        }
+        const auto system = [&](double* a, const double* k) { PODSYS(a, k, XPOD, KPOD); };
+        const auto rightSide = [&](double* r, double* x) { PODRHS(r, x, R, F, UPOD, U, XPOD, KPOD); };
+        singular = podIncrement<6>(b, K, dumpVector, system, rightSide, A, rhs, aux, s, dU) ? 0 : 1;
       }
       if (singular != 0) {
         warnSingular(2);

@@ -254,17 +254,9 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
 
       bool singular;
       if (pod) {
-        if (b == 1) limitOffDiagonal(K, 3);
-        PODSYS2D(A, K, XPOD, KPOD);
-        dumpRows(dumpLine2D, "SE", A, 6);
-        std::int32_t flag = 0;
-        GJINV(A, 6, 6, flag);
-        singular = flag != 0;
-        if (!singular) {
-          PODRHS2D(rhs, aux, R, F, UPOD, U, XPOD, KPOD);
-          PODSOL(s, A, rhs, 6);
-          for (int i = 0; i < 3; ++i) du[i] = s[i];
-        }
+        const auto system = [&](double* a, const double* k) { PODSYS2D(a, k, XPOD, KPOD); };
+        const auto rightSide = [&](double* r, double* x) { PODRHS2D(r, x, R, F, UPOD, U, XPOD, KPOD); };
+        singular = !podIncrement<3>(b, K, dumpLine2D, system, rightSide, A, rhs, aux, s, du);
       } else {
         singular = !invert3(K, Ki);
         if (!singular) matvec3(du, Ki, R);
