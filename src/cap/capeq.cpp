@@ -205,7 +205,6 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       }
       if (singular != 0) {
         warnSingular(2);
-        raiseOutcome(KPIL_SINGULAR);
         failed = true;
         break;
       }

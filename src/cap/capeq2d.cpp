@@ -258,12 +258,13 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         const auto rightSide = [&](double* r, double* x) { PODRHS2D(r, x, R, F, UPOD, U, XPOD, KPOD); };
         singular = !podIncrement<3>(b, K, dumpLine2D, system, rightSide, A, rhs, aux, s, du);
       } else {
+        // Kept apart from the space solve: inverting by cofactors rather than
+        // by Gauss-Jordan elimination changes last digits of plane reports.
         singular = !invert3(K, Ki);
         if (!singular) matvec3(du, Ki, R);
       }
       if (singular) {
         warnSingular(1);
-        raiseOutcome(KPIL_SINGULAR);
         failed = true;
         break;
       }
@@ -275,6 +276,8 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       if (!pod) dumpCapVectors(dumpLine2D, 3, du, R, Us, U, P, F);
       else dumpPointVectors(dumpLine2D, 3, s, rhs, aux, sStep, sPass, 1.0);
 
+      // Not the space norms on the six-component form: sqrt(r * r) is not |r|
+      // where r * r underflows, and that may decide the convergence.
       CapNorms m;
       CAPNRM2D(du, m.incD, m.incR);
       CAPNRM2D(Us, m.totD, m.totR);

@@ -142,6 +142,7 @@ void warnSingular(int EMPTY) {
   text(U_LOG, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
   io::FLUSH(U_LOG);
   text(U_RESULTS, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
+  raiseOutcome(KPIL_SINGULAR);
 }
 
 void warnNoConvergence(std::int32_t MAXITC) {

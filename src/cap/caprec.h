@@ -49,8 +49,9 @@ void logIteration(std::int32_t B, const double* dU, const double* Us, std::int32
 void dumpIteration(std::int32_t B);
 void dumpVector(const char* tag, const double* v, int n);
 
-// Singular cap matrix warning, after EMPTY empty lines on the log (two in
-// the space solution, one in the plane one); the given-up load stepping.
+// Singular cap matrix: the warning, after EMPTY empty lines on the log (two
+// in the space solution, one in the plane one), and the outcome word raised
+// to "singular". The given-up load stepping warning.
 void warnSingular(int EMPTY);
 void warnNoConvergence(std::int32_t MAXITC);
 // The load stepping stopped after accepted steps: the fraction TP of the
