@@ -80,20 +80,6 @@ void finalEvaluation(const double* U, std::int32_t& ISTAT) {
   storePrintLevel();
 }
 
-// The stiffness-estimation pass that ends the load-factor search: true when
-// the pass ends here (target still off, or the pass file written).
-bool targetDeflection(const double* Kraw, const double* U, std::int32_t& ISTAT) {
-  if (SESTIM.SESTAT <= 0) return false;
-  if (!targetDeflectionMet(U, 6)) return true;
-  writeEquivalentStiffness(Kraw, 6);
-  RUNCTL.IOUTPS = 2;
-  finalEvaluation(U, ISTAT);
-  EQSTIFWR();
-  RUNCTL.IOUTPS = 0;
-  statusCompleted();
-  return true;
-}
-
 // The plate model of the cap takes the whole pass.
 void plateCap(double* PCAP, std::int32_t& ISTAT) {
   double P[6];
@@ -274,7 +260,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       FLDOUT[i] = PCAP[i];
       UCPOUT[i] = U[i];
     }
-    if (targetDeflection(Kraw, U, ISTAT)) return;
+    if (targetDeflectionPass(FVEC, EQSTIFWR, Kraw, U, 6, ISTAT)) return;
   }
 
   // Ordinary report.

@@ -334,18 +334,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       UCPOUT[i] = U[i];
       FLDOUT[i] = P[i];
     }
-    if (SESTIM.SESTAT > 0) {
-      if (!targetDeflectionMet(U, 3)) return;
-      writeEquivalentStiffness(Ke, 3);
-      RUNCTL.IOUTPS = 2;
-      reportingSum(FVEC2D, U, ISTAT);
-      if (ISTAT != 0) return;
-      storePrintLevel();
-      EQKWR2D();
-      RUNCTL.IOUTPS = 0;
-      statusCompleted();
-      return;
-    }
+    if (targetDeflectionPass(FVEC2D, EQKWR2D, Ke, U, 3, ISTAT)) return;
   }
 
   // Ordinary report.

@@ -157,6 +157,21 @@ bool targetDeflectionMet(const double* U, int N) {
   return true;
 }
 
+bool targetDeflectionPass(ForceSum SUM, void (*WRITER)(), const double* K, const double* U, int N,
+                          std::int32_t& ISTAT) {
+  if (SESTIM.SESTAT <= 0) return false;
+  if (!targetDeflectionMet(U, N)) return true;
+  writeEquivalentStiffness(K, N);
+  RUNCTL.IOUTPS = 2;
+  reportingSum(SUM, U, ISTAT);
+  if (ISTAT != 0) return true;
+  storePrintLevel();
+  WRITER();
+  RUNCTL.IOUTPS = 0;
+  statusCompleted();
+  return true;
+}
+
 void writeEquivalentStiffness(const double* K, int N) {
   text(U_PASS, "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
   for (int i = 0; i < N; ++i) {

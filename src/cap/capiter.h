@@ -98,5 +98,12 @@ bool passFailed(const LoadStep& ls, void (*failureRecords)());
 bool targetDeflectionMet(const double* U, int N);
 // The equivalent stiffness matrix K (N x N by columns) on the pass file.
 void writeEquivalentStiffness(const double* K, int N);
+// The pass of a stiffness estimation that ends the load-factor search
+// (SESTAT > 0): false when there is none. Else, once the target is met, the
+// matrix K, the reporting sum SUM at U and the per-pile (per-row) block
+// WRITER on the pass file, and the case completed; a sum that fails
+// (ISTAT) ends the run with nothing more written. True then.
+bool targetDeflectionPass(ForceSum SUM, void (*WRITER)(), const double* K, const double* U, int N,
+                          std::int32_t& ISTAT);
 
 }  // namespace drelm

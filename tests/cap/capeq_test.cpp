@@ -342,6 +342,25 @@ TEST(CapEquilibrium, UnitLoadPointRecords) {
   }
 }
 
+// The reporting sum of the pass that ends a stiffness estimation fails: the
+// run ends with its status, and the case is not reported as completed.
+TEST(CapEquilibrium, TargetPassWhoseReportingSumFailsEndsTheRun) {
+  CapRun run;
+  fourPiles(run, 1000.0, 50.0, 10.0, 10.0);
+  SESTIM.SEMODE = 1;
+  SESTIM.SESTAT = 3;  // the target is met: the pass writes its results
+  SESTIM.SEIDOF = 1;
+  group().statusPile = 2;
+  group().statusWhenReporting = true;
+  const double P[6] = {400.0, 0, 0, 0, 0, 0};
+  const Pass r = runPass(P);
+  EXPECT_EQ(r.ISTAT, STAT_NODE_BELOW);
+  EXPECT_TRUE(run.lines(U_STATUS).empty());
+  group().statusPile = 0;
+  group().statusWhenReporting = false;
+  SESTIM.SEMODE = SESTIM.SESTAT = SESTIM.SEIDOF = 0;
+}
+
 TEST(CapEquilibrium, PlateCapHandsThePassToThePlateModel) {
   CapRun run;
   fourPiles(run, 1000.0, 50.0, 10.0, 10.0);
