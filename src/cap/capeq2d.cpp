@@ -11,6 +11,7 @@
 #include "cap/caprec.h"
 #include "cap/pod.h"
 #include "cap/caprec2d.h"
+#include "cap/passfile.h"
 #include "cap/cappas.h"
 #include "cap/captabl.h"
 #include "cap/fvec2d.h"

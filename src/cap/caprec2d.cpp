@@ -112,28 +112,4 @@ void passiveReport2D(double H, double POS) {
   WREOL(U_REPORT);
 }
 
-void EQKWR2D() {
-  constexpr int U = U_PASS;
-  const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
-  for (int p = 1; p <= np; ++p) {
-    text(U, "* PILE GROUP *" + intField(6, p));
-    text(U, sp(7) + "* PILE TOP EQUIVALENT STIFFNESSES");
-    WRREAL(U, 17, 8, EQSTIF.EQPAX(p));
-    WRREAL(U, 17, 8, EQSTIF.EQKAX(p));
-    WREOL(U);
-    text(U, sp(7) + "* EQUIVALENT STIFFNESSES ALONG PILE");
-    WRBLNK(U, 6);
-    WRREAL(U, 16, 8, EQSTIF.EQDX(p));
-    WREOL(U);
-    const std::int32_t t = PILEAR.PROPOFPILE(p);
-    const int nn = t >= 1 && t <= MAXPRPS ? std::clamp<int>(PILEPROP.NINC(t) + 1, 0, MAXNOD) : 0;
-    for (int n = 1; n <= nn; ++n) {
-      WRBLNK(U, 6);
-      WRREAL(U, 16, 8, EQSTIF.EQXN(p, n));
-      WRREAL(U, 17, 8, EQSTIF.EQKN1(p, n));
-      WREOL(U);
-    }
-  }
-}
-
 }  // namespace drelm

@@ -1,7 +1,7 @@
 // Records of the plane cap solution where they differ from the space ones:
 // the point in the progress record, the iteration dump in E18.10,
 // the capacity warnings, the cap part of Table L with its three components,
-// the passive resistance block and the per-row part of the pass file.
+// and the passive resistance block.
 #pragma once
 
 #include <cstdint>
@@ -38,9 +38,5 @@ void capTableL2D(const double* P, const double* U, std::int32_t B, const PointRe
 // Passive resistance block: the signed horizontal force H and the position
 // of its resultant.
 void passiveReport2D(double H, double POS);
-
-// Per-row block of the pass file from the equivalent stiffnesses of the
-// reporting pass.
-void EQKWR2D();
 
 }  // namespace drelm
