@@ -164,11 +164,12 @@ bool targetDeflectionPass(ForceSum SUM, void (*WRITER)(), const double* K, const
   writeEquivalentStiffness(K, N);
   RUNCTL.IOUTPS = 2;
   reportingSum(SUM, U, ISTAT);
-  if (ISTAT != 0) return true;
-  storePrintLevel();
-  WRITER();
+  if (ISTAT == 0) {
+    storePrintLevel();
+    WRITER();
+  }
   RUNCTL.IOUTPS = 0;
-  statusCompleted();
+  if (ISTAT == 0) statusCompleted();
   return true;
 }
 

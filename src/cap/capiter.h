@@ -102,7 +102,8 @@ void writeEquivalentStiffness(const double* K, int N);
 // (SESTAT > 0): false when there is none. Else, once the target is met, the
 // matrix K, the reporting sum SUM at U and the per-pile (per-row) block
 // WRITER on the pass file, and the case completed; a sum that fails
-// (ISTAT) ends the run with nothing more written. True then.
+// (ISTAT) ends the run with nothing more written. True then, and the
+// reporting phase is over either way.
 bool targetDeflectionPass(ForceSum SUM, void (*WRITER)(), const double* K, const double* U, int N,
                           std::int32_t& ISTAT);
 

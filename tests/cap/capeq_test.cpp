@@ -357,6 +357,7 @@ TEST(CapEquilibrium, TargetPassWhoseReportingSumFailsEndsTheRun) {
   const Pass r = runPass(P);
   EXPECT_EQ(r.ISTAT, STAT_NODE_BELOW);
   EXPECT_TRUE(run.lines(U_STATUS).empty());
+  EXPECT_EQ(RUNCTL.IOUTPS, 0);
   group().statusPile = 0;
   group().statusWhenReporting = false;
   SESTIM.SEMODE = SESTIM.SESTAT = SESTIM.SEIDOF = 0;
