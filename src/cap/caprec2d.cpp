@@ -105,11 +105,8 @@ void passiveReport2D(double H, double POS) {
       values(u, 10, 18, 5, v, 3);
     }
   }
-  text(U_REPORT, "* PASSIVE RESISTANCE IN PILE CAP *");
-  WRREAL(U_REPORT, 18, 8, H);
-  WRBLNK(U_REPORT, 5);
-  WRREAL(U_REPORT, 18, 8, POS);
-  WREOL(U_REPORT);
+  const double w[2] = {H, POS};
+  passiveRecord(w, 2);
 }
 
 }  // namespace drelm

@@ -177,11 +177,15 @@ void passiveReport(const double* FP) {
                 UNITLB.ULBIG3.str() + sp(6) + "EQ. DIAM," + UNITLB.ULBIG2.str());
     values(u, 5, 19, 5, v, 4);
   }
-  text(U_REPORT, "* PASSIVE RESISTANCE IN PILE CAP *");
   const double w[3] = {std::fabs(FP[1]), std::fabs(FP[2]), pos};
-  for (int i = 0; i < 3; ++i) {
+  passiveRecord(w, 3);
+}
+
+void passiveRecord(const double* V, int N) {
+  text(U_REPORT, "* PASSIVE RESISTANCE IN PILE CAP *");
+  for (int i = 0; i < N; ++i) {
     if (i > 0) WRBLNK(U_REPORT, 5);
-    WRREAL(U_REPORT, 18, 8, w[i]);
+    WRREAL(U_REPORT, 18, 8, V[i]);
   }
   WREOL(U_REPORT);
 }

@@ -50,6 +50,10 @@ void partialLoadWarning(double TP);
 // the resultant and the width.
 void passiveReport(const double* FP);
 
+// The passive resistance record of the second report: the heading, then
+// the N values in full precision, five blanks apart.
+void passiveRecord(const double* V, int N);
+
 // "* TABLE M *" headings before the per-pile tables, on the results report,
 // the summary and, with SCRATCH (the space solution), the summary scratch.
 void tableMHeading(bool SCRATCH);
