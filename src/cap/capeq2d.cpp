@@ -186,6 +186,9 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
+  // The step loop stays apart from the space one: tangent, passive
+  // resistance, resets, dump order and accepted displacement differ at
+  // nearly every line; the pieces they share are functions of capiter.
   while (ls.more()) {
     ls.begin();
     // The movement of the step is in place before its first sum.
@@ -357,6 +360,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   }
   capTableL2D(P, U, b, pt);
   CENV2D({P[0], P[1], P[2]}, {U[0], U[1], U[2]});
+  // Not the space test Tp < 1 - EPSLIM: the two differ at Tp = fl(1 - EPSLIM).
   if (Tp - 1.0 < -RUNCONST.EPSLIM) {
     partialLoadWarning(Tp);
     statusPartial(Tp);
