@@ -291,7 +291,10 @@ TEST_F(PlaneCap, ProgressRecordShowsThePointInTheFormOfEachSolution) {
   }
 }
 
-TEST_F(PlaneCap, UnitLoadPointWritesLoadDisplacementsAndFlexibilities) {
+// A unit-load point records the load, the displacements and the
+// flexibilities; a point of a stiffness estimation the displacement, the
+// forces and the forces over the displacement, and no flexibilities.
+TEST_F(PlaneCap, UnitLoadAndStiffnessPointsWriteTheirRecords) {
   const double k = 500.0;
   row({k, k, 0.0, 0.0}, 0.0, -10.0);
   row({k, k, 0.0, 0.0}, 0.0, 10.0);
@@ -302,7 +305,7 @@ TEST_F(PlaneCap, UnitLoadPointWritesLoadDisplacementsAndFlexibilities) {
   const double P[3] = {0.0, 40.0, 0.0};
   double U[3];
   ASSERT_EQ(pass(P, U), 0);
-  const std::vector<std::string> cld = run.lines(U_CLDSCR);
+  std::vector<std::string> cld = run.lines(U_CLDSCR);
   ASSERT_EQ(cld.size(), 2u);
   const double u2 = 40.0 / (2 * k);
   const double r1[4] = {40.0, 0.0, u2, 0.0};
@@ -312,32 +315,23 @@ TEST_F(PlaneCap, UnitLoadPointWritesLoadDisplacementsAndFlexibilities) {
   in >> n >> a >> b >> c;
   EXPECT_NEAR(b, u2 / 40.0, 1e-12);
   EXPECT_EQ(run.lines(U_FLXSCR).size(), 1u);
-}
 
-// A point of a stiffness estimation records the forces over the
-// displacement and no flexibilities; one whose first step fails, zeros.
-TEST_F(PlaneCap, StiffnessPointRecordsForcesOverTheDisplacement) {
-  const double k = 500.0;
-  row({k, k, 0.0, 0.0}, 0.0, -10.0);
-  row({k, k, 0.0, 0.0}, 0.0, 10.0);
   CASECUR.IPRDOF = 1;
   CASECUR.IPOINT = 1;
-  CASECUR.NPOINT = 4;
   CASECUR.LOOPNO = 2;
-  const double P[3] = {40.0, 0.0, 0.0};
-  double U[3];
-  ASSERT_EQ(pass(P, U), 0);
-  const std::vector<std::string> cld = run.lines(U_CLDSCR);
-  ASSERT_EQ(cld.size(), 2u);
-  const double u1 = 40.0 / (2 * k);
-  const double r1[4] = {u1, 40.0, 0.0, 0.0};
-  EXPECT_EQ(cld[0], codedRecordText(2, r1, 4));
-  const double r2[3] = {2 * k, 0.0, 0.0};
-  EXPECT_EQ(cld[1], codedRecordText(2, r2, 3));
-  EXPECT_TRUE(run.lines(U_FLXSCR).empty());
+  const double Pv[3] = {40.0, 0.0, 0.0};
+  ASSERT_EQ(pass(Pv, U), 0);
+  cld = run.lines(U_CLDSCR);
+  ASSERT_EQ(cld.size(), 4u);
+  const double s1[4] = {40.0 / (2 * k), 40.0, 0.0, 0.0};
+  EXPECT_EQ(cld[2], codedRecordText(2, s1, 4));
+  const double s2[3] = {2 * k, 0.0, 0.0};
+  EXPECT_EQ(cld[3], codedRecordText(2, s2, 3));
+  EXPECT_EQ(run.lines(U_FLXSCR).size(), 1u);
   CASECUR.IPRDOF = 0;
 }
 
+// A point whose first step fails records zeros.
 TEST_F(PlaneCap, PointWhoseFirstStepFailsRecordsZeros) {
   row({500.0, 500.0, 0.0, 0.0}, 0.0, -10.0);
   row({500.0, 500.0, 0.0, 0.0}, 0.0, 10.0);
