@@ -60,14 +60,7 @@ void reductionFactors(const double* U, const double* P0) {
 
 // Records of a unit-load point whose first step never converged.
 void unitLoadFailure() {
-  if (CASECUR.IPRDOF != 2) return;
-  const double z[7] = {};
-  codedRecord(U_CLDSCR, -CASECUR.LOOPNO, z, 7);
-  codedRecord(U_CLDSCR, -CASECUR.LOOPNO, z, 6);
-  double e[6] = {};
-  const int d = CASECUR.IPOINT;
-  if (d >= 1 && d <= 6) e[d - 1] = 1.0;
-  codedRecord(U_FLXSCR, CASECUR.LOOPNO, e, 6);
+  if (CASECUR.IPRDOF == 2) failedPointRecords(6, true);
 }
 
 // PCAP: the load of the reported fraction; P0: the full load, whose size
@@ -76,13 +69,7 @@ void unitLoadResult(const double* PCAP, const double* P0, const double* U) {
   const int d = CASECUR.IPOINT;
   const double pd = d >= 1 && d <= 6 ? PCAP[d - 1] : 0.0;
   const double full = d >= 1 && d <= 6 ? P0[d - 1] : 0.0;
-  double r1[7] = {pd};
-  for (int k = 0; k < 6; ++k) r1[k + 1] = U[k];
-  codedRecord(U_CLDSCR, CASECUR.LOOPNO, r1, 7);
-  double r2[6];
-  for (int k = 0; k < 6; ++k) r2[k] = std::fabs(full) < 1.0E-14 || pd == 0.0 ? U[k] : U[k] / pd;
-  codedRecord(U_CLDSCR, CASECUR.LOOPNO, r2, 6);
-  codedRecord(U_FLXSCR, CASECUR.LOOPNO, r2, 6);
+  pointRecords(pd, std::fabs(full) < 1.0E-14, U, 6, true);
   statusCompleted();
 }
 
@@ -90,20 +77,6 @@ void unitLoadResult(const double* PCAP, const double* P0, const double* U) {
 void finalEvaluation(const double* U, std::int32_t& ISTAT) {
   reportingSum(FVEC, U, ISTAT);
   storePrintLevel();
-}
-
-// The stiffness-estimation pass that ends the load-factor search: true when
-// the pass ends here (target still off, or the pass file written).
-bool targetDeflection(const double* Kraw, const double* U, std::int32_t& ISTAT) {
-  if (SESTIM.SESTAT <= 0) return false;
-  if (!targetDeflectionMet(U, 6)) return true;
-  writeEquivalentStiffness(Kraw, 6);
-  RUNCTL.IOUTPS = 2;
-  finalEvaluation(U, ISTAT);
-  EQSTIFWR();
-  RUNCTL.IOUTPS = 0;
-  statusCompleted();
-  return true;
 }
 
 }  // namespace
@@ -193,7 +166,8 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       }
       for (int i = 0; i < 6; ++i) R[i] = -(PCAP[i] + F[i]);
 
-      dumpMatrix(b, K);
+      dumpIteration(b);
+      dumpRows(dumpVector, "SS", K, 6);
       for (int i = 0; i < 36; ++i) Kraw[i] = K[i];
       if (b == 1) symmetrise(K, 6);
       std::int32_t singular = 0;
@@ -202,19 +176,12 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         MATINV(Kinv, 6, 6, singular);
         if (singular == 0) MATVEC6(dU, Kinv, R, 1);
       } else {
-        if (b == 1) limitOffDiagonal(K, 6);
-        PODSYS(A, K, XPOD, KPOD);
-        dumpSystem(A);
-        MATINV(A, 12, 12, singular);
-        if (singular == 0) {
-          PODRHS(rhs, aux, R, F, UPOD, U, XPOD, KPOD);
-          PODSOL(s, A, rhs);
-          for (int i = 0; i < 6; ++i) dU[i] = s[i];
-        }
+        const auto system = [&](double* a, const double* k) { PODSYS(a, k, XPOD, KPOD); };
+        const auto rightSide = [&](double* r, double* x) { PODRHS(r, x, R, F, UPOD, U, XPOD, KPOD); };
+        singular = podIncrement<6>(b, K, dumpVector, system, rightSide, A, rhs, aux, s, dU) ? 0 : 1;
       }
       if (singular != 0) {
-        warnSingular();
-        raiseOutcome(KPIL_SINGULAR);
+        warnSingular(2);
         failed = true;
         break;
       }
@@ -284,7 +251,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       FLDOUT[i] = PCAP[i];
       UCPOUT[i] = U[i];
     }
-    if (targetDeflection(Kraw, U, ISTAT)) return;
+    if (targetDeflectionPass(FVEC, EQSTIFWR, Kraw, U, 6, ISTAT)) return;
   }
 
   // Ordinary report.
@@ -301,7 +268,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     VNEG6(aux, PCAP);
     std::int32_t flag = 0;
     TOPOINT(U, PCAP, XPOD, pt.UP, pt.PP, PPODT, KPOD, flag);
-    PODMARK(KPOD, pt.ROW1, pt.ROW2);
+    PODMARK(KPOD, pt.ROW1, pt.ROW2, 6);
     pt.shown = flag == 1;
     pt.XPOD = XPOD;
   }
@@ -315,7 +282,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   }
   RUNCTL.IOUTPS = 1;
   if (capResistance && !capAsPile) passiveReport(Fp);
-  if (CURCTL.IPRLEV > 0) tableMHeading();
+  if (CURCTL.IPRLEV > 0) tableMHeading(true);
   finalEvaluation(U, ISTAT);
   ENVEWR(0, 0);
   ENVPIL.ENVFST += 1;

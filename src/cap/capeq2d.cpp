@@ -11,6 +11,7 @@
 #include "cap/caprec.h"
 #include "cap/pod.h"
 #include "cap/caprec2d.h"
+#include "cap/passfile.h"
 #include "cap/cappas.h"
 #include "cap/captabl.h"
 #include "cap/fvec2d.h"
@@ -19,7 +20,6 @@
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "model/soilcom.h"
 
 namespace drelm {
 
@@ -61,9 +61,6 @@ void matvec3(double* y, const double* A, const double* x) {
   for (int i = 0; i < 3; ++i) y[i] = A[i] * x[0] + A[i + 3] * x[1] + A[i + 6] * x[2];
 }
 
-// The iteration dump of the plane solution in its own number form.
-void dumpLine(const char* tag, const double* v, int n) { dumpLine2D(tag, v, n); }
-
 // Passive resistance at the cap displacement u after a force sum at u: the
 // pile rows left the ground level and the resistance at the cap base, read
 // on the cap's soil curve at the horizontal movement that moving(u) put in
@@ -74,17 +71,8 @@ struct Passive {
   void at(const double* u) {
     const double r = moving(u);
     const int n = RUNCTL.NPILE < MAXPIL ? RUNCTL.NPILE : MAXPIL;
-    double g = 0.0, q = 0.0;
-    for (int p = 1; p <= n; ++p) {
-      g += SOILCOM.GRNDX(p);
-      q += SOILCOM.PUCAP(p);
-    }
-    if (n > 0) {
-      g /= n;
-      q *= r / n;
-    }
-    CAPCTL.CAPGXM = g;
-    CAPCTL.CAPPUM = q;
+    double g, q;
+    passiveMeans(r, n, g, q);
     passive2D(u[1], g, CAPCTL.CAPTX, q, n > 0 ? PILEAR.PHXREF(n) : 0.0, H, M, POS);
   }
 };
@@ -92,40 +80,20 @@ struct Passive {
 // Coded records of a point of the cap stiffness estimation. The ratios give
 // way to the raw values when the full load of the point's degree of freedom
 // is about 0, or when the divisor itself is 0.
-void pointRecords(const double* PCAP, const double* F, const double* U, const double* P) {
+// A point of a stiffness (IPRDOF 1: forces over the displacement) or of a
+// flexibility estimation (2: displacements over the load).
+void unitPointRecords(const double* PCAP, const double* F, const double* U, const double* P) {
   const CASECUR_T& C = CASECUR;
   const int d = C.IPOINT >= 1 && C.IPOINT <= 3 ? C.IPOINT - 1 : 0;
   const bool raw = std::fabs(PCAP[d]) < F1E14;
-  double r1[4], r2[3];
-  if (C.IPRDOF == 1) {
-    r1[0] = U[d];
-    for (int k = 0; k < 3; ++k) {
-      r1[k + 1] = F[k];
-      r2[k] = raw || U[d] == 0.0 ? F[k] : F[k] / U[d];
-    }
-  } else {
-    r1[0] = P[d];
-    for (int k = 0; k < 3; ++k) {
-      r1[k + 1] = U[k];
-      r2[k] = raw || P[d] == 0.0 ? U[k] : U[k] / P[d];
-    }
-  }
-  codedRecord(U_CLDSCR, C.LOOPNO, r1, 4);
-  codedRecord(U_CLDSCR, C.LOOPNO, r2, 3);
-  if (C.IPRDOF == 2) codedRecord(U_FLXSCR, C.LOOPNO, r2, 3);
+  if (C.IPRDOF == 1)
+    pointRecords(U[d], raw, F, 3, false);
+  else
+    pointRecords(P[d], raw, U, 3, true);
 }
 
 void failureRecords() {
-  const CASECUR_T& C = CASECUR;
-  if (C.IPRDOF != 1 && C.IPRDOF != 2) return;
-  const double z[4] = {};
-  codedRecord(U_CLDSCR, -C.LOOPNO, z, 4);
-  codedRecord(U_CLDSCR, -C.LOOPNO, z, 3);
-  if (C.IPRDOF == 2) {
-    double e[3] = {};
-    if (C.IPOINT >= 1 && C.IPOINT <= 3) e[C.IPOINT - 1] = 1.0;
-    codedRecord(U_FLXSCR, C.LOOPNO, e, 3);
-  }
+  if (CASECUR.IPRDOF == 1 || CASECUR.IPRDOF == 2) failedPointRecords(3, CASECUR.IPRDOF == 2);
 }
 
 }  // namespace
@@ -172,39 +140,21 @@ void TOPOINT2D(const double* U, double* P, const double* XPOD, double* UP, doubl
   UP[2] = U[2];
   flag = 1;
   const double P1 = P[0], P2 = P[1], P3 = P[2];
-  for (int i = 0; i < 2; ++i) {
-    if (KPOD[i] == 1) {
-      PP[i] = PPODT[i];
-      P[i] = PPODT[i];
-    } else {
-      PP[i] = P[i];
-    }
-  }
+  givenLoads(P, PP, PPODT, KPOD, 2);
   PP[2] = KPOD[2] == 1 ? PPODT[2] : P3 - x * P2 + y * P1;
-}
-
-void PODMARK2D(const std::int32_t* KPOD, char* row1, char* row2) {
-  for (int i = 0; i < 3; ++i) {
-    row1[i] = KPOD[i] != 0 ? '*' : ' ';
-    row2[i] = KPOD[i] != 0 ? ' ' : '*';
-  }
 }
 
 void passive2D(double UH, double G, double TX, double Q, double C, double& H, double& M, double& POS) {
   H = M = 0.0;
   POS = C;
-  if (G >= -static_cast<double>(1.0E-6f)) return;
-  double e = std::fabs(G), f = 0.0;
-  if (e > TX) {
-    f = (e - TX) * Q / e;
-    e = TX;
-  }
-  const double H0 = 0.5 * (Q + f) * e;
-  const double M0 = e * (f * (0.5 * e - C) + 0.5 * (Q - f) * (e / 3.0 - C));
+  // The limit of the plane solution is a single-precision value.
+  const PressureBlock b = passiveBlock(G, TX, Q, C, -static_cast<double>(1.0E-6f));
+  if (!b.embedded) return;
+  const double e = b.E, f = b.F;
   const double s = UH >= 0.0 ? 1.0 : -1.0;
-  H = s * H0;
-  M = s * M0;
-  if (H0 > 0.0) POS = C - 0.5 * e * (f * e + (Q - f) * e / 3.0) / H0;
+  H = s * b.H;
+  M = s * b.M;
+  if (b.H > 0.0) POS = C - 0.5 * e * (f * e + (Q - f) * e / 3.0) / b.H;
 }
 
 void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& ISTAT, double* FLDOUT,
@@ -236,6 +186,9 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
+  // The step loop stays apart from the space one: tangent, passive
+  // resistance, resets, dump order and accepted displacement differ at
+  // nearly every line; the pieces they share are functions of capiter.
   while (ls.more()) {
     ls.begin();
     // The movement of the step is in place before its first sum.
@@ -250,7 +203,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       ++b;
       RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
       RUNCTL.KPILST = KPIL_SOUND;
-      PRGREC2D(ISCOMB, ls.n, ls.TCUR, b);
+      PRGREC(ProgressForm::Iteration, ISCOMB, ls.n, ls.TCUR, b, planeProgressPoint());
       if (runEnds(ISTAT)) return;
       if (embedded) Passive::moving(U);
       sumWithWarnings(FVEC2D, F, U, ISTAT);
@@ -270,8 +223,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         F[2] -= pas.M;
       }
       for (int i = 0; i < 3; ++i) R[i] = P[i] - F[i];
-      io::endRecord(U_ITER);
-      io::line(U_ITER, std::to_string(b));
+      dumpIteration(b);
 
       // Tangent by central differences; the same sums give the tangent of
       // the passive resistance.
@@ -301,38 +253,22 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         break;
       }
       for (int i = 0; i < 9; ++i) Ke[i] = K[i];
-      for (int i = 0; i < 3; ++i) {
-        const double row[3] = {K[i], K[i + 3], K[i + 6]};
-        dumpLine2D("SS  " + intField(1, i + 1), row, 3);
-      }
+      dumpRows(dumpLine2D, "SS", K, 3);
       if (b == 1) symmetrise(K, 3);
 
       bool singular;
       if (pod) {
-        if (b == 1) limitOffDiagonal(K, 3);
-        PODSYS2D(A, K, XPOD, KPOD);
-        dumpSystem2D(A);
-        std::int32_t flag = 0;
-        GJINV(A, 6, 6, flag);
-        singular = flag != 0;
-        if (!singular) {
-          PODRHS2D(rhs, aux, R, F, UPOD, U, XPOD, KPOD);
-          for (int i = 0; i < 6; ++i) {
-            s[i] = 0.0;
-            for (int j = 0; j < 6; ++j) s[i] += A[i + 6 * j] * rhs[j];
-          }
-          for (int i = 0; i < 3; ++i) du[i] = s[i];
-        }
+        const auto system = [&](double* a, const double* k) { PODSYS2D(a, k, XPOD, KPOD); };
+        const auto rightSide = [&](double* r, double* x) { PODRHS2D(r, x, R, F, UPOD, U, XPOD, KPOD); };
+        singular = !podIncrement<3>(b, K, dumpLine2D, system, rightSide, A, rhs, aux, s, du);
       } else {
+        // Kept apart from the space solve: inverting by cofactors rather than
+        // by Gauss-Jordan elimination changes last digits of plane reports.
         singular = !invert3(K, Ki);
         if (!singular) matvec3(du, Ki, R);
       }
       if (singular) {
-        io::endRecord(U_LOG);
-        text(U_LOG, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
-        io::FLUSH(U_LOG);
-        text(U_RESULTS, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
-        raiseOutcome(KPIL_SINGULAR);
+        warnSingular(1);
         failed = true;
         break;
       }
@@ -341,9 +277,11 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         U[i] += du[i];
         Us[i] += du[i];
       }
-      if (!pod) dumpCapVectors(dumpLine, 3, du, R, Us, U, P, F);
-      else dumpPointVectors(dumpLine, 3, s, rhs, aux, sStep, sPass, 1.0);
+      if (!pod) dumpCapVectors(dumpLine2D, 3, du, R, Us, U, P, F);
+      else dumpPointVectors(dumpLine2D, 3, s, rhs, aux, sStep, sPass, 1.0);
 
+      // Not the space norms on the six-component form: sqrt(r * r) is not |r|
+      // where r * r underflows, and that may decide the convergence.
       CapNorms m;
       CAPNRM2D(du, m.incD, m.incR);
       CAPNRM2D(Us, m.totD, m.totR);
@@ -390,7 +328,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     // whose displacement the records carry.
     if (CASECUR.IPRDOF == 2)
       for (int i = 0; i < 3; ++i) P[i] = ls.Tp * PCAP[i];
-    pointRecords(PCAP, F, U, P);
+    unitPointRecords(PCAP, F, U, P);
     statusCompleted();
     return;
   }
@@ -400,18 +338,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       UCPOUT[i] = U[i];
       FLDOUT[i] = P[i];
     }
-    if (SESTIM.SESTAT > 0) {
-      if (!targetDeflectionMet(U, 3)) return;
-      writeEquivalentStiffness(Ke, 3);
-      RUNCTL.IOUTPS = 2;
-      reportingSum(FVEC2D, U, ISTAT);
-      if (ISTAT != 0) return;
-      storePrintLevel();
-      EQKWR2D();
-      RUNCTL.IOUTPS = 0;
-      statusCompleted();
-      return;
-    }
+    if (targetDeflectionPass(FVEC2D, EQKWR2D, Ke, U, 3, ISTAT)) return;
   }
 
   // Ordinary report.
@@ -426,13 +353,14 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     for (int i = 0; i < 3; ++i) P[i] = aux[i];
     std::int32_t flag = 0;
     TOPOINT2D(U, P, XPOD, pt.UP, pt.PP, PPODT, KPOD, flag);
-    PODMARK2D(KPOD, pt.ROW1, pt.ROW2);
+    PODMARK(KPOD, pt.ROW1, pt.ROW2, 3);
     pt.shown = flag == 1;
     pt.XPOD[0] = XPOD[0];
     pt.XPOD[1] = XPOD[1];
   }
   capTableL2D(P, U, b, pt);
   CENV2D({P[0], P[1], P[2]}, {U[0], U[1], U[2]});
+  // Not the space test Tp < 1 - EPSLIM: the two differ at Tp = fl(1 - EPSLIM).
   if (Tp - 1.0 < -RUNCONST.EPSLIM) {
     partialLoadWarning(Tp);
     statusPartial(Tp);
@@ -441,11 +369,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   }
   RUNCTL.IOUTPS = 1;
   if (embedded) passiveReport2D(pas.H, pas.POS);
-  if (CURCTL.IPRLEV > 0)
-    for (int u : {U_RESULTS, U_SUMMARY}) {
-      for (int k = 0; k < 3; ++k) io::endRecord(u);
-      text(u, "     * TABLE M *   COMPUTATION ON INDIVIDUAL PILE");
-    }
+  if (CURCTL.IPRLEV > 0) tableMHeading(false);
   reportingSum(FVEC2D, U, ISTAT);
   if (ISTAT != 0) return;
   storePrintLevel();

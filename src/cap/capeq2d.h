@@ -34,7 +34,6 @@ void PODRHS2D(double* rhs, double* aux, const double* R, const double* F, const 
 // flag 0 (nothing written) when the point is the origin.
 void TOPOINT2D(const double* U, double* P, const double* XPOD, double* UP, double* PP, const double* PPODT,
                const std::int32_t* KPOD, std::int32_t& flag);
-void PODMARK2D(const std::int32_t* KPOD, char* row1, char* row2);
 
 // Passive resistance of an embedded cap for the horizontal displacement UH:
 // the signed horizontal force H, the moment M about the origin and the

@@ -63,6 +63,14 @@ void storePrintLevel() {
   ENVOPT.NPRNDS = CURCTL.NPRNOD;
 }
 
+void dumpRows(DumpLine line, const char* NAME, const double* A, int N) {
+  for (int i = 0; i < N; ++i) {
+    double row[12];
+    for (int j = 0; j < N; ++j) row[j] = A[i + N * j];
+    line((NAME + intField(3, i + 1)).c_str(), row, N);
+  }
+}
+
 void dumpCapVectors(DumpLine line, int N, const double* dU, const double* R, const double* Us, const double* U,
                     const double* P, const double* F) {
   line("DDV  ", dU, N);
@@ -146,6 +154,22 @@ bool targetDeflectionMet(const double* U, int N) {
   } else if (S.SESTAT == 3) {
     S.SESTAT = 0;
   }
+  return true;
+}
+
+bool targetDeflectionPass(ForceSum SUM, void (*WRITER)(), const double* K, const double* U, int N,
+                          std::int32_t& ISTAT) {
+  if (SESTIM.SESTAT <= 0) return false;
+  if (!targetDeflectionMet(U, N)) return true;
+  writeEquivalentStiffness(K, N);
+  RUNCTL.IOUTPS = 2;
+  reportingSum(SUM, U, ISTAT);
+  if (ISTAT == 0) {
+    storePrintLevel();
+    WRITER();
+  }
+  RUNCTL.IOUTPS = 0;
+  if (ISTAT == 0) statusCompleted();
   return true;
 }
 

@@ -32,6 +32,9 @@ void storePrintLevel();
 
 // One vector line of the iteration dump: a five-character tag and n values.
 using DumpLine = void (*)(const char* tag, const double* v, int n);
+// The rows of the N x N matrix A (by columns, N at most 12) on the dump,
+// each under NAME and its number in I3 ("SS  1", "SE 12").
+void dumpRows(DumpLine line, const char* NAME, const double* A, int N);
 // The vectors of an iteration on the dump: the increment dU, the residual R,
 // the step total Us, the displacement U, the applied load P and the force F.
 void dumpCapVectors(DumpLine line, int N, const double* dU, const double* R, const double* Us, const double* U,
@@ -95,5 +98,13 @@ bool passFailed(const LoadStep& ls, void (*failureRecords)());
 bool targetDeflectionMet(const double* U, int N);
 // The equivalent stiffness matrix K (N x N by columns) on the pass file.
 void writeEquivalentStiffness(const double* K, int N);
+// The pass of a stiffness estimation that ends the load-factor search
+// (SESTAT > 0): false when there is none. Else, once the target is met, the
+// matrix K, the reporting sum SUM at U and the per-pile (per-row) block
+// WRITER on the pass file, and the case completed; a sum that fails
+// (ISTAT) ends the run with nothing more written. True then, and the
+// reporting phase is over either way.
+bool targetDeflectionPass(ForceSum SUM, void (*WRITER)(), const double* K, const double* U, int N,
+                          std::int32_t& ISTAT);
 
 }  // namespace drelm

@@ -15,6 +15,11 @@ void values(int u, int lead, int w, int d, const double* v, int n) {
 
 std::string momentUnit() { return UNITLB.ULLOD3.str() + "-" + UNITLB.ULLEN2.str(); }
 
+void tableHeading(int u, const std::string& title) {
+  for (int k = 0; k < 3; ++k) emptyLine(u);
+  text(u, sp(5) + title);
+}
+
 void blockHeading(int u, const std::string& title, int after) {
   emptyLine(u);
   emptyLine(u);

@@ -27,6 +27,9 @@ void values(int u, int lead, int w, int d, const double* v, int n);
 // The moment unit of the headings (load-length).
 std::string momentUnit();
 
+// A table heading: three empty lines, then the title after five blanks.
+void tableHeading(int u, const std::string& title);
+
 // A block heading: two empty lines, the title after five blanks, then
 // AFTER empty lines.
 void blockHeading(int u, const std::string& title, int after);

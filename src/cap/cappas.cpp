@@ -9,23 +9,41 @@
 
 namespace drelm {
 
-void passiveBlock(double GX, double TX, double Q, double G, double& H, double& M) {
-  H = M = 0.0;
-  if (GX >= -1.0E-6) return;  // the ground is at or below the cap origin
+PressureBlock passiveBlock(double GX, double TX, double Q, double G, double LIMIT) {
+  PressureBlock b;
+  if (GX >= LIMIT) return b;  // the ground is at or below the cap origin
   double e = std::fabs(GX);
   double f = 0.0;
   if (TX < e) {  // the ground is above the top of the cap
     f = (e - TX) * Q / e;
     e = TX;
   }
-  M = e * (f * (e / 2.0 - G) + 0.5 * (Q - f) * (e / 3.0 - G));
-  H = 0.5 * (Q + f) * e;
+  b.embedded = true;
+  b.M = e * (f * (0.5 * e - G) + 0.5 * (Q - f) * (e / 3.0 - G));
+  b.H = 0.5 * (Q + f) * e;
+  b.E = e;
+  b.F = f;
+  return b;
 }
 
 double passiveMovement(double UH) {
   const double y0 = RUNCTL.IUNITS == 2 ? 2.54E-6 : 1.0E-4;
   CAPCTL.CAPUHM = std::max(UH, y0);
   return UH < y0 ? UH / y0 : 1.0;
+}
+
+void passiveMeans(double R, int N, double& G, double& Q) {
+  G = Q = 0.0;
+  for (int p = 1; p <= N; ++p) {
+    G += SOILCOM.GRNDX(p);
+    Q += SOILCOM.PUCAP(p);
+  }
+  if (N > 0) {
+    G /= N;
+    Q *= R / N;
+  }
+  CAPCTL.CAPGXM = G;
+  CAPCTL.CAPPUM = Q;
 }
 
 void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT) {
@@ -36,19 +54,10 @@ void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT) {
   double F[6];
   FVEC(F, U, ISTAT);
   const int n = RUNCTL.NPILE;
-  double gx = 0.0, q = 0.0;
-  for (int p = 1; p <= n; ++p) {
-    gx += SOILCOM.GRNDX(p);
-    q += SOILCOM.PUCAP(p);
-  }
-  if (n > 0) {
-    gx /= n;
-    q *= r / n;
-  }
-  CAPCTL.CAPGXM = gx;
-  CAPCTL.CAPPUM = q;
-  double H, M;
-  passiveBlock(gx, CAPCTL.CAPTX, q, n > 0 ? PILEAR.PHX(n) : 0.0, H, M);
+  double gx, q;
+  passiveMeans(r, n, gx, q);
+  const PressureBlock b = passiveBlock(gx, CAPCTL.CAPTX, q, n > 0 ? PILEAR.PHX(n) : 0.0, -1.0E-6);
+  const double H = b.H, M = b.M;
   for (int i = 0; i < 6; ++i) FP[i] = 0.0;
   const double s = std::fabs(U[1]) + std::fabs(U[2]);
   if (s <= 1.0E-14) return;

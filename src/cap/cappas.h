@@ -23,12 +23,23 @@ void CAPPAS(double* FP, const double* U, std::int32_t& ISTAT);
 // central differences, whose steps must see a finite one.
 double passiveMovement(double UH);
 
+// The mean ground level G at the heads of piles (or rows) 1..N and the mean
+// resistance Q at the cap base times the factor R of passiveMovement, as the
+// force sum before left them; kept in CAPGXM and CAPPUM for the report.
+void passiveMeans(double R, int N, double& G, double& Q);
+
 // Tangent stiffness KP (6 x 6 by columns) of CAPPAS by central differences.
 void CAPPASK(double* KP, const double* U, std::int32_t& ISTAT);
 
-// The pressure block alone: force H and moment M for the embedded height
-// from the mean ground level GX (negative above the cap origin), the cap
-// thickness TX, the resistance Q at the cap base and the level G of the base.
-void passiveBlock(double GX, double TX, double Q, double G, double& H, double& M);
+// The pressure block alone, for the space and the plane cap: force H and
+// moment M for the embedded height E from the mean ground level GX (negative
+// above the cap origin; at or below LIMIT nothing is embedded and all is 0),
+// the cap thickness TX, the resistance Q at the cap base and the level G of
+// the base; F the resistance at the top of the embedded height.
+struct PressureBlock {
+  bool embedded = false;
+  double H = 0, M = 0, E = 0, F = 0;
+};
+PressureBlock passiveBlock(double GX, double TX, double Q, double G, double LIMIT);
 
 }  // namespace drelm

@@ -53,15 +53,15 @@ std::string eField(int w, int d, double x) {
 }
 
 std::string progressText(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T,
-                         std::int32_t B) {
+                         std::int32_t B, ProgressPoint PT) {
   const std::int32_t total = ISCOMB == 0 ? CASEIN.NLCASE : COMBIN.NCOMB;
   std::string s = std::string("- ANALYSIS FOR LOAD ") + (ISCOMB == 0 ? "CASE " : "COMB ") +
                   intField(3, CASECUR.ICASE) + "/" + intField(3, total) + " (" +
                   intField(2, TIMBLK.NTHUSE) + "/" + intField(2, TIMBLK.NPROCS) + " proc.)\n";
   const bool pv = pointVariant();
-  if (pv) s += " DOF:" + intField(3, CASECUR.IPOINT) + "/" + intField(3, CASECUR.LOOPNO);
+  if (pv) s += PT.label + intField(3, CASECUR.IPOINT) + "/" + intField(3, CASECUR.LOOPNO);
   s += " STEP:" + intField(5, N);
-  const std::string t = pv ? fixedField(9, 3, T) : fixedField(10, 4, T);
+  const std::string t = pv ? fixedField(PT.w, PT.d, T) : fixedField(10, 4, T);
   switch (form) {
     case ProgressForm::Iteration: s += " TCUR:" + t + " ITERATION:" + intField(5, B); break;
     case ProgressForm::Step: s += " TCUR:" + t + " COMPLETED"; break;
@@ -70,9 +70,10 @@ std::string progressText(ProgressForm form, std::int32_t ISCOMB, std::int32_t N,
   return s + "\n";
 }
 
-void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B) {
+void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B,
+            ProgressPoint PT) {
   if (!io::openChecked(U_PROGRESS, fileName(U_PROGRESS), io::Access::Write)) return;
-  io::put(U_PROGRESS, progressText(form, ISCOMB, N, T, B));
+  io::put(U_PROGRESS, progressText(form, ISCOMB, N, T, B, PT));
   emptyLine(U_PROGRESS);
   io::CLOSE(U_PROGRESS);
 }
@@ -124,22 +125,9 @@ void logIteration(std::int32_t B, const double* dU, const double* Us, std::int32
   if (IALTOL == 1) text(U_LOG, lead + "- MaxDsp " + eField(13, 5, maxD) + ", MaxRot " + eField(13, 5, maxR));
 }
 
-void dumpMatrix(std::int32_t B, const double* K) {
+void dumpIteration(std::int32_t B) {
   emptyLine(U_ITER);
   io::line(U_ITER, std::to_string(B));
-  for (int i = 0; i < 6; ++i) {
-    std::string s = "SS  " + intField(1, i + 1);
-    for (int j = 0; j < 6; ++j) s += eField(13, 5, K[i + 6 * j]);
-    text(U_ITER, s);
-  }
-}
-
-void dumpSystem(const double* A) {
-  for (int i = 0; i < 12; ++i) {
-    std::string s = "SE " + intField(2, i + 1);
-    for (int j = 0; j < 12; ++j) s += eField(13, 5, A[i + 12 * j]);
-    text(U_ITER, s);
-  }
 }
 
 void dumpVector(const char* tag, const double* v, int n) {
@@ -149,12 +137,12 @@ void dumpVector(const char* tag, const double* v, int n) {
   text(U_ITER, s);
 }
 
-void warnSingular() {
-  emptyLine(U_LOG);
-  emptyLine(U_LOG);
+void warnSingular(int EMPTY) {
+  for (int k = 0; k < EMPTY; ++k) emptyLine(U_LOG);
   text(U_LOG, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
   io::FLUSH(U_LOG);
   text(U_RESULTS, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
+  raiseOutcome(KPIL_SINGULAR);
 }
 
 void warnNoConvergence(std::int32_t MAXITC) {
@@ -180,41 +168,39 @@ void warnSteppingStopped(double TP, std::int32_t OUTCOME) {
   io::FLUSH(U_LOG);
 }
 
-void capacityWarnings() {
-  struct Kind {
-    std::int32_t count;
-    const char* title;
-    const char* line2;
-    const char* line3;
-    const char* line4;
-    const char* reached;
-    const char* mayFail;
-  };
-  const Kind kinds[3] = {
-      {RUNCTL.NWBRG, "SOME PILES MAY FAIL IN BEARING!", "AXIAL DISPLACEMENT ESTIMATED IS LARGER THAN",
-       "MAXIMUM DISPLACEMENT DEFINED", " IN AXIAL LOAD-DISPLACEMENT CURVE", " IN BEARING!", "BEARING!"},
-      {RUNCTL.NWPULL, "SOME PILES MAY FAIL IN PULL OUT!", "AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
-       "MINIMUM DISPLACEMENT DEFINED", " IN AXIAL LOAD-DISPLACEMENT CURVE", " IN PULL OUT!", "PULL OUT!"},
-      {RUNCTL.NWTORS, "SOME PILES MAY FAIL IN TORSION!", "TORSIONAL ROTATION ESTIMATED IS LARGER/SMALLER",
-       "THAN MAXIMUM/MINIMUM ROTATION DEFINED", " IN TORQUE-ROTATION CURVE", " IN TORSION!", "TORSION!"}};
+void writeCapacityWarnings(const CapacityWarning* kinds, int N) {
   const std::string warn = "     ** WARNING **  ";
   const std::string indent(20, ' ');
   std::int32_t total = 0;
-  for (const Kind& k : kinds) {
+  for (int i = 0; i < N; ++i) {
+    const CapacityWarning& k = kinds[i];
     if (k.count <= 0) continue;
     total += k.count;
     emptyLine(U_RESULTS);
     text(U_RESULTS, warn + k.title);
     text(U_RESULTS, indent + k.line2);
-    text(U_RESULTS, indent + k.line3 + k.line4);
+    text(U_RESULTS, indent + k.line3);
     emptyLine(U_LOG);
-    if (RUNCTL.ICRVMX == 1)
-      text(U_LOG, warn + "SOME PILES REACHED MAXIMUM" + k.reached);
-    else
-      text(U_LOG, warn + "SOME PILES MAY FAIL IN " + k.mayFail);
+    text(U_LOG, warn + k.log);
     raiseOutcome(KPIL_WARNED);
   }
-  copyPileWarnings(total);
+  copyPileWarnings(total);  // in the order the piles wrote them
+}
+
+void capacityWarnings() {
+  // The log names the kind as reached its curve's end, or as may fail.
+  const bool reached = RUNCTL.ICRVMX == 1;
+  const auto log = [&](const char* end, const char* fail) {
+    return reached ? std::string("SOME PILES REACHED MAXIMUM") + end : std::string("SOME PILES MAY FAIL IN ") + fail;
+  };
+  const CapacityWarning kinds[3] = {
+      {RUNCTL.NWBRG, "SOME PILES MAY FAIL IN BEARING!", "AXIAL DISPLACEMENT ESTIMATED IS LARGER THAN",
+       "MAXIMUM DISPLACEMENT DEFINED IN AXIAL LOAD-DISPLACEMENT CURVE", log(" IN BEARING!", "BEARING!")},
+      {RUNCTL.NWPULL, "SOME PILES MAY FAIL IN PULL OUT!", "AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
+       "MINIMUM DISPLACEMENT DEFINED IN AXIAL LOAD-DISPLACEMENT CURVE", log(" IN PULL OUT!", "PULL OUT!")},
+      {RUNCTL.NWTORS, "SOME PILES MAY FAIL IN TORSION!", "TORSIONAL ROTATION ESTIMATED IS LARGER/SMALLER",
+       "THAN MAXIMUM/MINIMUM ROTATION DEFINED IN TORQUE-ROTATION CURVE", log(" IN TORSION!", "TORSION!")}};
+  writeCapacityWarnings(kinds, 3);
 }
 
 void copyPileWarnings(std::int32_t total) {
@@ -236,6 +222,27 @@ void statusNoCapConvergence() { text(U_STATUS, "    3 NO CONVERGENCE ON PILE CAP
 void statusNoPileConvergence() { text(U_STATUS, "    6 NO CONVERGENCE ON PILES   "); }
 void statusSingular() { text(U_STATUS, "    7 SINGULAR STIFFNESS MATRIX "); }
 void statusTargetOff() { text(U_STATUS, "    10 ANALYSIS COMPLETED"); }
+
+void pointRecords(double X, bool RAW, const double* V, int N, bool FLEX) {
+  double r1[7] = {X}, r2[6];
+  for (int k = 0; k < N; ++k) {
+    r1[k + 1] = V[k];
+    r2[k] = RAW || X == 0.0 ? V[k] : V[k] / X;
+  }
+  codedRecord(U_CLDSCR, CASECUR.LOOPNO, r1, N + 1);
+  codedRecord(U_CLDSCR, CASECUR.LOOPNO, r2, N);
+  if (FLEX) codedRecord(U_FLXSCR, CASECUR.LOOPNO, r2, N);
+}
+
+void failedPointRecords(int N, bool FLEX) {
+  const double z[7] = {};
+  codedRecord(U_CLDSCR, -CASECUR.LOOPNO, z, N + 1);
+  codedRecord(U_CLDSCR, -CASECUR.LOOPNO, z, N);
+  if (!FLEX) return;
+  double e[6] = {};
+  if (CASECUR.IPOINT >= 1 && CASECUR.IPOINT <= N) e[CASECUR.IPOINT - 1] = 1.0;
+  codedRecord(U_FLXSCR, CASECUR.LOOPNO, e, N);
+}
 
 std::string codedRecordText(std::int32_t number, const double* v, int n) {
   std::string s = "     " + intField(5, number) + "  ";

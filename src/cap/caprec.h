@@ -13,14 +13,23 @@ namespace drelm {
 // Progress record: at the start of an iteration, after a step, at the end.
 enum class ProgressForm { Iteration, Step, End };
 
+// How the progress record of a point other than the last of a case shows
+// the point: its label and the field (w, d) of the load fraction.
+struct ProgressPoint {
+  const char* label;
+  int w, d;
+};
+inline constexpr ProgressPoint SPACE_POINT{" DOF:", 9, 3};
+
 // Writes the latest progress record over the progress file.
 // ISCOMB 0 for a load case, 1 for a combination; N the step counter; T the
 // load fraction (TCUR for an iteration, the last accepted one after a step);
-// B the iteration.
-void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B);
+// B the iteration; PT the form of the point (space or plane solution).
+void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, std::int32_t B,
+            ProgressPoint PT = SPACE_POINT);
 // Its text (the lines without their ends).
 std::string progressText(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T,
-                         std::int32_t B);
+                         std::int32_t B, ProgressPoint PT = SPACE_POINT);
 
 // True when the stop-request file holds 1 (a missing or unreadable file is no
 // request).
@@ -34,16 +43,16 @@ void logGlobalHeading();
 void logStep(std::int32_t N, double TCUR, double DTCUR);
 void logIteration(std::int32_t B, const double* dU, const double* Us, std::int32_t IALTOL);
 
-// Iteration dump: the iteration number and the matrix rows (by columns, with
-// leading dimension LD) under TAG ("SS  " I1 rows of the 6 x 6 matrix, "SE "
-// I2 rows of the 12 x 12 system).
-void dumpMatrix(std::int32_t B, const double* K);
-void dumpSystem(const double* A);
-// One vector line of the dump: a five-character tag and N values.
+// Iteration dump: the line of the iteration number B that opens an
+// iteration, and one vector line of the space solution: a five-character
+// tag and N values in E13.5.
+void dumpIteration(std::int32_t B);
 void dumpVector(const char* tag, const double* v, int n);
 
-// Singular cap matrix and given-up load stepping warnings.
-void warnSingular();
+// Singular cap matrix: the warning, after EMPTY empty lines on the log (two
+// in the space solution, one in the plane one), and the outcome word raised
+// to "singular". The given-up load stepping warning.
+void warnSingular(int EMPTY);
 void warnNoConvergence(std::int32_t MAXITC);
 // The load stepping stopped after accepted steps: the fraction TP of the
 // results and the reason, the outcome word OUTCOME (a failure of the piles,
@@ -51,9 +60,18 @@ void warnNoConvergence(std::int32_t MAXITC);
 // report and the runtime log.
 void warnSteppingStopped(double TP, std::int32_t OUTCOME);
 
-// The capacity warnings of the last force evaluation: the headings by
-// kind, then the warning scratch lines copied to the results report and the
-// runtime log. Raises the outcome word to "warned" when any was given.
+// A kind of capacity warning of the last force evaluation: how many the
+// piles gave, the heading on the results report (the title, then two lines
+// after 20 blanks) and the line on the runtime log.
+struct CapacityWarning {
+  std::int32_t count;
+  std::string title, line2, line3, log;
+};
+// The headings of the N kinds that were given, then the warning scratch
+// lines copied to the results report and the runtime log. Raises the
+// outcome word to "warned" when any was given.
+void writeCapacityWarnings(const CapacityWarning* kinds, int N);
+// Those of the space solution: bearing, pull-out and torsion.
 void capacityWarnings();
 // The three lines of each of the total warnings the piles wrote to the
 // warning scratch file, in the order they wrote them, to the results and log.
@@ -71,6 +89,16 @@ void statusTargetOff();                  // "    10 ANALYSIS COMPLETED"
 // 1PG18.8 followed by 3X.
 void codedRecord(int unit, std::int32_t number, const double* v, int n);
 std::string codedRecordText(std::int32_t number, const double* v, int n);
+
+// Coded records of a point of the stiffness estimation with N cap degrees of
+// freedom: X, the value of the point's degree of freedom, with the N values
+// V; then V over X, or V itself when RAW (the full load of the degree of
+// freedom about 0) or X is 0, again on the flexibility scratch with FLEX.
+void pointRecords(double X, bool RAW, const double* V, int N, bool FLEX);
+// The records of a point whose first step never converged: zeros under the
+// negative point number, and with FLEX the unit vector of the point's
+// degree of freedom on the flexibility scratch.
+void failedPointRecords(int N, bool FLEX);
 
 // A real in Fortran Ew.d form (0.ddddE+ee), right-justified in w columns.
 std::string eField(int w, int d, double x);

@@ -1,12 +1,14 @@
 #include "cap/caprec2d.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "model/casecur.h"
 #include "cap/caplines.h"
 #include "results/tablel.h"
 #include "cap/caprec.h"
+#include "cap/captabl.h"
 #include "pile/pilestore.h"
 #include "report/convert.h"
 #include "report/writers.h"
@@ -52,91 +54,8 @@ void pointBlocks(int u, const PointResult2D& pt) {
   values(u, 10, 18, 5, pt.UP, 3);
 }
 
-}  // namespace
-
-std::string progressText2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B) {
-  const CASECUR_T& C = CASECUR;
-  const std::int32_t total = ISCOMB == 0 ? CASEIN.NLCASE : COMBIN.NCOMB;
-  std::string s = std::string("- ANALYSIS FOR LOAD ") + (ISCOMB == 0 ? "CASE " : "COMB ") +
-                  intField(3, C.ICASE) + "/" + intField(3, total) + " (" + intField(2, TIMBLK.NTHUSE) +
-                  "/" + intField(2, TIMBLK.NPROCS) + " proc.)\n";
-  const std::string tail = " ITERATION:" + intField(5, B) + "\n";
-  if (C.NPOINT == 1 || C.IPOINT == C.NPOINT)
-    return s + " STEP:" + intField(5, N) + " TCUR:" + fixedField(10, 4, TCUR) + tail;
-  const std::string point = intField(3, C.IPOINT) + "/" + intField(3, C.LOOPNO) + " STEP:" + intField(5, N);
-  if (SESTIM.SEMODE == 1) return s + " POINT:" + point + " TCUR:" + fixedField(9, 3, TCUR) + tail;
-  return s + " DOF:" + point + " TCUR:" + fixedField(10, 4, TCUR) + tail;
-}
-
-void PRGREC2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B) {
-  if (!io::openChecked(U_PROGRESS, fileName(U_PROGRESS), io::Access::Write)) return;
-  io::put(U_PROGRESS, progressText2D(ISCOMB, N, TCUR, B));
-  emptyLine(U_PROGRESS);
-  io::CLOSE(U_PROGRESS);
-}
-
-void dumpLine2D(const std::string& tag, const double* v, int n) {
-  std::string s = tag;
-  for (int i = 0; i < n; ++i) s += eField(18, 10, v[i]);
-  text(U_ITER, s);
-}
-
-void dumpSystem2D(const double* A) {
-  for (int i = 0; i < 6; ++i) {
-    double row[6];
-    for (int j = 0; j < 6; ++j) row[j] = A[i + 6 * j];
-    dumpLine2D("SE  " + intField(1, i + 1), row, 6);
-  }
-}
-
-void capacityWarnings2D() {
-  struct Kind {
-    std::int32_t count;
-    const char* title;
-    const char* line2;
-    const char* line3;
-  };
-  const Kind kinds[2] = {
-      {RUNCTL.NWBRG, "SOME PILES, MAY FAIL IN BEARING!", "AXIAL DISPLACEMENT ESTIMATED IS LARGER THAN",
-       "MAXIMUM DISPLACEMENT DEFINED"},
-      {RUNCTL.NWPULL, "SOME PILES, MAY FAIL IN PULL OUT!", "AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
-       "MINIMUM DISPLACEMENT DEFINED"}};
-  const std::string warn = sp(5) + "** WARNING **  ";
-  std::int32_t total = 0;
-  for (const Kind& k : kinds) {
-    if (k.count <= 0) continue;
-    total += k.count;
-    emptyLine(U_RESULTS);
-    text(U_RESULTS, warn + k.title);
-    text(U_RESULTS, sp(20) + k.line2);
-    text(U_RESULTS, sp(20) + k.line3 + " IN LOAD-SETTLEMENT CURVE");
-    emptyLine(U_LOG);
-    text(U_LOG, warn + k.title);
-    raiseOutcome(KPIL_WARNED);
-  }
-  copyPileWarnings(total);  // bearing first, in the order the rows wrote them
-}
-
-void capTableL2D(const double* P, const double* U, std::int32_t B, const PointResult2D& pt) {
-  const std::string heading = sp(5) + "* TABLE L *   COMPUTATION ON PILE CAP";
-  emptyLine(U_RESULTS);
-  emptyLine(U_RESULTS);
-  emptyLine(U_RESULTS);
-  text(U_RESULTS, heading);
-  if (pt.shown) {
-    pointBlocks(U_RESULTS, pt);
-    pointBlocks(U_SUMMARY, pt);
-  }
-  originBlocks(U_RESULTS, P, U);
-  emptyLine(U_RESULTS);
-  emptyLine(U_RESULTS);
-  text(U_RESULTS, sp(10) + "NUMBER OF ITERATIONS = " + intField(3, B));
-  emptyLine(U_LOG);
-  text(U_LOG, sp(10) + "NUMBER OF GLOBAL ITERATIONS = " + intField(4, B));
-  emptyLine(U_LOG);
-  io::FLUSH(U_LOG);
-
-  // Summary scratch: the origin values in narrower fields.
+// The origin values on the summary scratch, in narrower fields.
+void scratchLines(const double* P, const double* U) {
   const std::string l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str();
   emptyLine(U_SUMSCR);
   text(U_SUMSCR, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
@@ -146,15 +65,34 @@ void capTableL2D(const double* P, const double* U, std::int32_t B, const PointRe
   text(U_SUMSCR, sp(5) + "* DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *");
   text(U_SUMSCR, sp(12) + "DISP X," + len + sp(6) + "DISP Y," + len + sp(5) + " ROT Z,RAD");
   values(U_SUMSCR, 7, 15, 5, U, 3);
-  if (SESTIM.SEIDOF >= 1 && SESTIM.SEIDOF <= 3) SESTIM.SEDCMP = U[SESTIM.SEIDOF - 1];
+}
 
-  emptyLine(U_SUMMARY);
-  emptyLine(U_SUMMARY);
-  emptyLine(U_SUMMARY);
-  text(U_SUMMARY, heading);
-  originBlocks(U_SUMMARY, P, U);
+}  // namespace
 
-  reportTableL(P, U, 3);
+ProgressPoint planeProgressPoint() {
+  return SESTIM.SEMODE == 1 ? ProgressPoint{" POINT:", 9, 3} : ProgressPoint{" DOF:", 10, 4};
+}
+
+void dumpLine2D(const char* tag, const double* v, int n) {
+  std::string s = tag;
+  for (int i = 0; i < n; ++i) s += eField(18, 10, v[i]);
+  text(U_ITER, s);
+}
+
+void capacityWarnings2D() {
+  const CapacityWarning kinds[2] = {
+      {RUNCTL.NWBRG, "SOME PILES, MAY FAIL IN BEARING!", "AXIAL DISPLACEMENT ESTIMATED IS LARGER THAN",
+       "MAXIMUM DISPLACEMENT DEFINED IN LOAD-SETTLEMENT CURVE", "SOME PILES, MAY FAIL IN BEARING!"},
+      {RUNCTL.NWPULL, "SOME PILES, MAY FAIL IN PULL OUT!", "AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
+       "MINIMUM DISPLACEMENT DEFINED IN LOAD-SETTLEMENT CURVE", "SOME PILES, MAY FAIL IN PULL OUT!"}};
+  writeCapacityWarnings(kinds, 2);
+}
+
+void capTableL2D(const double* P, const double* U, std::int32_t B, const PointResult2D& pt) {
+  static constexpr TableLForm plane{3, originBlocks, scratchLines, "NUMBER OF ITERATIONS = ", 3};
+  std::function<void(int)> points;
+  if (pt.shown) points = [&](int u) { pointBlocks(u, pt); };
+  tableL(plane, P, U, B, points);
 }
 
 void passiveReport2D(double H, double POS) {
@@ -168,35 +106,8 @@ void passiveReport2D(double H, double POS) {
       values(u, 10, 18, 5, v, 3);
     }
   }
-  text(U_REPORT, "* PASSIVE RESISTANCE IN PILE CAP *");
-  WRREAL(U_REPORT, 18, 8, H);
-  WRBLNK(U_REPORT, 5);
-  WRREAL(U_REPORT, 18, 8, POS);
-  WREOL(U_REPORT);
-}
-
-void EQKWR2D() {
-  constexpr int U = U_PASS;
-  const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
-  for (int p = 1; p <= np; ++p) {
-    text(U, "* PILE GROUP *" + intField(6, p));
-    text(U, sp(7) + "* PILE TOP EQUIVALENT STIFFNESSES");
-    WRREAL(U, 17, 8, EQSTIF.EQPAX(p));
-    WRREAL(U, 17, 8, EQSTIF.EQKAX(p));
-    WREOL(U);
-    text(U, sp(7) + "* EQUIVALENT STIFFNESSES ALONG PILE");
-    WRBLNK(U, 6);
-    WRREAL(U, 16, 8, EQSTIF.EQDX(p));
-    WREOL(U);
-    const std::int32_t t = PILEAR.PROPOFPILE(p);
-    const int nn = t >= 1 && t <= MAXPRPS ? std::clamp<int>(PILEPROP.NINC(t) + 1, 0, MAXNOD) : 0;
-    for (int n = 1; n <= nn; ++n) {
-      WRBLNK(U, 6);
-      WRREAL(U, 16, 8, EQSTIF.EQXN(p, n));
-      WRREAL(U, 17, 8, EQSTIF.EQKN1(p, n));
-      WREOL(U);
-    }
-  }
+  const double w[2] = {H, POS};
+  passiveRecord(w, 2);
 }
 
 }  // namespace drelm

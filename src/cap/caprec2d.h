@@ -1,22 +1,22 @@
 // Records of the plane cap solution where they differ from the space ones:
-// the iteration form of the progress record, the iteration dump in E18.10,
+// the point in the progress record, the iteration dump in E18.10,
 // the capacity warnings, the cap part of Table L with its three components,
-// the passive resistance block and the per-row part of the pass file.
+// and the passive resistance block.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "cap/caprec.h"
+
 namespace drelm {
 
-// Text of the progress record at the start of an iteration.
-std::string progressText2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B);
-void PRGREC2D(std::int32_t ISCOMB, std::int32_t N, double TCUR, std::int32_t B);
+// The point in the plane progress record: a point of the stiffness
+// estimation, or a unit-load degree of freedom with the wider fraction.
+ProgressPoint planeProgressPoint();
 
-// Iteration dump: a tag and the values in E18.10.
-void dumpLine2D(const std::string& tag, const double* v, int n);
-// The rows of the 6 x 6 bordered system.
-void dumpSystem2D(const double* A);
+// One vector line of the iteration dump: a tag and the values in E18.10.
+void dumpLine2D(const char* tag, const double* v, int n);
 
 // Bearing and pull-out warnings of the last force sum with warnings and the
 // lines of the warning scratch file; raises the outcome word to "warned"
@@ -38,9 +38,5 @@ void capTableL2D(const double* P, const double* U, std::int32_t B, const PointRe
 // Passive resistance block: the signed horizontal force H and the position
 // of its resultant.
 void passiveReport2D(double H, double POS);
-
-// Per-row block of the pass file from the equivalent stiffnesses of the
-// reporting pass.
-void EQKWR2D();
 
 }  // namespace drelm

@@ -70,6 +70,8 @@ void summaryLines(const double* PCAP, const double* U) {
   const int u = U_SUMSCR;
   const std::string l3 = UNITLB.ULLOD3.str(), len = UNITLB.ULLEN2.str(), m = l3 + "-" + len;
   emptyLine(u);
+  text(u, sp(5) + "* TABLE L *   COMPUTATION ON PILE CAP");
+  emptyLine(u);
   text(u, sp(5) + "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *");
   text(u, sp(11) + "LOAD X," + l3 + sp(5) + "LOAD Y," + l3 + sp(5) + "LOAD Z," + l3 + sp(3) + " MOM X," + m +
               sp(2) + " MOM Y," + m + sp(2) + " MOM Z," + m);
@@ -81,6 +83,21 @@ void summaryLines(const double* PCAP, const double* U) {
   text(u, sp(12) + "DISP X," + len + sp(6) + "DISP Y," + len + sp(6) + "DISP Z," + len + sp(5) + " ROT X,RAD" +
               sp(5) + " ROT Y,RAD" + sp(5) + " ROT Z,RAD");
   values(u, 7, 15, 5, U, 6);
+}
+
+// The line of group J's reduction factors: LEAD blanks, the group number in
+// IW, then the P- and the Y-factor in (W, D), each after its gap.
+struct FactorForm {
+  int lead, iw, gapP, gapY, w, d;
+};
+void factorLine(int u, const FactorForm& f, int j) {
+  WRBLNK(u, f.lead);
+  WRINT(u, f.iw, j);
+  WRBLNK(u, f.gapP);
+  WRREAL(u, f.w, f.d, GRPFAC.GRPPF(j));
+  WRBLNK(u, f.gapY);
+  WRREAL(u, f.w, f.d, GRPFAC.GRPYF(j));
+  WREOL(u);
 }
 
 }  // namespace
@@ -100,48 +117,39 @@ void capReductionFactors() {
   }
   text(U_REPORT, sp(7) + "*REDUCTION FACTORS FOR CLOSELY-SPACED PILE*");
   for (int j = 1; j <= RUNCTL.NPILE; ++j) {
-    for (int u : {U_RESULTS, U_SUMMARY}) {
-      WRBLNK(u, 12);
-      WRINT(u, 5, j);
-      WRBLNK(u, 5);
-      WRREAL(u, 12, 4, GRPFAC.GRPPF(j));
-      WRBLNK(u, 1);
-      WRREAL(u, 12, 4, GRPFAC.GRPYF(j));
-      WREOL(u);
-    }
-    WRINT(U_REPORT, 10, j);
-    WRBLNK(U_REPORT, 4);
-    WRREAL(U_REPORT, 18, 8, GRPFAC.GRPPF(j));
-    WRBLNK(U_REPORT, 4);
-    WRREAL(U_REPORT, 18, 8, GRPFAC.GRPYF(j));
-    WREOL(U_REPORT);
+    for (int u : {U_RESULTS, U_SUMMARY}) factorLine(u, {12, 5, 5, 1, 12, 4}, j);
+    factorLine(U_REPORT, {0, 10, 4, 4, 18, 8}, j);
   }
 }
 
-void capTableL(const double* PCAP, const double* U, std::int32_t B, const PointResult& pt) {
-  const std::string head = sp(5) + "* TABLE L *   COMPUTATION ON PILE CAP";
-  emptyLine(U_SUMSCR);
-  text(U_SUMSCR, head);
-  for (int k = 0; k < 3; ++k) emptyLine(U_RESULTS);
-  text(U_RESULTS, head);
-  if (pt.shown) {
-    pointBlocks(U_RESULTS, pt);
-    pointBlocks(U_SUMMARY, pt);
+void tableL(const TableLForm& form, const double* P, const double* U, std::int32_t B,
+            const std::function<void(int u)>& points) {
+  const char* head = "* TABLE L *   COMPUTATION ON PILE CAP";
+  tableHeading(U_RESULTS, head);
+  if (points) {
+    points(U_RESULTS);
+    points(U_SUMMARY);
   }
-  originBlocks(U_RESULTS, PCAP, U);
+  form.origin(U_RESULTS, P, U);
+  emptyLine(U_RESULTS);
+  emptyLine(U_RESULTS);
+  text(U_RESULTS, sp(10) + form.iterations + intField(form.width, B));
   emptyLine(U_LOG);
   text(U_LOG, sp(10) + "NUMBER OF GLOBAL ITERATIONS = " + intField(4, B));
   emptyLine(U_LOG);
   io::FLUSH(U_LOG);
-  emptyLine(U_RESULTS);
-  emptyLine(U_RESULTS);
-  text(U_RESULTS, sp(10) + "NUMBER OF GLOBAL ITERATIONS = " + intField(4, B));
-  summaryLines(PCAP, U);
-  if (SESTIM.SEIDOF > 0 && SESTIM.SEIDOF <= 6) SESTIM.SEDCMP = U[SESTIM.SEIDOF - 1];
-  for (int k = 0; k < 3; ++k) emptyLine(U_SUMMARY);
-  text(U_SUMMARY, head);
-  originBlocks(U_SUMMARY, PCAP, U);
-  reportTableL(PCAP, U, 6);
+  form.scratch(P, U);
+  if (SESTIM.SEIDOF >= 1 && SESTIM.SEIDOF <= form.N) SESTIM.SEDCMP = U[SESTIM.SEIDOF - 1];
+  tableHeading(U_SUMMARY, head);
+  form.origin(U_SUMMARY, P, U);
+  reportTableL(P, U, form.N);
+}
+
+void capTableL(const double* PCAP, const double* U, std::int32_t B, const PointResult& pt) {
+  static constexpr TableLForm space{6, originBlocks, summaryLines, "NUMBER OF GLOBAL ITERATIONS = ", 4};
+  std::function<void(int)> points;
+  if (pt.shown) points = [&](int u) { pointBlocks(u, pt); };
+  tableL(space, PCAP, U, B, points);
 }
 
 void partialLoadWarning(double TP) {
@@ -170,23 +178,25 @@ void passiveReport(const double* FP) {
                 UNITLB.ULBIG3.str() + sp(6) + "EQ. DIAM," + UNITLB.ULBIG2.str());
     values(u, 5, 19, 5, v, 4);
   }
-  text(U_REPORT, "* PASSIVE RESISTANCE IN PILE CAP *");
   const double w[3] = {std::fabs(FP[1]), std::fabs(FP[2]), pos};
-  for (int i = 0; i < 3; ++i) {
+  passiveRecord(w, 3);
+}
+
+void passiveRecord(const double* V, int N) {
+  text(U_REPORT, "* PASSIVE RESISTANCE IN PILE CAP *");
+  for (int i = 0; i < N; ++i) {
     if (i > 0) WRBLNK(U_REPORT, 5);
-    WRREAL(U_REPORT, 18, 8, w[i]);
+    WRREAL(U_REPORT, 18, 8, V[i]);
   }
   WREOL(U_REPORT);
 }
 
-void tableMHeading() {
-  const std::string head = sp(5) + "* TABLE M *   COMPUTATION ON INDIVIDUAL PILE";
-  for (int u : {U_RESULTS, U_SUMMARY}) {
-    for (int k = 0; k < 3; ++k) emptyLine(u);
-    text(u, head);
-  }
+void tableMHeading(bool SCRATCH) {
+  const char* head = "* TABLE M *   COMPUTATION ON INDIVIDUAL PILE";
+  for (int u : {U_RESULTS, U_SUMMARY}) tableHeading(u, head);
+  if (!SCRATCH) return;
   emptyLine(U_SUMSCR);
-  text(U_SUMSCR, head);
+  text(U_SUMSCR, sp(5) + head);
 }
 
 }  // namespace drelm

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace drelm {
 
@@ -25,6 +26,22 @@ struct PointResult {
 };
 void capTableL(const double* PCAP, const double* U, std::int32_t B, const PointResult& pt);
 
+// What differs between the Table L of the space and of the plane solution:
+// the N components, the origin blocks of a report, the origin lines of the
+// summary scratch, and the iteration count line of the results report (its
+// text after ten blanks and the width of the count).
+struct TableLForm {
+  int N;
+  void (*origin)(int u, const double* P, const double* U);
+  void (*scratch)(const double* P, const double* U);
+  const char* iterations;
+  int width;
+};
+// Table L in the order above for the load P and displacement U; POINTS
+// writes the point blocks to a report (empty when the point is not shown).
+void tableL(const TableLForm& form, const double* P, const double* U, std::int32_t B,
+            const std::function<void(int u)>& points);
+
 // Warning of a solution below the full load (fraction TP), to the results
 // report and the summary.
 void partialLoadWarning(double TP);
@@ -33,7 +50,12 @@ void partialLoadWarning(double TP);
 // the resultant and the width.
 void passiveReport(const double* FP);
 
-// "* TABLE M *" headings before the per-pile tables.
-void tableMHeading();
+// The passive resistance record of the second report: the heading, then
+// the N values in full precision, five blanks apart.
+void passiveRecord(const double* V, int N);
+
+// "* TABLE M *" headings before the per-pile tables, on the results report,
+// the summary and, with SCRATCH (the space solution), the summary scratch.
+void tableMHeading(bool SCRATCH);
 
 }  // namespace drelm

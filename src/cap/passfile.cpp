@@ -52,7 +52,9 @@ double at(const std::vector<double>& v, std::size_t i) { return i < v.size() ? v
 
 }  // namespace
 
-void EQSTIFWR() {
+// The blocks of the piles (rows); only a space pile has the torsional and
+// the second lateral stiffness.
+void passBlocks(bool space) {
   constexpr int U = U_PASS;
   const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
   for (int p = 1; p <= np; ++p) {
@@ -60,7 +62,7 @@ void EQSTIFWR() {
     anl::out(U, anl::blanks(7) + "* PILE TOP EQUIVALENT STIFFNESSES");
     WRREAL(U, 17, 8, EQSTIF.EQPAX(p));
     WRREAL(U, 17, 8, EQSTIF.EQKAX(p));
-    WRREAL(U, 17, 8, EQSTIF.EQKTR(p));
+    if (space) WRREAL(U, 17, 8, EQSTIF.EQKTR(p));
     WREOL(U);
     anl::out(U, anl::blanks(7) + "* EQUIVALENT STIFFNESSES ALONG PILE");
     WRBLNK(U, 6);
@@ -71,11 +73,14 @@ void EQSTIFWR() {
       WRBLNK(U, 6);
       WRREAL(U, 16, 8, EQSTIF.EQXN(p, n));
       WRREAL(U, 17, 8, EQSTIF.EQKN1(p, n));
-      WRREAL(U, 17, 8, EQSTIF.EQKN2(p, n));
+      if (space) WRREAL(U, 17, 8, EQSTIF.EQKN2(p, n));
       WREOL(U);
     }
   }
 }
+
+void EQSTIFWR() { passBlocks(true); }
+void EQKWR2D() { passBlocks(false); }
 
 bool PASSRD() {
   constexpr int U = U_PASS;

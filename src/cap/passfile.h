@@ -25,6 +25,9 @@ extern PASRES_T PASRES;
 // Space analysis: per pile the pile-top equivalent stiffnesses and the
 // lateral springs along the pile, from EQSTIF, to the open pass file.
 void EQSTIFWR();
+// Plane analysis: the same per row, without the torsional and the second
+// lateral stiffness.
+void EQKWR2D();
 
 // Reads the pass file into PASRES: the case line, the matrix heading and
 // the NDOF matrix rows are skipped, then every pile's block. The numbers are

@@ -48,10 +48,10 @@ void PODRHS(double* RHS, double* AUX, const double* R, const double* F, const do
   }
 }
 
-void PODSOL(double* S, const double* B, const double* RHS) {
-  for (int i = 0; i < 12; ++i) {
+void PODSOL(double* S, const double* B, const double* RHS, int M) {
+  for (int i = 0; i < M; ++i) {
     double s = 0.0;
-    for (int j = 0; j < 12; ++j) s += B[i + 12 * j] * RHS[j];
+    for (int j = 0; j < M; ++j) s += B[i + M * j] * RHS[j];
     S[i] = s;
   }
 }
@@ -71,7 +71,14 @@ void TOPOINT(const double* U, double* P, const double* XPOD, double* UP, double*
   for (int i = 3; i < 6; ++i) UP[i] = U[i];
   FLAG = 1;
   const double p1 = P[0], p2 = P[1], p3 = P[2];
-  for (int i = 0; i < 3; ++i) {
+  givenLoads(P, PP, PPOD, KPOD, 3);
+  PP[3] = KPOD[3] == 1 ? PPOD[3] : P[3] - y * p3 + z * p2;
+  PP[4] = KPOD[4] == 1 ? PPOD[4] : P[4] + x * p3 - z * p1;
+  PP[5] = KPOD[5] == 1 ? PPOD[5] : P[5] - x * p2 + y * p1;
+}
+
+void givenLoads(double* P, double* PP, const double* PPOD, const std::int32_t* KPOD, int N) {
+  for (int i = 0; i < N; ++i) {
     if (KPOD[i] == 1) {
       PP[i] = PPOD[i];
       P[i] = PPOD[i];
@@ -79,13 +86,10 @@ void TOPOINT(const double* U, double* P, const double* XPOD, double* UP, double*
       PP[i] = P[i];
     }
   }
-  PP[3] = KPOD[3] == 1 ? PPOD[3] : P[3] - y * p3 + z * p2;
-  PP[4] = KPOD[4] == 1 ? PPOD[4] : P[4] + x * p3 - z * p1;
-  PP[5] = KPOD[5] == 1 ? PPOD[5] : P[5] - x * p2 + y * p1;
 }
 
-void PODMARK(const std::int32_t* KPOD, char* ROW1, char* ROW2) {
-  for (int i = 0; i < 6; ++i) {
+void PODMARK(const std::int32_t* KPOD, char* ROW1, char* ROW2, int N) {
+  for (int i = 0; i < N; ++i) {
     ROW1[i] = KPOD[i] != 0 ? '*' : ' ';
     ROW2[i] = KPOD[i] != 0 ? ' ' : '*';
   }

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+#include "cap/capiter.h"
+#include "numeric/matrix.h"
+
 namespace drelm {
 
 // A (12 x 12 by columns) = K (6 x 6) bordered by one constraint row and
@@ -34,14 +37,34 @@ void podSystem(double* A, const double* K, const std::int32_t* KPOD, Row row) {
   }
 }
 
+// S = B RHS (M x M by M: 12 space, 6 plane).
+void PODSOL(double* S, const double* B, const double* RHS, int M);
+
+// One Newton increment dU of the cap (N degrees of freedom) with a point of
+// definition: the tangent K (its off-diagonal terms limited in iteration 1)
+// bordered into A by SYSTEM(A, K), on the dump through LINE, inverted, then
+// the solution s of the right-hand side RIGHTSIDE(rhs, aux) writes. False
+// (nothing solved) when the system is singular.
+template <int N, class System, class RightSide>
+bool podIncrement(std::int32_t b, double* K, DumpLine LINE, System SYSTEM, RightSide RIGHTSIDE, double* A,
+                  double* rhs, double* aux, double* s, double* dU) {
+  if (b == 1) limitOffDiagonal(K, N);
+  SYSTEM(A, K);
+  dumpRows(LINE, "SE", A, 2 * N);
+  std::int32_t singular = 0;
+  MATINV(A, 2 * N, 2 * N, singular);
+  if (singular != 0) return false;
+  RIGHTSIDE(rhs, aux);
+  PODSOL(s, A, rhs, 2 * N);
+  for (int i = 0; i < N; ++i) dU[i] = s[i];
+  return true;
+}
+
 // Right-hand side of the bordered system and its auxiliary vector: the cap
 // residual R and force F, then per degree of freedom the given displacement
 // minus the point's current displacement (0 where the load is given).
 void PODRHS(double* RHS, double* AUX, const double* R, const double* F, const double* UPOD,
             const double* U, const double* XPOD, const std::int32_t* KPOD);
-
-// S = B RHS (12 x 12 by 12).
-void PODSOL(double* S, const double* B, const double* RHS);
 
 // Y = -X (6 values).
 void VNEG6(const double* X, double* Y);
@@ -53,9 +76,13 @@ void VNEG6(const double* X, double* Y);
 void TOPOINT(const double* U, double* P, const double* XPOD, double* UP, double* PP,
              const double* PPOD, const std::int32_t* KPOD, std::int32_t& FLAG);
 
-// Marks of the given quantities: ROW1 "*" where the load is given, ROW2 "*"
+// The first N loads at the point: the given one PPOD where KPOD is 1, which
+// replaces P too, else P.
+void givenLoads(double* P, double* PP, const double* PPOD, const std::int32_t* KPOD, int N);
+
+// Marks of the N given quantities: ROW1 "*" where the load is given, ROW2 "*"
 // where the displacement is given.
-void PODMARK(const std::int32_t* KPOD, char* ROW1, char* ROW2);
+void PODMARK(const std::int32_t* KPOD, char* ROW1, char* ROW2, int N);
 
 // Widens the cap envelope over the load P and displacement U (the first
 // analysed case of a series starts it).

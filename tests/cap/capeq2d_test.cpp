@@ -266,21 +266,35 @@ TEST_F(PlaneCap, StopRequestAndRowStatusEndThePassAtOnce) {
   EXPECT_TRUE(status().empty());
 }
 
-TEST_F(PlaneCap, ProgressRecordShowsTheVariantOfThePoint) {
+TEST_F(PlaneCap, ProgressRecordShowsThePointInTheFormOfEachSolution) {
   CASECUR.NPOINT = 3;
-  CASECUR.IPOINT = 2;
   CASECUR.LOOPNO = 4;
-  SESTIM.SEMODE = 1;
-  EXPECT_NE(progressText2D(0, 1, 0.25, 2).find("\n POINT:  2/  4 STEP:    1 TCUR:    0.250 ITERATION:    2"),
-            std::string::npos);
-  SESTIM.SEMODE = 0;
-  EXPECT_NE(progressText2D(0, 1, 0.25, 2).find("\n DOF:  2/  4 STEP:    1 TCUR:    0.2500 ITERATION:    2"),
-            std::string::npos);
-  CASECUR.IPOINT = 3;
-  EXPECT_NE(progressText2D(0, 1, 0.25, 2).find("\n STEP:    1 TCUR:    0.2500 ITERATION:    2"), std::string::npos);
+  struct Case {
+    std::int32_t IPOINT, SEMODE;
+    bool plane;
+    const char* line;
+  };
+  const Case cases[] = {
+      {2, 1, true, "\n POINT:  2/  4 STEP:    1 TCUR:    0.250 ITERATION:    2\n"},
+      {2, 0, true, "\n DOF:  2/  4 STEP:    1 TCUR:    0.2500 ITERATION:    2\n"},
+      {3, 0, true, "\n STEP:    1 TCUR:    0.2500 ITERATION:    2\n"},
+      {2, 1, false, "\n DOF:  2/  4 STEP:    1 TCUR:    0.250 ITERATION:    2\n"},
+      {2, 0, false, "\n DOF:  2/  4 STEP:    1 TCUR:    0.250 ITERATION:    2\n"},
+      {3, 1, false, "\n STEP:    1 TCUR:    0.2500 ITERATION:    2\n"},
+  };
+  for (const Case& c : cases) {
+    CASECUR.IPOINT = c.IPOINT;
+    SESTIM.SEMODE = c.SEMODE;
+    const std::string t = progressText(ProgressForm::Iteration, 0, 1, 0.25, 2,
+                                       c.plane ? planeProgressPoint() : SPACE_POINT);
+    EXPECT_NE(t.find(c.line), std::string::npos) << t;
+  }
 }
 
-TEST_F(PlaneCap, UnitLoadPointWritesLoadDisplacementsAndFlexibilities) {
+// A unit-load point records the load, the displacements and the
+// flexibilities; a point of a stiffness estimation the displacement, the
+// forces and the forces over the displacement, and no flexibilities.
+TEST_F(PlaneCap, UnitLoadAndStiffnessPointsWriteTheirRecords) {
   const double k = 500.0;
   row({k, k, 0.0, 0.0}, 0.0, -10.0);
   row({k, k, 0.0, 0.0}, 0.0, 10.0);
@@ -291,7 +305,7 @@ TEST_F(PlaneCap, UnitLoadPointWritesLoadDisplacementsAndFlexibilities) {
   const double P[3] = {0.0, 40.0, 0.0};
   double U[3];
   ASSERT_EQ(pass(P, U), 0);
-  const std::vector<std::string> cld = run.lines(U_CLDSCR);
+  std::vector<std::string> cld = run.lines(U_CLDSCR);
   ASSERT_EQ(cld.size(), 2u);
   const double u2 = 40.0 / (2 * k);
   const double r1[4] = {40.0, 0.0, u2, 0.0};
@@ -301,6 +315,45 @@ TEST_F(PlaneCap, UnitLoadPointWritesLoadDisplacementsAndFlexibilities) {
   in >> n >> a >> b >> c;
   EXPECT_NEAR(b, u2 / 40.0, 1e-12);
   EXPECT_EQ(run.lines(U_FLXSCR).size(), 1u);
+
+  CASECUR.IPRDOF = 1;
+  CASECUR.IPOINT = 1;
+  CASECUR.LOOPNO = 2;
+  const double Pv[3] = {40.0, 0.0, 0.0};
+  ASSERT_EQ(pass(Pv, U), 0);
+  cld = run.lines(U_CLDSCR);
+  ASSERT_EQ(cld.size(), 4u);
+  const double s1[4] = {40.0 / (2 * k), 40.0, 0.0, 0.0};
+  EXPECT_EQ(cld[2], codedRecordText(2, s1, 4));
+  const double s2[3] = {2 * k, 0.0, 0.0};
+  EXPECT_EQ(cld[3], codedRecordText(2, s2, 3));
+  EXPECT_EQ(run.lines(U_FLXSCR).size(), 1u);
+  CASECUR.IPRDOF = 0;
+}
+
+// A point whose first step fails records zeros.
+TEST_F(PlaneCap, PointWhoseFirstStepFailsRecordsZeros) {
+  row({500.0, 500.0, 0.0, 0.0}, 0.0, -10.0);
+  row({500.0, 500.0, 0.0, 0.0}, 0.0, 10.0);
+  rg().failAbove = 0.0;
+  CASECUR.IPOINT = 3;
+  CASECUR.NPOINT = 4;
+  CASECUR.LOOPNO = 2;
+  const double z[4] = {}, e[3] = {0.0, 0.0, 1.0};
+  const std::vector<std::string> zeros = {codedRecordText(-2, z, 4), codedRecordText(-2, z, 3)};
+  std::vector<std::string> cld;
+  for (const std::int32_t iprdof : {1, 2}) {
+    CASECUR.IPRDOF = iprdof;
+    const double P[3] = {40.0, 0.0, 0.0};
+    double U[3];
+    pass(P, U);
+    cld.insert(cld.end(), zeros.begin(), zeros.end());
+    EXPECT_EQ(run.lines(U_CLDSCR), cld);
+    const std::vector<std::string> flx =
+        iprdof == 2 ? std::vector<std::string>{codedRecordText(2, e, 3)} : std::vector<std::string>{};
+    EXPECT_EQ(run.lines(U_FLXSCR), flx);
+  }
+  CASECUR.IPRDOF = 0;
 }
 
 // A unit-load pass that stops below its load records the load of its last
@@ -374,6 +427,34 @@ TEST_F(PlaneCap, GivenDisplacementAtAPointIsMetByTheConvergedCap) {
   EXPECT_NEAR(U1 - 2.0 * U3, 0.05, 1e-9);
   EXPECT_EQ(status().back(), "    1 ANALYSIS COMPLETED");
   CASEIN.LCKIND(1) = 0;
+  // Table L: the point blocks go to the results report and the summary, the
+  // latter before its own heading and origin blocks.
+  const auto headings = [&](int u) {
+    std::vector<std::string> h;
+    for (const std::string& l : run.lines(u))
+      if (l.find("     * ") == 0 || l.find("NUMBER OF ITERATIONS") != std::string::npos) h.push_back(l);
+    return h;
+  };
+  const std::vector<std::string> points = {
+      "     * POINT OF DEFINITION DISPLACEMENT/LOADS *", "     * CONCENTRATED LOAD AT SPECIFIED POINT *",
+      "     * DISPLACEMENT OF GROUPED PILE FOUNDATION AT SPECIFIED POINT *"};
+  const std::vector<std::string> origin = {"     * EQUIVALENT CONCENTRATED LOAD AT ORIGIN *",
+                                           "     * DISPLACEMENT OF GROUPED PILE FOUNDATION AT ORIGIN *"};
+  const std::string tableL = "     * TABLE L *   COMPUTATION ON PILE CAP";
+  std::vector<std::string> results = {tableL};
+  results.insert(results.end(), points.begin(), points.end());
+  results.insert(results.end(), origin.begin(), origin.end());
+  std::vector<std::string> summary = points;
+  summary.push_back(tableL);
+  summary.insert(summary.end(), origin.begin(), origin.end());
+  std::vector<std::string> got = headings(U_RESULTS);
+  ASSERT_EQ(got.size(), results.size() + 1);
+  // The count of the iterations in I3.
+  EXPECT_EQ(got.back().substr(0, 33), "          NUMBER OF ITERATIONS = ");
+  EXPECT_EQ(got.back().size(), 36u);
+  got.pop_back();
+  EXPECT_EQ(got, results);
+  EXPECT_EQ(headings(U_SUMMARY), summary);
 }
 
 }  // namespace

@@ -342,5 +342,70 @@ TEST(CapEquilibrium, UnitLoadPointRecords) {
   }
 }
 
+// The reporting sum of the pass that ends a stiffness estimation fails: the
+// run ends with its status, and the case is not reported as completed.
+TEST(CapEquilibrium, TargetPassWhoseReportingSumFailsEndsTheRun) {
+  CapRun run;
+  fourPiles(run, 1000.0, 50.0, 10.0, 10.0);
+  SESTIM.SEMODE = 1;
+  SESTIM.SESTAT = 3;  // the target is met: the pass writes its results
+  SESTIM.SEIDOF = 1;
+  io::OPEN(U_PASS, CapRun::name(U_PASS), io::Access::Write);
+  group().statusPile = 2;
+  group().statusWhenReporting = true;
+  const double P[6] = {400.0, 0, 0, 0, 0, 0};
+  const Pass r = runPass(P);
+  EXPECT_EQ(r.ISTAT, STAT_NODE_BELOW);
+  EXPECT_TRUE(run.lines(U_STATUS).empty());
+  EXPECT_EQ(RUNCTL.IOUTPS, 0);
+  group().statusPile = 0;
+  group().statusWhenReporting = false;
+  SESTIM.SEMODE = SESTIM.SESTAT = SESTIM.SEIDOF = 0;
+}
+
+// Pull-out and torsion given, bearing not: their headings in the results
+// report, and on the log as reached the curve's end or as may fail.
+TEST(CapEquilibrium, CapacityWarningHeadingsOfEachKind) {
+  for (const std::int32_t icrvmx : {0, 1}) {
+    CapRun run;
+    RUNCTL.NWBRG = 0;
+    RUNCTL.NWPULL = 2;
+    RUNCTL.NWTORS = 1;
+    RUNCTL.ICRVMX = icrvmx;
+    RUNCTL.KPILST = KPIL_SOUND;
+    // Three lines a warning on the scratch file, copied after the headings.
+    std::string scratch;
+    std::vector<std::string> copied;
+    for (int k = 1; k <= 9; ++k) {
+      copied.push_back("W" + std::to_string(k));
+      scratch += copied.back() + "\n";
+    }
+    test::writeFile(CapRun::name(U_WARN), scratch);
+    capacityWarnings();
+    EXPECT_EQ(RUNCTL.KPILST, KPIL_WARNED);
+    const std::vector<std::string> out = run.lines(U_RESULTS);
+    std::vector<std::string> expected = {
+        "",
+        "     ** WARNING **  SOME PILES MAY FAIL IN PULL OUT!",
+        "                    AXIAL DISPLACEMENT ESTIMATED IS SMALLER THAN",
+        "                    MINIMUM DISPLACEMENT DEFINED IN AXIAL LOAD-DISPLACEMENT CURVE",
+        "",
+        "     ** WARNING **  SOME PILES MAY FAIL IN TORSION!",
+        "                    TORSIONAL ROTATION ESTIMATED IS LARGER/SMALLER",
+        "                    THAN MAXIMUM/MINIMUM ROTATION DEFINED IN TORQUE-ROTATION CURVE"};
+    expected.insert(expected.end(), copied.begin(), copied.end());
+    EXPECT_EQ(out, expected);
+    const std::vector<std::string> log = run.lines(U_LOG);
+    std::vector<std::string> logExpected =
+        icrvmx == 1 ? std::vector<std::string>{"", "     ** WARNING **  SOME PILES REACHED MAXIMUM IN PULL OUT!", "",
+                                               "     ** WARNING **  SOME PILES REACHED MAXIMUM IN TORSION!"}
+                    : std::vector<std::string>{"", "     ** WARNING **  SOME PILES MAY FAIL IN PULL OUT!", "",
+                                               "     ** WARNING **  SOME PILES MAY FAIL IN TORSION!"};
+    logExpected.insert(logExpected.end(), copied.begin(), copied.end());
+    EXPECT_EQ(log, logExpected);
+    EXPECT_FALSE(io::writeFailed());
+  }
+}
+
 }  // namespace
 }  // namespace drelm

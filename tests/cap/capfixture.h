@@ -39,6 +39,7 @@ struct SpringGroup {
   bool bearingWarning = false;      // every evaluation warns of bearing
   double cubicAbove = 1e300;        // the cubic terms act only above this fraction
   int statusPile = 0;               // this pile sets ISTAT = 3
+  bool statusWhenReporting = false; // ... only in a reporting sum
   long stopAfter = -1;              // writes a stop request after this many evaluations
   std::atomic<long> calls{0};
   std::vector<double> perturbations;  // head displacements seen (recording on)
@@ -57,7 +58,7 @@ inline void springHead(const std::int32_t& IPILE, double* f, const double* uh, s
   if (g.record)
     for (int i = 0; i < 6; ++i) g.perturbations.push_back(uh[i]);
   if (g.stopAfter >= 0 && call == g.stopAfter) writeFile(FNAMES.FNU(U_STOP).trimmed(), "1\n");
-  if (IPILE == g.statusPile) {
+  if (IPILE == g.statusPile && (!g.statusWhenReporting || RUNCTL.IOUTPS != 0)) {
     std::atomic_ref<std::int32_t>(ISTAT).store(STAT_NODE_BELOW);
     return;
   }

@@ -24,10 +24,9 @@ TEST(CapPassive, PressureBlockAgainstHandValues) {
       {-1.0e-7, 3.0, q, g, 0.0, 0.0},
   };
   for (const Case& c : cases) {
-    double H, M;
-    passiveBlock(c.gx, c.tx, c.q, c.g, H, M);
-    EXPECT_NEAR(H, c.H, 1e-12) << c.gx;
-    EXPECT_NEAR(M, c.M, 1e-12) << c.gx;
+    const PressureBlock b = passiveBlock(c.gx, c.tx, c.q, c.g, -1.0E-6);
+    EXPECT_NEAR(b.H, c.H, 1e-12) << c.gx;
+    EXPECT_NEAR(b.M, c.M, 1e-12) << c.gx;
   }
 }
 
@@ -41,8 +40,8 @@ TEST(CapPassive, ResistanceOpposesTheMovementAndSplitsByShare) {
     SOILCOM.PUCAP(p) = 7.0;
   }
   PILEAR.PHX(2) = 0.5;
-  double H, M;
-  passiveBlock(-2.0, 3.0, 7.0, 0.5, H, M);
+  const PressureBlock b = passiveBlock(-2.0, 3.0, 7.0, 0.5, -1.0E-6);
+  const double H = b.H, M = b.M;
   struct Case {
     double u2, u3;
     double f[6];

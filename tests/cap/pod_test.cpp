@@ -32,7 +32,7 @@ TEST(PointOfDefinition, AllLoadsGivenSolvesTheOrdinarySystem) {
   const double R[6] = {1, -2, 3, -4, 5, -6}, F[6] = {}, U[6] = {}, UPOD[6] = {};
   double rhs[12], aux[12], s[12], dU[6];
   PODRHS(rhs, aux, R, F, UPOD, U, X, KPOD);
-  PODSOL(s, A, rhs);
+  PODSOL(s, A, rhs, 12);
   MATVEC6(dU, Kinv, R, 1);
   for (int i = 0; i < 6; ++i) EXPECT_NEAR(s[i], dU[i], 1e-12);
   for (int i = 6; i < 12; ++i) EXPECT_EQ(s[i], 0.0);
@@ -58,7 +58,7 @@ TEST(PointOfDefinition, VerticalDisplacementGivenOffTheOrigin) {
   double rhs[12], aux[12], s[12];
   PODRHS(rhs, aux, R, F, UPOD, U, X, KPOD);
   EXPECT_EQ(aux[6], 0.3);
-  PODSOL(s, A, rhs);
+  PODSOL(s, A, rhs, 12);
   EXPECT_NEAR(s[0] - 2.0 * s[5], 0.3, 1e-14);
 }
 
@@ -103,7 +103,7 @@ TEST(PointOfDefinition, TransferToThePoint) {
 TEST(PointOfDefinition, MarksAndEnvelope) {
   const std::int32_t KPOD[6] = {0, 1, 1, 0, 1, 0};
   char r1[6], r2[6];
-  PODMARK(KPOD, r1, r2);
+  PODMARK(KPOD, r1, r2, 6);
   EXPECT_EQ(std::string(r1, 6), " ** * ");
   EXPECT_EQ(std::string(r2, 6), "*  * *");
 
