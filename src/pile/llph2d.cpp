@@ -3,7 +3,6 @@
 #include "pile/llph2d.h"
 #include "pile/llpwarn.h"
 
-#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <string>
@@ -17,7 +16,6 @@
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "soil/lookup.h"
 #include "soil/pysoil.h"
 
 namespace drelm {
@@ -101,13 +99,7 @@ void LLPH2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, con
   distLoad2D(p, nn, q, W);
 
   // First moduli: k_s z below the top of the first layer and the ground.
-  const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
-  const double ground = PILEAR.PGRND(p) + PILEAR.PHXREF(p);
-  for (int k = 1; k <= nn; ++k) {
-    const double X = PILENODE.XNODE(p, k);
-    const double z = X - ground;
-    K(k + 3) = nl >= 1 && X >= SOILCOM.LTOP(1) && z > 0.0 ? SOILKD(X) * z : 0.0;
-  }
+  groundModuli(p, nn, K);
 
   axialForces2D(p, n, PX, AXLOAD, Q);
 
