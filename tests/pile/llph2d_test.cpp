@@ -184,38 +184,5 @@ TEST(Llph2d, FailuresLeaveTheHeadValuesAlone) {
   EXPECT_EQ(test::readLines("log.txt"), (std::vector<std::string>{"", "", warn}));
 }
 
-// Without soil a pinned row is a mechanism: the head routine fails as a
-// solution that does not close, with a warning, and writes no head value
-// (it must not take the untouched deflections for a closed solution). Held
-// fixed at its head, the same row is a cantilever and solves.
-TEST(Llph2d, SingularEquationsFailTheSolution) {
-  for (const int conn : {CONN_PIN, CONN_FIX}) {
-    SCOPED_TRACE(conn);
-    test::ScratchDir dir;
-    ASSERT_TRUE(io::OPEN(U_LOG, "log.txt", io::Access::Write));
-    ASSERT_TRUE(io::OPEN(U_RESULTS, "res.txt", io::Access::Write));
-    setRow(conn);
-    SOILCOM.KPROF.fill(0.0);
-    RUNCTL.KPILST = 0;
-    const Head h = head(true, 0.5, 0.0);
-    EXPECT_EQ(h.st, 0);
-    io::CLOSE(U_LOG);
-    io::CLOSE(U_RESULTS);
-    if (conn == CONN_FIX) {
-      // A rigid translation: no shear, no moment.
-      EXPECT_EQ(RUNCTL.KPILST, 0);
-      EXPECT_NEAR(h.VT1, 0.0, 1e-6);
-      EXPECT_NEAR(h.MT1, 0.0, 1e-3);
-      continue;
-    }
-    EXPECT_EQ(RUNCTL.KPILST, KPIL_LATERAL);
-    EXPECT_EQ(h.VT1, -7.0);
-    EXPECT_EQ(h.MT1, -7.0);
-    const std::string warn = "     ** WARNING **  NO SOLUTION OF A LLP, SINGULAR PILE EQUATIONS     PILE GROUP    1";
-    for (const char* f : {"res.txt", "log.txt"})
-      EXPECT_EQ(test::readLines(dir.path() / f), (std::vector<std::string>{"", "", warn})) << f;
-  }
-}
-
 }  // namespace
 }  // namespace drelm
