@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <string_view>
 
 #include "pile/headcrv.h"
 #include "model/model.h"
@@ -55,16 +56,17 @@ void AXRESP(const std::int32_t& IPILE, double& PX, double D, NodeArray& AXMOV, N
   for (int i = 1; i <= MAXNOD; ++i) AXLOAD(i) *= f;
 }
 
+CurveWarnings axialWarnings(std::string_view beyondMax, std::string_view beyondFail,
+                            std::string_view beforeMax) {
+  return {beyondMax, beyondFail, beforeMax, "APPARENT FAILURE IN PULL OUT    ", "AX. DISP.=", "AX. FORCE=",
+          &RUNCTL.NWBRG, &RUNCTL.NWPULL};
+}
+
 void AXIAL(const std::int32_t& IPILE, double& PX, const double (&ULOC)[6], NodeArray& AXMOV, NodeArray& AXLOAD,
            std::int32_t& ISTAT) {
-  static const CurveWarnings W{"REACHED MAXIMUM LOAD IN BEARING  ",
-                               "APPARENT FAILURE IN BEARING    ,",
-                               "REACHED MAXIMUM LOAD IN PULLOUT  ",
-                               "APPARENT FAILURE IN PULL OUT    ",
-                               "AX. DISP.=",
-                               "AX. FORCE=",
-                               &RUNCTL.NWBRG,
-                               &RUNCTL.NWPULL};
+  static const CurveWarnings W = axialWarnings("REACHED MAXIMUM LOAD IN BEARING  ",
+                                               "APPARENT FAILURE IN BEARING    ,",
+                                               "REACHED MAXIMUM LOAD IN PULLOUT  ");
   AXRESP(IPILE, PX, ULOC[0], AXMOV, AXLOAD, ISTAT, W);
 }
 

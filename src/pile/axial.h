@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "model/nodes.h"
 
@@ -26,5 +27,11 @@ void AXIAL(const std::int32_t& IPILE, double& PX, const double (&ULOC)[6], NodeA
 struct CurveWarnings;
 void AXRESP(const std::int32_t& IPILE, double& PX, double D, NodeArray& AXMOV, NodeArray& AXLOAD,
             std::int32_t& ISTAT, const CurveWarnings& W);
+
+// The warnings of an axial response: the space and the plane writer title
+// the two bearing warnings and the pull-out one beyond the end value in
+// their own words; the rest is shared.
+CurveWarnings axialWarnings(std::string_view beyondMax, std::string_view beyondFail,
+                            std::string_view beforeMax);
 
 }  // namespace drelm

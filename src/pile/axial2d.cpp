@@ -4,20 +4,14 @@
 
 #include "pile/axial.h"
 #include "pile/headcrv.h"
-#include "model/model.h"
 
 namespace drelm {
 
 void AXIAL2D(const std::int32_t& IPILE, double& PX, const double (&ULOC)[3], NodeArray& AXMOV,
              NodeArray& AXLOAD, std::int32_t& ISTAT) {
-  static const CurveWarnings W{"MAXIMUM LOAD REACHED IN BEARING  ",
-                               "APPARENT FAILURE IN BEARING     ",
-                               "MAXIMUM LOAD REACHED IN PULLOUT  ",
-                               "APPARENT FAILURE IN PULL OUT    ",
-                               "AX. DISP.=",
-                               "AX. FORCE=",
-                               &RUNCTL.NWBRG,
-                               &RUNCTL.NWPULL};
+  static const CurveWarnings W = axialWarnings("MAXIMUM LOAD REACHED IN BEARING  ",
+                                               "APPARENT FAILURE IN BEARING     ",
+                                               "MAXIMUM LOAD REACHED IN PULLOUT  ");
   AXRESP(IPILE, PX, ULOC[0], AXMOV, AXLOAD, ISTAT, W);
 }
 

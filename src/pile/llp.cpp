@@ -5,7 +5,6 @@
 #include "pile/llp.h"
 #include "pile/llpwarn.h"
 
-#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
@@ -130,15 +129,7 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
     for (int i = 4; i <= n; ++i) yr(i) = relative(i);
     PYTABES(IPILE, yr, EK, NONE, NONE, PSMS, PSS);
   } else {
-    const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
-    const double ground = PILEAR.PGRND(p) + PILEAR.PHXREF(p);
-    for (int k = 1; k <= nn; ++k) {
-      const double X = PILENODE.XNODE(p, k);
-      const double z = X - ground;
-      // No spring above the first layer, nor above the ground surface,
-      // where k_s z would pull the pile instead of resisting it.
-      EK(k + 3) = nl >= 1 && X >= SOILCOM.LTOP(1) && z > 0.0 ? SOILKD(X) * z : 0.0;
-    }
+    groundModuli(p, nn, EK);
   }
 
   // Axial force of the bending equations.

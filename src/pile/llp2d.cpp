@@ -4,18 +4,16 @@
 // moduli are updated from the p-y curves until two solutions agree within
 // TOLPIL.
 #include "pile/llp2d.h"
-#include "pile/llpwarn.h"
 
-#include <atomic>
 #include <cmath>
 #include <string>
 
 #include "pile/envpil.h"
-#include "pile/beamfd.h"
 #include "pile/llp2dset.h"
 #include "pile/llpres.h"
 #include "pile/nodesvc.h"
 #include "pile/pilestore.h"
+#include "pile/solve2d.h"
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
@@ -31,9 +29,8 @@ constexpr double TINY = 1.0E-14;
 
 // Work arrays of one call, all in slot form (node k in slot k + 3) except the
 // arrays exchanged with the p-y evaluation, which hold node k in entry k.
-struct Work {
-  NodeArray y, yp, R, k, Q, w, q;
-  NodeArray A, B, C;
+struct Work : Beam2D {
+  NodeArray q;
   NodeArray ydefl, esoil, ysoil1, ysoil2, psmov, psoil;
 };
 
@@ -74,7 +71,6 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
   const double h = PILEPROP.DXINC(t);
   const bool ownCurves = PYBYDEP(p);
   const bool movement = SMOV.NSMOV > 0;
-  const bool mcSets = RUNCTL.ICTL09 > 0;
 
   // Set-up. Every array starts cleared.
   Work W{};
@@ -98,53 +94,23 @@ void LLP2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, cons
     if (statusOf(ISTAT) != 0) return;
   }
 
-  axialForces2D(p, n, PX, AXLOAD, W.Q);
-
-  rigidity2D(p, t, n, W.R);
-  const auto updateEI = [&] { updateEI2D(p, n, PX, W.R, W.y); };
-  if (mcSets) updateEI();
-
-  // Head rows: the head deflection is YT1; the slot above the head carries
-  // the rotational condition of the connection. The row's head slope
-  // follows ST1 itself, where the space solver prescribes -ST1.
-  BEAMHD(PCONN.CONNECTY(p), W.R(4), PILEAR.HSPR1(p), h, YT1, -ST1, W.A, W.B, W.C);
-
-  // Iteration.
-  const int m = n + 4;
-  for (int it = 1;; ++it) {
-    if (mcSets && CURCTL.IEIPRV == 1) updateEI();
-    const bool eliminated = BEAMFW(m, h, W.R, W.Q, W.k, W.w, W.A, W.B, W.C);
-    for (int s = 4; s <= m; ++s) W.yp(s) = W.y(s);
-    // No unique solution: fail as a solution that does not close.
-    if (!eliminated || !BEAMBK(m, h, W.Q(m), W.R(m), W.A, W.B, W.C, W.y)) {
-      llpSingular(p);
-      raiseOutcome(KPIL_LATERAL);
-      return;
-    }
-    if (mcSets && CURCTL.IEIPRV == 0) updateEI();
-
-    bool closed = it > 1;
-    for (int s = 4; closed && s <= m; ++s) closed = std::fabs(W.y(s) - W.yp(s)) < CURCTL.TOLPIL;
-    if (closed) break;
-
-    if (it + 1 > SOILCOM.MAXITL) {
-      llpNoClosure(SOILCOM.MAXITL, p);
-      raiseOutcome(KPIL_LATERAL);
-      return;
-    }
-
+  // New moduli after every solution.
+  const auto moduli = [&] {
     if (ownCurves) {
       tableModuli(W, p, nn);
     } else {
       for (int j = 1; j <= nn; ++j) W.ydefl(j) = W.y(j + 3);
       pyModuli(W, p, t, nn, ISTAT);
-      if (statusOf(ISTAT) != 0) return;
+      if (statusOf(ISTAT) != 0) return false;
     }
     // The springs act on the deflection relative to the moving soil, so the
     // movement loads the row through them, also with curves by depth.
     if (movement)
       for (int j = 1; j <= nn; ++j) W.w(j + 3) = W.k(j + 3) * W.ysoil1(j) + W.q(j);
-  }
+    return true;
+  };
+  if (!solve2D(p, t, n, h, PX, AXLOAD, YT1, ST1, W, moduli)) return;
+  const int m = n + 4;  // tip slot
 
   // Head moment, and head shear by equilibrium: the total soil reaction
   // less the applied load.

@@ -1,23 +1,18 @@
 // Plane head routine: the five-point beam-column recursion of the plane
 // solver on the secant moduli of the p-y curves, starting from k_s z.
 #include "pile/llph2d.h"
-#include "pile/llpwarn.h"
 
-#include <algorithm>
-#include <atomic>
-#include <cmath>
 #include <string>
 
-#include "pile/beamfd.h"
 #include "pile/llp2dset.h"
 #include "pile/llpres.h"
 #include "pile/nodesvc.h"
 #include "pile/pilestore.h"
+#include "pile/solve2d.h"
 #include "report/convert.h"
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
-#include "soil/lookup.h"
 #include "soil/pysoil.h"
 
 namespace drelm {
@@ -90,70 +85,46 @@ void LLPH2D(const std::int32_t& IPILE, const double& YT1, const double& ST1, con
   const int m = n + 4;  // tip slot
   const double h = PILEPROP.DXINC(t);
   const bool ownCurves = PYBYDEP(p);
-  const bool mcSets = RUNCTL.ICTL09 > 0;
 
   // Solver arrays (node k in slot k + 3) and the node arrays of the p-y
   // evaluation (node k in entry k).
-  NodeArray y{}, yp{}, R{}, K{}, Q{}, W{}, A{}, B{}, C{};
+  Beam2D b{};
   NodeArray yd{}, es{}, ys1{}, ys2{}, psm{}, ps{};
+  const NodeArray& y = b.y;
+  const NodeArray& R = b.R;
+  const NodeArray& K = b.k;
 
   NodeArray q{};
-  distLoad2D(p, nn, q, W);
+  distLoad2D(p, nn, q, b.w);
 
   // First moduli: k_s z below the top of the first layer and the ground.
-  const int nl = std::min<int>(SOILCOM.NLAYER, MAXLNL);
-  const double ground = PILEAR.PGRND(p) + PILEAR.PHXREF(p);
-  for (int k = 1; k <= nn; ++k) {
-    const double X = PILENODE.XNODE(p, k);
-    const double z = X - ground;
-    K(k + 3) = nl >= 1 && X >= SOILCOM.LTOP(1) && z > 0.0 ? SOILKD(X) * z : 0.0;
-  }
+  groundModuli(p, nn, b.k);
 
-  axialForces2D(p, n, PX, AXLOAD, Q);
-
-  rigidity2D(p, t, n, R);
-  const auto updateEI = [&] { updateEI2D(p, n, PX, R, y); };
-  if (mcSets) updateEI();
-
-  BEAMHD(PCONN.CONNECTY(p), R(4), PILEAR.HSPR1(p), h, YT1, -ST1, A, B, C);
-
-  for (int it = 1;; ++it) {
-    if (mcSets && CURCTL.IEIPRV == 1) updateEI();
-    BEAMFW(m, h, R, Q, K, W, A, B, C);
-    for (int s = 4; s <= m; ++s) yp(s) = y(s);
-    BEAMBK(m, h, Q(m), R(m), A, B, C, y);
-    if (mcSets && CURCTL.IEIPRV == 0) updateEI();
-
-    bool closed = it > 1;
-    for (int s = 4; closed && s <= m; ++s) closed = std::fabs(y(s) - yp(s)) < CURCTL.TOLPIL;
-    if (closed) break;
-    if (it + 1 > SOILCOM.MAXITL) {
-      llpNoClosure(SOILCOM.MAXITL, p);
-      raiseOutcome(KPIL_LATERAL);
-      return;
-    }
-
+  // New moduli after every solution, from the p-y curves (the soil at rest).
+  const auto moduli = [&] {
     if (ownCurves) {
       NodeArray zero{}, e{}, pm{}, pr{};
       PYTABES(p, y, e, zero, zero, pm, pr);
-      for (int s = 4; s <= m; ++s) K(s) = e(s);
-      continue;
+      for (int s = 4; s <= m; ++s) b.k(s) = e(s);
+      return true;
     }
     for (int j = 1; j <= nn; ++j) yd(j) = y(j + 3);
     PYSOIL(t, ISTAT, p, p, yd, es, ys1, ys2, psm, ps);
-    if (statusOf(ISTAT) != 0) return;
-    for (int j = 1; j <= nn; ++j) K(j + 3) = es(j);
-  }
+    if (statusOf(ISTAT) != 0) return false;
+    for (int j = 1; j <= nn; ++j) b.k(j + 3) = es(j);
+    return true;
+  };
+  if (!solve2D(p, t, n, h, PX, AXLOAD, YT1, ST1, b, moduli)) return;
 
   MT1 = -R(4) * (y(3) - 2.0 * y(4) + y(5)) / (h * h);
-  VT1 = HEADSHR(m, h, K, y, W);
+  VT1 = HEADSHR(m, h, K, y, b.w);
   if (RUNCTL.IOUTPS != 1) return;
 
   LLPRES r{};
   r.NN = nn;
   r.Y[0] = y;
   r.R[0] = R;
-  r.Q[0] = Q;
+  r.Q[0] = b.Q;
   r.ESOIL = K;
   LLPFORC(h, r);
   LLPSECT(p, r);

@@ -1,5 +1,5 @@
-// Node set-up of a space pile: node positions along the pile and in depth,
-// and the node range of every soil layer.
+// Node set-up of a pile (space pile or plane row): node positions along the
+// pile and in depth, and the node range of every soil layer.
 #include "pile/node.h"
 
 #include <algorithm>
@@ -38,8 +38,7 @@ void storeStatus(std::int32_t& ISTAT, std::int32_t code) {
 
 }  // namespace
 
-void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
-  const int p = IPILE;
+void placeNodes(int p, double head, std::int32_t belowCode, std::int32_t& ISTAT) {
   const int t = PILEAR.PROPOFPILE(p);
   const int ninc = PILEPROP.NINC(t);
   // The input checks keep the increments within the node slots; a property
@@ -60,7 +59,6 @@ void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
     return;
   }
   const double dv = RUNCTL.IBATAD == 1 ? dx * std::cos(PILEAR.PBATT(p)) : dx;
-  const double head = PILEAR.PHX(p);
   // Each node from the head, so that rounding does not build up along the pile.
   const auto place = [&](int i) {
     PILENODE.XNODE(p, i) = head + (i - 1) * dv;
@@ -77,7 +75,7 @@ void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
   // Without a soil layer every pile reaches below the profile.
   if (nl < 1) {
     belowDeepestLayer(PILEPROP.PLEN(t));
-    storeStatus(ISTAT, STAT_NODE_BELOW);
+    storeStatus(ISTAT, belowCode);
     return;
   }
   const double bottom = SOILCOM.LBOT(nl);
@@ -89,7 +87,7 @@ void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
       const double X = PILENODE.XNODE(p, i);
       if (X > bottom + tol) {
         belowDeepestLayer(PILEPROP.PLEN(t));
-        storeStatus(ISTAT, STAT_NODE_BELOW);
+        storeStatus(ISTAT, belowCode);
         return;
       }
       // A tip that rounding puts just below the bottom lies on it.
@@ -109,6 +107,10 @@ void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
   for (int L = 1; L <= nl; ++L)
     if (SOILCOM.LBOT(L) >= tip) LAYNODE.LNODE2(p, L) = nn;
   LAYNODE.LNODE2(p, nl) = nn;
+}
+
+void NODE(const std::int32_t& IPILE, std::int32_t& ISTAT) {
+  placeNodes(IPILE, PILEAR.PHX(IPILE), STAT_NODE_BELOW, ISTAT);
 }
 
 }  // namespace drelm

@@ -36,6 +36,11 @@ void DLQNOD2(const std::int32_t& IDUMMY, const std::int32_t& IPILE, NodeArray& Q
 void PYTABES(const std::int32_t& IPILE, const NodeArray& YDEFL, NodeArray& ESOIL,
              const NodeArray& YSOIL1, const NodeArray& YSOIL2, NodeArray& PSMOV, NodeArray& PSOIL);
 
+// First secant soil moduli K (solver array) of pile p with nn nodes: k_s
+// times the depth below the ground surface, 0 above the ground and above
+// the first soil layer.
+void groundModuli(int p, int nn, NodeArray& K);
+
 // True when pile IPILE takes its own p-y curves by depth instead of the soil
 // layers.
 bool PYBYDEP(const std::int32_t& IPILE);
