@@ -10,7 +10,7 @@
 namespace drelm {
 
 bool solve2D(int p, int t, int n, double h, double PX, const NodeArray& AXLOAD, double YT1, double ST1,
-             Beam2D& b, const std::function<bool()>& moduli) {
+             Beam2D& b, ModuliUpdate moduli) {
   const bool mcSets = RUNCTL.ICTL09 > 0;
   axialForces2D(p, n, PX, AXLOAD, b.Q);
 
