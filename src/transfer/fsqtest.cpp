@@ -30,8 +30,13 @@ double ADHFAC(const double& c, const double& gamma, const double& z) {
   if (!(psi > TINY)) psi = TINY;
   double alpha = psi <= 1.0 ? sp(0.5f) / std::sqrt(psi) : sp(0.5f) / std::pow(psi, sp(0.25f));
   const std::int32_t u = RUNCTL.IUNITS;
-  if (alpha < sp(0.5f) && ((u == 1 && c < sp(3.47f)) || (u == 2 && c < sp(24.0f)))) alpha = 1.0;
+  if (alpha < sp(0.5f) && (u == 1 || u == 2) && c < WEAKCLAY()) alpha = 1.0;
   return alpha;
+}
+
+double WEAKCLAY() {
+  constexpr double psi = sp(3.47f);
+  return RUNCTL.IUNITS == 2 ? psi * 6.894757293168361 : psi;
 }
 
 double BETADS(const double& z) {
