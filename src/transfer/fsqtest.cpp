@@ -7,6 +7,7 @@
 
 #include "model/model.h"
 #include "soil/lookup.h"
+#include "transfer/siconv.h"
 
 namespace drelm {
 namespace {
@@ -36,7 +37,7 @@ double ADHFAC(const double& c, const double& gamma, const double& z) {
 
 double WEAKCLAY() {
   constexpr double psi = sp(3.47f);
-  return RUNCTL.IUNITS == 2 ? psi * 6.894757293168361 : psi;
+  return RUNCTL.IUNITS == 2 ? psi * PSI_KPA : psi;
 }
 
 double BETADS(const double& z) {
@@ -135,9 +136,9 @@ void FSQTEST(const std::int32_t& LTYP, const double& X, std::int32_t& IFLFS, dou
     } else if (u != 1 && u != 2) {
       QTDRL = QTDRV;
     } else if (phi < sp(0.628f)) {
-      QTDRL = u == 1 ? sp(222.2f) : sp(1530.0f);
+      QTDRL = u == 1 ? sp(222.2f) : sp(222.2f) * PSI_KPA;
     } else {
-      QTDRL = u == 1 ? sp(555.56f) : sp(3830.0f);
+      QTDRL = u == 1 ? sp(555.56f) : sp(555.56f) * PSI_KPA;
     }
     if (type == 7) {
       QTDRV += 9.0 * c;

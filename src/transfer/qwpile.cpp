@@ -12,6 +12,7 @@
 #include "soil/lookup.h"
 #include "transfer/fsqtest.h"
 #include "transfer/qwtip.h"
+#include "transfer/siconv.h"
 #include "transfer/tiptoken.h"
 #include "transfer/tzpile.h"
 
@@ -98,8 +99,8 @@ void QWCURVE(const std::int32_t& IPROP, const QWTIP& G, std::int32_t& ISTAT, FAr
         qmax = NQFACT(phi * sp(57.296f)) * zt * gamma * At;
       } else if (ptype == PTYPE_DRILLED) {
         if (phi < sp(0.5236f)) qmax = TIPQMIN();
-        else if (phi < sp(0.628f)) qmax = At * (units == 1 ? sp(222.2f) : sp(1530.0f));
-        else qmax = At * (units == 1 ? sp(555.56f) : sp(3830.0f));
+        else if (phi < sp(0.628f)) qmax = At * sp(222.2f) * (units == 1 ? 1.0 : PSI_KPA);
+        else qmax = At * sp(555.56f) * (units == 1 ? 1.0 : PSI_KPA);
       }
     }
   }

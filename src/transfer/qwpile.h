@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "transfer/axcrv.h"
+#include "transfer/headcurves.h"  // the status codes of a tip curve that cannot be built
 
 namespace drelm {
 
@@ -18,9 +19,5 @@ void QWPILE(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
             TzTable& TZT, TzTable& TZZ, TzColumn& TZMAX, TzColumn& TZPHI, FArray<double, MAXAEP>& AETAB,
             FArray<double, MAXAEP>& AEDEP, TzColumn& TZDEP, FArray<double, MAXQWP>& QWQ,
             FArray<double, MAXQWP>& QWW);
-
-// Status codes of a load-settlement tip curve that cannot be built.
-constexpr std::int32_t STAT_LS_E50 = 32;  // zero E50 at the tip
-constexpr std::int32_t STAT_LS_COH = 33;  // zero cohesion at the tip
 
 }  // namespace drelm
