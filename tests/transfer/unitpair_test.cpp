@@ -2,7 +2,8 @@
 // SI with every value converted, is the same curve: the head load-settlement
 // and torque-rotation curves in uplift and compression, the side t-z curves
 // and the tip q-w curves in bearing and in pull-out, over every soil type
-// and both installation types.
+// and both installation types; and so is the axial load-transfer solution
+// of the pile on those curves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "hcfixture.h"
 #include "model/fileio.h"
 #include "transfer/axcrv.h"
+#include "transfer/axsolv.h"
 #include "transfer/qwpile.h"
 #include "transfer/tzpile.h"
 
@@ -55,9 +57,13 @@ struct Curves {
   AXCRV_T tz;                        // side curves, rigidity, tip curve in bearing
   AXCRV_T pull;                      // tip curve in pull-out
   int ncrv = 0;
+  // Load-transfer solutions for the head displacements HEADS (in).
+  static constexpr double HEADS[3] = {-0.05, 0.01, 0.3};
+  NodeArray mov[3], load[3];
 };
 
-Curves build(int nlayer) {
+// INCH: the inch in the units set up.
+Curves build(int nlayer, double inch) {
   Curves r;
   const int dirs[2] = {KDIR_UPLIFT, KDIR_COMPRESSION};
   for (int d = 0; d < 2; ++d) {
@@ -75,6 +81,15 @@ Curves build(int nlayer) {
   QWPILE(1, 1, -0.5, st, p.TZT, p.TZZ, p.TZMAX, p.TZPHI, p.AETAB, p.AEDEP, p.TZDEP, p.QWQ, p.QWW);
   if (st != 0) r.failed += "t-z/q-w " + std::to_string(st);
   r.ncrv = sideCurveCount(nlayer);
+  AXTZ.NAXTZ = 19;
+  for (int k = 0; k < 3; ++k) {
+    const double D = Curves::HEADS[k] * inch;
+    const AXCRV_T& a = D < 0.0 ? p : c;
+    RUNCTL.KPILST = KPIL_SOUND;
+    AXSOLV(1, 1, D, st, NQWPT, r.mov[k], r.load[k], a.TZT, a.TZZ, a.TZMAX, a.TZPHI, a.AETAB, a.AEDEP, a.TZNPT,
+           a.TZDEP, a.QWQ, a.QWW);
+    if (RUNCTL.KPILST != KPIL_SOUND) r.failed += "load transfer at " + std::to_string(Curves::HEADS[k]) + " ";
+  }
   return r;
 }
 
@@ -171,7 +186,7 @@ class UnitPair : public HeadCurveTest {
     else
       setSoilProfile({layers[0], layers[1]});
     pile(p);
-    return build(static_cast<int>(layers.size()));
+    return build(static_cast<int>(layers.size()), u == 2 ? IN : 1.0);
   }
 };
 
@@ -229,6 +244,14 @@ TEST_F(UnitPair, EveryGeneratedCurveIsTheSameInEnglishAndSi) {
     compareSides(en.tz, si.tz, en.ncrv, tol);
     compareTip("q-w bearing", en.tz, si.tz, tol);
     compareTip("q-w pull-out", en.pull, si.pull, tol);
+    for (int k = 0; k < 3; ++k) {
+      const std::string at = "load transfer at " + std::to_string(Curves::HEADS[k]) + " in, node ";
+      const double ffloor = 1e-9 * std::fabs(en.load[k](4)) * LB;
+      for (int i = 4; i <= 20 + 4; ++i) {
+        same(at + std::to_string(i) + " movement", en.mov[k](i), si.mov[k](i), IN, tol, 1e-9 * IN);
+        same(at + std::to_string(i) + " force", en.load[k](i), si.load[k](i), LB, tol, ffloor);
+      }
+    }
     // The pull-out tip carries practically nothing.
     EXPECT_LE(en.pull.QWQ(NQWPT), std::max(1e-3 * en.tz.QWQ(NQWPT), 1.0));
   }
