@@ -220,6 +220,8 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   }
 
   PRGREC(ProgressForm::End, ISCOMB, ls.n, ls.Tp, b);
+  // A pass that reports its last accepted step warns of that step's piles.
+  if (reportsAcceptedStep(ls)) acc.warnings.restore();
   const bool warned = RUNCTL.NWBRG > 0 || RUNCTL.NWPULL > 0 || RUNCTL.NWTORS > 0;
   capacityWarnings();
   if (warned && SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;

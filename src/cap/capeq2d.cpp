@@ -311,7 +311,9 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     }
   }
 
-  // Warnings of the last force sum with warnings; a failure stays.
+  // Warnings of the last force sum with warnings, or of the last accepted
+  // step when the pass reports that step; a failure stays.
+  if (reportsAcceptedStep(ls)) acc.warnings.restore();
   capacityWarnings2D();
   if (RUNCTL.KPILST == KPIL_WARNED && SESTIM.SEMODE == 1) SESTIM.SESTAT = -1;
 

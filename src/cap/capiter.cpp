@@ -106,15 +106,41 @@ void failStep(LoadStep& ls) {
   if (ls.fail() && RUNCTL.KPILST != KPIL_SINGULAR) warnNoConvergence(CURCTL.MAXITC);
 }
 
+void StepWarnings::save() {
+  bearing = RUNCTL.NWBRG;
+  pullout = RUNCTL.NWPULL;
+  torsion = RUNCTL.NWTORS;
+  lines.clear();
+  // Only warned piles write the file.
+  if (bearing <= 0 && pullout <= 0 && torsion <= 0) return;
+  if (!io::openChecked(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Read)) return;
+  std::string line;
+  while (io::readLine(U_WARN, line)) lines.push_back(line);
+  io::CLOSE(U_WARN);
+}
+
+void StepWarnings::restore() const {
+  RUNCTL.NWBRG = bearing;
+  RUNCTL.NWPULL = pullout;
+  RUNCTL.NWTORS = torsion;
+  if (!io::openChecked(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Write)) return;
+  for (const std::string& l : lines) text(U_WARN, l);
+  io::CLOSE(U_WARN);
+}
+
+bool reportsAcceptedStep(const LoadStep& ls) {
+  // A pass of the target-deflection search that failed still fails its
+  // point: a part of its load is no estimate.
+  return ls.stoppedEarly() && !(outcomeFailed(RUNCTL.KPILST) && SESTIM.SEMODE == 1);
+}
+
 bool passFailed(const LoadStep& ls, void (*failureRecords)()) {
   // A failure is never hidden by the warnings: the outcome word keeps the
   // highest-ranking code of the last evaluation.
   const std::int32_t outcome = RUNCTL.KPILST;
   // Whatever stopped the stepping, the accepted steps stand: the pass reports
-  // the last of them and says why it went no further. A pass of the
-  // target-deflection search that failed still fails its point: a part of
-  // its load is no estimate.
-  if (ls.stoppedEarly() && !(outcomeFailed(outcome) && SESTIM.SEMODE == 1)) {
+  // the last of them and says why it went no further.
+  if (reportsAcceptedStep(ls)) {
     warnSteppingStopped(ls.Tp, outcome);
     return false;
   }

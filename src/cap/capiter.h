@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "numeric/loadstep.h"
 
@@ -56,19 +58,34 @@ struct CapNorms {
 // absolute limits.
 bool capConverged(const CapNorms& m, double TINY);
 
+// The capacity warnings of a step: the counters of the piles warned in
+// bearing, pull-out and torsion, and the lines of the warning scratch file,
+// as the last force sum of the step left them.
+struct StepWarnings {
+  std::int32_t bearing = 0, pullout = 0, torsion = 0;
+  std::vector<std::string> lines;
+  // From the counters and the file; a file that cannot be read back keeps
+  // the lines it gave (the failed open is remembered for the run's status).
+  void save();
+  // Back into the counters and the file, for the report of the step.
+  void restore() const;
+};
+
 // What the report takes from the last iteration of a step, as it stood when
 // the last step was accepted, so that a later step that failed leaves it
 // alone: the pile-head force sum F, the stiffness K (N x N), the auxiliary
-// vector and the iteration count.
+// vector, the iteration count and the capacity warnings.
 template <int N>
 struct AcceptedStep {
   double F[N], K[N * N], aux[2 * N];
   std::int32_t b;
+  StepWarnings warnings;
   void save(const double* f, const double* k, const double* a, std::int32_t it) {
     std::copy(f, f + N, F);
     std::copy(k, k + N * N, K);
     std::copy(a, a + 2 * N, aux);
     b = it;
+    warnings.save();
   }
   void restore(double* f, double* k, double* a, std::int32_t& it) const {
     std::copy(F, F + N, f);
@@ -90,6 +107,10 @@ void failStep(LoadStep& ls);
 // of the last of them (the reason is written, and false returned), except
 // a failed pass of the target-deflection search.
 bool passFailed(const LoadStep& ls, void (*failureRecords)());
+// The pass stopped after accepted steps and reports the last of them (the
+// case of passFailed that returns false with the reason written): its
+// capacity warnings are then those of that step, not of the step that failed.
+bool reportsAcceptedStep(const LoadStep& ls);
 
 // The stiffness-estimation check of a pass with SESTAT > 0 at the cap
 // displacement U: logs the computed and target deflections; false (and the

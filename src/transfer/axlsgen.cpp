@@ -16,7 +16,9 @@
 #include "model/axtz.h"
 #include "transfer/fsqtest.h"
 #include "transfer/hcwork.h"
+#include "transfer/siconv.h"
 #include "transfer/headcurves.h"
+#include "transfer/tiptoken.h"
 
 namespace drelm {
 namespace {
@@ -222,10 +224,10 @@ void AXLSGEN(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::int
       if (ptype == PTYPE_DRIVEN) {
         qmax = nq * gamma * T.DT * T.A;
       } else if (phi < sp(0.5236f)) {
-        qmax = sp(0.1f);
+        qmax = TIPQMIN();
       } else if (iunits == 1 || iunits == 2) {
         const bool mid = phi < sp(0.628f);
-        const double q = iunits == 1 ? (mid ? sp(222.2f) : sp(555.56f)) : (mid ? sp(1530.0f) : sp(3830.0f));
+        const double q = (mid ? sp(222.2f) : sp(555.56f)) * (iunits == 1 ? 1.0 : PSI_KPA);
         qmax = q * T.A;
       }
       if (ts == 7) qmax += 9.0 * c * T.A;

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "model/model.h"
+#include "transfer/siconv.h"
 #include "transfer/tzpile.h"
 
 namespace drelm {
@@ -15,9 +16,14 @@ namespace {
 
 constexpr double sp(float x) { return static_cast<double>(x); }
 
-constexpr double TOLMOV = sp(1.0E-4f);  // movement tolerance, internal length units
+constexpr double TOLREL = sp(1.0E-4f);  // relative tolerance of the head movement
 constexpr int MAXMID = 200;             // iterations on the middle movement of a segment
 constexpr int MAXOUT = 25;              // further iterations on the tip movement
+
+// A length of the rules given in inches, in metres in SI: the movement
+// tolerance (1.0E-4 in) and the step of the slope by differences (1.0E-6 in)
+// are the same physical lengths in both unit systems.
+double inches(float x) { return RUNCTL.IUNITS == 2 ? sp(x) * IN_M : sp(x); }
 
 // What a march reads, gathered once per call.
 struct March {
@@ -108,6 +114,7 @@ double rigidity(const March& m, double y) {
 // with the given sign. H is the head movement, signed. False when a segment
 // has no positive rigidity or its middle movement does not settle.
 bool march(const March& m, double s, double sign, NodeArray& AXMOV, NodeArray& AXLOAD, double& H) {
+  const double tol = inches(1.0E-4f);
   double zb = s;
   double fb = tipLoad(m, s);
   double L = m.l0;
@@ -122,7 +129,7 @@ bool march(const March& m, double s, double sign, NodeArray& AXMOV, NodeArray& A
       ft = fb + f;
       zt = zb + (fb + f / 2.0) * m.dx / ea;
       const double zmNew = zb + (fb + f / 4.0) * m.dx / (2.0 * ea);
-      if (!(std::abs(zmNew - zm) > TOLMOV)) {
+      if (!(std::abs(zmNew - zm) > tol)) {
         settled = std::isfinite(zmNew);
         break;
       }
@@ -203,7 +210,8 @@ void AXSOLV(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
 
   for (int c = 0;;) {
     const double aq = std::abs(Q);
-    const double dq = aq < sp(1.0E-6f) ? aq / 2.0 : sp(1.0E-6f);
+    const double step = inches(1.0E-6f);
+    const double dq = aq < step ? aq / 2.0 : step;
     const double sign = Q > 0.0 ? 1.0 : -1.0;
     double H1 = 0, H2 = 0, H = 0;
     if (!march(m, aq - dq, sign, AXMOV, AXLOAD, H1) || !march(m, aq + dq, sign, AXMOV, AXLOAD, H2) ||
@@ -213,10 +221,10 @@ void AXSOLV(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
     }
     if (outside) return;
     if (std::abs(D) < sp(1.0E-14f)) {
-      if (std::abs(D - H) <= TOLMOV) return;
+      if (std::abs(D - H) <= inches(1.0E-4f)) return;
     } else {
       const double W = std::abs((D - H) / D);
-      if (W <= TOLMOV || (c > 10 && W <= sp(1.0E-3f))) return;
+      if (W <= TOLREL || (c > 10 && W <= sp(1.0E-3f))) return;
     }
     if (++c > MAXOUT) {
       fail();

@@ -7,6 +7,7 @@
 
 #include "model/model.h"
 #include "soil/lookup.h"
+#include "transfer/siconv.h"
 
 namespace drelm {
 namespace {
@@ -30,8 +31,13 @@ double ADHFAC(const double& c, const double& gamma, const double& z) {
   if (!(psi > TINY)) psi = TINY;
   double alpha = psi <= 1.0 ? sp(0.5f) / std::sqrt(psi) : sp(0.5f) / std::pow(psi, sp(0.25f));
   const std::int32_t u = RUNCTL.IUNITS;
-  if (alpha < sp(0.5f) && ((u == 1 && c < sp(3.47f)) || (u == 2 && c < sp(24.0f)))) alpha = 1.0;
+  if (alpha < sp(0.5f) && (u == 1 || u == 2) && c < WEAKCLAY()) alpha = 1.0;
   return alpha;
+}
+
+double WEAKCLAY() {
+  constexpr double psi = sp(3.47f);
+  return RUNCTL.IUNITS == 2 ? psi * PSI_KPA : psi;
 }
 
 double BETADS(const double& z) {
@@ -130,9 +136,9 @@ void FSQTEST(const std::int32_t& LTYP, const double& X, std::int32_t& IFLFS, dou
     } else if (u != 1 && u != 2) {
       QTDRL = QTDRV;
     } else if (phi < sp(0.628f)) {
-      QTDRL = u == 1 ? sp(222.2f) : sp(1530.0f);
+      QTDRL = u == 1 ? sp(222.2f) : sp(222.2f) * PSI_KPA;
     } else {
-      QTDRL = u == 1 ? sp(555.56f) : sp(3830.0f);
+      QTDRL = u == 1 ? sp(555.56f) : sp(555.56f) * PSI_KPA;
     }
     if (type == 7) {
       QTDRV += 9.0 * c;

@@ -13,8 +13,12 @@ double NQFACT(double phiDeg);
 
 // Adhesion factor of the alpha method for a clay of strength c under the
 // overburden gamma x z: 0.5 / sqrt(psi) up to psi = c / (gamma z) = 1,
-// 0.5 / psi^0.25 beyond, and 1 for a weak clay whose factor falls below 0.5.
+// 0.5 / psi^0.25 beyond, and 1 for a weak clay (c below WEAKCLAY) whose
+// factor falls below 0.5.
 double ADHFAC(const double& c, const double& gamma, const double& z);
+// Strength below which a clay is weak: 3.47 psi, the same strength in kPa in
+// SI, so that a clay of 500 psf (23.94 kPa) is weak in neither system.
+double WEAKCLAY();
 // Beta of drilled shafts in sand at depth z (length units), within 0.25 .. 1.2.
 double BETADS(const double& z);
 

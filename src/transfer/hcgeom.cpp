@@ -8,6 +8,7 @@
 #include "report/prpftl.h"
 #include "transfer/hcwork.h"
 #include "transfer/headcurves.h"
+#include "transfer/tiptoken.h"
 
 namespace drelm {
 namespace {
@@ -123,7 +124,7 @@ void HCTIPPOS(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::in
   const SOILCOM_T& S = SOILCOM;
   const std::int32_t ns = PILEPROP.NSECT(IPROP);
   // Uplift: a token area, so that the tip carries practically nothing.
-  T.A = KDIR == KDIR_UPLIFT ? sp(0.0001f) : SECTAB.SAREAB(IPROP, ns);
+  T.A = KDIR == KDIR_UPLIFT ? TIPAREA0() : SECTAB.SAREAB(IPROP, ns);
   const double len = PILEPROP.PLEN(IPROP);
   T.LV = RUNCTL.IBATAD == 1 ? len * std::cos(PILEAR.PBATT(IPILE)) : len;
   T.XT = PILEAR.PHXREF(IPILE) + T.LV;

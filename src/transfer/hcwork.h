@@ -96,7 +96,7 @@ double HCTOLMOV();
 // Tolerance of a twist, a rotation without unit: the same in both systems.
 inline constexpr double HCTOLROT = static_cast<double>(1.0E-4f);
 
-// Tip area (a token 0.0001 in uplift), vertical length, tip X, its depth
+// Tip area (a token TIPAREA0 in uplift), vertical length, tip X, its depth
 // below the ground and the soil type of the layer holding it (the deepest
 // layer when it lies at or below the profile).
 void HCTIPPOS(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::int32_t& IPILE, HCTIP& T);

@@ -12,6 +12,8 @@
 #include "soil/lookup.h"
 #include "transfer/fsqtest.h"
 #include "transfer/qwtip.h"
+#include "transfer/siconv.h"
+#include "transfer/tiptoken.h"
 #include "transfer/tzpile.h"
 
 namespace drelm {
@@ -96,9 +98,9 @@ void QWCURVE(const std::int32_t& IPROP, const QWTIP& G, std::int32_t& ISTAT, FAr
         if (failed()) return;
         qmax = NQFACT(phi * sp(57.296f)) * zt * gamma * At;
       } else if (ptype == PTYPE_DRILLED) {
-        if (phi < sp(0.5236f)) qmax = sp(0.1f);
-        else if (phi < sp(0.628f)) qmax = At * (units == 1 ? sp(222.2f) : sp(1530.0f));
-        else qmax = At * (units == 1 ? sp(555.56f) : sp(3830.0f));
+        if (phi < sp(0.5236f)) qmax = TIPQMIN();
+        else if (phi < sp(0.628f)) qmax = At * sp(222.2f) * (units == 1 ? 1.0 : PSI_KPA);
+        else qmax = At * sp(555.56f) * (units == 1 ? 1.0 : PSI_KPA);
       }
     }
   }
@@ -175,7 +177,7 @@ void QWPILE(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& 
   QWTIP G;
   G.D0 = nsect >= 1 ? SECTAB.SDIAT(IPROP, 1) : 0.0;
   G.DT = nsect >= 1 ? SECTAB.SDIAT(IPROP, nsect) : 0.0;
-  G.AT = UAX >= 0.0 ? (nsect >= 1 ? SECTAB.SAREAB(IPROP, nsect) : 0.0) : sp(1.0E-4f);
+  G.AT = UAX >= 0.0 ? (nsect >= 1 ? SECTAB.SAREAB(IPROP, nsect) : 0.0) : TIPAREA0();
   const double plen = PILEPROP.PLEN(IPROP);
   const double lv = RUNCTL.IBATAD == 1 ? plen * std::cos(PILEAR.PBATT(IPILE)) : plen;
   G.XT = phx + lv;

@@ -5,22 +5,19 @@
 #include <cstdint>
 
 #include "transfer/axcrv.h"
+#include "transfer/headcurves.h"  // the status codes of a tip curve that cannot be built
 
 namespace drelm {
 
 // Fills points 1 .. 10 of QWQ (tip load) and QWW (tip movement), rewrites
 // TZDEP(1), TZDEP(2) and the axial rigidity table, and reads the friction
 // angle of the deepest side curve. A negative UAX (pull-out) leaves the tip
-// an area of 1.0E-4. A failed soil look-up, or a driven pile in clay whose
+// the token area TIPAREA0. A failed soil look-up, or a driven pile in clay whose
 // tip has no E50 (32) or no strength (33), stores its status in ISTAT and
 // ends the call.
 void QWPILE(const std::int32_t& IPILE, const std::int32_t& IPROP, const double& UAX, std::int32_t& ISTAT,
             TzTable& TZT, TzTable& TZZ, TzColumn& TZMAX, TzColumn& TZPHI, FArray<double, MAXAEP>& AETAB,
             FArray<double, MAXAEP>& AEDEP, TzColumn& TZDEP, FArray<double, MAXQWP>& QWQ,
             FArray<double, MAXQWP>& QWW);
-
-// Status codes of a load-settlement tip curve that cannot be built.
-constexpr std::int32_t STAT_LS_E50 = 32;  // zero E50 at the tip
-constexpr std::int32_t STAT_LS_COH = 33;  // zero cohesion at the tip
 
 }  // namespace drelm

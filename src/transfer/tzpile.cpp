@@ -10,6 +10,7 @@
 #include "model/fileio.h"
 #include "model/model.h"
 #include "soil/lookup.h"
+#include "transfer/fsqtest.h"
 
 namespace drelm {
 namespace {
@@ -29,7 +30,7 @@ double alphaFactor(double c, double s) {
   if (!(psi > TINY)) psi = TINY;
   double alpha = psi <= 1.0 ? sp(0.5f) / std::sqrt(psi) : sp(0.5f) / std::pow(psi, sp(0.25f));
   const std::int32_t u = RUNCTL.IUNITS;
-  if (alpha < sp(0.5f) && ((u == 1 && c < sp(3.47f)) || (u == 2 && c < sp(24.0f)))) alpha = 1.0;
+  if (alpha < sp(0.5f) && (u == 1 || u == 2) && c < WEAKCLAY()) alpha = 1.0;
   return alpha;
 }
 

@@ -4,6 +4,7 @@
 #include "transfer/tzshape.h"
 
 #include "model/model.h"
+#include "transfer/siconv.h"
 
 namespace drelm {
 namespace {
@@ -77,7 +78,7 @@ void TZDRSND(const std::int32_t& K, TzTable& TZT, TzTable& TZZ, TzColumn& TZMAX,
       TZZ(i, K) = z;
     } else {
       // The hyperbola in lb/ft^2 and inches, turned back to kPa and metres.
-      const double f = sp(20.88f);
+      const double f = 144.0 / PSI_KPA;
       TZT(i, K) = (z / (z / (f * tmax) + 1.0 / ks)) / f;
       TZZ(i, K) = z * sp(0.0254f);
     }

@@ -1,6 +1,6 @@
 // Whole runs on the forms of the reports: the exponent fields of the
 // warnings and fatal messages, the unit of the summary's depth column, the
-// torque curve of a pile in either unit system and the torsion warnings of
+// generated curves of a pile in either unit system and the torsion warnings of
 // piles that did not fail. Each run is made on one and on eight threads and
 // gives the same reports on both.
 #include <gtest/gtest.h>
@@ -136,14 +136,14 @@ TEST(ReportForms, SummaryDepthHeadingIsTheUnitOfItsRows) {
   }
 }
 
-// The generated torque curve of the echo: (twist, torque) per point.
-std::vector<std::pair<double, double>> torqueCurve() {
+// A generated curve of the echo, below HEADING: (abscissa, ordinate) per point.
+std::vector<std::pair<double, double>> generatedCurve(const std::string& heading) {
   const Lines echo = readLines("run.echo");
   std::vector<std::pair<double, double>> pts;
   std::size_t i = 0;
-  while (i < echo.size() && echo[i].find("TORQUE-ROTATION CURVES GENERATED INTERNALLY") == std::string::npos) ++i;
-  while (i < echo.size() && echo[i].find("ROT. ANGLE") == std::string::npos) ++i;
-  for (++i; i < echo.size(); ++i) {
+  while (i < echo.size() && echo[i].find(heading) == std::string::npos) ++i;
+  while (i < echo.size() && echo[i].find("NUM OF POINTS") == std::string::npos) ++i;
+  for (i += 3; i < echo.size(); ++i) {  // past the empty line and the column heading
     std::istringstream s(echo[i]);
     double x, y;
     if (!(s >> x >> y)) break;
@@ -152,24 +152,36 @@ std::vector<std::pair<double, double>> torqueCurve() {
   return pts;
 }
 
-// One pile in soft clay, torsionally flexible enough that the twist of its
-// elements is iterated: the same pile in SI gives the same curve, the torque
-// converted from kip-in to kN-m.
-TEST(ReportForms, TorqueCurveOfAnSiPileIsItsEnglishTwins) {
+// One pile in soft clay (500 psf at the ground), torsionally flexible enough
+// that the twist of its elements is iterated: the same pile in SI gives the
+// same generated curves, uplift and compression, the units converted.
+TEST(ReportForms, GeneratedCurvesOfAnSiPileAreItsEnglishTwins) {
   test::ScratchDir dir;
+  const char* const headings[] = {"TORQUE-ROTATION CURVES GENERATED INTERNALLY",
+                                  "AXIAL LOAD-DISPLACEMENT CURVES GENERATED INTERNALLY"};
   ASSERT_EQ(runOnOneAndEight(fixture("space_torsion.inp")), 0);
-  const auto english = torqueCurve();
+  std::vector<std::pair<double, double>> english[2];
+  for (int k = 0; k < 2; ++k) english[k] = generatedCurve(headings[k]);
   ASSERT_EQ(runOnOneAndEight(fixture("space_torsion_si.inp")), 0);
-  const auto si = torqueCurve();
-  ASSERT_EQ(english.size(), 19u);
-  ASSERT_EQ(si.size(), english.size());
-  const double kipIn = 4.4482216152605 * 0.0254;  // kN-m
-  for (std::size_t k = 0; k < si.size(); ++k) {
-    // Six printed digits and the single-precision constants of the units.
-    EXPECT_NEAR(si[k].first, english[k].first, 2e-5 * std::fabs(english[k].first)) << k;
-    EXPECT_NEAR(si[k].second, english[k].second * kipIn, 2e-5 * std::fabs(english[k].second * kipIn)) << k;
+  const double kip = 4.4482216152605;  // kN
+  const struct {
+    double x, y;
+  } factor[2] = {{1.0, kip * 0.0254}, {0.0254, kip}};  // rad, kip-in; in, kip
+  for (int k = 0; k < 2; ++k) {
+    SCOPED_TRACE(headings[k]);
+    const auto si = generatedCurve(headings[k]);
+    ASSERT_EQ(english[k].size(), 19u);
+    ASSERT_EQ(si.size(), english[k].size());
+    for (std::size_t i = 0; i < si.size(); ++i) {
+      // Six printed digits and the single-precision constants of the units.
+      const double x = english[k][i].first * factor[k].x, y = english[k][i].second * factor[k].y;
+      EXPECT_NEAR(si[i].first, x, 2e-5 * std::fabs(x)) << i;
+      EXPECT_NEAR(si[i].second, y, 2e-5 * std::fabs(y)) << i;
+    }
+    EXPECT_LT(english[k].front().first, 0.0);
+    EXPECT_GT(english[k].back().first, 0.0);
   }
-  EXPECT_GT(english.back().first, 1.0);
+  EXPECT_GT(english[0].back().first, 1.0);
 }
 
 // Piles without torque curves in a symmetric grid: their twist is round-off

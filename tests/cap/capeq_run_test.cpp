@@ -94,6 +94,39 @@ TEST(CapRun, PassStoppedAfterAcceptedStepsReportsTheLastOfThem) {
     EXPECT_NEAR(load[0][1], 0.765625 * 300000.0, 1e-6);
     EXPECT_NEAR(headForceSum(rep, m, 0), load[0][0], 1e-6 * load[0][0]);
     EXPECT_NEAR(headForceSum(rep, m, 1), load[0][1], 1e-6 * load[0][1]);
+
+    // The capacity warnings are those of the reported state too: a pile (or
+    // row) is warned where its reported head displacement passes the end of
+    // its load-settlement curve, at that displacement; the step that failed
+    // had pushed the outer piles past the end as well and the inner ones to
+    // 7.817 in.
+    const auto tops = after(rep, "* PILE TOP DISP. AND REACT. GLOBAL");
+    std::vector<double> warned(tops.size(), 0.0);
+    int warnings = 0;
+    for (std::size_t i = 0; i + 1 < out.size(); ++i) {
+      const std::size_t at = out[i].find("APPARENT FAILURE IN BEARING");
+      if (at == std::string::npos) continue;
+      ++warnings;
+      const std::size_t g = std::stoul(out[i].substr(out[i].find("PILE GROUP") + 10));
+      ASSERT_GE(g, 1u);
+      ASSERT_LE(g, tops.size());
+      const std::string& values = out[i + 1];
+      ASSERT_NE(values.find("AX. DISP.="), std::string::npos) << values;
+      warned[g - 1] = std::stod(values.substr(values.find("AX. DISP.=") + 10));
+      EXPECT_EQ(values.substr(values.find('>') + 1, 13), "   0.2090E+01") << values;
+    }
+    int beyond = 0;
+    for (std::size_t g = 0; g < tops.size(); ++g) {
+      const double x = tops[g].at(0);
+      if (x > 2.090) {
+        ++beyond;
+        EXPECT_NEAR(warned[g], x, 1e-4 * x) << "group " << g + 1;
+      } else {
+        EXPECT_EQ(warned[g], 0.0) << "group " << g + 1 << " at " << x;
+      }
+    }
+    EXPECT_GT(beyond, 0);
+    EXPECT_EQ(warnings, beyond);
   }
 }
 

@@ -253,7 +253,7 @@ TEST_F(HeadCurveTest, DrilledShaftInSandAgainstClosedForm) {
   const double x3 = 1.0 + G, x4 = (1.0 + G + 30.0) / 2.0;
   auto fs = [](double z) { return std::clamp(1.5 - 0.135 * std::sqrt(z / sp(0.3048f)), 0.25, 1.2) * 10.0 * z; };
   EXPECT_NEAR(fs(x4 - 1.0), 82.487, 0.001);  // by hand: 0.568829 x 10 x 14.50127
-  const double qmax = sp(1530.0f) * p.area;
+  const double qmax = sp(222.2f) * 6.894757293168361 * p.area;  // 222.2 psi in kPa
 
   // Tip curve, from the q-w table.
   const std::vector<std::string> hc = lines(U_HEADCRV);

@@ -145,12 +145,14 @@ TEST(BearingFactor, PiecewiseLinearTable) {
 }
 
 TEST_F(Estimates, TipRules) {
-  // Drilled shafts in sand by friction angle, English and SI.
+  // Drilled shafts in sand by friction angle, English and SI (the English
+  // stresses in kPa).
+  const double kPa = 6.894757293168361;
   const struct {
     std::int32_t units;
     double phi, drilled;
-  } sands[] = {{1, 25, sp(0.1f)}, {1, 31, sp(222.2f)}, {1, 38, sp(555.56f)},
-               {2, 25, sp(0.1f)}, {2, 33, 1530.0},     {2, 38, 3830.0}};
+  } sands[] = {{1, 25, sp(0.1f)}, {1, 31, sp(222.2f)},       {1, 38, sp(555.56f)},
+               {2, 25, sp(0.1f)}, {2, 33, sp(222.2f) * kPa}, {2, 38, sp(555.56f) * kPa}};
   for (const auto& c : sands) {
     RUNCTL.IUNITS = c.units;
     layer(8, 0.05, 0.0, c.phi);

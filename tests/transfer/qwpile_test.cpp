@@ -167,14 +167,15 @@ TEST_F(QwPile, TipTypesWithTheirOwnRules) {
   }
 }
 
-// SI drilled shafts in sand take 1530 or 3830 kPa on the tip area; a pile of
-// another installation type gets the first point only.
+// SI drilled shafts in sand take 222.2 or 555.56 psi in kPa (1532 or 3830.5)
+// on the tip area; a pile of another installation type gets the first point
+// only.
 TEST_F(QwPile, DrilledSandInSiAndUnknownPileType) {
   RUNCTL.IUNITS = 2;
   PILEPROP.PTYPE(1) = PTYPE_DRILLED;
   const struct {
     double phi, unit;
-  } cases[] = {{32.0, 1530.0}, {37.0, 3830.0}};
+  } cases[] = {{32.0, sp(222.2f) * 6.894757293168361}, {37.0, sp(555.56f) * 6.894757293168361}};
   for (const auto& cs : cases) {
     tipLayer(AxLayer{4, 240.0, 1200.0, 8.0, 0.0, cs.phi});
     run();

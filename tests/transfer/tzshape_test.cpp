@@ -117,9 +117,10 @@ TEST_F(TzShapes, DrivenSandHyperbolaPoints) {
 }
 
 // The SI branch is the same curve in kPa and metres: with t_max given as
-// the same stress, t scales as psi to kPa by 144 / 20.88 and z by 0.0254.
+// the same stress, t scales as psi to kPa and z as inches to metres.
 // Any units system other than English takes it.
 TEST_F(TzShapes, DrivenSandSameCurveInSi) {
+  const double PSI = 6.894757293168361;  // kPa
   Curves e;
   e.tmax(1) = 3.0;
   e.phi(1) = 36.0;
@@ -128,15 +129,15 @@ TEST_F(TzShapes, DrivenSandSameCurveInSi) {
   for (std::int32_t units : {2, 5}) {
     RUNCTL.IUNITS = units;
     Curves s;
-    s.tmax(1) = 3.0 * 144.0 / sp(20.88f);
+    s.tmax(1) = 3.0 * PSI;
     s.phi(1) = 36.0;
     TZDRSND(1, s.t, s.z, s.tmax, s.phi);
     for (int i = 1; i <= 10; ++i) {
       EXPECT_NEAR(s.z(i, 1), e.z(i, 1) * sp(0.0254f), 1e-9) << i;
-      EXPECT_NEAR(s.t(i, 1), e.t(i, 1) * 144.0 / sp(20.88f), 1e-9) << i;
+      EXPECT_NEAR(s.t(i, 1), e.t(i, 1) * PSI, 1e-9) << i;
     }
     EXPECT_NEAR(s.z(10, 1), 0.0635, 1e-7);
-    EXPECT_DOUBLE_EQ(s.tmax(1), 3.0 * 144.0 / sp(20.88f));
+    EXPECT_DOUBLE_EQ(s.tmax(1), 3.0 * PSI);
   }
 }
 
