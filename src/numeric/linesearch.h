@@ -19,8 +19,8 @@ using LineResidual = std::function<bool(double t, double& g)>;
 // has fallen within TOL * G0 of 0, found by regula falsi (Illinois) on [0, 1]
 // in at most MAXEVAL evaluations of g; 1 at once when g(1) >= 0 (the step
 // stops short of the root or meets it: Newton goes on from there). When the
-// evaluations run out, the trial of the smallest |g|; 0 when no trial could
-// be evaluated.
+// evaluations run out, the trial of the smallest |g| if it is below G0; 0
+// when none is (or none could be evaluated): the step is better not taken.
 double lineSearch(double G0, const LineResidual& g, int MAXEVAL, double TOL);
 
 }  // namespace drelm

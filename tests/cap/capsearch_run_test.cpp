@@ -37,8 +37,8 @@ struct Outcome {
 Outcome run(const std::string& input, std::size_t ndof, double piles) {
   Outcome o;
   EXPECT_EQ(runInput(input), 0);
-  o.status = readLines("run.sta").back();
-  o.searched = has(readLines("run.log"), SEARCH_LINE);
+  o.status = test::readLines("run.sta").back();
+  o.searched = has(test::readLines("run.log"), SEARCH_LINE);
   const auto U = capDisplacements();
   const auto load = capLoads();
   if (U.size() != 1 || load.size() != 1) {
@@ -49,7 +49,7 @@ Outcome run(const std::string& input, std::size_t ndof, double piles) {
   o.load = load[0];
   o.sum.assign(ndof, 0.0);
   for (const auto& top : pileTops()) {
-    EXPECT_EQ(top.size(), 2 * ndof + (ndof == 3 ? 1 : 0));
+    EXPECT_EQ(top.size(), 2 * ndof + 1);
     for (std::size_t k = 0; k < ndof && ndof + k < top.size(); ++k) o.sum[k] += piles * top[ndof + k];
   }
   return o;
@@ -119,7 +119,7 @@ TEST(CapSearch, PileDraggedByMovingSoilFindsItsEquilibrium) {
     }
     // Space and plane describe the same pile.
     ASSERT_EQ(both.size(), 2u);
-    EXPECT_NEAR(both[0].U[0], both[1].U[0], 1e-6 * both[1].U[0]) << H;
+    EXPECT_NEAR(both[0].U[0], both[1].U[0], 1e-5 * both[1].U[0]) << H;
     EXPECT_NEAR(both[0].U[1], both[1].U[1], 1e-4 * std::fabs(both[1].U[1])) << H;
   }
 }

@@ -65,15 +65,23 @@ TEST(LineSearch, BacksOffFromTrialsThatFail) {
   EXPECT_EQ(lineSearch(1.0, none, 12, 0.05), 0.0);
 }
 
-// Out of evaluations, the best trial so far.
+// Out of evaluations, the trial of the smallest residual, if one beat the
+// start; else none (0): the step is better not taken.
 TEST(LineSearch, ReturnsTheBestTrialWhenTheEvaluationsRunOut) {
   const LineResidual g = [](double t, double& v) {
+    v = std::cbrt(0.3 - t);
+    return true;
+  };
+  // g(1) = -0.89 is worse than g(0) = 0.67; regula falsi then tries 0.43.
+  const double t = lineSearch(std::cbrt(0.3), g, 2, 1.0e-12);
+  EXPECT_GT(t, 0.4);
+  EXPECT_LT(t, 0.45);
+
+  const LineResidual steep = [](double t, double& v) {
     v = std::cbrt(1.0e-6 - t);
     return true;
   };
-  const double t = lineSearch(std::cbrt(1.0e-6), g, 3, 1.0e-12);
-  EXPECT_GT(t, 0.0);
-  EXPECT_LT(t, 1.0);
+  EXPECT_EQ(lineSearch(std::cbrt(1.0e-6), steep, 3, 1.0e-12), 0.0);
 }
 
 }  // namespace
