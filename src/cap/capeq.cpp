@@ -135,8 +135,9 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     return true;
   };
 
-  // Newton with a line search from U, the start of the step, for at most
-  // MAXITC iterations, until the full Newton step is within the tolerances.
+  // Newton with a line search from U, the start of the step, until the full
+  // Newton step is within the tolerances, for at most searchLimit()
+  // iterations and while it makes progress.
   const auto searchStep = [&]() {
     for (int i = 0; i < 6; ++i) Us[i] = 0.0;
     logSearch();
