@@ -113,6 +113,102 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
+  // The residual R = -(P + F) at the cap displacement Ut of the current
+  // step, F the piles' force with the cap's own resistance Fpt: false when a
+  // pile failed or a sum set ISTAT. With WARNINGS, the force sum of a state
+  // accepted, with its capacity warnings.
+  const auto residual = [&](const double* Ut, double* Ft, double* Rt, double* Fpt, bool warnings) {
+    if (CAPCTL.IRFOPT > 0) reductionFactors(Ut, P0);
+    if (warnings) sumWithWarnings(FVEC, Ft, Ut, ISTAT);
+    else FVEC(Ft, Ut, ISTAT);
+    if (ISTAT != 0 || outcomeFailed(RUNCTL.KPILST)) return false;
+    for (int i = 0; i < 6; ++i) PCAP[i] = ls.TCUR * P0[i];
+    setSoilMovement(ls.TCUR);
+    if (capResistance) {
+      if (capAsPile) CAPPILF(Ut, Fpt, ISTAT);
+      else CAPPAS(Fpt, Ut, ISTAT);
+      CAPSOL.KCAPPY = 0;
+      if (ISTAT != 0 || outcomeFailed(RUNCTL.KPILST)) return false;
+      for (int i = 0; i < 6; ++i) Ft[i] += Fpt[i];
+    }
+    for (int i = 0; i < 6; ++i) Rt[i] = -(PCAP[i] + Ft[i]);
+    return true;
+  };
+
+  // Newton with a line search from U, the start of the step, until the full
+  // Newton step is within the tolerances, for at most searchLimit()
+  // iterations and while it makes progress.
+  const auto searchStep = [&]() {
+    for (int i = 0; i < 6; ++i) Us[i] = 0.0;
+    logSearch();
+    SearchProgress progress;
+    for (int n = 0;; ++n) {
+      RUNCTL.KPILST = KPIL_SOUND;
+      RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
+      PRGREC(ProgressForm::Iteration, ISCOMB, ls.n, ls.TCUR, b + 1);
+      if (runEnds(ISTAT)) return SearchOutcome::Ended;
+      const bool ok = residual(U, F, R, Fp, false);
+      if (ISTAT != 0) return SearchOutcome::Ended;
+      if (!ok) return SearchOutcome::Failed;
+      ++b;
+      STIFF(K, U, ISTAT);
+      if (capResistance) {
+        if (capAsPile) CAPPILK(U, Kp, ISTAT);
+        else CAPPASK(Kp, U, ISTAT);
+        for (int i = 0; i < 36; ++i) K[i] += Kp[i];
+      }
+      CAPSOL.KCAPPY = 0;
+      if (ISTAT != 0) return SearchOutcome::Ended;
+      if (outcomeFailed(RUNCTL.KPILST)) return SearchOutcome::Failed;
+      dumpIteration(b);
+      dumpRows(dumpVector, "SS", K, 6);
+      for (int i = 0; i < 36; ++i) Kraw[i] = Kinv[i] = K[i];
+      // A singular tangent leaves the diagonal step to the line search.
+      double d[6] = {};
+      std::int32_t singular = 0;
+      MATINV(Kinv, 6, 6, singular);
+      if (singular == 0) {
+        MATVEC6(d, Kinv, R, 1);
+        CapNorms m;
+        CAPNRM(d, m.incD, m.incR);
+        CAPNRM(Us, m.totD, m.totR);
+        CAPMAX(d, m.maxD, m.maxR);
+        if (n > 0 && searchConverged(m, d, U, 6, b > 40 ? 1.0E-8 : 1.0E-12)) {
+          // The force sum of the accepted state gives its warnings; the
+          // last step as plain Newton takes it.
+          RUNCTL.KPILST = KPIL_SOUND;
+          RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
+          const bool sound = residual(U, F, R, Fp, true);
+          if (ISTAT != 0) return SearchOutcome::Ended;
+          if (!sound) return SearchOutcome::Failed;
+          for (int i = 0; i < 6; ++i) {
+            U[i] += d[i];
+            Us[i] += d[i];
+          }
+          dumpCapVectors(dumpVector, 6, d, R, Us, U, PCAP, F);
+          return SearchOutcome::Converged;
+        }
+      }
+      if (n >= searchLimit()) return SearchOutcome::Failed;
+      double g0 = 0.0;
+      const double t = searchAlong(6, -1.0, Kraw, U, d, R, [&](const double* Ut, double* Rt) {
+        double Ft[6], Fpt[6];
+        const bool done = residual(Ut, Ft, Rt, Fpt, false);
+        RUNCTL.KPILST = KPIL_SOUND;
+        return done;
+      }, g0);
+      if (ISTAT != 0) return SearchOutcome::Ended;
+      if (!(t > 0.0) || progress.stalled(g0)) return SearchOutcome::Failed;
+      for (int i = 0; i < 6; ++i) {
+        dU[i] = t * d[i];
+        U[i] += dU[i];
+        Us[i] += dU[i];
+      }
+      dumpCapVectors(dumpVector, 6, dU, R, Us, U, PCAP, F);
+      logIteration(b, dU, Us, CURCTL.IALTOL);
+    }
+  };
+
   while (ls.more()) {
     ls.begin();
     setSoilMovement(ls.TCUR);
@@ -120,7 +216,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     for (int i = 0; i < 6; ++i) Us[i] = 0.0;
     for (int i = 0; i < 12; ++i) sStep[i] = 0.0;
     b = 0;
-    bool failed = false;
+    bool failed = false, exhausted = false;
     for (;;) {
       ++b;
       RUNCTL.KPILST = KPIL_SOUND;
@@ -182,7 +278,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       }
       if (singular != 0) {
         warnSingular(2);
-        failed = true;
+        failed = exhausted = true;
         break;
       }
 
@@ -203,8 +299,27 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         if (capConverged(m, b > 40 ? 1.0E-8 : 1.0E-12)) break;
       }
       if (b > CURCTL.MAXITC) {
-        failed = true;
+        failed = exhausted = true;
         break;
+      }
+    }
+
+    // Plain Newton ran out of iterations or met a singular tangent: before
+    // the step is halved, Newton with a line search from the start of the
+    // step.
+    if (failed && exhausted && !pod) {
+      for (int i = 0; i < 6; ++i) U[i] = Ua[i];
+      const std::int32_t outcome = RUNCTL.KPILST, nbrg = RUNCTL.NWBRG, npull = RUNCTL.NWPULL,
+                         ntors = RUNCTL.NWTORS;
+      const SearchOutcome o = searchStep();
+      if (o == SearchOutcome::Ended) return;
+      failed = o == SearchOutcome::Failed;
+      // A fallback that fails leaves the outcome of plain Newton.
+      if (failed) {
+        RUNCTL.KPILST = outcome;
+        RUNCTL.NWBRG = nbrg;
+        RUNCTL.NWPULL = npull;
+        RUNCTL.NWTORS = ntors;
       }
     }
 

@@ -186,6 +186,126 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
+  // Tangent K at U by central differences; the same sums give the tangent
+  // Kp of the passive resistance.
+  const auto tangent = [&](const double* Uat, const double* h) {
+    for (int j = 0; j < 3; ++j) {
+      double Fpm[2][3], Ppm[2][2] = {};
+      for (int k = 0; k < 2; ++k) {
+        double Ut[3] = {Uat[0], Uat[1], Uat[2]};
+        Ut[j] += k == 0 ? h[j] : -h[j];
+        if (embedded) Passive::moving(Ut);
+        FVEC2D(Fpm[k], Ut, ISTAT);
+        if (embedded) {
+          Passive q;
+          q.at(Ut);
+          Ppm[k][0] = q.H;
+          Ppm[k][1] = q.M;
+        }
+      }
+      // Fp = (0, -H, M)
+      Kp[0 + 3 * j] = 0.0;
+      Kp[1 + 3 * j] = -(Ppm[0][0] - Ppm[1][0]) / (2.0 * h[j]);
+      Kp[2 + 3 * j] = (Ppm[0][1] - Ppm[1][1]) / (2.0 * h[j]);
+      for (int i = 0; i < 3; ++i) K[i + 3 * j] = (Fpm[0][i] - Fpm[1][i]) / (2.0 * h[j]) - Kp[i + 3 * j];
+    }
+  };
+
+  // The residual R = P - F at the cap displacement Ut of the current step:
+  // false when a row failed or the sum set ISTAT. With WARNINGS, the force
+  // sum of a state accepted: its capacity warnings and passive resistance
+  // are kept.
+  const auto residual = [&](const double* Ut, double* Ft, double* Rt, bool warnings) {
+    if (embedded) Passive::moving(Ut);
+    if (warnings) sumWithWarnings(FVEC2D, Ft, Ut, ISTAT);
+    else FVEC2D(Ft, Ut, ISTAT);
+    if (ISTAT != 0 || outcomeFailed(RUNCTL.KPILST)) return false;
+    for (int i = 0; i < 3; ++i) P[i] = ls.TCUR * PCAP[i];
+    setSoilMovement(ls.TCUR);
+    if (embedded) {
+      Passive q;
+      q.at(Ut);
+      Ft[1] += q.H;
+      Ft[2] -= q.M;
+      if (warnings) pas = q;
+    }
+    for (int i = 0; i < 3; ++i) Rt[i] = P[i] - Ft[i];
+    return true;
+  };
+
+  // Newton with a line search from U, the start of the step, until the full
+  // Newton step is within the tolerances, for at most searchLimit()
+  // iterations and while it makes progress.
+  const auto searchStep = [&]() {
+    for (int i = 0; i < 3; ++i) Us[i] = 0.0;
+    logSearch();
+    SearchProgress progress;
+    for (int n = 0;; ++n) {
+      RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
+      RUNCTL.KPILST = KPIL_SOUND;
+      PRGREC(ProgressForm::Iteration, ISCOMB, ls.n, ls.TCUR, b + 1, planeProgressPoint());
+      if (runEnds(ISTAT)) return SearchOutcome::Ended;
+      const bool ok = residual(U, F, R, false);
+      if (ISTAT != 0) return SearchOutcome::Ended;
+      if (!ok) return SearchOutcome::Failed;
+      ++b;
+      dumpIteration(b);
+      // Differences over a fraction of the displacement itself where it is
+      // much smaller than the usual step: with curves of infinite initial
+      // slope the usual step sees a tangent far too soft there.
+      double hs[3];
+      for (int j = 0; j < 3; ++j) hs[j] = std::fmin(h[j], std::fmax(1.0E-6 * h[j], 0.25 * std::fabs(U[j])));
+      tangent(U, hs);
+      if (ISTAT != 0) return SearchOutcome::Ended;
+      if (outcomeFailed(RUNCTL.KPILST)) return SearchOutcome::Failed;
+      for (int i = 0; i < 9; ++i) Ke[i] = K[i];
+      dumpRows(dumpLine2D, "SS", K, 3);
+      // A singular tangent leaves the diagonal step to the line search.
+      double d[3] = {};
+      if (invert3(K, Ki)) {
+        matvec3(d, Ki, R);
+        CapNorms m;
+        CAPNRM2D(d, m.incD, m.incR);
+        CAPNRM2D(Us, m.totD, m.totR);
+        CAPMAX2D(d, m.maxD, m.maxR);
+        if (n > 0 && searchConverged(m, d, U, 3, F1E10)) {
+          // The force sum of the accepted state gives its warnings; the
+          // last step as plain Newton takes it.
+          RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
+          RUNCTL.KPILST = KPIL_SOUND;
+          const bool sound = residual(U, F, R, true);
+          if (ISTAT != 0) return SearchOutcome::Ended;
+          if (!sound) return SearchOutcome::Failed;
+          for (int i = 0; i < 3; ++i) {
+            U[i] += d[i];
+            Us[i] += d[i];
+          }
+          dumpCapVectors(dumpLine2D, 3, d, R, Us, U, P, F);
+          return SearchOutcome::Converged;
+        }
+      }
+      if (n >= searchLimit()) return SearchOutcome::Failed;
+      double g0 = 0.0;
+      const double t = searchAlong(3, 1.0, K, U, d, R, [&](const double* Ut, double* Rt) {
+        double Ft[3];
+        const bool done = residual(Ut, Ft, Rt, false);
+        RUNCTL.KPILST = KPIL_SOUND;
+        return done;
+      }, g0);
+      if (ISTAT != 0) return SearchOutcome::Ended;
+      if (!(t > 0.0) || progress.stalled(g0)) return SearchOutcome::Failed;
+      for (int i = 0; i < 3; ++i) {
+        du[i] = t * d[i];
+        U[i] += du[i];
+        Us[i] += du[i];
+      }
+      dumpCapVectors(dumpLine2D, 3, du, R, Us, U, P, F);
+      const double du6[6] = {du[0], du[1], 0.0, 0.0, 0.0, du[2]};
+      const double Us6[6] = {Us[0], Us[1], 0.0, 0.0, 0.0, Us[2]};
+      logIteration(b, du6, Us6, CURCTL.IALTOL);
+    }
+  };
+
   // The step loop stays apart from the space one: tangent, passive
   // resistance, resets, dump order and accepted displacement differ at
   // nearly every line; the pieces they share are functions of capiter.
@@ -198,7 +318,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     for (int i = 0; i < 6; ++i) sStep[i] = 0.0;
     CURCTL.KPYOUT = 0;
     b = 0;
-    bool failed = false;
+    bool failed = false, exhausted = false;
     for (;;) {
       ++b;
       RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
@@ -225,28 +345,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       for (int i = 0; i < 3; ++i) R[i] = P[i] - F[i];
       dumpIteration(b);
 
-      // Tangent by central differences; the same sums give the tangent of
-      // the passive resistance.
-      for (int j = 0; j < 3; ++j) {
-        double Fpm[2][3], Ppm[2][2] = {};
-        for (int k = 0; k < 2; ++k) {
-          double Ut[3] = {U[0], U[1], U[2]};
-          Ut[j] += k == 0 ? h[j] : -h[j];
-          if (embedded) Passive::moving(Ut);
-          FVEC2D(Fpm[k], Ut, ISTAT);
-          if (embedded) {
-            Passive q;
-            q.at(Ut);
-            Ppm[k][0] = q.H;
-            Ppm[k][1] = q.M;
-          }
-        }
-        // Fp = (0, -H, M)
-        Kp[0 + 3 * j] = 0.0;
-        Kp[1 + 3 * j] = -(Ppm[0][0] - Ppm[1][0]) / (2.0 * h[j]);
-        Kp[2 + 3 * j] = (Ppm[0][1] - Ppm[1][1]) / (2.0 * h[j]);
-        for (int i = 0; i < 3; ++i) K[i + 3 * j] = (Fpm[0][i] - Fpm[1][i]) / (2.0 * h[j]) - Kp[i + 3 * j];
-      }
+      tangent(U, h);
       if (ISTAT != 0) return;
       if (outcomeFailed(RUNCTL.KPILST)) {
         failed = true;
@@ -269,7 +368,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       }
       if (singular) {
         warnSingular(1);
-        failed = true;
+        failed = exhausted = true;
         break;
       }
 
@@ -292,8 +391,25 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       logIteration(b, du6, Us6, CURCTL.IALTOL);
       if (b > 1 && capConverged(m, F1E10)) break;
       if (b > CURCTL.MAXITC) {
-        failed = true;
+        failed = exhausted = true;
         break;
+      }
+    }
+
+    // Plain Newton ran out of iterations or met a singular tangent: before
+    // the step is halved, Newton with a line search from the start of the
+    // step.
+    if (failed && exhausted && !pod) {
+      for (int i = 0; i < 3; ++i) U[i] = Uc[i];
+      const std::int32_t outcome = RUNCTL.KPILST, nbrg = RUNCTL.NWBRG, npull = RUNCTL.NWPULL;
+      const SearchOutcome o = searchStep();
+      if (o == SearchOutcome::Ended) return;
+      failed = o == SearchOutcome::Failed;
+      // A fallback that fails leaves the outcome of plain Newton.
+      if (failed) {
+        RUNCTL.KPILST = outcome;
+        RUNCTL.NWBRG = nbrg;
+        RUNCTL.NWPULL = npull;
       }
     }
 

@@ -1,5 +1,6 @@
 #include "cap/capiter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -8,12 +9,16 @@
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
+#include "numeric/linesearch.h"
 
 namespace drelm {
 
 using cap::text;
 
 namespace {
+
+// Size of a round-off relative to the largest component of a group.
+constexpr double ROUNDOFF = 1.0E-12;
 
 bool groupConverged(double inc, double tot, double mx, double TINY, double altLimit) {
   const double err = tot != 0.0 ? inc / tot : inc;
@@ -100,6 +105,61 @@ void dumpPointVectors(DumpLine line, int N, const double* s, const double* rhs, 
 bool capConverged(const CapNorms& m, double TINY) {
   return groupConverged(m.incD, m.totD, m.maxD, TINY, CURCTL.ALTDSP) &&
          groupConverged(m.incR, m.totR, m.maxR, TINY, CURCTL.ALTROT);
+}
+
+void logSearch() {
+  text(U_LOG, "     NEWTON ITERATION WITH LINE SEARCH FROM THE START OF THE STEP");
+  io::FLUSH(U_LOG);
+}
+
+std::int32_t searchLimit() { return std::min(CURCTL.MAXITC, SEARCH_ITERATIONS); }
+
+bool SearchProgress::stalled(double g) {
+  if (n < SEARCH_ITERATIONS) G[n] = g;
+  ++n;
+  return n > SEARCH_SPAN && n <= SEARCH_ITERATIONS && !(G[n - 1] <= 0.1 * G[n - 1 - SEARCH_SPAN]);
+}
+
+double searchAlong(int N, double SIGN, const double* K, const double* U, double* d, const double* R,
+                   const TrialResidual& residualAt, double& G0) {
+  const auto along = [&](const double* r) {
+    double g = 0.0;
+    for (int i = 0; i < N; ++i) g += d[i] * r[i];
+    return SIGN * g;
+  };
+  double g0 = along(R);
+  if (!(g0 > 0.0)) {
+    for (int i = 0; i < N; ++i) {
+      const double k = SIGN * K[i + N * i];
+      d[i] = k > 0.0 ? SIGN * R[i] / k : 0.0;
+    }
+    g0 = along(R);
+    G0 = g0;
+    if (!(g0 > 0.0)) return 0.0;
+  }
+  G0 = g0;
+  const LineResidual g = [&](double t, double& gt) {
+    double Ut[6], Rt[6];
+    for (int i = 0; i < N; ++i) Ut[i] = U[i] + t * d[i];
+    if (!residualAt(Ut, Rt)) return false;
+    gt = along(Rt);
+    return true;
+  };
+  return lineSearch(g0, g, 8, 0.05);
+}
+
+bool searchConverged(const CapNorms& m, const double* d, const double* U, int N, double TINY) {
+  if (!capConverged(m, TINY)) return false;
+  // The round-off of each group: a component that is nil by symmetry stays
+  // at round-off, and no relative test passes there.
+  const auto rotation = [&](int i) { return N == 3 ? i == 2 : i >= 3; };
+  double size[2] = {0.0, 0.0};
+  for (int i = 0; i < N; ++i) size[rotation(i)] = std::fmax(size[rotation(i)], std::fabs(U[i]));
+  for (int i = 0; i < N; ++i) {
+    const double limit = std::fmax(CURCTL.TOLCAP * std::fabs(U[i]), ROUNDOFF * size[rotation(i)]);
+    if (!(std::fabs(d[i]) <= limit)) return false;
+  }
+  return true;
 }
 
 void failStep(LoadStep& ls) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include <functional>
 
 #include "numeric/loadstep.h"
 
@@ -70,6 +71,43 @@ struct StepWarnings {
   // Back into the counters and the file, for the report of the step.
   void restore() const;
 };
+// Newton with a line search, the fallback of a step whose plain Newton
+// iteration ran out of iterations: converged, failed (the step is halved),
+// or ended (ISTAT set: the run stops).
+enum class SearchOutcome { Converged, Failed, Ended };
+// The log line that opens the fallback of a step.
+void logSearch();
+// Iterations of the fallback: MAXITC, at most SEARCH_ITERATIONS. Where it
+// converges it takes a handful; where the load has no equilibrium (a pile
+// plunging past its capacity) it would only wander.
+constexpr std::int32_t SEARCH_ITERATIONS = 30;
+std::int32_t searchLimit();
+// The residual at a trial cap displacement Ut into Rt: false when it cannot
+// be evaluated (a pile failed).
+using TrialResidual = std::function<bool(const double* Ut, double* Rt)>;
+// The fraction t of the step d (N components) from U, the tangent K (N x N
+// by columns, SIGN = +1 when R = P - F and K = dF/dU, -1 when R = -(P + F))
+// and the residual R at U, at which the residual along d has about vanished;
+// G0 the residual along d at U (SIGN d . R, the work the step expects). A d
+// that does not lead downhill (an indefinite K) is replaced by the diagonal
+// step R_i / K_ii. 0 when no trial could be evaluated.
+double searchAlong(int N, double SIGN, const double* K, const double* U, double* d, const double* R,
+                   const TrialResidual& residualAt, double& G0);
+// The fallback gives up when the work its Newton step expects has not fallen
+// tenfold over SEARCH_SPAN iterations: it converges fast where it converges.
+constexpr int SEARCH_SPAN = 5;
+struct SearchProgress {
+  double G[SEARCH_ITERATIONS] = {};
+  int n = 0;
+  // Records the work G of the next iteration; true when it has stalled.
+  bool stalled(double G);
+};
+// Convergence of the fallback at a state U (N components: 6 space, 3 plane)
+// whose full Newton step is d, m the norms of d against the step total:
+// capConverged, and every component of d within TOLCAP of that component of
+// U (or at the round-off of its group), so that a component near zero is
+// judged on its own, not against the larger ones.
+bool searchConverged(const CapNorms& m, const double* d, const double* U, int N, double TINY);
 
 // What the report takes from the last iteration of a step, as it stood when
 // the last step was accepted, so that a later step that failed leaves it

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "cap/capeq2d.h"
 #include "model/model.h"
+#include "numeric/matrix.h"
 
 namespace drelm {
 namespace {
@@ -60,6 +62,48 @@ TEST(CapTangent, OffDiagonalTermsAreLimitedToHalfTheirRowsDiagonal) {
   symmetrise(S, 2);
   EXPECT_DOUBLE_EQ(S[1], 3.0);
   EXPECT_DOUBLE_EQ(S[2], 3.0);
+}
+
+// The fallback's Newton step converges only where each component is within
+// TOLCAP of its own size: a small lateral movement under a large settlement
+// is not judged against the settlement, and a component nil by symmetry
+// passes at round-off.
+TEST(CapConvergence, FallbackJudgesEachComponentOnItsOwn) {
+  CURCTL = CURCTL_T{};
+  CURCTL.TOLCAP = 1.0e-4;
+  const double U[3] = {3.0e-2, 2.0e-11, -1.4e-12};  // settlement, sway, rotation (plane)
+  const struct {
+    const char* what;
+    double d[3];
+    bool converged;
+  } cases[] = {
+      {"every component within its own tolerance", {1.0e-7, 1.0e-15, 1.0e-17}, true},
+      {"sway off by a tenth, settlement fine", {1.0e-7, 2.0e-12, 1.0e-17}, false},
+      {"rotation off by half", {1.0e-7, 1.0e-15, 7.0e-13}, false},
+      {"settlement off", {1.0e-5, 1.0e-15, 1.0e-17}, false},
+  };
+  for (const auto& c : cases) {
+    CapNorms m;
+    CAPNRM2D(c.d, m.incD, m.incR);
+    m.totD = 3.0e-2;
+    m.totR = 1.4e-12;
+    CAPMAX2D(c.d, m.maxD, m.maxR);
+    // The group test alone passes in every case but the last.
+    EXPECT_EQ(searchConverged(m, c.d, U, 3, 1.0e-10), c.converged) << c.what;
+  }
+
+  // Space: rotations nil by symmetry, their steps at round-off.
+  const double Us[6] = {0.5, 1.0e-3, 0.0, 0.0, 0.0, -2.0e-3};
+  const double d[6] = {1.0e-9, 1.0e-8, 1.0e-20, 1.0e-25, 1.0e-26, 1.0e-10};
+  CapNorms m;
+  CAPNRM(d, m.incD, m.incR);
+  CAPNRM(Us, m.totD, m.totR);
+  CAPMAX(d, m.maxD, m.maxR);
+  EXPECT_TRUE(searchConverged(m, d, Us, 6, 1.0e-12));
+  const double dz[6] = {1.0e-9, 1.0e-8, 1.0e-11, 1.0e-25, 1.0e-26, 1.0e-10};
+  CAPNRM(dz, m.incD, m.incR);
+  CAPMAX(dz, m.maxD, m.maxR);
+  EXPECT_FALSE(searchConverged(m, dz, Us, 6, 1.0e-12)) << "a nil component moved beyond round-off";
 }
 
 }  // namespace

@@ -1,0 +1,148 @@
+// Whole runs of the fallback of a cap step whose plain Newton iteration
+// fails: soft clay, whose p-y curves start with an infinite slope, under a
+// small lateral load (plane) and dragged by a moving soil (space and plane).
+// Plain Newton swings about the solution there for ever; Newton with a line
+// search finds it, with the forces of the piles balancing the load.
+#include <gtest/gtest.h>
+#include <omp.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "../analysis/wholerun.h"
+
+namespace drelm {
+namespace {
+
+using namespace test::wholerun;
+using Lines = std::vector<std::string>;
+
+const char* const SEARCH_LINE = "     NEWTON ITERATION WITH LINE SEARCH FROM THE START OF THE STEP";
+
+bool has(const Lines& lines, const std::string& text) {
+  for (const std::string& l : lines)
+    if (l == text) return true;
+  return false;
+}
+
+// What a run reports: the cap displacement, the load at the origin and the
+// head forces summed over the piles (PILES identical piles a line).
+struct Outcome {
+  std::string status;
+  bool searched = false;
+  std::vector<double> U, load, sum;
+};
+
+Outcome run(const std::string& input, std::size_t ndof, double piles) {
+  Outcome o;
+  EXPECT_EQ(runInput(input), 0);
+  o.status = test::readLines("run.sta").back();
+  o.searched = has(test::readLines("run.log"), SEARCH_LINE);
+  const auto U = capDisplacements();
+  const auto load = capLoads();
+  if (U.size() != 1 || load.size() != 1) {
+    ADD_FAILURE() << "no single cap result";
+    return o;
+  }
+  o.U = U[0];
+  o.load = load[0];
+  o.sum.assign(ndof, 0.0);
+  for (const auto& top : pileTops()) {
+    EXPECT_EQ(top.size(), 2 * ndof + 1);
+    for (std::size_t k = 0; k < ndof && ndof + k < top.size(); ++k) o.sum[k] += piles * top[ndof + k];
+  }
+  return o;
+}
+
+// The group: two rows of two 16 in pipes, heads 2 ft below the
+// ground line in soft clay, 100 kips down and a pound or a few sideways, in
+// quarter steps. Every one of these ended "3 NO CONVERGENCE ON PILE CAP",
+// plain Newton swinging between +3E-6 and -3E-6 in.
+TEST(CapSearch, SmallLateralLoadOnAPlaneGroupConverges) {
+  const std::string base = fixture("plane_small_lateral.inp");
+  double last = 0.0;
+  for (double H : {1.0, 2.0, 5.0, 10.0, 20.0}) {
+    SCOPED_TRACE("H = " + std::to_string(H));
+    test::ScratchDir dir;
+    const Outcome o = run(replaced(base, "100000.0 1.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0",
+                                   "100000.0 " + std::to_string(H) + " 0.0 0.0 0.0 0.0 0.0 0.0 0.0"),
+                          3, 2.0);
+    EXPECT_EQ(o.status, "    1 ANALYSIS COMPLETED");
+    EXPECT_TRUE(o.searched);
+    ASSERT_EQ(o.U.size(), 3u);
+    ASSERT_EQ(o.load.size(), 3u);
+    EXPECT_EQ(o.load[1], H);
+    // The rows carry the load: the vertical to 1E-6 of itself, and the
+    // horizontal pound to 1E-6 of itself too.
+    EXPECT_NEAR(o.sum[0], 100000.0, 1e-6 * 100000.0);
+    EXPECT_NEAR(o.sum[1], H, 1e-6 * H);
+    // The sway grows with the load, from a few 1E-11 in at one pound.
+    EXPECT_GT(o.U[1], last);
+    last = o.U[1];
+  }
+  EXPECT_LT(last, 1e-6);
+}
+
+// One fixed-head pile under the cap, the soil moving 0.5 in at the ground
+// and nothing 20 ft down. Under no load the cap follows the pile to the
+// place where its head carries nothing. Before, these ended with status 3
+// or 7 (singular matrix) in both models.
+TEST(CapSearch, PileDraggedByMovingSoilFindsItsEquilibrium) {
+  const struct {
+    const char* input;
+    std::size_t ndof;
+    std::size_t rotation;  // the cap rotation about the axis out of the plane
+  } models[] = {{"space_soilmove_small.inp", 6, 5}, {"plane_soilmove_small.inp", 3, 2}};
+  for (double H : {0.0, 100.0, 1000.0}) {
+    std::vector<Outcome> both;
+    for (const auto& m : models) {
+      SCOPED_TRACE(std::string(m.input) + ", H = " + std::to_string(H));
+      test::ScratchDir dir;
+      const std::string from = "0.0 100.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0";
+      const Outcome o = run(replaced(fixture(m.input), from,
+                                     "0.0 " + std::to_string(H) + " 0.0 0.0 0.0 0.0 0.0 0.0 0.0"),
+                            m.ndof, 1.0);
+      EXPECT_EQ(o.status, "    1 ANALYSIS COMPLETED");
+      EXPECT_TRUE(o.searched);
+      ASSERT_EQ(o.U.size(), m.ndof);
+      // The head carries the load and no moment; with no load, nothing to
+      // 1E-6 of the kip of the largest case.
+      const double scale = std::fmax(H, 1000.0);
+      EXPECT_NEAR(o.sum[1], H, 1e-6 * scale);
+      EXPECT_NEAR(o.sum[m.rotation], 0.0, 1e-6 * scale * 12.0);
+      // Dragged along: the head moves with the soil, the pile leans back.
+      EXPECT_GT(o.U[1], 0.5);
+      EXPECT_LT(o.U[1], 0.52);
+      EXPECT_LT(o.U[m.rotation], -2.0e-3);
+      both.push_back({o.status, o.searched, {o.U[1], o.U[m.rotation]}, {}, {}});
+    }
+    // Space and plane describe the same pile.
+    ASSERT_EQ(both.size(), 2u);
+    EXPECT_NEAR(both[0].U[0], both[1].U[0], 1e-5 * both[1].U[0]) << H;
+    EXPECT_NEAR(both[0].U[1], both[1].U[1], 1e-4 * std::fabs(both[1].U[1])) << H;
+  }
+}
+
+TEST(CapSearch, ReportsAreTheSameOnOneAndOnEightThreads) {
+  const char* reports[] = {"run.out", "run.sum", "run.rp2", "run.sta", "run.log", "run.itr"};
+  const int threads = omp_get_max_threads();
+  for (const char* input : {"plane_small_lateral.inp", "space_soilmove_small.inp", "plane_soilmove_small.inp"}) {
+    SCOPED_TRACE(input);
+    std::vector<Lines> one;
+    {
+      test::ScratchDir dir;
+      omp_set_num_threads(1);
+      ASSERT_EQ(runInput(fixture(input)), 0);
+      for (const char* r : reports) one.push_back(untimed(r));
+    }
+    test::ScratchDir dir;
+    omp_set_num_threads(8);
+    ASSERT_EQ(runInput(fixture(input)), 0);
+    for (std::size_t i = 0; i < std::size(reports); ++i) EXPECT_EQ(untimed(reports[i]), one[i]) << reports[i];
+  }
+  omp_set_num_threads(threads);
+}
+
+}  // namespace
+}  // namespace drelm
