@@ -50,6 +50,12 @@ constexpr bool isClayType(std::int32_t t) {
   return t == ST_SOFTCLAY || t == ST_STIFFWAT || t == ST_STIFFDRY || t == ST_STIFFDRYK || t == ST_SOFTCLAYJ ||
          t == ST_SOFTCLAYK;
 }
+// Soils with a cohesion (the clays and silt): E50 estimated from it.
+constexpr bool isCohesiveType(std::int32_t t) { return isClayType(t) || t == ST_SILT; }
+// Soils whose p-y criterion takes a subgrade modulus k (estimated when 0).
+constexpr bool takesSubgradeModulus(std::int32_t t) {
+  return isFrictionalType(t) || t == ST_STIFFWAT || t == ST_STIFFDRYK || t == ST_SOFTCLAYK;
+}
 // Soils whose estimated side friction follows the clay rules: the clays and
 // liquefied sand.
 constexpr bool isClaySideType(std::int32_t t) { return isClayType(t) || t == ST_LIQSAND; }
