@@ -140,7 +140,7 @@ bool readableInput(const fs::path& p, std::string& why) {
   std::error_code ec;
   const fs::file_status st = fs::status(p, ec);
   if (ec || !fs::exists(st)) {
-    why = std::strerror(ENOENT);
+    why = ec ? ec.message() : std::strerror(ENOENT);
     return false;
   }
   if (fs::is_directory(st)) {
