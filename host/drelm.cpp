@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "caselines.h"
+#include "diagnosis.h"
 #include "dirlock.h"
 #include "failedfile.h"
 #include "model/statusmsg.h"
@@ -33,6 +34,8 @@ namespace {
 
 constexpr int NAME_WIDTH = 256;
 constexpr int EXIT_USAGE = 2;
+// A file of the run cannot be opened or written: the engine's own code.
+constexpr int EXIT_FILE = 41;
 
 // Extensions of names-file lines 6 .. 27; line 5 is the input file itself.
 const char* const EXTENSIONS[] = {"echo",   "out",    "sum",    "plot", "log",  "status",
@@ -106,6 +109,57 @@ bool writeText(const fs::path& p, const std::string& text) {
   return static_cast<bool>(out.flush());
 }
 
+// A file the host itself cannot open or write ends it with the engine's
+// status for that, the file named on standard error and in the final
+// message.
+int fileFailure(const fs::path& p, bool written, const char* why) {
+  std::fprintf(stderr, "drelm: cannot %s %s: %s\n", written ? "write" : "open", p.c_str(), why);
+  for (const std::string& l : drelm::statusLines(EXIT_FILE, p.string(), 0, written))
+    std::printf("%s\n", l.c_str());
+  std::fflush(stdout);
+  return EXIT_FILE;
+}
+
+// Writes TEXT as the whole of the host's file P; on failure ends the host
+// as fileFailure does and gives its exit status, else 0.
+int writeHostFile(const fs::path& p, const std::string& text) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  if (!out.is_open()) return fileFailure(p, false, std::strerror(errno));
+  out << text;
+  out.flush();
+  if (!out) return fileFailure(p, true, std::strerror(errno));
+  out.close();
+  if (out.fail()) return fileFailure(p, true, std::strerror(errno));
+  return 0;
+}
+
+// Before anything is written: the input must be a regular file that can be
+// read (a directory, a missing file or one without read permission would
+// leave the run's files beside it for nothing).
+bool readableInput(const fs::path& p, std::string& why) {
+  std::error_code ec;
+  const fs::file_status st = fs::status(p, ec);
+  if (ec || !fs::exists(st)) {
+    why = ec ? ec.message() : std::strerror(ENOENT);
+    return false;
+  }
+  if (fs::is_directory(st)) {
+    why = "it is a directory";
+    return false;
+  }
+  if (!fs::is_regular_file(st)) {
+    why = "it is not a regular file";
+    return false;
+  }
+  const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    why = std::strerror(errno);
+    return false;
+  }
+  ::close(fd);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -158,10 +212,12 @@ int main(int argc, char** argv) {
                  NAME_WIDTH);
     return EXIT_USAGE;
   }
+  std::string why;
+  if (!readableInput(inputPath, why)) return fileFailure(inputPath, false, why.c_str());
   fs::create_directories(dir, ec);
   if (ec || !fs::is_directory(dir)) {
     std::fprintf(stderr, "drelm: cannot create the output directory %s\n", dir.c_str());
-    return EXIT_USAGE;
+    return EXIT_FILE;
   }
 
   // Names file: version, three lines for the reader of the directory, then the
@@ -194,16 +250,14 @@ int main(int argc, char** argv) {
   }
 
   // One run per directory: nothing of it is written before its lock is held.
-  if (!drelm::host::lockDirectory(dir)) return 41;
+  if (!drelm::host::lockDirectory(dir)) return EXIT_FILE;
+  if (const int failed = writeHostFile(dir / "Names.dat", namesText)) return failed;
   // A stale stop request of an earlier run must not stop this one.
-  if (!writeText(dir / "Names.dat", namesText) || !writeText(stopFile, "")) {
-    std::fprintf(stderr, "drelm: cannot write into %s\n", dir.c_str());
-    return EXIT_USAGE;
-  }
+  if (const int failed = writeHostFile(stopFile, "")) return failed;
   fs::remove(progressFile, ec);
   if (chdir(dir.c_str()) != 0) {
-    std::fprintf(stderr, "drelm: cannot enter %s\n", dir.c_str());
-    return EXIT_USAGE;
+    std::fprintf(stderr, "drelm: cannot enter %s: %s\n", dir.c_str(), std::strerror(errno));
+    return EXIT_FILE;
   }
 
   if (pipe2(wakeFd, O_CLOEXEC | O_NONBLOCK) != 0) {
@@ -275,6 +329,11 @@ int main(int argc, char** argv) {
   cases.finish(caseLines);
   for (const std::string& l : drelm::host::finalMessage(status, dir, fileOfLine(10)))
     std::printf("%s\n", l.c_str());
+  // The diagnosis of a fatal error (the input line and its field, the pile)
+  // goes with it to standard error; 41 names its file there already.
+  if (status != 0 && status != 4 && status != EXIT_FILE)
+    for (const std::string& l : drelm::host::fatalDiagnosis(fileOfLine(10)))
+      std::fprintf(stderr, "drelm: %s\n", l.c_str());
   const std::string tally = drelm::host::runTally(cases, written, fileOfLine(6));
   if (!tally.empty()) std::printf("    %s\n", tally.c_str());
   // Only the reports this run wrote: one left by an earlier run is not its.

@@ -83,7 +83,7 @@ void convertSoil() {
   for (int l = 1; l <= L.NLAYIN; ++l) {
     len(L.SLVAL(l, 1));
     len(L.SLVAL(l, 2));
-    const bool strength = L.SLTYPE(l) == 6 || L.SLTYPE(l) == 9;  // given in internal units
+    const bool strength = isRockType(L.SLTYPE(l));  // given in internal units
     for (int r = 1; r <= 2; ++r) {
       L.SLVAL(l, 2 + r) = INUWT(L.SLVAL(l, 2 + r));
       if (!strength) L.SLVAL(l, 4 + r) = INPRS(L.SLVAL(l, 4 + r));

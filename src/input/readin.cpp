@@ -17,12 +17,34 @@ void line(int unit, std::string_view text) {
   io::endRecord(unit);
 }
 
+// The platform the library was built for, named in the banners.
+#if defined(_WIN32)
+constexpr std::string_view PLATFORM = "Windows";
+#elif defined(__APPLE__)
+constexpr std::string_view PLATFORM = "macOS";
+#elif defined(__linux__)
+constexpr std::string_view PLATFORM = "Linux";
+#else
+constexpr std::string_view PLATFORM = "Unix";
+#endif
+
+// "  DRELM for <platform>, Version <version>", padded with blanks to the
+// width the line has for the longest platform name, so the banners keep
+// their layout.
+std::string versionLine() {
+  constexpr std::size_t WIDTH = sizeof("  DRELM for Windows, Version ") - 1;
+  std::string l = "  DRELM for " + std::string(PLATFORM) + ", Version " + FNAMES.VERSN.str();
+  const std::size_t width = WIDTH + FNAMES.VERSN.str().size();
+  if (l.size() < width) l.resize(width, ' ');
+  return l;
+}
+
 void banner(int unit) {
   const std::string rule = std::string(5, ' ') + std::string(73, '=');
   const std::string in20(20, ' ');
   line(unit, rule);
   line(unit, "");
-  line(unit, in20 + "  DRELM for Windows, Version " + FNAMES.VERSN.str());
+  line(unit, in20 + versionLine());
   line(unit, "");
   line(unit, in20 + "   Analysis of A Group of Piles " + "Subjected to Axial and Lateral Loading ");
   line(unit, "");
@@ -153,7 +175,7 @@ bool readHead(InRead& in) {
 void READIN(std::int32_t& ISTAT) {
   banner(U_SUMMARY);
   line(U_LOG, "");
-  line(U_LOG, std::string(10, ' ') + "  DRELM for Windows, Version " + FNAMES.VERSN.str());
+  line(U_LOG, std::string(10, ' ') + versionLine());
   line(U_LOG, "");
   for (int unit : {U_RESULTS, U_REPORT, U_ECHO}) {
     banner(unit);

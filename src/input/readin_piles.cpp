@@ -222,7 +222,7 @@ bool readSoilLayers(InRead& in) {
     return false;
   for (int l = 1; l <= L.NLAYIN; ++l) {
     if (!in.rec({fInt(L.SLNUM(l)), fInt(L.SLTYPE(l))}, "soil layer line") ||
-        !in.check(L.SLTYPE(l), 1, 14, "soil type"))
+        !in.check(L.SLTYPE(l), ST_SOFTCLAY, ST_LAST, "soil type"))
       return false;
     if (!in.rec({fReal(L.SLVAL(l, 1)), fReal(L.SLVAL(l, 2))}, "layer top and bottom")) return false;
     std::int32_t rows = 0, nprop = 0;

@@ -23,6 +23,11 @@ using NodeArray = FArray<double, MAXNOD>;
 // pile length PLEN.
 inline double depthTolerance(double plen) { return 1.0E-9 * plen; }
 
+// Depth between two nodes of pile p: the node spacing DXINC of its property,
+// shortened by the batter when depths are adjusted for batter piles. The node
+// set-up and the preprocessing's check of the pile tips place nodes with it.
+double nodeDepthStep(int p);
+
 struct PILENODE_T {
   PileArray2<double, MAXPIL1, MAXNOD> XNODE;  // global X of node k, for the soil look-ups
   PileArray2<double, MAXPIL1, MAXNOD> XPILE;  // coordinate along the axis, for the section look-ups

@@ -32,6 +32,38 @@ enum SoilType : std::int32_t {
   ST_SOFTCLAYJ = 13,   // soft clay with user-defined J
   ST_SOFTCLAYK = 14,   // modified soft clay with initial k
 };
+constexpr std::int32_t ST_LAST = ST_SOFTCLAYK;  // the highest code
+
+// Groups of soil types that share rules: every list of types lives here, so
+// that a new soil type is placed in each group in one file.
+// A code of the table above.
+constexpr bool isSoilType(std::int32_t t) { return t >= ST_SOFTCLAY && t <= ST_LAST; }
+// Cohesionless sands: side friction and tip resistance from the friction
+// angle alone.
+constexpr bool isSandType(std::int32_t t) { return t == ST_SAND || t == ST_APISAND; }
+// Soils with a friction angle (the sands and silt): the sand shapes of the
+// t-z curves and the sand rule of the tip resistance (silt adds its
+// cohesion term).
+constexpr bool isFrictionalType(std::int32_t t) { return isSandType(t) || t == ST_SILT; }
+// Clays: the clay rule of the tip resistance (nine times the cohesion).
+constexpr bool isClayType(std::int32_t t) {
+  return t == ST_SOFTCLAY || t == ST_STIFFWAT || t == ST_STIFFDRY || t == ST_STIFFDRYK || t == ST_SOFTCLAYJ ||
+         t == ST_SOFTCLAYK;
+}
+// Soils with a cohesion (the clays and silt): E50 estimated from it.
+constexpr bool isCohesiveType(std::int32_t t) { return isClayType(t) || t == ST_SILT; }
+// Soils whose p-y criterion takes a subgrade modulus k (estimated when 0).
+constexpr bool takesSubgradeModulus(std::int32_t t) {
+  return isFrictionalType(t) || t == ST_STIFFWAT || t == ST_STIFFDRYK || t == ST_SOFTCLAYK;
+}
+// Soils whose estimated side friction follows the clay rules: the clays and
+// liquefied sand.
+constexpr bool isClaySideType(std::int32_t t) { return isClayType(t) || t == ST_LIQSAND; }
+// Rock (vuggy limestone, weak rock): strength in place of cohesion.
+constexpr bool isRockType(std::int32_t t) { return t == ST_VUGGY || t == ST_WEAKROCK; }
+// Soils whose tip resistance is the input value, else nine times the
+// cohesion: user p-y curves, rock and liquefied sand.
+constexpr bool isGivenTipType(std::int32_t t) { return t == ST_USERPY || isRockType(t) || t == ST_LIQSAND; }
 
 struct SOILCOM_T {
   // Profile columns: point 2L-1 is the top and point 2L the bottom of layer L.

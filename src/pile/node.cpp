@@ -58,7 +58,7 @@ void placeNodes(int p, double head, std::int32_t belowCode, std::int32_t& ISTAT)
     storeStatus(ISTAT, STAT_CAPACITY);
     return;
   }
-  const double dv = RUNCTL.IBATAD == 1 ? dx * std::cos(PILEAR.PBATT(p)) : dx;
+  const double dv = nodeDepthStep(p);
   // Each node from the head, so that rounding does not build up along the pile.
   const auto place = [&](int i) {
     PILENODE.XNODE(p, i) = head + (i - 1) * dv;

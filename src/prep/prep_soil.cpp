@@ -47,12 +47,6 @@ std::string soilTypeLine(int L) {
   }
 }
 
-bool among(std::int32_t code, std::initializer_list<std::int32_t> list) {
-  for (std::int32_t c : list)
-    if (c == code) return true;
-  return false;
-}
-
 // Flag letters in the order of the notes below the table.
 enum Flag { FE, FK, FC, FP, FS, FR, FT, NFLAG };
 const char* const FLAGTEXT[NFLAG] = {" (E)", " (K)", " (C)", " (P)", " (S)", " (R)", " (T)"};
@@ -179,10 +173,10 @@ bool layer(Report& r, int L, const PileKinds& kinds, std::int32_t& ISTAT) {
   for (int s = 0; s < 2; ++s) {
     const int i = s == 0 ? it : ib;
     PointEst& p = e[s];
-    if (among(code, {2, 4, 7, 8, 10, 14}))
+    if (takesSubgradeModulus(code))
       KDEFIN(SOILCOM.CPROF(i), SOILCOM.PHIPR(i), SOILCOM.GAMPR(i), SOILCOM.KPROF(i), p.kst, p.kcy, units, code, p.kfl,
              p.kcfl);
-    if (among(code, {1, 2, 3, 7, 10, 13, 14}))
+    if (isCohesiveType(code))
       E50DEFIN(SOILCOM.CPROF(i), SOILCOM.E50PR(i), p.e50, units, code, p.efl);
     if (kinds.anyWithoutUserCurve) {
       const double X = s == 0 ? SOILCOM.LTOP(L) : SOILCOM.LBOT(L);
@@ -218,36 +212,36 @@ bool layer(Report& r, int L, const PileKinds& kinds, std::int32_t& ISTAT) {
   propertyLine(r, " X COORDINATE", blanks(7) + "(" + L2 + ") ", plain(OUTLEN(SOILCOM.LTOP(L))),
                plain(OUTLEN(SOILCOM.LBOT(L))));
   line(" EFFECTIVE UNIT WEIGHT", perL3, prof(SOILCOM.GAMPR, unitWeight));
-  if (among(code, {1, 2, 3, 7, 10, 13, 14})) line(" UNDRAINED COHESION, C", perL2, prof(SOILCOM.CPROF, stress));
-  if (among(code, {6, 9})) line(" UNIAXIAL COMPRESSIVE STRENGTH", perl2, prof(SOILCOM.CPROF, force));
-  if (among(code, {4, 7, 8})) line(" FRICTION ANGLE", blanks(2) + "(DEGREES) ", prof(SOILCOM.PHIPR, degrees));
-  if (among(code, {2, 4, 7, 8, 10, 14})) {
+  if (isCohesiveType(code)) line(" UNDRAINED COHESION, C", perL2, prof(SOILCOM.CPROF, stress));
+  if (isRockType(code)) line(" UNIAXIAL COMPRESSIVE STRENGTH", perl2, prof(SOILCOM.CPROF, force));
+  if (isFrictionalType(code)) line(" FRICTION ANGLE", blanks(2) + "(DEGREES) ", prof(SOILCOM.PHIPR, degrees));
+  if (takesSubgradeModulus(code)) {
     const auto kShown = [&](const PointEst& p) {
       return p.kfl == 1 ? Shown{OUTFRC(p.kst), FK} : plain(OUTFRC(p.kst));
     };
     propertyLine(r, " P-Y SUBGRADE MODULUS", perl3, kShown(e[0]), kShown(e[1]));
-    if (!among(code, {4, 8}) && (e[0].kfl == 1 || e[1].kfl == 1)) {
+    if (!isSandType(code) && (e[0].kfl == 1 || e[1].kfl == 1)) {
       const auto cShown = [&](const PointEst& p) {
         return p.kfl == 1 ? Shown{OUTFRC(p.kcy), FC} : plain(0.0);
       };
       secondLine(r, cShown(e[0]), cShown(e[1]));
     }
   }
-  if (among(code, {1, 2, 3, 7, 10, 13, 14})) {
+  if (isCohesiveType(code)) {
     const auto eShown = [&](const PointEst& p) { return p.efl == 1 ? Shown{p.e50, FE} : plain(p.e50); };
     propertyLine(r, " STRAIN AT 50% STRESS", none, eShown(e[0]), eShown(e[1]));
   }
-  if (code == 9) {
+  if (code == ST_WEAKROCK) {
     line(" YOUNG MODULUS,ER", perl2, prof(SOILCOM.ERPROF, force));
     line(" KRM", none, prof(SOILCOM.E50PR, same));
     line(" RQD", blanks(8) + "(%) ", prof(SOILCOM.JPROF, same));
   }
-  if (code == 12) {
+  if (code == ST_ELASTIC) {
     if (SOILCOM.CPROF(it) > 0.0 || SOILCOM.CPROF(ib) > 0.0)
       line(" MAXIMUM STRESS TRANSFER", perL2, prof(SOILCOM.CPROF, stress));
     line(" ELASTIC SUBGRADE MODULUS", perl3, prof(SOILCOM.KPROF, force));
   }
-  if (among(code, {13, 14})) line(" J FACTOR", none, prof(SOILCOM.JPROF, same));
+  if ((code == ST_SOFTCLAYJ || code == ST_SOFTCLAYK)) line(" J FACTOR", none, prof(SOILCOM.JPROF, same));
 
   resistanceLines(r, " ULTIMATE UNIT SIDE FRICTION", perL2, kinds, SOILCOM.FSPROF(it), SOILCOM.FSPROF(ib),
                   e[0].fsfl == 1, e[1].fsfl == 1, e[0].fsdrv, e[1].fsdrv, e[0].fsdrl, e[1].fsdrl, FP, FS);

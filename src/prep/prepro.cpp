@@ -39,6 +39,10 @@ void PREPRO(std::int32_t& ISTAT) {
   PRPUPY(ISTAT);
   if (ISTAT != 0) return;
 
+  // No pile may reach below the profile that the head curves look up.
+  PRPTIP(ISTAT);
+  if (ISTAT != 0) return;
+
   // Pile-head curves of the input and those generated from the soil.
   PRPHCV(ISTAT);
   if (ISTAT != 0) return;

@@ -13,8 +13,11 @@ DRELM_ZERO_TABLE(PYPLOT_T, PYPLOT);
 
 namespace {
 
+// The criterion of soil-type code CODE; none for a code outside the table
+// (the reader refuses such a code, so only a corrupted record gets here).
 PyCriterion* criterionOf(std::int32_t code) {
   switch (code) {
+    case ST_SOFTCLAY: return &PYSOFTCL;
     case 2: return &PYSTFCLW;
     case 3: return &PYSTFCLD;
     case 4: return &PYSAND;
@@ -27,8 +30,15 @@ PyCriterion* criterionOf(std::int32_t code) {
     case 12: return &PYELASUB;
     case 13: return &PYSOFTCJ;
     case 14: return &PYMSOFTK;
-    default: return &PYSOFTCL;  // 1, and any code outside 1 to 14
+    default: return nullptr;
   }
+}
+
+void unknownType(int layer, std::int32_t code) {
+  char l1[96];
+  std::snprintf(l1, sizeof l1, "     SOIL LAYER %3d HAS SOIL TYPE %d, NOT A CODE OF 1 TO %d", layer,
+                static_cast<int>(code), static_cast<int>(ST_LAST));
+  for (int unit : {U_LOG, U_RESULTS}) py::blockLines(unit, {"", py::blanks(29) + "**** FATAL ERROR ****", l1});
 }
 
 // A layer of user p-y curves on a pile without a set of curves ends the run:
@@ -105,7 +115,7 @@ const char* PYNAME(std::int32_t code) {
       "SOFT CLAY WITH USER DEFINED J CRITERIA",
       "MOD. SOFT CLAY WITH INITIAL K VALUE CRITERIA",
   };
-  return code >= 1 && code <= 14 ? names[code - 1] : nullptr;
+  return isSoilType(code) ? names[code - 1] : nullptr;
 }
 
 void PYSOIL(const std::int32_t& IPROP, std::int32_t& ISTAT, const std::int32_t& IPILE,
@@ -140,8 +150,14 @@ void PYSOIL(const std::int32_t& IPROP, std::int32_t& ISTAT, const std::int32_t& 
       continue;
     }
     // Springs are kept for the pile's own multipliers only.
+    PyCriterion* const criterion = criterionOf(code);
+    if (!criterion) {
+      unknownType(L, code);
+      st = STAT_CAPACITY;
+      continue;
+    }
     keptSlot = SPRINGS && analysis && IPILEF == IPILE ? &SPRINGS->layer(IPROP, IPILE, L) : nullptr;
-    criterionOf(code)(IPROP, L, st, IPILE, IPILEF, YDEFL, ESOIL, YSOIL1, YSOIL2, PSMOV, PSOIL);
+    criterion(IPROP, L, st, IPILE, IPILEF, YDEFL, ESOIL, YSOIL1, YSOIL2, PSMOV, PSOIL);
     keptSlot = nullptr;
   }
   if (st != st0) shared.store(st, std::memory_order_relaxed);

@@ -212,12 +212,12 @@ void AXLSGEN(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::int
   const double phi = SOILPHI(T.XT, ISTAT);
   if (ISTAT != 0) return;
   // A cohesive soil coded otherwise takes the clay rules.
-  if (c > sp(0.1f) && phi < sp(0.0001f)) ts = 3;
+  if (c > sp(0.1f) && phi < sp(0.0001f)) ts = ST_STIFFDRY;
 
   if (qmax < sp(1.0E-10f)) {
-    if (ts == 1 || ts == 2 || ts == 3 || ts == 10 || ts == 13 || ts == 14) {
+    if (isClayType(ts)) {
       qmax = 9.0 * c * T.A;
-    } else if (ts == 4 || ts == 7 || ts == 8) {
+    } else if (isFrictionalType(ts)) {
       const double nq = NQFACT(sp(57.296f) * phi);
       const double gamma = GAMAVG(T.XT, ISTAT);
       if (ISTAT != 0) return;
@@ -230,8 +230,8 @@ void AXLSGEN(const std::int32_t& IPROP, const std::int32_t& KDIR, const std::int
         const double q = (mid ? sp(222.2f) : sp(555.56f)) * (iunits == 1 ? 1.0 : PSI_KPA);
         qmax = q * T.A;
       }
-      if (ts == 7) qmax += 9.0 * c * T.A;
-    } else if (ts == 5 || ts == 6 || ts == 9 || ts == 11) {
+      if (ts == ST_SILT) qmax += 9.0 * c * T.A;
+    } else if (isGivenTipType(ts)) {
       qmax = SOILQT(T.XT, ISTAT) * T.A;
       if (ISTAT != 0) return;
       if (qmax < sp(1.0E-10f)) qmax = 9.0 * c * T.A;

@@ -17,9 +17,6 @@ constexpr double sp(float x) { return static_cast<double>(x); }
 
 constexpr double TINY = sp(1.0E-10f);
 
-bool clayLike(std::int32_t t) { return t == 1 || t == 2 || t == 3 || t == 10 || t == 11 || t == 13 || t == 14; }
-bool rock(std::int32_t t) { return t == 6 || t == 9; }
-bool sandLike(std::int32_t t) { return t == 4 || t == 8; }
 
 }  // namespace
 
@@ -84,29 +81,29 @@ void FSQTEST(const std::int32_t& LTYP, const double& X, std::int32_t& IFLFS, dou
     if (ISTAT != 0) return;
     const double alpha = ADHFAC(c, gamma, z);
     const double sandTerm = sp(0.8f) * gamma * z * std::tan(phi - sp(0.087f));
-    if (clayLike(type)) {
+    if (isClaySideType(type)) {
       FSDRV = alpha * c;
-    } else if (rock(type)) {
+    } else if (isRockType(type)) {
       FSDRV = sp(0.1f) * c;
-    } else if (sandLike(type)) {
+    } else if (isSandType(type)) {
       FSDRV = sandTerm;
-    } else if (type == 7) {
+    } else if (type == ST_SILT) {
       FSDRV = sandTerm + alpha * c;
     } else {
       FSDRV = fsIn;
     }
 
-    if (clayLike(type)) {
+    if (isClaySideType(type)) {
       FSDRL = sp(0.55f) * c;
-    } else if (rock(type)) {
+    } else if (isRockType(type)) {
       FSDRL = sp(0.1f) * c;
-    } else if (sandLike(type)) {
+    } else if (isSandType(type)) {
       const double g = GAMAVG(X, ISTAT);
       if (ISTAT != 0) return;
       (void)SOILPHI(X, ISTAT);
       if (ISTAT != 0) return;
       FSDRL = BETADS(z) * g * z;
-    } else if (type == 7) {
+    } else if (type == ST_SILT) {
       FSDRL = sp(0.55f) * c + BETADS(z) * gamma * z;
     } else {
       FSDRL = fsIn;
@@ -119,11 +116,11 @@ void FSQTEST(const std::int32_t& LTYP, const double& X, std::int32_t& IFLFS, dou
   const double c = SOILC(X, ISTAT);
   const double phi0 = SOILPHI(X, ISTAT);
   // A cohesive soil coded otherwise takes the clay rule.
-  if (c > sp(0.1f) && phi0 < sp(0.0001f)) type = 3;
+  if (c > sp(0.1f) && phi0 < sp(0.0001f)) type = ST_STIFFDRY;
 
-  if (type == 1 || type == 2 || type == 3 || type == 10 || type == 13 || type == 14) {
+  if (isClayType(type)) {
     QTDRV = QTDRL = 9.0 * c;
-  } else if (type == 4 || type == 7 || type == 8) {
+  } else if (isFrictionalType(type)) {
     const double phi = SOILPHI(X, ISTAT);
     if (ISTAT != 0) return;
     const double nq = NQFACT(sp(57.296f) * phi);
@@ -140,13 +137,13 @@ void FSQTEST(const std::int32_t& LTYP, const double& X, std::int32_t& IFLFS, dou
     } else {
       QTDRL = u == 1 ? sp(555.56f) : sp(555.56f) * PSI_KPA;
     }
-    if (type == 7) {
+    if (type == ST_SILT) {
       QTDRV += 9.0 * c;
       QTDRL = 9.0 * c + QTDRL;
       IFLQT = 1;
       return;
     }
-  } else if (type == 5 || type == 6 || type == 9 || type == 11) {
+  } else if (isGivenTipType(type)) {
     QTDRV = QTDRL = 9.0 * c;
   }
   IFLQT = 1;

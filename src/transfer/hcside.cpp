@@ -17,9 +17,6 @@ namespace {
 
 constexpr double sp(float x) { return static_cast<double>(x); }
 
-bool clayLike(std::int32_t t) { return t == 1 || t == 2 || t == 3 || t == 10 || t == 11 || t == 13 || t == 14; }
-bool rock(std::int32_t t) { return t == 6 || t == 9; }
-bool sandLike(std::int32_t t) { return t == 4 || t == 8; }
 
 // Depth offset of the curves from the ground and the layer boundaries.
 double offsetG() { return RUNCTL.IUNITS == 2 ? sp(0.00254f) : sp(0.1f); }
@@ -43,17 +40,17 @@ void shapeCurve(std::int32_t ptype, int k, double D, HCWORK& W) {
   const std::int32_t type = W.TZTYP(k);
   bool built = true;
   if (ptype == PTYPE_DRIVEN) {
-    if (type == 4 || type == 7 || type == 8) {
+    if (isFrictionalType(type)) {
       TZDRSND(one, s.t, s.z, s.tmax, s.phi);
-    } else if (type == 5 || type == 12) {
+    } else if (type == ST_USERPY || type == ST_ELASTIC) {
       TZAPICL(one, D, s.t, s.z, s.tmax);
     } else {
       TZDRCLY(one, s.t, s.z, s.tmax);
     }
   } else {
-    if (type == 4 || type == 7 || type == 8) {
+    if (isFrictionalType(type)) {
       TZDSSND(one, D, s.t, s.z, s.tmax);
-    } else if (type == 5) {
+    } else if (type == ST_USERPY) {
       // The friction angle tells sand from clay in a user-curve layer; an
       // angle of exactly one degree selects neither and leaves the curve.
       if (W.TZPHI(k) > 1.0) {
@@ -88,22 +85,22 @@ double HCFSEST(std::int32_t PTYPE, std::int32_t LTYP, double X, double z, double
     if (ISTAT != 0) return FSIN;
     const double alpha = ADHFAC(c, gamma, zp);
     const double sandTerm = sp(0.8f) * gamma * zp * std::tan(phi - sp(0.087f));
-    if (clayLike(LTYP)) return alpha * c;
-    if (rock(LTYP)) return sp(0.1f) * c;
-    if (sandLike(LTYP)) return sandTerm;
-    if (LTYP == 7) return sandTerm + alpha * c;
+    if (isClaySideType(LTYP)) return alpha * c;
+    if (isRockType(LTYP)) return sp(0.1f) * c;
+    if (isSandType(LTYP)) return sandTerm;
+    if (LTYP == ST_SILT) return sandTerm + alpha * c;
     return FSIN;
   }
   // Drilled shaft: the beta method takes the plain depth below the ground.
-  if (clayLike(LTYP)) return sp(0.55f) * SOILC(X, ISTAT);
-  if (rock(LTYP)) return sp(0.1f) * SOILC(X, ISTAT);
-  if (sandLike(LTYP) || LTYP == 7) {
+  if (isClaySideType(LTYP)) return sp(0.55f) * SOILC(X, ISTAT);
+  if (isRockType(LTYP)) return sp(0.1f) * SOILC(X, ISTAT);
+  if (isFrictionalType(LTYP)) {
     const double gamma = GAMAVG(X, ISTAT);
     if (ISTAT != 0) return FSIN;
     (void)SOILPHI(X, ISTAT);
     if (ISTAT != 0) return FSIN;
     const double side = BETADS(z) * gamma * z;
-    if (LTYP == 7) return sp(0.55f) * SOILC(X, ISTAT) + side;
+    if (LTYP == ST_SILT) return sp(0.55f) * SOILC(X, ISTAT) + side;
     return side;
   }
   return FSIN;

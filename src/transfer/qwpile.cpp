@@ -86,13 +86,13 @@ void QWCURVE(const std::int32_t& IPROP, const QWTIP& G, std::int32_t& ISTAT, FAr
   const double phi = SOILPHI(Xt, st);
   if (failed()) return;
   // A cohesive soil coded otherwise takes the clay rules.
-  if (c > sp(0.1f) && phi < sp(1.0E-4f)) T = 3;
+  if (c > sp(0.1f) && phi < sp(1.0E-4f)) T = ST_STIFFDRY;
 
   const std::int32_t ptype = PILEPROP.PTYPE(IPROP);
   if (qmax < TINY) {
-    if (T == 1 || T == 2 || T == 3 || T == 10 || T == 13 || T == 14) {
+    if (isClayType(T)) {
       qmax = 9.0 * c * At;
-    } else if ((T >= 4 && T <= 9) || T == 11 || T == 12) {
+    } else if (isSoilType(T) && !isClayType(T)) {
       if (ptype == PTYPE_DRIVEN) {
         const double gamma = GAMAVG(Xt, st);
         if (failed()) return;
@@ -104,7 +104,7 @@ void QWCURVE(const std::int32_t& IPROP, const QWTIP& G, std::int32_t& ISTAT, FAr
       }
     }
   }
-  if (T == 5 || T == 6 || T == 9 || T == 11) {
+  if (isGivenTipType(T)) {
     qmax = SOILQT(Xt, st) * At;
     if (failed()) return;
     if (qmax < TINY) qmax = 9.0 * c * At;

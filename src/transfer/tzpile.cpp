@@ -18,9 +18,6 @@ namespace {
 constexpr double sp(float x) { return static_cast<double>(x); }
 constexpr double TINY = sp(1.0E-10f);
 
-bool clayType(std::int32_t t) { return t == 1 || t == 2 || t == 3 || t == 10 || t == 11 || t == 13 || t == 14; }
-bool rockType(std::int32_t t) { return t == 6 || t == 9; }
-bool sandType(std::int32_t t) { return t == 4 || t == 8; }
 
 // Adhesion factor of driven piles from the strength ratio c / s.
 double alphaFactor(double c, double s) {
@@ -43,7 +40,7 @@ double betaFactor(double depth) {
 // Estimated unit side friction at X for soil type t; false on a failed look-up.
 bool estimate(std::int32_t ptype, std::int32_t t, double X, double z, double depthBelowGround, double& fs,
               std::int32_t& st) {
-  if (t == 5 || t == 12) return true;  // user curves and elastic subgrade: no estimate
+  if (t == ST_USERPY || t == ST_ELASTIC) return true;  // user curves and elastic subgrade: no estimate
   const double gamma = GAMAVG(X, st);
   if (st != 0) return false;
   const double phi = SOILPHI(X, st);
@@ -54,31 +51,31 @@ bool estimate(std::int32_t ptype, std::int32_t t, double X, double z, double dep
   const double s = gamma * z;
   if (ptype == PTYPE_DRIVEN) {
     const double sand = sp(0.8f) * s * std::tan(phi - sp(0.087f));
-    if (clayType(t)) fs = alphaFactor(c, s) * c;
-    else if (rockType(t)) fs = sp(0.1f) * c;
-    else if (sandType(t)) fs = sand;
-    else if (t == 7) fs = sand + alphaFactor(c, s) * c;
+    if (isClaySideType(t)) fs = alphaFactor(c, s) * c;
+    else if (isRockType(t)) fs = sp(0.1f) * c;
+    else if (isSandType(t)) fs = sand;
+    else if (t == ST_SILT) fs = sand + alphaFactor(c, s) * c;
   } else if (ptype == PTYPE_DRILLED) {
     const double beta = betaFactor(depthBelowGround);
-    if (clayType(t)) fs = sp(0.55f) * c;
-    else if (rockType(t)) fs = sp(0.1f) * c;
-    else if (sandType(t)) fs = beta * s;
-    else if (t == 7) fs = sp(0.55f) * c + beta * s;
+    if (isClaySideType(t)) fs = sp(0.55f) * c;
+    else if (isRockType(t)) fs = sp(0.1f) * c;
+    else if (isSandType(t)) fs = beta * s;
+    else if (t == ST_SILT) fs = sp(0.55f) * c + beta * s;
   }
   return true;
 }
 
 void applyShape(std::int32_t ptype, std::int32_t t, int P, double D, TzTable& TZT, TzTable& TZZ, TzColumn& TZMAX,
                 const TzColumn& TZPHI) {
-  const bool sandLike = t == 4 || t == 7 || t == 8;
+  const bool sandLike = isFrictionalType(t);
   if (ptype == PTYPE_DRIVEN) {
     if (sandLike) TZDRSND(P, TZT, TZZ, TZMAX, TZPHI);
-    else if (t == 5 || t == 12) TZAPICL(P, D, TZT, TZZ, TZMAX);
+    else if (t == ST_USERPY || t == ST_ELASTIC) TZAPICL(P, D, TZT, TZZ, TZMAX);
     else TZDRCLY(P, TZT, TZZ, TZMAX);
   } else if (ptype == PTYPE_DRILLED) {
     // A user-curve layer counts as sand when it has a friction angle; at
     // exactly one degree it keeps the clay shape.
-    if (sandLike || (t == 5 && TZPHI(P) > 1.0)) TZDSSND(P, D, TZT, TZZ, TZMAX);
+    if (sandLike || (t == ST_USERPY && TZPHI(P) > 1.0)) TZDSSND(P, D, TZT, TZZ, TZMAX);
     else TZDSCLY(P, D, TZT, TZZ, TZMAX);
   }
 }

@@ -204,8 +204,8 @@ TEST(SubgradeRun, HeadCurveThatCannotBeGeneratedEndsTheRun) {
 }
 
 // Plane rows of 50 ft in a profile that ends at 45 ft, with no head curve to
-// generate (that would meet the short profile first, in the input stage):
-// the first row solution finds its nodes below the deepest layer.
+// generate: the check of the tips against the profile stops the run with the
+// node set-up's status and message before any row is solved.
 TEST(SubgradeRun, PlaneRowBelowTheProfileStopsTheAnalysis) {
   test::ScratchDir dir;
   std::string in = fixture("plane_min.inp");

@@ -60,7 +60,12 @@ void spaceInput() {
   CAPSOL.CAPK50 = 100.0;
   CAPSOL.CAPFUL = 2000.0;
   CAPSOL.CAPYMX = 0.5;
+  // One layer of elastic subgrade below every pile tip: the preprocessing
+  // checks the tips against the profile.
+  SOILIN.NLAYIN = 1;
+  SOILIN.SLTYPE(1) = 12;
   SOILIN.SLVAL(1, 1) = 24.0;
+  SOILIN.SLVAL(1, 2) = 2400.0;
   test::setPiles3D({
       {2, 2, 1, 0, 0, 3, 0, 0, 1, 0, 0.0, 0.0, 1.0, 1.0, 1.0, 1.0, 1.0, 12.0, -36.0, 0.0, 0.0, 90.0, 0.0, 24.0},
       {1, 3, 1, 2, 4, 0, 1, 0, 0, 2, 0.0, 5.0e6, 0.8, 1.0, 0.9, 1.0, 0.9, 0.0, 36.0, 12.0, 30.0, 45.0, 15.0, 0.0},
@@ -90,6 +95,9 @@ void planeInput() {
   RUNCTL.IANTYP = 2;
   test::units(2);
   RUNCTL.IGENLS = 1;
+  SOILIN.NLAYIN = 1;
+  SOILIN.SLTYPE(1) = 12;
+  SOILIN.SLVAL(1, 2) = 100.0;
   test::setRows2D({
       {3, 4, 1, 0, 2, 0, 0, 1000.0, 1.2, 0.8, 1.0, 1.0, 0.5, -1.0, 45.0, 0.5},
       {1, 2, 1, 0, 0, 0, 3, 0.0, 0.9, 1.0, 1.0, 1.0, 0.3, 1.0, 0.0, 0.0},

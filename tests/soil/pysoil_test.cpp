@@ -71,8 +71,6 @@ TEST(PySoilCurves, EveryCriterionAgainstHandValues) {
       {"soft clay: overburden term", softG, 24, 11, 1, 1, 0.6, 387.6},
       {"soft clay cyclic: 0.72 pu zeq/zr' at 15 y50", softC, 12, 7, 0, 1, 4.5, 25.92000102996826},
       {"soft clay cyclic: linear between 3 and 15 y50", softC, 12, 7, 0, 1, 2.7, 38.88000154495239},
-      {"code 0 is soft clay", {0, 0, 300, 0.0, 1.0, 0, 0, 0.01}, 12, 3, 1, 1, 0.3, 24.0},
-      {"code 15 is soft clay", {15, 0, 300, 0.0, 1.0, 0, 0, 0.01}, 12, 3, 1, 1, 0.3, 24.0},
       {"soft clay with J 0.25", softJ, 12, 3, 1, 1, 0.3, 21.0},
       {"modified soft clay: straight line first", softK, 12, 3, 1, 1, 0.001, 2.4},
       {"modified soft clay: cube root beyond", softK, 12, 3, 1, 1, 0.3, 24.0},
@@ -303,7 +301,7 @@ TEST(PySoilFrame, SoilMovementActsOnTheRelativeDeflection) {
   EXPECT_NEAR(s.psmov(4), 27.0 / 0.3 * 0.3, 1e-9);
 }
 
-// A criterion whose code has no criterion in this build, or a look-up beyond
+// A soil-type code that has no criterion, or a look-up beyond
 // its profile, stops the springs with a status and a message.
 TEST(PySoilFrame, FailuresSetTheStatusWithTheirMessages) {
   struct Case {
@@ -322,6 +320,11 @@ TEST(PySoilFrame, FailuresSetTheStatusWithTheirMessages) {
        "THE INPUT PHI CURVE"},
       {"user curves on a pile without a set", {5, 0, 300}, 300, 43, U_LOG,
        "     SOIL LAYER   1 TAKES USER-DEFINED P-Y CURVES, BUT PILE     1"},
+      // Never soft clay by default: a code with no criterion stops the springs.
+      {"soil-type code 0", {0, 0, 300, 0.0, 1.0, 0, 0, 0.01}, 300, 43, U_LOG,
+       "     SOIL LAYER   1 HAS SOIL TYPE 0, NOT A CODE OF 1 TO 14"},
+      {"soil-type code 15", {15, 0, 300, 0.0, 1.0, 0, 0, 0.01}, 300, 43, U_RESULTS,
+       "     SOIL LAYER   1 HAS SOIL TYPE 15, NOT A CODE OF 1 TO 14"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,0 +1,199 @@
+// The host on inputs that cannot run: a fatal error's diagnosis (the input
+// line and its field, the pile below the profile) on standard error as in
+// the runtime log; an input that is not a readable regular file refused
+// before anything is written; the host's own files failing with 41.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "analysis/wholerun.h"
+#include "host/diagnosis.h"
+#include "support/testdir.h"
+
+namespace drelm {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::readLines;
+using test::ScratchDir;
+using test::writeFile;
+
+struct HostRun {
+  int exit = -1;
+  std::string out;
+  std::vector<std::string> err;
+};
+
+// The host on ARGS, its standard output and error kept apart.
+HostRun runHost(const std::string& args) {
+  HostRun r;
+  const fs::path err = fs::temp_directory_path() / ("drelm-host-err-" + std::to_string(getpid()));
+  const std::string cmd = std::string("\"") + DRELM_HOST_BIN + "\" " + args + " 2>\"" + err.string() + "\"";
+  FILE* p = popen(cmd.c_str(), "r");
+  if (!p) return r;
+  char buf[4096];
+  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
+  const int st = pclose(p);
+  r.exit = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  r.err = readLines(err);
+  fs::remove(err);
+  return r;
+}
+
+std::set<std::string> entries(const fs::path& dir) {
+  std::set<std::string> names;
+  for (const auto& e : fs::directory_iterator(dir)) names.insert(e.path().filename().string());
+  return names;
+}
+
+bool has(const std::vector<std::string>& lines, const std::string& line) {
+  for (const std::string& l : lines)
+    if (l == line) return true;
+  return false;
+}
+
+using test::wholerun::fixture;
+using test::wholerun::replaced;
+
+// Each input stops on a fatal error: the exit status, the diagnosis line in
+// the runtime log and the same line on standard error, and no word of a
+// completed analysis anywhere.
+TEST(HostRefusals, FatalDiagnosisGoesToStandardErrorAsInTheLog) {
+  const struct {
+    const char* what;
+    std::string input;
+    int exit;
+    std::vector<std::string> lines;  // as standard error gives them, after "drelm: "
+  } cases[] = {
+      {"value of the wrong form", replaced(fixture("space_min.inp"), "50 50.0 1", "50 5O.0 1"), 42,
+       {"INPUT DATA FILE, LINE 41, WHILE READING: PILE PROPERTIES",
+        "pile length line: expected a real number, found \"5O.0\" at line 41"}},
+      {"count beyond its table", replaced(fixture("space_min.inp"), "50 50.0 1", "500 50.0 1"), 43,
+       {"INPUT DATA FILE, LINE 41, WHILE READING: PILE PROPERTIES",
+        "number of increments: 500 is beyond the limit of 100"}},
+      {"space pile below the profile", fixture("space_tip_below.inp"), 3,
+       {"THE PILE LENGTH,   0.60E+03( IN), EXTENDS BELOW THE", "BOTTOM OF THE DEEPEST LAYER.",
+        "PILE 4: TIP AT X = 85.000 FT, BOTTOM OF THE DEEPEST LAYER AT X = 80.000 FT"}},
+      {"plane row below the profile", fixture("plane_tip_below.inp"), 13,
+       {"PILE ROW 2: TIP AT X = 85.000 FT, BOTTOM OF THE DEEPEST LAYER AT X = 80.000 FT"}},
+      {"plane row below the profile, SI", fixture("plane_tip_below_si.inp"), 13,
+       {"THE PILE LENGTH,   0.18E+02(  M), EXTENDS BELOW THE",
+        "PILE ROW 2: TIP AT X = 33.000 M, BOTTOM OF THE DEEPEST LAYER AT X = 30.000 M"}},
+      {"space pile below the profile, SI", fixture("space_tip_below_si.inp"), 3,
+       {"PILE 1: TIP AT X = 15.240 M, BOTTOM OF THE DEEPEST LAYER AT X = 12.000 M"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchDir dir;
+    writeFile("job.inp", c.input);
+    const HostRun r = runHost("job.inp");
+    EXPECT_EQ(r.exit, c.exit) << r.out;
+    const std::vector<std::string> log = readLines("job.log");
+    for (const std::string& l : c.lines) {
+      EXPECT_TRUE(has(r.err, "drelm: " + l)) << l;
+      EXPECT_TRUE(has(log, "     " + l)) << l;
+    }
+    for (const std::string& report : {readFile("job.log"), readFile("job.out"), r.out}) {
+      EXPECT_EQ(report.find("ANALYSIS COMPLETED"), std::string::npos);
+      // The pile's soil is never looked up below the profile.
+      EXPECT_EQ(report.find("CURRENT DEPTH IS BEYOND"), std::string::npos);
+    }
+  }
+}
+
+// A wrong input is refused with 41 before anything is written: neither
+// beside it nor in the output directory.
+TEST(HostRefusals, InputThatIsNotAReadableRegularFileWritesNothing) {
+  ScratchDir dir;
+  fs::create_directories("site/sub");
+  writeFile("site/locked.inp", "TITLE\n");
+  fs::permissions("site/locked.inp", fs::perms::none);
+  const bool root = geteuid() == 0;  // reads whatever its permissions
+  const struct {
+    const char* input;
+    std::string why;
+  } cases[] = {
+      {"site/sub", "it is a directory"},
+      {"site/missing.inp", "No such file or directory"},
+      {"site/locked.inp", "Permission denied"},
+  };
+  for (const auto& c : cases) {
+    if (root && c.why == "Permission denied") continue;
+    SCOPED_TRACE(c.input);
+    const std::set<std::string> before = entries("site");
+    const fs::path input = dir.path() / c.input;
+    for (const std::string& args : {input.string(), input.string() + " --out out"}) {
+      const HostRun r = runHost(args);
+      EXPECT_EQ(r.exit, 41) << r.out;
+      ASSERT_EQ(r.err.size(), 1u);
+      EXPECT_EQ(r.err[0], "drelm: cannot open " + input.string() + ": " + c.why);
+      EXPECT_EQ(r.out, "    * ERROR IN ANALYSIS *\n    CANNOT OPEN FILE " + input.string() + "\n");
+      EXPECT_EQ(entries("site"), before);
+      EXPECT_EQ(entries("site/sub"), std::set<std::string>{});
+      EXPECT_FALSE(fs::exists("out"));
+    }
+  }
+}
+
+// The names file and the stop file are the host's own: when it cannot write
+// them it ends with 41 (not the usage code 2) and names the file.
+TEST(HostRefusals, HostsOwnFileThatFailsEndsWith41NamingIt) {
+  const struct {
+    const char* file;
+    bool device;  // on a full device, else a directory in its place
+    const char* how;
+    const char* upper;
+  } cases[] = {
+      {"Names.dat", true, "cannot write", "CANNOT WRITE FILE "},
+      {"Names.dat", false, "cannot open", "CANNOT OPEN FILE "},
+      {"job.stop", false, "cannot open", "CANNOT OPEN FILE "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + (c.device ? " on a full device" : " a directory"));
+    ScratchDir dir;
+    writeFile("job.inp", fixture("space_min.inp"));
+    const fs::path file = dir.path() / "o" / c.file;
+    fs::create_directories("o");
+    if (c.device) fs::create_symlink("/dev/full", file);
+    else fs::create_directories(file / "keep");
+    const HostRun r = runHost("job.inp --out o");
+    EXPECT_EQ(r.exit, 41) << r.out;
+    ASSERT_FALSE(r.err.empty());
+    EXPECT_EQ(r.err[0].rfind(std::string("drelm: ") + c.how + " " + file.string() + ": ", 0), 0u) << r.err[0];
+    EXPECT_EQ(r.out, std::string("    * ERROR IN ANALYSIS *\n    ") + c.upper + file.string() + "\n");
+    // The engine never ran.
+    EXPECT_FALSE(fs::exists(dir.path() / "o" / "job.log"));
+  }
+}
+
+// The last fatal block of a log, whatever precedes it, and none in a log
+// without one; a block past the part of a long log that is read is found.
+TEST(FatalDiagnosis, LastBlockOfTheLog) {
+  ScratchDir dir;
+  const std::string nodeBlock =
+      "\n\n\n     **** FATAL ERROR ****\n     THE PILE LENGTH,   0.60E+03( IN), EXTENDS BELOW THE\n"
+      "     BOTTOM OF THE DEEPEST LAYER.\n     \n     * ERROR IN ANALYSIS *\n";
+  writeFile("a.log",
+            "\n                             **** FATAL ERROR ****\n     FIRST\n\n" + nodeBlock +
+                "     PILE LENGTH EXTENDS BELOW THE BOTTOM\n");
+  EXPECT_EQ(host::fatalDiagnosis("a.log"),
+            (std::vector<std::string>{"THE PILE LENGTH,   0.60E+03( IN), EXTENDS BELOW THE",
+                                      "BOTTOM OF THE DEEPEST LAYER."}));
+  writeFile("b.log", "     READING CONTROLS\n     * ERROR IN ANALYSIS *\n     CANNOT OPEN FILE x\n");
+  EXPECT_TRUE(host::fatalDiagnosis("b.log").empty());
+  writeFile("c.log", std::string(200000, ' ') + "\n     **** FATAL ERROR ****\n     LAST\n\n");
+  EXPECT_EQ(host::fatalDiagnosis("c.log"), std::vector<std::string>{"LAST"});
+  EXPECT_TRUE(host::fatalDiagnosis("missing.log").empty());
+  EXPECT_TRUE(host::fatalDiagnosis(dir.path()).empty());
+}
+
+}  // namespace
+}  // namespace drelm
