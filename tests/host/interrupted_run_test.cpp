@@ -226,7 +226,7 @@ struct Moment {
 std::vector<Moment> moments(const Reference& ref) {
   std::vector<Moment> m;
   for (std::size_t k = 0; k + 5 < ref.items.size(); ++k) m.push_back({ref.items[k].second, 0.0});
-  for (int k = 0; k < 9; ++k) m.push_back({0, 0.1 * k});
+  for (double f : {0.0, 0.2, 0.4, 0.55, 0.7, 0.85}) m.push_back({0, f});
   return m;
 }
 
