@@ -88,7 +88,8 @@ void clearFailure();
 // true when every file of the run is sound so far.
 bool flushAll();
 // From now on the output of `unit` is kept in memory, not written, until
-// commit(); closing the unit drops what it kept.
+// commit(); closing the unit drops what it kept. A held unit is written from
+// one thread at a time (the analysis driver's).
 void hold(int unit);
 // Flushes every output unit; when every file of the run is sound, then
 // writes what the held unit kept and flushes it too, else drops it. True
