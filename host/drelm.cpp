@@ -1,6 +1,6 @@
 // Command-line host of the engine: writes the names file of a run, runs the
 // engine on a worker thread in the output directory, shows its progress and
-// turns Ctrl-C into a stop request.
+// turns Ctrl-C, SIGTERM and SIGHUP into a stop request.
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
@@ -51,9 +51,9 @@ void usage(std::FILE* out) {
                "\n"
                "Runs one analysis of INPUT_FILE. The run's files are written into DIR\n"
                "(default: the directory of INPUT_FILE), named after the input file's base\n"
-               "name, together with the names file Names.dat. Ctrl-C asks the engine to\n"
-               "stop at its next check. The exit status is the engine's status word\n"
-               "(0 completed, 4 stopped; 255 when it does not fit).\n");
+               "name, together with the names file Names.dat. Ctrl-C, SIGTERM or SIGHUP\n"
+               "asks the engine to stop at its next check. The exit status is the engine's\n"
+               "status word (0 completed, 4 stopped; 255 when it does not fit).\n");
 }
 
 std::string versionText() {
@@ -73,11 +73,32 @@ void wake() {
 }
 
 volatile std::sig_atomic_t interrupted = 0;
-void onInterrupt(int) {
+void onInterrupt(int sig) {
   interrupted = 1;
-  // A second Ctrl-C ends the host at once.
-  std::signal(SIGINT, SIG_DFL);
+  // A second Ctrl-C (or the same signal again) ends the host at once.
+  std::signal(sig, SIG_DFL);
   wake();
+}
+
+// Ctrl-C, a termination request and a lost terminal all ask for a stop: the
+// run ends at its next check with its reports closed and its final message.
+const int STOP_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP};
+
+void catchStopSignals() {
+  struct sigaction sa {};
+  sa.sa_handler = onInterrupt;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART;
+  for (int sig : STOP_SIGNALS) sigaction(sig, &sa, nullptr);
+}
+
+// The stop signals reach the main thread only: the engine's writes are
+// never interrupted by them.
+void blockStopSignals(int how) {
+  sigset_t set;
+  sigemptyset(&set);
+  for (int sig : STOP_SIGNALS) sigaddset(&set, sig);
+  pthread_sigmask(how, &set, nullptr);
 }
 
 struct Run {
@@ -163,6 +184,9 @@ bool readableInput(const fs::path& p, std::string& why) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // From the start: a stop asked for before the engine runs is honoured at
+  // its first check.
+  catchStopSignals();
   std::string input, outDir;
   for (int k = 1; k < argc; ++k) {
     const std::string a = argv[k];
@@ -264,10 +288,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "drelm: cannot start the engine\n");
     return EXIT_USAGE;
   }
-  struct sigaction sa {};
-  sa.sa_handler = onInterrupt;
-  sigemptyset(&sa.sa_mask);
-  sigaction(SIGINT, &sa, nullptr);
 
   // The engine keeps its large work arrays on the stack of the calling
   // thread: give it room.
@@ -283,7 +303,10 @@ int main(int argc, char** argv) {
   pthread_attr_init(&attr);
   pthread_attr_setstacksize(&attr, std::size_t{512} << 20);
   pthread_t worker;
-  if (pthread_create(&worker, &attr, engineThread, &run) != 0) {
+  blockStopSignals(SIG_BLOCK);
+  const bool started = pthread_create(&worker, &attr, engineThread, &run) == 0;
+  blockStopSignals(SIG_UNBLOCK);
+  if (!started) {
     std::fprintf(stderr, "drelm: cannot start the engine\n");
     return EXIT_USAGE;
   }

@@ -84,6 +84,17 @@ bool stopped(std::int32_t& ISTAT, bool caseLoop) {
   return true;
 }
 
+// The status lines of a finished case, combination or envelope reach the
+// status file only once every report written so far is on disk: a file that
+// failed ends the run with 41 and its lines are dropped. The host follows
+// the file while the run goes on.
+bool committed(std::int32_t& ISTAT, bool caseLoop) {
+  if (io::commit(U_STATUS)) return true;
+  ISTAT = STAT_OPEN_FAILED;
+  if (caseLoop) io::CLOSE(U_KMAT);
+  return false;
+}
+
 // Lines that open the total-load pass after the points of an estimation.
 void totalLoadLines() {
   anl::empty(U_LOG);
@@ -267,12 +278,15 @@ bool analyseCombination(std::int32_t k, std::int32_t& ISTAT) {
 // Minimum and maximum envelopes of a series (1 cases, 2 combinations) of
 // `members` cases in the input; a series the input does not have gets a
 // note in their place, not the store of another series under its name.
-void envelopes(std::int32_t series, int members) {
+// Returns false when the run ends (status set).
+bool envelopes(std::int32_t series, int members, std::int32_t& ISTAT) {
   for (std::int32_t sel = 1; sel <= 2; ++sel) {
     if (members == 0) anl::envelopeMissing(series, sel);
     else if (space()) ENVEWR(series, sel);
     else ENVEWR2D(series, sel);
+    if (!committed(ISTAT, false)) return false;
   }
+  return true;
 }
 
 // Printed p-y curves, then the per-pile curve file.
@@ -286,6 +300,7 @@ void closing(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
 }  // namespace
 
 void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
+  io::hold(U_STATUS);
   anl::openingLines();
   ENVPIL.ENVFST = 0;
 
@@ -296,14 +311,10 @@ void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
     anl::progressLine(false, c, false);
     if (stopped(ISTAT, true)) return;
     if (!analyseCase(c, ISTAT)) return;
-    // A finished case's status lines reach the file at once: the host
-    // follows the file while the run goes on.
-    io::FLUSH(U_STATUS);
+    if (!committed(ISTAT, true)) return;
   }
   io::CLOSE(U_KMAT);
-  if (ENVOPT.IENVLC > 0) {
-    envelopes(1, ncase);
-  }
+  if (ENVOPT.IENVLC > 0 && !envelopes(1, ncase, ISTAT)) return;
 
   const int ncomb = std::clamp<int>(COMBIN.NCOMB, 0, MAXCMB);
   for (std::int32_t k = 1; k <= ncomb; ++k) {
@@ -312,11 +323,9 @@ void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
     anl::progressLine(true, k, false);
     if (stopped(ISTAT, false)) return;
     if (!analyseCombination(k, ISTAT)) return;
-    io::FLUSH(U_STATUS);
+    if (!committed(ISTAT, false)) return;
   }
-  if (ENVOPT.IENVCB > 0) {
-    envelopes(2, ncomb);
-  }
+  if (ENVOPT.IENVCB > 0 && !envelopes(2, ncomb, ISTAT)) return;
 
   closing(KPYOPT, ISTAT);
 }

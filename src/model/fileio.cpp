@@ -31,6 +31,9 @@ struct UnitState {
   // stop and warning files again at every iteration.
   dev_t dev = 0;
   ino_t ino = 0;
+  // Held output waits here for commit().
+  bool held = false;
+  std::string kept;
 };
 
 UnitState units[MAXUNIT + 1];
@@ -136,14 +139,26 @@ void REWIND(int unit) {
   }
 }
 
+namespace {
+
+void emit(UnitState& u, const void* data, std::size_t bytes) {
+  if (u.held) u.kept.append(static_cast<const char*>(data), bytes);
+  else std::fwrite(data, 1, bytes, u.f);
+}
+
+}  // namespace
+
 void put(int unit, std::string_view text) {
   if (capturing) return capturing->keep(unit, text);
-  if (UnitState* u = writable(unit)) std::fwrite(text.data(), 1, text.size(), u->f);
+  if (UnitState* u = writable(unit)) emit(*u, text.data(), text.size());
 }
 
 void put(int unit, char c) {
   if (capturing) return capturing->keep(unit, std::string_view(&c, 1));
-  if (UnitState* u = writable(unit)) std::fputc(c, u->f);
+  if (UnitState* u = writable(unit)) {
+    if (u->held) u->kept.push_back(c);
+    else std::fputc(c, u->f);
+  }
 }
 
 void endRecord(int unit) { put(unit, '\n'); }
@@ -156,9 +171,9 @@ void line(int unit, std::string_view text) {
     return;
   }
   if (UnitState* u = writable(unit)) {
-    std::fputc(' ', u->f);
-    std::fwrite(text.data(), 1, text.size(), u->f);
-    std::fputc('\n', u->f);
+    emit(*u, " ", 1);
+    emit(*u, text.data(), text.size());
+    emit(*u, "\n", 1);
   }
 }
 
@@ -195,9 +210,9 @@ void writeRecord(int unit, const void* data, std::size_t bytes) {
   UnitState* u = writable(unit);
   if (!u) return;
   const auto len = static_cast<std::uint32_t>(bytes);
-  std::fwrite(&len, sizeof len, 1, u->f);
-  std::fwrite(data, 1, bytes, u->f);
-  std::fwrite(&len, sizeof len, 1, u->f);
+  emit(*u, &len, sizeof len);
+  emit(*u, data, bytes);
+  emit(*u, &len, sizeof len);
 }
 
 void frameRecord(std::string& out, const void* data, std::size_t bytes) {
@@ -287,6 +302,29 @@ void clearFailure() {
   std::lock_guard<std::mutex> hold(failureLock);
   firstFailure = Failure{};
   anyFailure.store(false, std::memory_order_release);
+}
+
+bool flushAll() {
+  for (int k = 0; k <= MAXUNIT; ++k)
+    if (units[k].f && !units[k].readOnly) settle(k, units[k]);
+  return !anyFailure.load(std::memory_order_acquire);
+}
+
+void hold(int unit) {
+  if (UnitState* u = writable(unit)) u->held = true;
+}
+
+bool commit(int unit) {
+  UnitState* u = writable(unit);
+  if (!flushAll()) {
+    if (u) u->kept.clear();
+    return false;
+  }
+  if (!u) return true;
+  std::fwrite(u->kept.data(), 1, u->kept.size(), u->f);
+  u->kept.clear();
+  settle(unit, *u);
+  return !anyFailure.load(std::memory_order_acquire);
 }
 
 }  // namespace drelm::io

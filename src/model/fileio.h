@@ -9,6 +9,8 @@
 // Writes are not checked one by one (the report writers are hot): a file's
 // error state is looked at when it is flushed, rewound or closed and at every
 // writeFailed(). The first file found failed is remembered for the run.
+// A held unit keeps its output until commit(): the case status lines reach
+// their file only after the reports they vouch for.
 #pragma once
 
 #include <cstddef>
@@ -81,6 +83,18 @@ Failure failure();
 void fail(int unit, const std::string& name, bool opening);
 // Forget the failure: a new run starts.
 void clearFailure();
+
+// Sends out the buffer of every output unit and looks at its error state;
+// true when every file of the run is sound so far.
+bool flushAll();
+// From now on the output of `unit` is kept in memory, not written, until
+// commit(); closing the unit drops what it kept. A held unit is written from
+// one thread at a time (the analysis driver's).
+void hold(int unit);
+// Flushes every output unit; when every file of the run is sound, then
+// writes what the held unit kept and flushes it too, else drops it. True
+// when every file of the run is sound.
+bool commit(int unit);
 
 // Between start() and stop() on one thread, the output that thread writes
 // to any unit (put, endRecord, line, writeRecord) is kept in the capture

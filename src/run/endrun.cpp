@@ -71,6 +71,9 @@ void ENDRUN(std::int32_t& ISTAT) {
 
   // A start-up that failed left no summary to complete.
   if (io::connected(U_SUMMARY)) copySummary();
+  // The status lines of a case the run left unfinished go out once the
+  // reports are on disk; after a failed file they are dropped.
+  io::commit(U_STATUS);
 
   // The results report and the runtime log are closed last, so that they can
   // still name a file whose closing failed.

@@ -52,8 +52,9 @@ void RUNDRV(std::int32_t& ISTAT) {
 
   if (ISTAT == 0) CONVIN(ISTAT);
   if (ISTAT == 0) PREPRO(ISTAT);
-  // A report of the input stage that could not be written ends the run.
-  if (ISTAT == 0 && io::writeFailed()) ISTAT = STAT_OPEN_FAILED;
+  // A report of the input stage that could not be written ends the run,
+  // before any case: the echo is small enough to sit in its buffer.
+  if (ISTAT == 0 && !io::flushAll()) ISTAT = STAT_OPEN_FAILED;
   if (ISTAT == 0) {
     // The analysis runs without p-y listings; the analysis driver prints the
     // requested curves at its end from its own copy of the option.
