@@ -205,6 +205,7 @@ bool checkPileReferences(InRead& in) {
     const char* name;
     std::int32_t lo, hi;
     const char* none;  // what is missing when the range is 0 to 0
+    const char* zero;  // what 0 stands for
   };
   const std::int32_t py = RUNCTL.IUSRPY == 1 ? C.NPYSIN : 0;
   const std::int32_t ls = CURCTL.IUSRLS == 1 ? C.NLSIN : 0;
@@ -213,16 +214,16 @@ bool checkPileReferences(InRead& in) {
   // A generated curve beyond the list is no curve, and the pile then has no
   // head curve, as ever; its number must still be one the list could hold.
   const std::int32_t lsGen = MAXPIL, trGen = plane ? 0 : MAXTRG;
-  const Ref planeRefs[] = {{4, "user p-y set", -py, py, "no user p-y set is given"},
-                           {5, "user load-displacement curve", 0, ls, "no user load-displacement curve is given"},
-                           {6, "reduction-factor set", 0, rf, "no reduction-factor set is given"},
-                           {7, "generated load-settlement curve", 0, lsGen, "no load-settlement curve is generated"}};
-  const Ref spaceRefs[] = {{4, "user p-y set", -py, py, "no user p-y set is given"},
-                           {5, "user load-displacement curve", 0, ls, "no user load-displacement curve is given"},
-                           {6, "user torque-rotation curve", 0, tr, "no user torque-rotation curve is given"},
-                           {7, "reduction-factor set", 0, rf, "no reduction-factor set is given"},
-                           {9, "generated load-settlement curve", 0, lsGen, "no load-settlement curve is generated"},
-                           {10, "generated torque-rotation curve", 0, trGen, "no torque-rotation curve is generated"}};
+  const Ref planeRefs[] = {{4, "user p-y set", -py, py, "no user p-y set is given", "none"},
+                           {5, "user load-displacement curve", 0, ls, "no user load-displacement curve is given", "the generated curve"},
+                           {6, "reduction-factor set", 0, rf, "no reduction-factor set is given", "none"},
+                           {7, "generated load-settlement curve", 0, lsGen, "no load-settlement curve is generated", "none"}};
+  const Ref spaceRefs[] = {{4, "user p-y set", -py, py, "no user p-y set is given", "none"},
+                           {5, "user load-displacement curve", 0, ls, "no user load-displacement curve is given", "the generated curve"},
+                           {6, "user torque-rotation curve", 0, tr, "no user torque-rotation curve is given", "the generated curve"},
+                           {7, "reduction-factor set", 0, rf, "no reduction-factor set is given", "none"},
+                           {9, "generated load-settlement curve", 0, lsGen, "no load-settlement curve is generated", "none"},
+                           {10, "generated torque-rotation curve", 0, trGen, "no torque-rotation curve is generated", "none"}};
   const std::int32_t n = plane ? PGRP2D.NROW : PGRP3D.NROW;
   for (int p = 1; p <= n; ++p) {
     for (const Ref& r : plane ? std::span<const Ref>(planeRefs) : std::span<const Ref>(spaceRefs)) {
@@ -230,8 +231,8 @@ bool checkPileReferences(InRead& in) {
       if (v >= r.lo && v <= r.hi) continue;
       std::string m = std::string(plane ? "pile row integers of row " : "pile integers of pile ") +
                       std::to_string(p) + ": " + r.name + " " + std::to_string(v) + " names none; ";
-      m += r.hi == 0 ? std::string(r.none) + " (0: none)"
-                     : "give " + std::to_string(r.lo) + " to " + std::to_string(r.hi) + (r.lo < 0 ? "" : " (0: none)");
+      const std::string zero = std::string(" (0: ") + r.zero + ")";
+      m += r.hi == 0 ? r.none + zero : "give " + std::to_string(r.lo) + " to " + std::to_string(r.hi) + zero;
       return in.refuseAt(in.pileLine[static_cast<std::size_t>(p)], in.pileGroups, m);
     }
   }

@@ -175,8 +175,10 @@ bool readPileGroups(InRead& in) {
       if (!intCols(in, G.IPG2D, p, 1, 7, "pile row integers")) return false;
       in.pileLine[p] = in.rd.lastLine();
       // A row stands for at least one pile: its count multiplies its forces.
-      if (!in.check(G.IPG2D(p, 2), 1, 2147483647, ("number of piles of row " + std::to_string(p)).c_str()) ||
-          !realCols(in, G.RPG2D, p, 1, 5, "pile row springs and factors") ||
+      if (G.IPG2D(p, 2) < 1)
+        return in.refuse("pile row integers of row " + std::to_string(p) + ": number of piles " +
+                         std::to_string(G.IPG2D(p, 2)) + " is below 1");
+      if (!realCols(in, G.RPG2D, p, 1, 5, "pile row springs and factors") ||
           !springsAndFactors(in, G.RPG2D, p,
                              {{1, "rotational spring"}, {2, "spacing"}, {3, "p-multiplier"}, {4, "y-multiplier"},
                               {5, "axial-load factor"}},
