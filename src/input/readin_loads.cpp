@@ -93,12 +93,20 @@ bool cycles(InRead& in, std::int32_t staticLoading, std::int32_t n) {
   return staticLoading != 0 || in.check(n, 0, 999999999, "number of load cycles");
 }
 
+// A negative tolerance is met by no change: the iterations could only run
+// out.
+bool tolerances(InRead& in, double cap, double pile, const char* what) {
+  return in.notNegative(cap, std::string(what) + ": tolerance of the cap") &&
+         in.notNegative(pile, std::string(what) + ": tolerance of the pile deflections");
+}
+
 bool readCase(InRead& in, int c) {
   CASEIN_T& L = CASEIN;
   if (!intRow(in, L.CASCTL, c, 1, 7, "load case controls") || !cycles(in, L.CASCTL(c, 4), L.CASCTL(c, 5)))
     return false;
   if (!in.rec({fReal(L.CASTOL(c, 1)), fReal(L.CASTOL(c, 2)), fReal(L.CASTOL(c, 3)), fReal(L.CASTOL(c, 4))},
-              "load case tolerances"))
+              "load case tolerances") ||
+      !tolerances(in, L.CASTOL(c, 1), L.CASTOL(c, 2), "load case tolerances"))
     return false;
   if (!in.text(L.LCNAME(c), "load case name")) return false;
   if (!in.rec({fInt(L.CASCTL(c, 8)), fInt(L.CASCTL(c, 9)), fInt(L.CASCTL(c, 10)), fInt(L.CASCTL(c, 11)),
@@ -178,7 +186,8 @@ bool readCombination(InRead& in, int b) {
   if (!intRow(in, C.CMBCTL, b, 1, 7, "combination controls") || !cycles(in, C.CMBCTL(b, 4), C.CMBCTL(b, 5)))
     return false;
   if (!in.rec({fReal(C.CMBTOL(b, 1)), fReal(C.CMBTOL(b, 2)), fReal(C.CMBTOL(b, 3)), fReal(C.CMBTOL(b, 4))},
-              "combination tolerances"))
+              "combination tolerances") ||
+      !tolerances(in, C.CMBTOL(b, 1), C.CMBTOL(b, 2), "combination tolerances"))
     return false;
   if (!in.text(C.CBNAME(b), "combination name")) return false;
   if (!in.rec({fReal(C.CMBTOL(b, 5)), fReal(C.CMBTOL(b, 6)), fInt(C.CMBCTL(b, 40))}, "resistance factors"))

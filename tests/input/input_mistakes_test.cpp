@@ -133,6 +133,8 @@ TEST(InputMistakes, EachIsRefusedOnTheLineThatGaveIt) {
        "concentrated load: \"1E308\" at line 17 is beyond the limit of 1E30 in magnitude"},
       {"negative number of cycles", "plane_min.inp", caseControls, "0 0 0 0 -1 100 100", "LOAD CASES", "",
        "number of load cycles: -1 is negative"},
+      {"negative tolerance of the cap", "space_min.inp", "0.0001 0.00001 0.25 0.01", "-0.0001 0.00001 0.25 0.01",
+       "LOAD CASES", "", "load case tolerances: tolerance of the cap -0.0001 is negative"},
       {"distributed load naming a set that is not given", "space_min.inp", noDistLoads,
        "1\n0 0 1 4 1 3 1.0 0 0.0\n0\nLOAD COMBINATIONS", "LOAD CASES", "0 0 1 4 1 3 1.0 0 0.0",
        "distributed-load line 1 of load case 1: set 3 along Y names none; no distributed-load set is given (0: "
