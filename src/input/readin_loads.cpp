@@ -90,7 +90,16 @@ bool checkEstimationValue(InRead& in, int c, int j) {
 // The load cycles of a cyclic loading: the cyclic criteria take their
 // logarithm, and the echo shows them in a column of ten.
 bool cycles(InRead& in, std::int32_t staticLoading, std::int32_t n) {
+  // The criteria read 1 as static and 0 as cyclic; another value would be
+  // static to some and cyclic to others.
+  if (!in.check(staticLoading, 0, 1, "static loading switch")) return false;
   return staticLoading != 0 || in.check(n, 0, 999999999, "number of load cycles");
+}
+
+// Switches of a print line that the pile solvers read as 0 or 1.
+bool printSwitches(InRead& in, std::int32_t axialVariation, std::int32_t previousEI) {
+  return in.check(axialVariation, 0, 1, "axial variation switch") &&
+         in.check(previousEI, 0, 1, "previous EI switch");
 }
 
 // A negative tolerance is met by no change: the iterations could only run
@@ -122,7 +131,8 @@ bool readCase(InRead& in, int c) {
   if (!in.rec({fInt(L.CASCTL(c, 18)), fInt(L.CASCTL(c, 19)), fReal(L.CASTOL(c, 5)), fInt(L.CASCTL(c, 20)),
                fReal(L.CASTOL(c, 6)), fReal(L.CASTOL(c, 7)), fInt(L.CASCTL(c, 21)), fInt(L.CASCTL(c, 22)),
                fInt(L.CASCTL(c, 51))},
-              "load case print line"))
+              "load case print line") ||
+      !printSwitches(in, L.CASCTL(c, 21), L.CASCTL(c, 51)))
     return false;
   if (!in.rec({fInt(L.CASCTL(c, 23))}, "load case spare integer")) return false;
   if (!intRow(in, L.CASCTL, c, 26, NPRSEL, "load case print selection")) return false;
@@ -170,6 +180,10 @@ bool readCase(InRead& in, int c) {
     FreeItem it[6];
     for (int k = 1; k <= 6; ++k) it[k - 1] = fInt(L.LCSPFL(c, k));
     if (!in.recList(it, 6, "specified point flags")) return false;
+    // 1 the load is given, 0 the displacement: the echo and the load vector
+    // must read another value alike.
+    for (int k = 1; k <= 6; ++k)
+      if (!in.check(L.LCSPFL(c, k), 0, 1, "specified point flag")) return false;
     for (int half = 0; half < 2; ++half) {
       for (int k = 1; k <= 6; ++k) it[k - 1] = fReal(L.LCSPVL(c, 6 * half + k));
       if (!in.recList(it, 6, "specified point values")) return false;
@@ -194,7 +208,8 @@ bool readCombination(InRead& in, int b) {
     return false;
   if (!in.rec({fInt(C.CMBCTL(b, 9)), fInt(C.CMBCTL(b, 10)), fInt(C.CMBCTL(b, 11)), fReal(C.CMBTOL(b, 7)),
                fReal(C.CMBTOL(b, 8)), fInt(C.CMBCTL(b, 12)), fInt(C.CMBCTL(b, 13)), fInt(C.CMBCTL(b, 41))},
-              "combination print line"))
+              "combination print line") ||
+      !printSwitches(in, C.CMBCTL(b, 12), C.CMBCTL(b, 41)))
     return false;
   if (!in.rec({fInt(C.CMBCTL(b, 39))}, "combination spare integer")) return false;
   if (!intRow(in, C.CMBCTL, b, 14, NPRSEL, "combination print selection")) return false;
