@@ -96,6 +96,13 @@ bool cycles(InRead& in, std::int32_t staticLoading, std::int32_t n) {
   return staticLoading != 0 || in.check(n, 0, 999999999, "number of load cycles");
 }
 
+// Iteration limits of the cap and of each pile solution: a negative one
+// allows no iteration at all.
+bool iterationLimits(InRead& in, std::int32_t cap, std::int32_t pile) {
+  return in.check(cap, 0, 2147483647, "iteration limit of the cap") &&
+         in.check(pile, 0, 2147483647, "iteration limit of the piles");
+}
+
 // Switches of a print line that the pile solvers read as 0 or 1.
 bool printSwitches(InRead& in, std::int32_t axialVariation, std::int32_t previousEI) {
   return in.check(axialVariation, 0, 1, "axial variation switch") &&
@@ -111,7 +118,8 @@ bool tolerances(InRead& in, double cap, double pile, const char* what) {
 
 bool readCase(InRead& in, int c) {
   CASEIN_T& L = CASEIN;
-  if (!intRow(in, L.CASCTL, c, 1, 7, "load case controls") || !cycles(in, L.CASCTL(c, 4), L.CASCTL(c, 5)))
+  if (!intRow(in, L.CASCTL, c, 1, 7, "load case controls") || !cycles(in, L.CASCTL(c, 4), L.CASCTL(c, 5)) ||
+      !iterationLimits(in, L.CASCTL(c, 6), L.CASCTL(c, 7)))
     return false;
   if (!in.rec({fReal(L.CASTOL(c, 1)), fReal(L.CASTOL(c, 2)), fReal(L.CASTOL(c, 3)), fReal(L.CASTOL(c, 4))},
               "load case tolerances") ||
@@ -122,7 +130,9 @@ bool readCase(InRead& in, int c) {
                fInt(L.CASCTL(c, 12)), fInt(L.CASCTL(c, 13)), fInt(L.CASCTL(c, 14)), fInt(L.LCKIND(c))},
               "load case type line"))
     return false;
-  if (!in.check(L.LCKIND(c), 0, 1, "load kind of the case")) return false;
+  if (!in.check(L.LCKIND(c), 0, 1, "load kind of the case") ||
+      !in.check(L.CASCTL(c, 9), 0, 2147483647, "stiffness estimation kind"))
+    return false;
   // The plate solution yields no cap stiffness: an estimation has nothing to
   // measure.
   if (FECOPT.IFECAP > 0 && L.CASCTL(c, 9) > 0)
@@ -197,7 +207,8 @@ bool readCase(InRead& in, int c) {
 
 bool readCombination(InRead& in, int b) {
   COMBIN_T& C = COMBIN;
-  if (!intRow(in, C.CMBCTL, b, 1, 7, "combination controls") || !cycles(in, C.CMBCTL(b, 4), C.CMBCTL(b, 5)))
+  if (!intRow(in, C.CMBCTL, b, 1, 7, "combination controls") || !cycles(in, C.CMBCTL(b, 4), C.CMBCTL(b, 5)) ||
+      !iterationLimits(in, C.CMBCTL(b, 6), C.CMBCTL(b, 7)))
     return false;
   if (!in.rec({fReal(C.CMBTOL(b, 1)), fReal(C.CMBTOL(b, 2)), fReal(C.CMBTOL(b, 3)), fReal(C.CMBTOL(b, 4))},
               "combination tolerances") ||
