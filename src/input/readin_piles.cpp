@@ -256,10 +256,12 @@ bool readSections(InRead& in) {
   return true;
 }
 
+namespace {
+
 // The properties of a layer row that cannot be negative (the tenth is not
 // used), and the friction angle, whose tangent of 45 + phi/2 runs to
 // infinity at 90 degrees.
-static bool layerValues(InRead& in, int l, int r, int nprop) {
+bool layerValues(InRead& in, int l, int r, int nprop) {
   static constexpr const char* kNames[9] = {"unit weight", "cohesion", "friction angle", "subgrade modulus",
                                             "rock modulus", "E50", "J factor", "unit side friction",
                                             "unit tip resistance"};
@@ -275,7 +277,7 @@ static bool layerValues(InRead& in, int l, int r, int nprop) {
 // Each layer starts where the one above it ends: a gap would leave soil
 // that still reacts, an overlap would count the soil twice. A difference
 // within round-off of the profile's extent counts as none.
-static bool contiguous(InRead& in, const std::vector<int>& line) {
+bool contiguous(InRead& in, const std::vector<int>& line) {
   const SOILIN_T& L = SOILIN;
   const int n = L.NLAYIN;
   if (n < 2) return true;
@@ -294,6 +296,8 @@ static bool contiguous(InRead& in, const std::vector<int>& line) {
   }
   return true;
 }
+
+}  // namespace
 
 bool readSoilLayers(InRead& in) {
   SOILIN_T& L = SOILIN;
