@@ -93,6 +93,15 @@ void readControl(DeckReader& deck) {
       out(U_FELIST, " *** DIAGNOSIS: A COUNT OF THE CONTROL RECORD EXCEEDS " + std::to_string(MAXFEITEM));
       throw PlateHalt{"A COUNT OF THE PLATE DECK EXCEEDS " + std::to_string(MAXFEITEM)};
     }
+  // The counts of loads, springs and pile heads that the data check does not
+  // see: a negative one would silently read as none.
+  const std::int32_t groups[9] = {F.NNLOD, F.NNSTI, F.NDLOD, F.NDSTI, F.NCLOD,
+                                  F.NCSTI, F.NELOD, F.NESTI, F.NCTSTI};
+  for (std::int32_t n : groups)
+    if (n < 0) {
+      out(U_FELIST, " *** DIAGNOSIS: A COUNT OF THE CONTROL RECORD IS NEGATIVE: " + std::to_string(n));
+      throw PlateHalt{"A COUNT OF THE PLATE DECK IS NEGATIVE"};
+    }
 }
 
 // Records of the deck that hold a value, after its first SKIP records.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -206,13 +207,18 @@ struct Staged {
 
 }  // namespace
 
-FreeReader::FreeReader(std::string content) : content_(std::move(content)) {}
+FreeReader::FreeReader(std::string content) : content_(std::move(content)) {
+  // A byte-order mark is no part of the first line.
+  if (content_.rfind("\xEF\xBB\xBF", 0) == 0) content_.erase(0, 3);
+  // A file without a line feed ends its lines with carriage returns alone.
+  if (content_.find('\n') == std::string::npos && content_.find('\r') != std::string::npos) eol_ = '\r';
+}
 
 bool FreeReader::atEnd() const { return pos_ >= content_.size(); }
 
 bool FreeReader::nextLine(std::string_view& line) {
   if (pos_ >= content_.size()) return false;
-  const std::size_t e = content_.find('\n', pos_);
+  const std::size_t e = content_.find(eol_, pos_);
   const std::size_t end = e == std::string::npos ? content_.size() : e;
   line = std::string_view(content_).substr(pos_, end - pos_);
   pos_ = e == std::string::npos ? content_.size() : e + 1;
@@ -324,6 +330,14 @@ bool FreeReader::record(std::initializer_list<FreeItem> items, const char* what)
       }
       if (!good) {
         failInRecord(next_, expected(what, kindName(item[k].kind), shown(t.raw), next_), what, begin);
+        return false;
+      }
+      if (item[k].kind == FreeItem::Real && !(std::fabs(s.r) <= REAL_LIMIT)) {
+        outOfRange_ = true;
+        failInRecord(next_,
+                     std::string(what ? what : "") + ": " + shown(t.raw) + " at line " + std::to_string(next_) +
+                         " is beyond the limit of 1E30 in magnitude",
+                     what, begin);
         return false;
       }
       s.set = true;

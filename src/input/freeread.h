@@ -18,9 +18,13 @@
 // Further details: tabs and carriage returns count as blanks; blank lines
 // inside a record are skipped; a repeat that runs past the record's last
 // target is dropped; integers have no decimal point and fit in 32 bits;
-// reals take the exponent letters E and D in either case and must be finite;
+// reals take the exponent letters E and D in either case and must be finite
+// and at most REAL_LIMIT in magnitude;
 // a quoted text (' or ", a doubled quote standing for one) closes on its own
-// line. A record with no targets skips one line.
+// line. A record with no targets skips one line. Lines end with a line feed
+// (a carriage return before it is dropped), or with a lone carriage return in
+// a file that has no line feed; a UTF-8 byte-order mark at the start is
+// dropped.
 #pragma once
 
 #include <cstdint>
@@ -85,6 +89,15 @@ class FreeReader {
   int lastLine() const { return lastLine_; }
   // True when no line is left to read.
   bool atEnd() const;
+  // The text being read (without a byte-order mark).
+  const std::string& content() const { return content_; }
+  // The failure was a real beyond REAL_LIMIT in magnitude (a value out of
+  // range rather than of the wrong form).
+  bool outOfRange() const { return outOfRange_; }
+
+  // No quantity of a foundation comes near it, and products of a few such
+  // values stay within the range of a double.
+  static constexpr double REAL_LIMIT = 1.0E30;
 
  private:
   bool nextLine(std::string_view& line);
@@ -98,6 +111,8 @@ class FreeReader {
   std::size_t pos_ = 0;  // offset of the next unread line
   int next_ = 0;         // lines consumed so far
   bool ok_ = true;
+  bool outOfRange_ = false;
+  char eol_ = '\n';     // line end: a line feed, or a lone carriage return
   int failLine_ = 0;
   int lastLine_ = 0;     // line of the last value or line read
   std::string message_;

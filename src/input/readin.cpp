@@ -1,5 +1,6 @@
 #include "input/readin.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -170,6 +171,18 @@ bool readHead(InRead& in) {
   return true;
 }
 
+// A NUL byte has no place in a text file: the file is of another kind (a
+// binary file given by mistake), not a text with a bad value in it.
+bool textOnly(InRead& in) {
+  const std::string& c = in.rd.content();
+  const std::size_t at = c.find('\0');
+  if (at == std::string::npos) return true;
+  const char eol = c.find('\n') == std::string::npos && c.find('\r') != std::string::npos ? '\r' : '\n';
+  const int line = 1 + static_cast<int>(std::count(c.begin(), c.begin() + static_cast<std::ptrdiff_t>(at), eol));
+  in.rd.failOn(line, "the input data file is not a text file: it holds a NUL byte at line " + std::to_string(line));
+  return false;
+}
+
 }  // namespace
 
 void READIN(std::int32_t& ISTAT) {
@@ -193,7 +206,7 @@ void READIN(std::int32_t& ISTAT) {
     return;
   }
   InRead in(std::move(content));
-  if (!readHead(in)) {
+  if (!textOnly(in) || !readHead(in)) {
     ISTAT = in.status();
     in.reportFailure();
     return;

@@ -89,6 +89,11 @@ bool InRead::refuseAt(int line, const FStr<80>& heading, const std::string& mess
   return false;
 }
 
+bool InRead::notNegative(double x, const std::string& what) {
+  if (x >= 0.0) return true;
+  return refuse(what + " " + realText(x) + " is negative");
+}
+
 std::string realText(double x) {
   char b[32];
   std::snprintf(b, sizeof b, "%g", x);
@@ -97,7 +102,8 @@ std::string realText(double x) {
 
 std::int32_t InRead::status() const {
   if (rd.ok()) return STAT_OK;
-  return code != 0 ? code : STAT_INPUT_FORM;
+  if (code != 0) return code;
+  return rd.outOfRange() ? STAT_CAPACITY : STAT_INPUT_FORM;
 }
 
 void InRead::reportFailure() const {

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "model/farray.h"
 #include "input/freeread.h"
@@ -22,6 +23,10 @@ class InRead {
   FreeReader rd;
   FStr<80> group;         // heading of the group being read
   FStr<80> sections;      // heading of the cross sections, for checks after later groups
+  FStr<80> pileGroups;    // heading of the pile groups, likewise
+  FStr<80> loadCases;     // heading of the load cases, likewise
+  std::vector<int> pileLine;  // line of the integers of each pile or row (1-based)
+  std::vector<int> dlLine;    // line of each distributed-load line, case by case
   std::int32_t code = 0;  // status of a failed check (43); 0 for a read failure
 
   bool ok() const { return rd.ok(); }
@@ -46,6 +51,8 @@ class InRead {
   // The same for a value read earlier, once a later group shows it out of
   // range: the failure names its LINE and the HEADING of its group.
   bool refuseAt(int line, const FStr<80>& heading, const std::string& message);
+  // x >= 0, else the reading stops with status 43 naming WHAT and x.
+  bool notNegative(double x, const std::string& what);
   // Final status of the reading: 0, 42 or 43.
   std::int32_t status() const;
   // The fatal block to the runtime log and the results report.

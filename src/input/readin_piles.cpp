@@ -1,7 +1,11 @@
 // Record groups 6 to 9: pile groups, pile properties, cross sections and
 // soil layers.
+#include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/model.h"
 #include "input/readin_groups.h"
@@ -140,17 +144,45 @@ bool readNonlinear(InRead& in, int s) {
   return true;
 }
 
+// The axial-load factor shows in a column of ten with four decimals.
+constexpr double AXIAL_FACTOR_LIMIT = 99999.0;
+
+// Springs, spacing, multipliers and axial-load factor of a pile or row:
+// a negative one would turn a restraint or a soil resistance into a push.
+template <typename Table>
+bool springsAndFactors(InRead& in, const Table& r, int p, std::initializer_list<std::pair<int, const char*>> cols,
+                       int axialCol, const char* what) {
+  const std::string of = std::string(what) + " of " + (RUNCTL.IANTYP == 2 ? "row " : "pile ") + std::to_string(p) + ": ";
+  for (const auto& [col, name] : cols)
+    if (!in.notNegative(r(p, col), of + name)) return false;
+  if (r(p, axialCol) > AXIAL_FACTOR_LIMIT)
+    return in.refuse(of + "axial-load factor " + realText(r(p, axialCol)) + " is beyond the limit of " +
+                     realText(AXIAL_FACTOR_LIMIT));
+  return true;
+}
+
 }  // namespace
 
 bool readPileGroups(InRead& in) {
   if (!in.heading("heading of the pile groups")) return false;
+  in.pileGroups = in.group;
+  in.pileLine.assign(MAXPIL + 1, 0);
   if (RUNCTL.IANTYP == 2) {
     PGRP2D_T& G = PGRP2D;
     if (!in.rec({fInt(G.NROW)}, "number of pile rows") || !in.check(G.NROW, 0, MAXPIL, "number of pile rows"))
       return false;
     for (int p = 1; p <= G.NROW; ++p) {
-      if (!intCols(in, G.IPG2D, p, 1, 7, "pile row integers") ||
-          !realCols(in, G.RPG2D, p, 1, 5, "pile row springs and factors") ||
+      if (!intCols(in, G.IPG2D, p, 1, 7, "pile row integers")) return false;
+      in.pileLine[p] = in.rd.lastLine();
+      // A row stands for at least one pile: its count multiplies its forces.
+      if (G.IPG2D(p, 2) < 1)
+        return in.refuse("pile row integers of row " + std::to_string(p) + ": number of piles " +
+                         std::to_string(G.IPG2D(p, 2)) + " is below 1");
+      if (!realCols(in, G.RPG2D, p, 1, 5, "pile row springs and factors") ||
+          !springsAndFactors(in, G.RPG2D, p,
+                             {{1, "rotational spring"}, {2, "spacing"}, {3, "p-multiplier"}, {4, "y-multiplier"},
+                              {5, "axial-load factor"}},
+                             5, "pile row springs and factors") ||
           !realCols(in, G.RPG2D, p, 6, 4, "pile row coordinates"))
         return false;
     }
@@ -159,8 +191,14 @@ bool readPileGroups(InRead& in) {
     if (!in.rec({fInt(G.NROW)}, "number of piles") || !in.check(G.NROW, 0, MAXPIL, "number of piles"))
       return false;
     for (int p = 1; p <= G.NROW; ++p) {
-      if (!intCols(in, G.IPG3D, p, 1, 10, "pile integers") ||
-          !realCols(in, G.RPG3D, p, 1, 7, "pile springs and factors") ||
+      if (!intCols(in, G.IPG3D, p, 1, 10, "pile integers")) return false;
+      in.pileLine[p] = in.rd.lastLine();
+      if (!realCols(in, G.RPG3D, p, 1, 7, "pile springs and factors") ||
+          !springsAndFactors(in, G.RPG3D, p,
+                             {{1, "rotational spring about z"}, {2, "rotational spring about y"},
+                              {3, "p-multiplier along Y"}, {4, "y-multiplier along Y"}, {5, "p-multiplier along Z"},
+                              {6, "y-multiplier along Z"}, {7, "axial-load factor"}},
+                             7, "pile springs and factors") ||
           !realCols(in, G.RPG3D, p, 8, 7, "pile coordinates and angles"))
         return false;
     }
@@ -182,6 +220,10 @@ bool readPileProps(InRead& in) {
         !in.check(P.NINC(t), 1, 100, "number of increments") ||
         !in.check(P.PTYPE(t), 1, 2, "installation type"))
       return false;
+    // The pile runs down from its head: its elements need a length.
+    if (!(P.PLEN(t) > 0.0))
+      return in.refuse("pile length line of pile property " + std::to_string(t) + ": length " +
+                       realText(P.PLEN(t)) + " is not positive");
     for (int j = 1; j <= P.NSECT(t); ++j) {
       if (!in.rec({fReal(P.SXFROM(t, j)), fReal(P.SXTO(t, j)), fInt(P.SECNUM(t, j))}, "section row"))
         return false;
@@ -214,17 +256,65 @@ bool readSections(InRead& in) {
   return true;
 }
 
+namespace {
+
+// The properties of a layer row that cannot be negative (the tenth is not
+// used), and the friction angle, whose tangent of 45 + phi/2 runs to
+// infinity at 90 degrees.
+bool layerValues(InRead& in, int l, int r, int nprop) {
+  static constexpr const char* kNames[9] = {"unit weight", "cohesion", "friction angle", "subgrade modulus",
+                                            "rock modulus", "E50", "J factor", "unit side friction",
+                                            "unit tip resistance"};
+  const std::string of =
+      std::string("layer values of soil layer ") + std::to_string(l) + (r == 1 ? ", at its top: " : ", at its bottom: ");
+  for (int j = 1; j <= nprop && j <= 9; ++j)
+    if (!in.notNegative(SOILIN.SLVAL(l, 2 * j + r), of + kNames[j - 1])) return false;
+  if (nprop >= 3 && !(SOILIN.SLVAL(l, 6 + r) < 90.0))
+    return in.refuse(of + "friction angle " + realText(SOILIN.SLVAL(l, 6 + r)) + " is not below 90 degrees");
+  return true;
+}
+
+// Each layer starts where the one above it ends: a gap would leave soil
+// that still reacts, an overlap would count the soil twice. A difference
+// within round-off of the profile's extent counts as none.
+bool contiguous(InRead& in, const std::vector<int>& line) {
+  const SOILIN_T& L = SOILIN;
+  const int n = L.NLAYIN;
+  if (n < 2) return true;
+  const double tol = 1.0E-6 * std::fabs(L.SLVAL(n, 2) - L.SLVAL(1, 1));
+  const char* unit = RUNCTL.IUNITS == 2 ? " m" : " ft";
+  for (int l = 2; l <= n; ++l) {
+    const double bottom = L.SLVAL(l - 1, 2), top = L.SLVAL(l, 1);
+    if (std::fabs(top - bottom) <= tol) continue;
+    const std::string m = "soil layers " + std::to_string(l - 1) + " and " + std::to_string(l) + ": layer " +
+                          std::to_string(l - 1) + " ends at " + realText(bottom) + unit + " (line " +
+                          std::to_string(line[l - 1]) + ") and layer " + std::to_string(l) + " starts at " +
+                          realText(top) + unit + " (line " + std::to_string(line[l]) + "), " +
+                          (top > bottom ? "leaving a gap of " : "overlapping by ") +
+                          realText(std::fabs(top - bottom)) + unit + "; the layers must follow on without gap or overlap";
+    return in.refuseAt(line[l], in.group, m);
+  }
+  return true;
+}
+
+}  // namespace
+
 bool readSoilLayers(InRead& in) {
   SOILIN_T& L = SOILIN;
   if (!in.heading("heading of the soil layers")) return false;
   if (!in.rec({fInt(L.NLAYIN)}, "number of soil layers") ||
       !in.check(L.NLAYIN, 0, MAXLAY, "number of soil layers"))
     return false;
+  std::vector<int> line(static_cast<std::size_t>(L.NLAYIN) + 1, 0);
   for (int l = 1; l <= L.NLAYIN; ++l) {
     if (!in.rec({fInt(L.SLNUM(l)), fInt(L.SLTYPE(l))}, "soil layer line") ||
         !in.check(L.SLTYPE(l), ST_SOFTCLAY, ST_LAST, "soil type"))
       return false;
     if (!in.rec({fReal(L.SLVAL(l, 1)), fReal(L.SLVAL(l, 2))}, "layer top and bottom")) return false;
+    line[l] = in.rd.lastLine();
+    if (L.SLVAL(l, 2) < L.SLVAL(l, 1))
+      return in.refuse("layer top and bottom of soil layer " + std::to_string(l) + ": its bottom " +
+                       realText(L.SLVAL(l, 2)) + " lies above its top " + realText(L.SLVAL(l, 1)));
     std::int32_t rows = 0, nprop = 0;
     if (!in.rec({fInt(rows), fInt(nprop)}, "layer value counts") ||
         !in.check(rows, 0, 2, "value rows of a layer") || !in.check(nprop, 0, 10, "properties of a layer"))
@@ -232,10 +322,10 @@ bool readSoilLayers(InRead& in) {
     for (int r = 1; r <= rows; ++r) {
       FreeItem it[10];
       for (int j = 1; j <= nprop; ++j) it[j - 1] = fReal(L.SLVAL(l, 2 * j + r));
-      if (!in.recList(it, nprop, "layer values")) return false;
+      if (!in.recList(it, nprop, "layer values") || !layerValues(in, l, r, nprop)) return false;
     }
   }
-  return true;
+  return contiguous(in, line);
 }
 
 bool checkSectionSets(InRead& in) {

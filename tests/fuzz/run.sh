@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds a fuzz harness with clang and runs it for a bounded time on its seed
-# corpus: the input reader (readin) on the input fixtures, or the plate model
+# corpus: the input reader (readin) on the input fixtures and the inputs of
+# tests/fuzz/readin_seeds (each once a crash of the engine), or the plate model
 # (platedeck) on the plate decks of tests/fuzz/plate_seeds. Every input that
 # crashes is kept in the harness's regressions directory and the script
 # exits non-zero.
@@ -19,7 +20,7 @@ harness="${2:-readin}"
 case "$harness" in
   readin)
     target=readin_fuzz regressions="$here/regressions" what="the input stage"
-    seeds=("$root"/tests/data/*.inp) ;;
+    seeds=("$root"/tests/data/*.inp "$here"/readin_seeds/*) ;;
   platedeck)
     target=platedeck_fuzz regressions="$here/regressions_platedeck" what="the plate model on its deck"
     seeds=("$here"/plate_seeds/*) ;;

@@ -1,5 +1,6 @@
 // Every input that ever crashed the input stage under the fuzzer is kept in
-// tests/fuzz/regressions/ and read here again: each must end with a status
+// tests/fuzz/regressions/, and the seeds of tests/fuzz/readin_seeds/ once
+// crashed the engine; each is read here again and must end with a status
 // code (0, 42 or 43), never a crash or a sanitizer report.
 #include <gtest/gtest.h>
 
@@ -18,12 +19,14 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(FuzzRegressions, EveryKeptInputEndsWithAStatusCode) {
-  const fs::path dir = fs::path(DRELM_SOURCE_DIR) / "tests" / "fuzz" / "regressions";
   std::vector<fs::path> inputs;
-  if (fs::is_directory(dir))
-    for (const auto& e : fs::directory_iterator(dir))
-      if (e.is_regular_file() && e.path().filename().string().front() != '.')
-        inputs.push_back(e.path());
+  for (const char* kept : {"regressions", "readin_seeds"}) {
+    const fs::path dir = fs::path(DRELM_SOURCE_DIR) / "tests" / "fuzz" / kept;
+    if (fs::is_directory(dir))
+      for (const auto& e : fs::directory_iterator(dir))
+        if (e.is_regular_file() && e.path().filename().string().front() != '.')
+          inputs.push_back(e.path());
+  }
   std::sort(inputs.begin(), inputs.end());
 
   test::ScratchDir scratch;

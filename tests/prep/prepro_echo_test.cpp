@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "model/model.h"
 #include "prep/prepro_run.h"
 #include "run/rundrv.h"
 
@@ -99,9 +100,18 @@ bool contains(const std::vector<std::string>& lines, const std::string& s) {
 TEST(PreproSoilStatus, LookupOutsideTheProfileEndsThePreprocessing) {
   ScratchDir dir;
   // The last layer's bottom lies above its top: the bottom of layer 1 is
-  // then below every later point of the profile.
-  const std::string input = replaced(readFile(dataFile("plane_si.inp")), "6.0 30.0", "6.0 3.0");
-  EXPECT_EQ(runPrepro(input), 25);
+  // then below every later point of the profile. The reader refuses such a
+  // layer, so the profile is turned over once it is read.
+  writeNamesFile();
+  writeInputFile(readFile(dataFile("plane_si.inp")));
+  std::int32_t ISTAT = 0;
+  runToConvin(ISTAT);
+  ASSERT_EQ(ISTAT, 0);
+  ASSERT_EQ(SOILIN.NLAYIN, 2);
+  SOILIN.SLVAL(2, 2) = 0.5 * SOILIN.SLVAL(2, 1);  // from 6.0 to 3.0 m, as the file gives 6.0 30.0
+  PREPRO(ISTAT);
+  io::CLOSEALL();
+  EXPECT_EQ(ISTAT, 25);
   const std::vector<std::string> echo = readLines("run.echo");
   EXPECT_TRUE(contains(echo, "* TABLE F *   SOIL DATA"));
   EXPECT_FALSE(contains(echo, "LAYER  1"));
