@@ -53,7 +53,7 @@ void caseLoads(std::int32_t c, PassLoads& L) {
 
 void runPass(bool comb, PassLoads& L, std::int32_t& ISTAT) {
   if (!comb) {
-    io::openChecked(U_PASS, FNAMES.FNU(U_PASS).trimmed(), io::Access::Write);
+    io::openChecked(U_PASS, FNAMES.FNU(U_PASS).trimmed(), io::Access::Work);
     out(U_PASS, "LOAD CASE : " + intField(5, CASECUR.ICASE));
   }
   ISTAT = 0;

@@ -44,7 +44,7 @@ void limitOffDiagonal(double* K, int N) {
 }
 
 void sumWithWarnings(ForceSum sum, double* F, const double* U, std::int32_t& ISTAT) {
-  io::openChecked(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Write);
+  io::openChecked(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Work);
   RUNCTL.IWRNPS = 1;
   sum(F, U, ISTAT);
   io::CLOSE(U_WARN);
@@ -53,7 +53,7 @@ void sumWithWarnings(ForceSum sum, double* F, const double* U, std::int32_t& IST
 
 void reportingSum(ForceSum sum, const double* U, std::int32_t& ISTAT) {
   double F[6];
-  io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
+  io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Work);
   sum(F, U, ISTAT);
   io::CLOSE(U_PILSCR);
 }
