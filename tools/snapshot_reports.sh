@@ -12,6 +12,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "$1" && pwd)"
 snap="$2"
 stage=/tmp/drelm_snapshot_inputs
+# One snapshot at a time: they share the staging folder.
+exec 9>/tmp/drelm_snapshot.lock
+flock 9
 rm -rf "$stage" "$snap"
 mkdir -p "$stage" "$snap"
 cp "$root"/examples/*.inp "$root"/tests/data/*.inp "$stage"/

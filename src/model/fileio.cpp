@@ -43,10 +43,17 @@ UnitState units[MAXUNIT + 1];
 // The capture of this thread, if any.
 thread_local Capture* capturing = nullptr;
 
-// The work files this run wrote and closed, by identity, with their sizes:
-// only such a file, whole, is read back. Opens and closes run on the
-// driver's thread.
-std::map<std::pair<dev_t, ino_t>, off_t> workFiles;
+// The work files this run wrote and closed, by identity, with their sizes
+// and times of last change: only such a file, as it was closed, is read back.
+// Opens and closes run on the driver's thread.
+struct Closed {
+  off_t size;
+  timespec changed;
+  bool operator==(const Closed& o) const {
+    return size == o.size && changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+  }
+};
+std::map<std::pair<dev_t, ino_t>, Closed> workFiles;
 
 std::mutex failureLock;
 Failure firstFailure;
@@ -97,7 +104,7 @@ std::FILE* openRegular(const std::string& path, Access access) {
   bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   if (ok && access == Access::ReadBack) {
     const auto w = workFiles.find({st.st_dev, st.st_ino});
-    ok = w != workFiles.end() && w->second == st.st_size;
+    ok = w != workFiles.end() && w->second == Closed{st.st_size, st.st_mtim};
   }
   if (ok) ok = ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0;
   std::FILE* f = ok ? ::fdopen(fd, access == Access::Work ? "w+b" : "rb") : nullptr;
@@ -152,7 +159,7 @@ void CLOSE(int unit) {
   if (!u) return;
   if (!u->readOnly) settle(unit, *u);
   struct stat st {};
-  if (u->work && ::fstat(::fileno(u->f), &st) == 0) workFiles[{st.st_dev, st.st_ino}] = st.st_size;
+  if (u->work && ::fstat(::fileno(u->f), &st) == 0) workFiles[{st.st_dev, st.st_ino}] = {st.st_size, st.st_mtim};
   if (std::fclose(u->f) != 0 && !u->readOnly) fail(unit, u->name, false);
   std::free(u->buffer);
   *u = UnitState{};
@@ -331,7 +338,8 @@ void clearFailure() {
   std::lock_guard<std::mutex> hold(failureLock);
   firstFailure = Failure{};
   anyFailure.store(false, std::memory_order_release);
-  workFiles.clear();
 }
+
+void forgetWorkFiles() { workFiles.clear(); }
 
 }  // namespace drelm::io

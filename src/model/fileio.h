@@ -97,8 +97,11 @@ Failure failure();
 // Remember a failure of `unit` (its file `name`); a failure already
 // remembered stays the first.
 void fail(int unit, const std::string& name, bool opening);
-// Forget the failure and the work files written: a new run starts.
+// Forget the failure: a new run starts.
 void clearFailure();
+// Forget the work files written, so that none of an earlier run is read
+// back: a new run starts.
+void forgetWorkFiles();
 
 // Between start() and stop() on one thread, the output that thread writes
 // to any unit (put, endRecord, line, writeRecord) is kept in the capture

@@ -104,7 +104,12 @@ bool emptyOutputs(std::int32_t& ISTAT) {
     if (unit == U_INPUT || unit == U_MCTEXT || unit == U_STOP) continue;
     const std::string name = nameOf(unit);
     struct stat st {};
-    if (name.empty() || ::stat(name.c_str(), &st) != 0) continue;
+    // A work file is never reached through a link: its open refuses one, and
+    // emptying must not empty the file the link points to.
+    const bool work = unit == U_FLXSCR || unit == U_CLDSCR || unit == U_PILSCR || unit == U_PASS ||
+                      unit == U_WARN || unit == U_SUMSCR;
+    if (name.empty() || (work && ::lstat(name.c_str(), &st) == 0 && S_ISLNK(st.st_mode))) continue;
+    if (::stat(name.c_str(), &st) != 0) continue;
     const FileId id{true, st.st_dev, st.st_ino};
     bool clash = S_ISDIR(st.st_mode);
     for (const FileId& k : kept) clash = clash || id == k;
@@ -142,6 +147,7 @@ void STARTUP(std::int32_t& ISTAT) {
   RUNCTL.ITRANS = 1;
   RUNCTL.KRUNMD = 2;
   io::clearFailure();
+  io::forgetWorkFiles();
   if (!readNamesFile(ISTAT)) return;
   if (!emptyOutputs(ISTAT)) return;
 

@@ -4,10 +4,12 @@
 
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "support/testdir.h"
 
@@ -295,8 +297,8 @@ TEST(FileIo, InputsAndWorkFilesAreRegularFilesOnly) {
 }
 
 // A work file is read back only as this run wrote and closed it: not one
-// written by another hand, nor one cut, grown or replaced since, nor one
-// still open for writing.
+// written by another hand, nor one cut, grown, rewritten or replaced since,
+// nor one still open for writing.
 TEST(FileIo, WorkFilesReadBackOnlyAsWritten) {
   ScratchDir dir;
   io::clearFailure();
@@ -320,6 +322,12 @@ TEST(FileIo, WorkFilesReadBackOnlyAsWritten) {
     void (*change)();
   } changes[] = {
       {"cut", [] { std::filesystem::resize_file("pile.scr", 4); }},
+      {"rewritten alike", [] {
+         // Later than the file system's clock tick: a change within the
+         // same tick keeps the time.
+         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+         writeFile("pile.scr", "one\ntwo\n");
+       }},
       {"grown", [] { std::filesystem::resize_file("pile.scr", 100); }},
       {"replaced", [] {
          writeFile("other", "one\ntwo\n");
@@ -353,7 +361,7 @@ TEST(FileIo, WorkFilesReadBackOnlyAsWritten) {
   EXPECT_TRUE(io::OPEN(13, "open.scr", io::Access::ReadBack));
   io::CLOSE(13);
   // A new run forgets the files of the last.
-  io::clearFailure();
+  io::forgetWorkFiles();
   EXPECT_FALSE(io::OPEN(13, "open.scr", io::Access::ReadBack));
 }
 

@@ -233,6 +233,32 @@ TEST(RunFiles, NamesOrInputFileThatIsNoRegularFileEndsWith41) {
   EXPECT_EQ(IDRELM(6), 40);
 }
 
+// A link to a regular file in place of a work file: the run refuses it
+// (41, the file named) and leaves the file it points to as it was, neither
+// emptied at start nor written.
+TEST(RunFiles, WorkFileLinkedToAnotherFileIsRefusedAndThatFileKept) {
+  const struct {
+    int line;
+    const char* name;
+  } files[] = {{17, "run.pil"}, {19, "run.pas"}, {21, "run.wrn"}, {26, "run.ssc"}};
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.name);
+    ScratchDir dir;
+    writeNames();
+    test::writeInputFile(fixture("plane_min.inp"));
+    writeFile("precious", "keep me\n");
+    fs::create_symlink("precious", f.name);
+    EXPECT_EQ(IDRELM(6), 41);
+    EXPECT_EQ(readFile("precious"), "keep me\n");
+    const std::string log = readFile("run.log");
+    EXPECT_NE(log.find("     CANNOT OPEN FILE " + std::string(f.name) + "\n     NAMED ON LINE " +
+                       std::to_string(f.line) + " OF THE NAMES FILE\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("ANALYSIS COMPLETED"), std::string::npos);
+  }
+}
+
 // A stop file that is no regular file holds no request: it is not read, and
 // the run goes on to its end. One longer than a stop request is no request
 // either: it is read at every iteration.
