@@ -31,7 +31,7 @@ struct UnitState {
   std::string name;
   bool unformatted = false;
   bool readOnly = false;
-  bool work = false;  // a work file: its size is kept when it closes
+  bool work = false;  // a work file: its size and time are kept when it closes
   // The file's identity, taken once at the open: a run opens its progress,
   // stop and warning files again at every iteration.
   dev_t dev = 0;
@@ -92,7 +92,7 @@ int holderOf(const std::string& path, int self) {
 // Opens a file that must be a regular one: an input, or a work file. The
 // open never waits (a pipe with no writer) and never follows a link for a
 // work file; whatever is not a regular file is refused, and a work file read
-// back must be the file this run wrote, of the size it had when closed.
+// back must be the file this run wrote, as it was when closed.
 std::FILE* openRegular(const std::string& path, Access access) {
   int flags = O_CLOEXEC | O_NONBLOCK;
   if (access == Access::Read) flags |= O_RDONLY;
