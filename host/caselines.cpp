@@ -1,7 +1,8 @@
 #include "caselines.h"
 
 #include <cctype>
-#include <fstream>
+
+#include "textread.h"
 
 namespace drelm::host {
 
@@ -79,6 +80,8 @@ std::vector<std::string> CaseLines::feed(std::string_view text) {
   for (std::size_t nl; (nl = partial_.find('\n', start)) != std::string::npos; start = nl + 1)
     take(partial_.substr(start, nl - start), shown);
   partial_.erase(0, start);
+  // A status line is short: of one without a line end only its start counts.
+  if (partial_.size() > MAX_LINE) partial_.resize(MAX_LINE);
   return shown;
 }
 
@@ -93,20 +96,26 @@ void CaseFollower::poll(std::FILE* out) {
   // Only once the run has emptied the file: what is there before is an
   // earlier run's.
   if (!started_) started_ = files_.written(file_.filename().string());
-  if (!started_) return;
-  std::ifstream in(file_, std::ios::binary);
-  if (!in) return;
-  in.seekg(static_cast<std::streamoff>(offset_));
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  offset_ += text.size();
-  for (const std::string& l : lines_.feed(text))
-    if (out) std::fprintf(out, "%s\n", l.c_str());
+  if (!started_ || unreadable_) return;
+  // A piece at a time: the file may be large, and only a regular file is
+  // read (a device in its place may never end).
+  std::string text;
+  do {
+    text.clear();
+    if (!readRegular(file_, offset_, CHUNK, text)) {
+      unreadable_ = true;
+      return;
+    }
+    offset_ += text.size();
+    for (const std::string& l : lines_.feed(text))
+      if (out) std::fprintf(out, "%s\n", l.c_str());
+  } while (text.size() == CHUNK);
   if (out) std::fflush(out);
 }
 
 void CaseFollower::finish(std::FILE* out) {
   poll(out);
-  if (!started_) return;
+  if (!started_ || unreadable_) return;
   for (const std::string& l : lines_.finish())
     if (out) std::fprintf(out, "%s\n", l.c_str());
   if (out) std::fflush(out);

@@ -49,6 +49,8 @@ class CaseFollower {
   void finish(std::FILE* out);
   // False when the run did not write the file.
   bool ran() const { return started_; }
+  // True when the file the run wrote could not be read as a regular file.
+  bool unreadable() const { return unreadable_; }
   const std::filesystem::path& file() const { return file_; }
   const std::vector<CaseOutcome>& cases() const { return lines_.cases(); }
 
@@ -56,8 +58,10 @@ class CaseFollower {
   std::filesystem::path file_;
   RunFiles& files_;
   CaseLines lines_;
+  static constexpr std::size_t CHUNK = std::size_t{1} << 20;
   std::uintmax_t offset_ = 0;
   bool started_ = false;
+  bool unreadable_ = false;
 };
 
 }  // namespace drelm::host

@@ -25,6 +25,7 @@
 #include "model/statusmsg.h"
 #include "runfiles.h"
 #include "tally.h"
+#include "textread.h"
 
 extern "C" std::int32_t IDRELM(std::int32_t code);
 
@@ -114,14 +115,41 @@ void* engineThread(void* arg) {
   return nullptr;
 }
 
+// The last line that is not blank of the progress file, from its last few
+// kilobytes: the run rewrites it with one line at a time.
 std::string lastLine(const fs::path& p) {
-  std::ifstream in(p);
-  std::string l, last;
-  while (std::getline(in, l)) {
+  constexpr std::uintmax_t TAIL = 4096;
+  std::error_code ec;
+  const std::uintmax_t size = fs::is_regular_file(p, ec) ? fs::file_size(p, ec) : 0;
+  std::string text;
+  if (ec || !drelm::host::readRegular(p, size > TAIL ? size - TAIL : 0, TAIL, text)) return {};
+  std::string last;
+  for (std::size_t from = 0; from < text.size();) {
+    std::size_t nl = text.find('\n', from);
+    if (nl == std::string::npos) nl = text.size();
+    std::string l = text.substr(from, nl - from);
     if (!l.empty() && l.back() == '\r') l.pop_back();
     if (l.find_first_not_of(' ') != std::string::npos) last = l;
+    from = nl + 1;
   }
   return last;
+}
+
+// A file the host reads after the run that is there as something other than
+// a regular file or a directory (which the engine refuses itself): a device
+// or a pipe, which may never end.
+bool unreadableInPlace(const fs::path& p) {
+  std::error_code ec;
+  const fs::file_status st = fs::status(p, ec);
+  return !ec && fs::exists(st) && !fs::is_regular_file(st) && !fs::is_directory(st);
+}
+
+// The end of a run whose file at names-file line LINE the host cannot read.
+int unreadableFile(const fs::path& dir, const std::string& name, int line) {
+  std::fprintf(stderr, "drelm: cannot open %s\n", (dir / name).c_str());
+  for (const std::string& l : drelm::statusLines(41, name, line)) std::printf("%s\n", l.c_str());
+  std::fflush(stdout);
+  return 41;
 }
 
 bool writeText(const fs::path& p, const std::string& text) {
@@ -279,6 +307,10 @@ int main(int argc, char** argv) {
   // A stale stop request of an earlier run must not stop this one.
   if (const int failed = writeHostFile(stopFile, "")) return failed;
   fs::remove(progressFile, ec);
+  // The host reads the input echo and the case status file after the run:
+  // a device in the place of either ends the run before it starts.
+  for (int line : {6, 11})
+    if (unreadableInPlace(fileOfLine(line))) return unreadableFile(dir, names[line - 5], line);
   if (chdir(dir.c_str()) != 0) {
     std::fprintf(stderr, "drelm: cannot enter %s: %s\n", dir.c_str(), std::strerror(errno));
     return EXIT_FILE;
@@ -348,8 +380,11 @@ int main(int argc, char** argv) {
   pthread_join(worker, nullptr);
   if (tty && !shown.empty()) std::printf("\r\033[K");
 
-  const std::int32_t status = run.status;
+  std::int32_t status = run.status;
   cases.finish(caseLines);
+  // A status file that became unreadable during the run: its cases cannot
+  // be told, so the run cannot pass for complete.
+  if (cases.unreadable() && (status == 0 || status == 4)) return unreadableFile(dir, names[11 - 5], 11);
   for (const std::string& l : drelm::host::finalMessage(status, dir, fileOfLine(10)))
     std::printf("%s\n", l.c_str());
   // The diagnosis of a fatal error (the input line and its field, the pile)

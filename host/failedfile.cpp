@@ -1,9 +1,9 @@
 #include "failedfile.h"
 
 #include <cstdio>
-#include <fstream>
 
 #include "model/statusmsg.h"
+#include "textread.h"
 
 namespace drelm::host {
 
@@ -13,14 +13,12 @@ std::vector<std::string> finalMessage(std::int32_t status, const std::filesystem
   // The last file line of the log is the run's final message; the line after
   // it gives its names-file line when there is one.
   // Only a regular file: a log that is a device may never end.
-  std::error_code ec;
-  std::ifstream in;
-  if (std::filesystem::is_regular_file(log, ec)) in.open(log);
-  std::string line, file;
+  std::string file;
   bool written = false, found = false;
   int namesLine = 0;
   bool named = false;
-  while (std::getline(in, line)) {
+  forEachLine(log, [&](std::string_view v) {
+    const std::string line(v);
     std::string f;
     bool w = false;
     if (fileOfFailedLine(line, f, w)) {
@@ -29,12 +27,13 @@ std::vector<std::string> finalMessage(std::int32_t status, const std::filesystem
       found = true;
       named = true;
       namesLine = 0;
-      continue;
+      return true;
     }
     int n = 0;
     if (named && std::sscanf(line.c_str(), " NAMED ON LINE %d OF THE NAMES FILE", &n) == 1) namesLine = n;
     named = false;
-  }
+    return true;
+  });
   if (!found) {
     std::fprintf(stderr,
                  "drelm: the runtime log %s names no failed file: the log itself could not be "

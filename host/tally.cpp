@@ -1,8 +1,9 @@
 #include "tally.h"
 
 #include <algorithm>
-#include <fstream>
 #include <map>
+
+#include "textread.h"
 
 namespace drelm::host {
 
@@ -65,12 +66,13 @@ int countAfter(const std::string& line, const std::string& label) {
 
 Declared declaredCounts(const std::filesystem::path& echo) {
   Declared d;
-  std::ifstream in(echo);
   bool cases = false, combs = false;
-  for (std::string l; std::getline(in, l) && !(cases && combs);) {
+  forEachLine(echo, [&](std::string_view v) {
+    const std::string l(v);
     if (int n; !cases && (n = countAfter(l, "NUMBER OF LOAD CASES :")) >= 0) d.cases = n, cases = true;
     if (int n; !combs && (n = countAfter(l, "NUMBER OF LOAD COMB. :")) >= 0) d.combs = n, combs = true;
-  }
+    return !(cases && combs);
+  });
   return d;
 }
 

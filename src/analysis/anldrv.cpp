@@ -129,7 +129,7 @@ bool unitLoadPoints(std::int32_t c, PassLoads& L, std::int32_t& ISTAT) {
   out(U_LOG, head);
   io::FLUSH(U_LOG);
   // Every case of the method writes its records from an empty file.
-  io::openChecked(U_FLXSCR, FNAMES.FNU(U_FLXSCR).trimmed(), io::Access::Write);
+  io::openChecked(U_FLXSCR, FNAMES.FNU(U_FLXSCR).trimmed(), io::Access::Work);
 
   // The load of each degree of freedom in its order (a plane case: the
   // vertical and horizontal forces and the moment).
@@ -146,7 +146,7 @@ bool unitLoadPoints(std::int32_t c, PassLoads& L, std::int32_t& ISTAT) {
     std::int32_t ISKIP = 0;
     FLEXDOF(2, C.IPOINT, RUNCTL.IANTYP, loops, NDOF, load, ISKIP);
     if (ISKIP == 1) continue;
-    io::openChecked(U_CLDSCR, FNAMES.FNU(U_CLDSCR).trimmed(), io::Access::Write);
+    io::openChecked(U_CLDSCR, FNAMES.FNU(U_CLDSCR).trimmed(), io::Access::Work);
     ICLDOP = 1;
     SESTIM.SENHIS = 0;
     const int slot = anl::loadSlot(C.IPOINT);

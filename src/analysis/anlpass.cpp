@@ -52,11 +52,15 @@ void caseLoads(std::int32_t c, PassLoads& L) {
 }
 
 void runPass(bool comb, PassLoads& L, std::int32_t& ISTAT) {
+  ISTAT = 0;
   if (!comb) {
-    io::openChecked(U_PASS, FNAMES.FNU(U_PASS).trimmed(), io::Access::Write);
+    // Read back by later passes: without it the case cannot go on.
+    if (!io::openChecked(U_PASS, FNAMES.FNU(U_PASS).trimmed(), io::Access::Work)) {
+      ISTAT = STAT_OPEN_FAILED;
+      return;
+    }
     out(U_PASS, "LOAD CASE : " + intField(5, CASECUR.ICASE));
   }
-  ISTAT = 0;
   const std::int32_t iscomb = comb ? 1 : 0;
   if (space() && FECOPT.IFECAP > 0) {
     platePass(L, ISTAT);

@@ -48,8 +48,13 @@ void limitOffDiagonal(double* K, int N) {
   }
 }
 
+// A work file that cannot be opened ends the pass: its records would be
+// missing from the reports.
 void sumWithWarnings(ForceSum sum, double* F, const double* U, std::int32_t& ISTAT) {
-  io::openChecked(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Write);
+  if (!io::openChecked(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Work)) {
+    ISTAT = STAT_OPEN_FAILED;
+    return;
+  }
   RUNCTL.IWRNPS = 1;
   sum(F, U, ISTAT);
   io::CLOSE(U_WARN);
@@ -58,7 +63,10 @@ void sumWithWarnings(ForceSum sum, double* F, const double* U, std::int32_t& IST
 
 void reportingSum(ForceSum sum, const double* U, std::int32_t& ISTAT) {
   double F[6];
-  io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
+  if (!io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Work)) {
+    ISTAT = STAT_OPEN_FAILED;
+    return;
+  }
   sum(F, U, ISTAT);
   io::CLOSE(U_PILSCR);
 }

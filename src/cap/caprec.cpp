@@ -81,7 +81,7 @@ void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, st
 bool STOPRQ() {
   if (!io::OPEN(U_STOP, fileName(U_STOP), io::Access::Read)) return false;
   std::string t;
-  const bool ok = io::slurp(U_STOP, t);
+  const bool ok = io::slurp(U_STOP, t, STOP_FILE_LIMIT);
   io::CLOSE(U_STOP);
   return ok && stopRequested(t);
 }
@@ -205,12 +205,15 @@ void capacityWarnings() {
 
 void copyPileWarnings(std::int32_t total) {
   if (total <= 0) return;
-  if (!io::openChecked(U_WARN, fileName(U_WARN), io::Access::Read)) return;
+  if (!io::openChecked(U_WARN, fileName(U_WARN), io::Access::ReadBack)) return;
   std::string line;
-  for (std::int32_t i = 0; i < total * 3 && io::readLine(U_WARN, line); ++i) {
+  std::int32_t i = 0;
+  for (; i < total * 3 && io::readLine(U_WARN, line); ++i) {
     text(U_RESULTS, line);
     text(U_LOG, line);
   }
+  // Warnings counted but not there: the file did not keep them.
+  if (i < total * 3) io::fail(U_WARN, fileName(U_WARN), false);
   io::CLOSE(U_WARN);
 }
 

@@ -91,7 +91,7 @@ bool PASSRD() {
     for (int n = 1; n <= MAXNOD; ++n) PASRES.PASNOD(p, n) = 0.0;
   }
   io::CLOSE(U);
-  if (!io::openChecked(U, FNAMES.FNU(U_PASS).trimmed(), io::Access::Read)) return false;
+  if (!io::openChecked(U, FNAMES.FNU(U_PASS).trimmed(), io::Access::ReadBack)) return false;
   std::string line;
   bool whole = true;
   const auto next = [&]() {

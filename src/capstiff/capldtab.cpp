@@ -22,7 +22,7 @@ void wline(int unit, const std::string& s) { out(unit, s + " "); }
 
 bool reopen() {
   io::CLOSE(U_CLDSCR);
-  return io::openChecked(U_CLDSCR, FNAMES.FNU(U_CLDSCR).trimmed(), io::Access::Read);
+  return io::openChecked(U_CLDSCR, FNAMES.FNU(U_CLDSCR).trimmed(), io::Access::ReadBack);
 }
 
 std::string fields(const double* v, int n, bool plane, double (*conv)(double)) {
@@ -90,7 +90,7 @@ void CAPLDTAB(std::int32_t IPRDOF, std::int32_t IPOINT, std::int32_t NESTV, std:
   const bool force = IPOINT < (plane ? 3 : 4);
   ICLDOP = 0;
   if (!reopen()) {
-    cst::shortScratch("CLDSCR");
+    cst::shortScratch(U_CLDSCR, "CLDSCR");
     return;
   }
   ICLDOP = 1;
@@ -125,14 +125,14 @@ void CAPLDTAB(std::int32_t IPRDOF, std::int32_t IPOINT, std::int32_t NESTV, std:
   io::CLOSE(U_CLDSCR);
   ICLDOP = 0;
   if (!whole) {
-    cst::shortScratch("CLDSCR");
+    cst::shortScratch(U_CLDSCR, "CLDSCR");
     return;
   }
 
   coefficientHeading(U_RESULTS, plane, force, IPOINT, nd);
   coefficientHeading(U_SUMMARY, plane, force, IPOINT, nd);
   if (!reopen()) {
-    cst::shortScratch("CLDSCR");
+    cst::shortScratch(U_CLDSCR, "CLDSCR");
     return;
   }
   ICLDOP = 1;
@@ -154,7 +154,7 @@ void CAPLDTAB(std::int32_t IPRDOF, std::int32_t IPOINT, std::int32_t NESTV, std:
   }
   io::CLOSE(U_CLDSCR);
   ICLDOP = 0;
-  if (!whole) cst::shortScratch("CLDSCR");
+  if (!whole) cst::shortScratch(U_CLDSCR, "CLDSCR");
 }
 
 }  // namespace drelm

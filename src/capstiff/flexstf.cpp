@@ -97,7 +97,7 @@ void levelTable(const double* A, int n, bool plane, bool diag) {
 // Reads the flexibility columns of level g into A. False when the file holds
 // fewer records than NESTV per degree of freedom.
 bool readLevel(int g, int NESTV, int n, bool diag, double* A, int* flag, std::string& list) {
-  if (!io::openChecked(U_FLXSCR, FNAMES.FNU(U_FLXSCR).trimmed(), io::Access::Read)) return false;
+  if (!io::openChecked(U_FLXSCR, FNAMES.FNU(U_FLXSCR).trimmed(), io::Access::ReadBack)) return false;
   bool whole = true;
   for (int j = 0; j < n && whole; ++j) {
     double v[6] = {};
@@ -157,7 +157,7 @@ void FLEXSTF(std::int32_t IFXTAB, std::int32_t IFXDIA, std::int32_t NESTV, std::
     std::string list;
     const std::string level = blanks(4) + "   N:" + intField(5, g) + "  FACTOR :" + anl::ffield(10, 4, CESTV[g - 1]);
     if (!readLevel(g, NESTV, n, diag, A, flag, list)) {
-      cst::shortScratch("FLXSCR");
+      cst::shortScratch(U_FLXSCR, "FLXSCR");
       return;
     }
     std::int32_t singular = 0;

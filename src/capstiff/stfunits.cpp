@@ -35,7 +35,9 @@ bool readCoded(int unit, std::int32_t& number, double* v, int n) {
   return true;
 }
 
-void shortScratch(const char* name) {
+void shortScratch(int unit, const char* name) {
+  // A table left out is content missing: the run does not end as complete.
+  io::fail(unit, FNAMES.FNU(unit).trimmed(), false);
   const std::string msg = anl::blanks(5) + "ERROR : SCRATCH FILE " + name +
                           " ENDS EARLY OR HOLDS A DAMAGED RECORD; TABLE NOT PRINTED";
   for (int u : {U_RESULTS, U_SUMMARY, U_LOG}) {

@@ -19,7 +19,8 @@ std::string RAD();  // "RAD"
 bool readCoded(int unit, std::int32_t& number, double* v, int n);
 
 // Message of a scratch file that holds fewer records than its writers owe,
-// to the results report, the summary and the runtime log.
-void shortScratch(const char* name);
+// to the results report, the summary and the runtime log; the file is
+// remembered as failed, so that the run ends with 41 naming it.
+void shortScratch(int unit, const char* name);
 
 }  // namespace drelm::cst

@@ -15,7 +15,9 @@ FrontScratch::~FrontScratch() { close(); }
 
 bool FrontScratch::open(const std::string& path) {
   close();
-  f_ = std::fopen(path.c_str(), "w+b");
+  // Never through a link, and never a device: what is read back must be
+  // what was written.
+  f_ = io::openWorkStream(path);
   if (f_) path_ = path;
   return f_ != nullptr;
 }

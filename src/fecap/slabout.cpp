@@ -72,11 +72,15 @@ void SLABSTR(PlateArrays& A) {
   int emax[8] = {}, emin[8] = {}, pmax[8] = {}, pmin[8] = {};
   std::string rec;
   for (int e = 1; e <= F.NELEM; ++e) {
-    if (io::readRecord(U_FEELEM, rec) && rec.size() == (1215 + 486 + 18) * sizeof(double)) {
-      std::memcpy(F.DBPGP.v, rec.data(), 1215 * sizeof(double));
-      std::memcpy(F.DBMGP.v, rec.data() + 1215 * sizeof(double), 486 * sizeof(double));
-      std::memcpy(F.GPXY.v, rec.data() + 1701 * sizeof(double), 18 * sizeof(double));
+    // Every element's record, whole: without it the stresses would be those
+    // of the element before.
+    if (!io::readRecord(U_FEELEM, rec) || rec.size() != (1215 + 486 + 18) * sizeof(double)) {
+      out(U_FELIST, " *** THE ELEMENT RECORD FILE CANNOT BE READ BACK");
+      throw PlateHalt{"THE ELEMENT RECORD FILE CANNOT BE READ BACK"};
     }
+    std::memcpy(F.DBPGP.v, rec.data(), 1215 * sizeof(double));
+    std::memcpy(F.DBMGP.v, rec.data() + 1215 * sizeof(double), 486 * sizeof(double));
+    std::memcpy(F.GPXY.v, rec.data() + 1701 * sizeof(double), 18 * sizeof(double));
     out(U_FELIST, "");
     out(U_FELIST, "     ELEMENT NO.=" + fmtI(5, A.ELLAB(e)));
     int KG = 0;

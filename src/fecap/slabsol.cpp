@@ -368,7 +368,7 @@ void SLABSOL(PlateHeads* HEADS, std::int32_t& ISTAT, PlateOutcome* OUTCOME) {
       !openUnit(U_FEDECK, names[1], io::Access::Read, "DECK") ||
       !openUnit(U_FEPOST, names[3], io::Access::Write, "POST-PROCESSING FILE") ||
       !openUnit(U_FECONV, names[4], io::Access::Write, "CONVERGENCE LOG") ||
-      !openUnit(U_FEELEM, elemFile, io::Access::Write, "ELEMENT RECORD FILE", true)) {
+      !openUnit(U_FEELEM, elemFile, io::Access::Work, "ELEMENT RECORD FILE", true)) {
     if (io::connected(U_FELIST)) out(U_FELIST, " *** THE PLATE FILES CANNOT BE OPENED");
     closeAll(elemFile);
     ISTAT = STAT_PLATE;

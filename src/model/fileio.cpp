@@ -1,8 +1,12 @@
 #include "model/fileio.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <map>
+#include <utility>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +31,7 @@ struct UnitState {
   std::string name;
   bool unformatted = false;
   bool readOnly = false;
+  bool work = false;  // a work file: its size and time are kept when it closes
   // The file's identity, taken once at the open: a run opens its progress,
   // stop and warning files again at every iteration.
   dev_t dev = 0;
@@ -40,6 +45,18 @@ UnitState units[MAXUNIT + 1];
 
 // The capture of this thread, if any.
 thread_local Capture* capturing = nullptr;
+
+// The work files this run wrote and closed, by identity, with their sizes
+// and times of last change: only such a file, as it was closed, is read back.
+// Opens and closes run on the driver's thread.
+struct Closed {
+  off_t size;
+  timespec changed;
+  bool operator==(const Closed& o) const {
+    return size == o.size && changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+  }
+};
+std::map<std::pair<dev_t, ino_t>, Closed> workFiles;
 
 std::mutex failureLock;
 Failure firstFailure;
@@ -75,6 +92,29 @@ int holderOf(const std::string& path, int self) {
   return -1;
 }
 
+// Opens a file that must be a regular one: an input, or a work file. The
+// open never waits (a pipe with no writer) and never follows a link for a
+// work file; whatever is not a regular file is refused, and a work file read
+// back must be the file this run wrote, as it was when closed.
+std::FILE* openRegular(const std::string& path, Access access) {
+  int flags = O_CLOEXEC | O_NONBLOCK;
+  if (access == Access::Read) flags |= O_RDONLY;
+  if (access == Access::ReadBack) flags |= O_RDONLY | O_NOFOLLOW;
+  if (access == Access::Work) flags |= O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW;
+  const int fd = ::open(path.c_str(), flags, 0666);
+  if (fd < 0) return nullptr;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (ok && access == Access::ReadBack) {
+    const auto w = workFiles.find({st.st_dev, st.st_ino});
+    ok = w != workFiles.end() && w->second == Closed{st.st_size, st.st_mtim};
+  }
+  if (ok) ok = ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0;
+  std::FILE* f = ok ? ::fdopen(fd, access == Access::Work ? "w+b" : "rb") : nullptr;
+  if (!f) ::close(fd);
+  return f;
+}
+
 }  // namespace
 
 bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
@@ -85,10 +125,11 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   while (!path.empty() && (path.back() == ' ' || path.back() == '\0')) path.pop_back();
   if (path.empty()) return false;
   if (holderOf(path, unit) >= 0) return false;
-  std::FILE* f = std::fopen(path.c_str(), access == Access::Read ? "rb" : "w+b");
+  std::FILE* f = access == Access::Write ? std::fopen(path.c_str(), "w+b") : openRegular(path, access);
   if (!f) return false;
   UnitState& u = units[unit];
-  const std::size_t size = access == Access::Read ? READ_BUFFER : WRITE_BUFFER;
+  const bool input = access == Access::Read || access == Access::ReadBack;
+  const std::size_t size = input ? READ_BUFFER : WRITE_BUFFER;
   u.buffer = static_cast<char*>(std::malloc(size));
   if (u.buffer) std::setvbuf(f, u.buffer, _IOFBF, size);
   struct stat st {};
@@ -99,9 +140,14 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   u.f = f;
   u.name = path;
   u.unformatted = unformatted;
-  u.readOnly = access == Access::Read;
+  u.readOnly = input;
+  u.work = access == Access::Work;
+  // Being written again: not to be read back until closed.
+  if (u.work) workFiles.erase({u.dev, u.ino});
   return true;
 }
+
+std::FILE* openWorkStream(const std::string& name) { return openRegular(name, Access::Work); }
 
 bool openChecked(int unit, const std::string& name, Access access, bool unformatted) {
   if (OPEN(unit, name, access, unformatted)) return true;
@@ -115,6 +161,8 @@ void CLOSE(int unit) {
   UnitState* u = live(unit);
   if (!u) return;
   if (!u->readOnly) settle(unit, *u);
+  struct stat st {};
+  if (u->work && ::fstat(::fileno(u->f), &st) == 0) workFiles[{st.st_dev, st.st_ino}] = {st.st_size, st.st_mtim};
   if (std::fclose(u->f) != 0 && !u->readOnly) fail(unit, u->name, false);
   std::free(u->buffer);
   *u = UnitState{};
@@ -184,20 +232,23 @@ bool readLine(int unit, std::string& text) {
   int c = std::fgetc(u->f);
   if (c == EOF) return false;
   while (c != EOF && c != '\n') {
-    text.push_back(static_cast<char>(c));
+    if (text.size() < LINE_LIMIT) text.push_back(static_cast<char>(c));
     c = std::fgetc(u->f);
   }
   if (!text.empty() && text.back() == '\r') text.pop_back();
   return true;
 }
 
-bool slurp(int unit, std::string& text) {
+bool slurp(int unit, std::string& text, std::size_t limit) {
   text.clear();
   UnitState* u = live(unit);
   if (!u) return false;
   char buf[65536];
   std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, u->f)) > 0) text.append(buf, n);
+  while ((n = std::fread(buf, 1, sizeof buf, u->f)) > 0) {
+    if (n > limit - text.size()) return false;
+    text.append(buf, n);
+  }
   return !std::ferror(u->f);
 }
 
@@ -326,5 +377,7 @@ bool commit(int unit) {
   settle(unit, *u);
   return !anyFailure.load(std::memory_order_acquire);
 }
+
+void forgetWorkFiles() { workFiles.clear(); }
 
 }  // namespace drelm::io

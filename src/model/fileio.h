@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,8 +23,19 @@
 namespace drelm::io {
 
 enum class Access {
-  Read,   // existing file, read only; the open fails when it is missing
-  Write,  // created, or emptied when it exists; read back later is allowed
+  // An input: an existing regular file (a link to one is followed), read
+  // only. A device, a pipe or a directory is refused: it may never end.
+  Read,
+  // A report: created, or emptied when it exists; it may be a device or a
+  // pipe where the user points it.
+  Write,
+  // A work file the run reads back: a regular file created or emptied by
+  // this open, never through a link; read back on its unit after REWIND, or
+  // through ReadBack once closed.
+  Work,
+  // A work file read back: the very file this run wrote as Work, neither
+  // replaced nor grown or cut since it was closed.
+  ReadBack,
 };
 
 constexpr int MAXUNIT = 99;
@@ -35,6 +47,9 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted = f
 // As OPEN, remembering the file as failed when it cannot be opened: for the
 // files that the analysis writes or reads back.
 bool openChecked(int unit, const std::string& name, Access access, bool unformatted = false);
+// A work file outside the units (a solver's own scratch), opened as Work
+// opens it; null when it cannot be. The caller closes it.
+std::FILE* openWorkStream(const std::string& name);
 // Disconnect a unit; closing a unit that is not connected does nothing.
 void CLOSE(int unit);
 void CLOSEALL();
@@ -53,9 +68,12 @@ void line(int unit, std::string_view text);
 
 // Formatted input of a connected unit: the next line without its line end;
 // false at the end of the file or on a read error.
+// A line longer than LINE_LIMIT keeps its first LINE_LIMIT characters.
+constexpr std::size_t LINE_LIMIT = std::size_t{64} << 10;
 bool readLine(int unit, std::string& text);
-// The whole remaining content of a connected unit.
-bool slurp(int unit, std::string& text);
+// The whole remaining content of a connected unit; false on a read error or
+// when it holds more than `limit` bytes.
+bool slurp(int unit, std::string& text, std::size_t limit = SIZE_MAX);
 
 // Unformatted sequential records (4-byte length, bytes, 4-byte length).
 void writeRecord(int unit, const void* data, std::size_t bytes);
@@ -83,6 +101,9 @@ Failure failure();
 void fail(int unit, const std::string& name, bool opening);
 // Forget the failure: a new run starts.
 void clearFailure();
+// Forget the work files written, so that none of an earlier run is read
+// back: a new run starts.
+void forgetWorkFiles();
 
 // Sends out the buffer of every output unit and looks at its error state;
 // true when every file of the run is sound so far.

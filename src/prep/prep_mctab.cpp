@@ -2,6 +2,8 @@
 // generated for the nonlinear cross sections, stored after them in the order
 // of the section numbering. The host's text report of the generated sets is
 // copied into the echo in their place.
+#include <sys/stat.h>
+
 #include <string>
 
 #include "report/convert.h"
@@ -145,6 +147,11 @@ void copyTextFile() {
   text(blanks(5) + "  INTERNALLY GENERATED MOMENT CURVATURE");
   empty();
   if (!io::connected(U_MCTEXT)) {
+    // A file that is there but could not be read (a device, a directory) is
+    // a file of the run that cannot be opened; a missing one only a warning.
+    const std::string name = FNAMES.FNU(U_MCTEXT).trimmed();
+    struct stat st {};
+    if (!name.empty() && ::stat(name.c_str(), &st) == 0) io::fail(U_MCTEXT, name, true);
     for (int unit : {static_cast<int>(U_RESULTS), static_cast<int>(U_LOG)}) {
       io::endRecord(unit);
       io::put(unit, blanks(29) + "**** WARNING ****");

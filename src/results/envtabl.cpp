@@ -185,7 +185,7 @@ void pileItems(int p, int KIND, int SEL, int N, int allCurves, CopyPile copy, Re
 }
 
 void pileTables(int KIND, int SEL, int N, int allCurves, CopyPile copy, ResultsItem results) {
-  io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Write);
+  io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Work);
   const int np = std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL);
   const int t = THRDENV(CURCTL.NTHLIM, TIMBLK.NTHUSE, TIMBLK.NTHRUN, RUNCTL.NPILE, 0);
   const double t0 = wallClock();
@@ -249,10 +249,10 @@ void numbers(std::string_view s, double* v, int n) {
 }
 
 ScratchRecords::ScratchRecords() {
-  if (io::openChecked(U_PILSCR, FNAMES.FNU(U_PILSCR).trimmed(), io::Access::Read)) {
-    io::slurp(U_PILSCR, text_);
-    io::CLOSE(U_PILSCR);
-  }
+  const std::string name = FNAMES.FNU(U_PILSCR).trimmed();
+  if (!io::openChecked(U_PILSCR, name, io::Access::ReadBack)) return;
+  const bool read = io::slurp(U_PILSCR, text_);
+  io::CLOSE(U_PILSCR);
   std::string_view rest(text_);
   while (!rest.empty()) {
     const std::size_t end = rest.find('\n');
@@ -261,6 +261,9 @@ ScratchRecords::ScratchRecords() {
     lines_.push_back(line);
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
   }
+  // Every pile's records, or the tables read from them would show zeros.
+  const std::size_t piles = static_cast<std::size_t>(std::clamp<int>(RUNCTL.NPILE, 0, MAXPIL));
+  if (!read || lines_.size() != piles * RECORDS) io::fail(U_PILSCR, name, false);
 }
 
 std::string_view ScratchRecords::record(int p, int r) const {

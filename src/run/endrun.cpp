@@ -24,7 +24,9 @@ void copySummary() {
                          "SUMMARY FOR LOAD CASES AND COMBINATIONS " + std::string(5, ' ') +
                          "*****");
   io::endRecord(U_SUMMARY);
-  if (!io::OPEN(U_SUMSCR, FNAMES.FNU(U_SUMSCR).str(), io::Access::Read)) return;
+  // Only the scratch this run wrote, whole: lines that are not there must
+  // not pass for a summary without load cases.
+  if (!io::openChecked(U_SUMSCR, FNAMES.FNU(U_SUMSCR).str(), io::Access::ReadBack)) return;
   std::string text;
   while (io::readLine(U_SUMSCR, text)) {
     text.resize(SUMMARY_WIDTH, ' ');

@@ -7,6 +7,7 @@
 
 #include "model/fileio.h"
 #include "input/freeread.h"
+#include "input/stopreq.h"
 #include "model/model.h"
 #include "run/runlock.h"
 #include "model/tables.h"
@@ -47,7 +48,11 @@ bool openOrFail(int unit, io::Access access, std::int32_t& ISTAT) {
 bool readNamesFile(std::int32_t& ISTAT) {
   FNAMES.FNU(U_NAMES) = NAMES_FILE;
   if (!io::OPEN(U_NAMES, NAMES_FILE, io::Access::Read)) {
-    abandon(STAT_NAMES_FILE, NAMES_FILE, 0, ISTAT);
+    // One that is there but is no regular file (a device, a directory) is a
+    // file of the run that cannot be opened, not a missing one.
+    struct stat st {};
+    const bool there = ::stat(NAMES_FILE, &st) == 0 && !S_ISREG(st.st_mode);
+    abandon(there ? STAT_OPEN_FAILED : STAT_NAMES_FILE, NAMES_FILE, 0, ISTAT);
     return false;
   }
   std::string text;
@@ -99,7 +104,12 @@ bool emptyOutputs(std::int32_t& ISTAT) {
     if (unit == U_INPUT || unit == U_MCTEXT || unit == U_STOP) continue;
     const std::string name = nameOf(unit);
     struct stat st {};
-    if (name.empty() || ::stat(name.c_str(), &st) != 0) continue;
+    // A work file is never reached through a link: its open refuses one, and
+    // emptying must not empty the file the link points to.
+    const bool work = unit == U_FLXSCR || unit == U_CLDSCR || unit == U_PILSCR || unit == U_PASS ||
+                      unit == U_WARN || unit == U_SUMSCR;
+    if (name.empty() || (work && ::lstat(name.c_str(), &st) == 0 && S_ISLNK(st.st_mode))) continue;
+    if (::stat(name.c_str(), &st) != 0) continue;
     const FileId id{true, st.st_dev, st.st_ino};
     bool clash = S_ISDIR(st.st_mode);
     for (const FileId& k : kept) clash = clash || id == k;
@@ -115,7 +125,7 @@ bool emptyOutputs(std::int32_t& ISTAT) {
 std::int32_t readStopWord() {
   if (!io::OPEN(U_STOP, nameOf(U_STOP), io::Access::Read)) return 0;
   std::string text;
-  const bool ok = io::slurp(U_STOP, text);
+  const bool ok = io::slurp(U_STOP, text, STOP_FILE_LIMIT);
   io::CLOSE(U_STOP);
   return ok && stopRequested(text) ? 1 : 0;
 }
@@ -137,6 +147,7 @@ void STARTUP(std::int32_t& ISTAT) {
   RUNCTL.ITRANS = 1;
   RUNCTL.KRUNMD = 2;
   io::clearFailure();
+  io::forgetWorkFiles();
   if (!readNamesFile(ISTAT)) return;
   if (!emptyOutputs(ISTAT)) return;
 
@@ -150,8 +161,9 @@ void STARTUP(std::int32_t& ISTAT) {
 
   writeProgressStarted();
 
-  for (int unit : {U_ITER, U_AXIAL, U_CAPNODE, U_SUMSCR})
+  for (int unit : {U_ITER, U_AXIAL, U_CAPNODE})
     if (!openOrFail(unit, io::Access::Write, ISTAT)) return;
+  if (!openOrFail(U_SUMSCR, io::Access::Work, ISTAT)) return;
 
   if (readStopWord() == 1) {
     ISTAT = STAT_STOPPED;

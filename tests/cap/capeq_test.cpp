@@ -380,7 +380,10 @@ TEST(CapEquilibrium, CapacityWarningHeadingsOfEachKind) {
       copied.push_back("W" + std::to_string(k));
       scratch += copied.back() + "\n";
     }
-    test::writeFile(CapRun::name(U_WARN), scratch);
+    // Written as the force sum writes it: only such a file is read back.
+    ASSERT_TRUE(io::OPEN(U_WARN, CapRun::name(U_WARN), io::Access::Work));
+    io::put(U_WARN, scratch);
+    io::CLOSE(U_WARN);
     capacityWarnings();
     EXPECT_EQ(RUNCTL.KPILST, KPIL_WARNED);
     const std::vector<std::string> out = run.lines(U_RESULTS);

@@ -44,7 +44,7 @@ TEST(PassFile, ReadsBackExactlyWhatWasWritten) {
       EQSTIF.EQKN2(p, n) = n == 2 ? 5.0E6 : 10.0;
     }
   }
-  ASSERT_TRUE(io::OPEN(U_PASS, "run.eqs", io::Access::Write));
+  ASSERT_TRUE(io::OPEN(U_PASS, "run.eqs", io::Access::Work));
   io::put(U_PASS, "LOAD CASE :     1");
   io::endRecord(U_PASS);
   io::put(U_PASS, "     * EQV. STIFFNESS MATRIX AT ORIGIN *");
@@ -78,10 +78,23 @@ TEST(PassFile, ReadsBackExactlyWhatWasWritten) {
   }
 
   // A pass file that ends early leaves the rest at zero and says so.
-  test::writeFile("run.eqs", "LOAD CASE :     1\n");
+  ASSERT_TRUE(io::OPEN(U_PASS, "run.eqs", io::Access::Work));
+  io::put(U_PASS, "LOAD CASE :     1\n");
+  io::CLOSE(U_PASS);
   EXPECT_FALSE(PASSRD());
   EXPECT_EQ(PASRES.PASKAX(1), 0.0);
   EXPECT_FALSE(io::connected(U_PASS));
+
+  // One written by another hand since the run closed it, even whole, is not
+  // read: the file is named as failed.
+  io::clearFailure();
+  ASSERT_TRUE(io::OPEN(U_PASS, "run.eqs", io::Access::Work));
+  io::CLOSE(U_PASS);
+  test::writeFile("run.eqs", "LOAD CASE :     1\n");
+  EXPECT_FALSE(PASSRD());
+  EXPECT_EQ(io::failure().name, "run.eqs");
+  EXPECT_EQ(PASRES.PASKAX(1), 0.0);
+  io::clearFailure();
 }
 
 TEST(LoadFactorPredictor, SecantInterpolationAndSorting) {

@@ -173,19 +173,28 @@ TEST(UnitLoadStiffness, ShortOrSingularFlexibilityGivesAMessage) {
   test::runToConvin(ISTAT);
   ASSERT_EQ(ISTAT, 0);
   const double levels[2] = {0.5, 1.0};
+  // Written as the run writes its scratch files: only such a file is read back.
+  const auto written = [](int unit, const char* name, const std::string& text) {
+    ASSERT_TRUE(io::OPEN(unit, name, io::Access::Work));
+    io::put(unit, text);
+    io::CLOSE(unit);
+  };
   // One record where two levels of three degrees of freedom are owed.
-  test::writeFile("run.fl1", "    1  1.0 0.0 0.0\n");
+  written(U_FLXSCR, "run.fl1", "    1  1.0 0.0 0.0\n");
   FLEXSTF(1, 0, 2, 3, 6, levels);
   // A zero column: the flexibility cannot be inverted.
-  test::writeFile("run.fl1", "    1  1.0 0.0 0.0\n    1  0.0 0.0 0.0\n    1  0.0 0.0 1.0\n");
+  written(U_FLXSCR, "run.fl1", "    1  1.0 0.0 0.0\n    1  0.0 0.0 0.0\n    1  0.0 0.0 1.0\n");
   FLEXSTF(1, 0, 1, 3, 6, levels);
   // The point file of two passes holding only the first record of the first.
-  test::writeFile("run.fl2", "    1  200000.0 0.1 0.0 0.0 0.0 0.0 0.0\n");
+  written(U_CLDSCR, "run.fl2", "    1  200000.0 0.1 0.0 0.0 0.0 0.0 0.0\n");
   std::int32_t ICLDOP = 1;
   CAPLDTAB(2, 1, 2, 3, 6, ICLDOP);
   EXPECT_EQ(ICLDOP, 0);
   EXPECT_FALSE(io::connected(U_CLDSCR));
+  // A table left out for a short scratch fails the run, naming the file.
   test::closeRun(ISTAT);
+  EXPECT_EQ(ISTAT, STAT_OPEN_FAILED);
+  EXPECT_EQ(io::failure().name, "run.fl1");
   const Lines out = readLines("run.out");
   const long shortAt = find(out, "     ERROR : SCRATCH FILE FLXSCR ENDS EARLY");
   ASSERT_GE(shortAt, 0);

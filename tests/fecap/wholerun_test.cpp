@@ -160,15 +160,30 @@ TEST(PlateWholeRun, APlateSolutionThatStopsShortGivesItsCaseStatusLine) {
 
 // The frontal solver's equation scratch on a device that takes no writes:
 // the plate model cannot go on, and says why.
-TEST(PlateWholeRun, AnEquationScratchThatCannotBeWrittenEndsWith44) {
-  ScratchDir dir;
-  writeNames(runNames("run"));
-  writeFile("run.inp", plateInput(1));
-  writeFile("run.fedeck", deckOf(false).text());
-  std::filesystem::create_symlink("/dev/full", "run.fe2");
-  EXPECT_EQ(IDRELM(6), STAT_PLATE);
-  EXPECT_TRUE(contains(readFile("run.felist"), "EQUATION SCRATCH FILE CANNOT BE WRITTEN"));
-  EXPECT_FALSE(has(readLines("run.status"), "    1 ANALYSIS COMPLETED"));
+// The plate model reads back its equation scratch and reads its deck: a
+// link or a device in the place of either (one that takes every write, or one
+// that reads zeros without end) or a directory is refused at its open, never
+// solved through or read without end.
+TEST(PlateWholeRun, AScratchOrDeckThatIsNoRegularFileEndsWith44) {
+  const struct {
+    const char* file;
+    const char* said;  // in the listing and the log
+  } files[] = {{"run.fe2", "EQUATION SCRATCH FILE CANNOT BE OPENED"},
+               {"run.fedeck", "CANNOT OPEN THE PLATE DECK run.fedeck"}};
+  for (const auto& f : files)
+    for (const char* target : {"/dev/full", "/dev/null", "/dev/zero", "dir"}) {
+      SCOPED_TRACE(std::string(f.file) + " as " + target);
+      ScratchDir dir;
+      writeNames(runNames("run"));
+      writeFile("run.inp", plateInput(1));
+      writeFile("run.fedeck", deckOf(false).text());
+      std::filesystem::remove(f.file);
+      if (target == std::string("dir")) std::filesystem::create_directory(f.file);
+      else std::filesystem::create_symlink(target, f.file);
+      EXPECT_EQ(IDRELM(6), STAT_PLATE);
+      EXPECT_TRUE(contains(readFile("run.felist") + readFile("run.log"), f.said));
+      EXPECT_FALSE(has(readLines("run.status"), "    1 ANALYSIS COMPLETED"));
+    }
 }
 
 TEST(PlateWholeRun, AStopRequestDuringThePlateStepsEndsTheRunWithStatus4) {

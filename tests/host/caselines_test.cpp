@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "host/tally.h"
+#include "support/testdir.h"
 
 namespace drelm::host {
 namespace {
@@ -102,6 +104,51 @@ TEST(Tally, CountsOutcomesOfCasesAndCombinations) {
   EXPECT_EQ(tally(one, {}, "B.status"), "1 load case: 1 completed; 1 load combination: 1 status 42; see B.status");
   EXPECT_EQ(tally({}, {}, "B.status"), "");
   EXPECT_EQ(tally({}, {0, 1}, "B.status"), "1 load combination: 1 not reached; see B.status");
+}
+
+// The follower reads the status file a bounded piece at a time, all of it
+// however large; a device in its place is not read (it may never end, or
+// hold no line end) and says so.
+TEST(CaseFollower, ReadsARegularFileInPiecesAndNoDevice) {
+  test::ScratchDir dir;
+  RunFiles files(dir.path(), {"B.status", "D.status"});
+  // Padding lines beyond one piece before the last case.
+  std::string text = STATUS;
+  for (int k = 0; k < 40000; ++k) text += "      STIFFNESS ESTIMATION, ITER :     0 FACTOR :      0.00000\n";
+  text += "LOAD CASE :    99\n      ANALYSIS DUE TO TOTAL LOAD\n    1 ANALYSIS COMPLETED\n";
+  ASSERT_GT(text.size(), std::size_t{2} << 20);
+  test::writeFile(dir.path() / "B.status", text);
+  CaseFollower whole(dir.path() / "B.status", files);
+  whole.finish(nullptr);
+  EXPECT_FALSE(whole.unreadable());
+  ASSERT_EQ(whole.cases().size(), 6u);
+  EXPECT_EQ(whole.cases().back().number, 99);
+  EXPECT_EQ(whole.cases().back().code, 1);
+
+  for (const char* dev : {"/dev/zero", "/dev/null"}) {
+    SCOPED_TRACE(dev);
+    std::filesystem::remove(dir.path() / "D.status");
+    std::filesystem::create_symlink(dev, dir.path() / "D.status");
+    CaseFollower device(dir.path() / "D.status", files);
+    device.finish(nullptr);
+    EXPECT_TRUE(device.unreadable());
+    EXPECT_TRUE(device.cases().empty());
+  }
+}
+
+// The declared counts come from the echo's lines, however long a line
+// without its end before them; an echo that is a device declares nothing.
+TEST(Tally, DeclaredCountsFromARegularEchoOnly) {
+  test::ScratchDir dir;
+  test::writeFile("B.echo", std::string(3 << 20, 'x') + "\n      NUMBER OF LOAD CASES :     4\n" +
+                                "      NUMBER OF LOAD COMB. :     2\n");
+  const Declared d = declaredCounts("B.echo");
+  EXPECT_EQ(d.cases, 4);
+  EXPECT_EQ(d.combs, 2);
+  std::filesystem::create_symlink("/dev/zero", "Z.echo");
+  const Declared z = declaredCounts("Z.echo");
+  EXPECT_EQ(z.cases, 0);
+  EXPECT_EQ(z.combs, 0);
 }
 
 }  // namespace

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
 #include <string>
+#include <thread>
 
 #include "support/testdir.h"
 
@@ -249,6 +255,135 @@ TEST(FileIo, FailedWritesAreFoundAtFlushRewindCloseAndCheck) {
   EXPECT_EQ(io::failure().name, "no/such/dir/file");
   EXPECT_TRUE(io::failure().opening);
   io::clearFailure();
+}
+
+// What may stand in a file's place: a link to a device that takes every
+// write (/dev/null, /dev/full), one that reads zeros without end (/dev/zero),
+// a pipe with no writer, a directory. An input or a work file is never any of
+// these: its open fails at once, where a report may still go to a device.
+TEST(FileIo, InputsAndWorkFilesAreRegularFilesOnly) {
+  ScratchDir dir;
+  writeFile("regular", "text\n");
+  std::filesystem::create_symlink("regular", "link-to-regular");
+  std::filesystem::create_directory("dir");
+  ASSERT_EQ(mkfifo("fifo", 0600), 0);
+  std::filesystem::create_directory("link");
+  for (const char* dev : {"null", "full", "zero"})
+    std::filesystem::create_symlink(std::string("/dev/") + dev, std::string("link/") + dev);
+  struct Case {
+    const char* name;
+    bool read, work, report;
+  } cases[] = {
+      {"regular", true, true, true},           {"link-to-regular", true, false, true},
+      {"link/null", false, false, true},        {"link/full", false, false, true},
+      {"link/zero", false, false, true},        {"/dev/zero", false, false, true},
+      {"fifo", false, false, false},            {"dir", false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(io::OPEN(15, c.name, io::Access::Read), c.read);
+    io::CLOSE(15);
+    if (std::string(c.name) != "fifo") {  // a report on a pipe waits for its reader
+      EXPECT_EQ(io::OPEN(16, c.name, io::Access::Write), c.report);
+      io::CLOSE(16);
+    }
+    EXPECT_EQ(io::OPEN(13, c.name, io::Access::Work), c.work);
+    io::CLOSE(13);
+    std::FILE* f = io::openWorkStream(c.name);
+    EXPECT_EQ(f != nullptr, c.work);
+    if (f) std::fclose(f);
+  }
+  io::clearFailure();
+}
+
+// A work file is read back only as this run wrote and closed it: not one
+// written by another hand, nor one cut, grown, rewritten or replaced since,
+// nor one still open for writing.
+TEST(FileIo, WorkFilesReadBackOnlyAsWritten) {
+  ScratchDir dir;
+  io::clearFailure();
+  const auto written = [](const char* name, const std::string& text) {
+    ASSERT_TRUE(io::OPEN(13, name, io::Access::Work));
+    io::put(13, text);
+    io::CLOSE(13);
+  };
+  written("pile.scr", "one\ntwo\n");
+  ASSERT_TRUE(io::OPEN(13, "pile.scr", io::Access::ReadBack));
+  std::string l;
+  ASSERT_TRUE(io::readLine(13, l));
+  EXPECT_EQ(l, "one");
+  io::CLOSE(13);
+  // Read back as often as needed.
+  EXPECT_TRUE(io::OPEN(13, "pile.scr", io::Access::ReadBack));
+  io::CLOSE(13);
+
+  const struct {
+    const char* how;
+    void (*change)();
+  } changes[] = {
+      {"cut", [] { std::filesystem::resize_file("pile.scr", 4); }},
+      {"rewritten alike", [] {
+         // Later than the file system's clock tick: a change within the
+         // same tick keeps the time.
+         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+         writeFile("pile.scr", "one\ntwo\n");
+       }},
+      {"grown", [] { std::filesystem::resize_file("pile.scr", 100); }},
+      {"replaced", [] {
+         writeFile("other", "one\ntwo\n");
+         std::filesystem::rename("other", "pile.scr");
+       }},
+      {"a link in its place", [] {
+         std::filesystem::rename("pile.scr", "kept");
+         std::filesystem::create_symlink("kept", "pile.scr");
+       }},
+  };
+  for (const auto& c : changes) {
+    SCOPED_TRACE(c.how);
+    std::filesystem::remove("pile.scr");
+    written("pile.scr", "one\ntwo\n");
+    c.change();
+    EXPECT_FALSE(io::OPEN(13, "pile.scr", io::Access::ReadBack));
+  }
+  writeFile("never.scr", "one\n");
+  EXPECT_FALSE(io::OPEN(13, "never.scr", io::Access::ReadBack));
+  ASSERT_TRUE(io::OPEN(12, "open.scr", io::Access::Work));
+  EXPECT_FALSE(io::OPEN(13, "open.scr", io::Access::ReadBack));
+  io::CLOSE(12);
+  EXPECT_TRUE(io::OPEN(13, "open.scr", io::Access::ReadBack));
+  io::CLOSE(13);
+  // Written again: the old size no longer holds until it closes.
+  ASSERT_TRUE(io::OPEN(12, "open.scr", io::Access::Work));
+  io::put(12, "more");
+  io::FLUSH(12);
+  EXPECT_FALSE(io::OPEN(13, "open.scr", io::Access::ReadBack));
+  io::CLOSE(12);
+  EXPECT_TRUE(io::OPEN(13, "open.scr", io::Access::ReadBack));
+  io::CLOSE(13);
+  // A new run forgets the files of the last.
+  io::forgetWorkFiles();
+  EXPECT_FALSE(io::OPEN(13, "open.scr", io::Access::ReadBack));
+}
+
+// Reads are bounded: a line without an end keeps LINE_LIMIT characters, and
+// a content beyond the caller's limit is refused.
+TEST(FileIo, ReadsAreBounded) {
+  ScratchDir dir;
+  writeFile("long", std::string(io::LINE_LIMIT + 10, 'a') + "\nnext\n");
+  ASSERT_TRUE(io::OPEN(15, "long", io::Access::Read));
+  std::string l;
+  ASSERT_TRUE(io::readLine(15, l));
+  EXPECT_EQ(l, std::string(io::LINE_LIMIT, 'a'));
+  ASSERT_TRUE(io::readLine(15, l));
+  EXPECT_EQ(l, "next");
+  io::CLOSE(15);
+  writeFile("stop", std::string(5000, ' ') + "1\n");
+  for (std::size_t limit : {std::size_t{4096}, std::size_t{5002}}) {
+    ASSERT_TRUE(io::OPEN(22, "stop", io::Access::Read));
+    std::string t;
+    EXPECT_EQ(io::slurp(22, t, limit), limit >= 5002) << limit;
+    io::CLOSE(22);
+  }
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // the copy of the host's text report and the capacity of the table.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "model/fileio.h"
 
 #include "model/model.h"
 #include "prep/prep_fixture.h"
@@ -134,6 +137,34 @@ TEST_F(MomentCurvature, MoreSetsThanTheTableHolds) {
   EXPECT_NE(log[1].find("**** FATAL ERROR ****"), std::string::npos);
   EXPECT_NE(log[2].find("CROSS SECTION 76"), std::string::npos);
   EXPECT_DOUBLE_EQ(MCTAB.MCPAXL(150, 1), 1.0);
+}
+
+// The text report is read only as a regular file. One that is missing is
+// left out with a warning; a device (which may never end) or a directory in
+// its place is a file of the run that cannot be opened: the run ends with
+// 41 naming it.
+TEST_F(MomentCurvature, TextReportThatIsNoRegularFileFailsTheRun) {
+  FNAMES.FNU(U_MCTEXT) = "mc.txt";
+  for (const char* in : {"missing", "/dev/zero", "/dev/null", "dir"}) {
+    SCOPED_TRACE(in);
+    std::filesystem::remove_all("mc.txt");
+    if (in == std::string("dir")) std::filesystem::create_directory("mc.txt");
+    else if (in[0] == '/') std::filesystem::create_symlink(in, "mc.txt");
+    io::clearFailure();
+    section(1, 1, 3, 100.0, 0.0);
+    EXPECT_EQ(run(), 0);
+    EXPECT_TRUE(has("  INTERNALLY GENERATED MOMENT CURVATURE"));
+    EXPECT_TRUE(test::anyLineHas(test::readLines("runtime.txt"),
+                                 "THE MOMENT-CURVATURE TEXT FILE CANNOT BE READ; ITS COPY IS LEFT OUT"));
+    if (in == std::string("missing")) {
+      EXPECT_FALSE(io::writeFailed());
+    } else {
+      EXPECT_TRUE(io::writeFailed());
+      EXPECT_EQ(io::failure().name, "mc.txt");
+      EXPECT_TRUE(io::failure().opening);
+    }
+  }
+  io::clearFailure();
 }
 
 }  // namespace

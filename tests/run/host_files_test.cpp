@@ -8,8 +8,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -82,7 +85,8 @@ const std::string COMPLETED = "ANALYSIS COMPLETED";
 // What every failed file must give: status 41, the file named on standard
 // error and in the final message, the log (unless it is the failed file)
 // naming it, and no word of a completed analysis.
-void expectFailedFile(const Result& r, const fs::path& out, const std::string& name, const char* how) {
+void expectFailedFile(const Result& r, const fs::path& out, const std::string& name, const char* how,
+                      bool logged = true) {
   EXPECT_EQ(r.exit, 41) << r.out << r.err;
   EXPECT_NE(r.err.find(std::string("drelm: ") + how + " " + (out / name).string() + "\n"), std::string::npos)
       << r.err;
@@ -91,7 +95,7 @@ void expectFailedFile(const Result& r, const fs::path& out, const std::string& n
   EXPECT_EQ(r.out.find(COMPLETED), std::string::npos) << r.out;
   const std::string log = readFile(out / "job.log");
   EXPECT_EQ(log.find(COMPLETED), std::string::npos);
-  if (name != "job.log") {
+  if (name != "job.log" && logged) {
     EXPECT_NE(log.find("     " + upper + name + "\n"), std::string::npos) << log;
   }
 }
@@ -119,23 +123,106 @@ TEST(HostFiles, DirectoryInPlaceOfAnyOutputFileEndsTheRunWith41) {
   }
 }
 
-TEST(HostFiles, FullDeviceEndsTheRunWith41NamingTheFile) {
-  for (const char* ext : {"out", "sum", "report", "log"}) {
-    SCOPED_TRACE(ext);
-    ScratchDir dir;
-    const fs::path input = jobInput("plane_min");
-    const std::string name = std::string("job.") + ext;
-    fs::create_directories("o");
-    fs::create_symlink("/dev/full", dir.path() / "o" / name);
-    const Result r = runHost(input, dir.path() / "o");
-    if (std::string(ext) == "log") {
-      EXPECT_EQ(r.exit, 41);
-      EXPECT_NE(r.err.find("names no failed file"), std::string::npos) << r.err;
-      EXPECT_EQ(r.out.find(COMPLETED), std::string::npos);
-    } else {
-      expectFailedFile(r, dir.path() / "o", name, "cannot write");
+// The host run to its end, within LIMIT seconds (killed then), with its
+// peak memory in kB.
+struct Measured {
+  Result r;
+  double seconds = 0;
+  long peakKb = 0;
+};
+Measured runHostMeasured(const fs::path& input, const fs::path& dir, int limit = 120) {
+  const auto t0 = std::chrono::steady_clock::now();
+  const Host h = startHost(input, dir, "host");
+  int st = 0;
+  struct rusage ru {};
+  for (;;) {
+    const pid_t got = wait4(h.pid, &st, WNOHANG, &ru);
+    if (got == h.pid) break;
+    if (std::chrono::steady_clock::now() - t0 > std::chrono::seconds(limit)) {
+      kill(h.pid, SIGKILL);
+      wait4(h.pid, &st, 0, &ru);
+      break;
     }
+    usleep(10000);
   }
+  Measured m;
+  m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  m.peakKb = ru.ru_maxrss;
+  m.r = {WIFEXITED(st) ? WEXITSTATUS(st) : -1, readFile(h.out), readFile(h.err)};
+  return m;
+}
+
+// The minimal space group whose case estimates the cap's stiffness by unit
+// loads: besides the pile, warning and summary scratch and the pass file, it
+// writes and reads back the coded per-pass results.
+fs::path unitLoadInput() {
+  using test::wholerun::fixture;
+  using test::wholerun::replaced;
+  const std::string load = "400000.0 40000.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0\n0\n";
+  test::writeFile("job.inp", replaced(replaced(fixture("space_min.inp"), "Service load, V/H\n0 0 0 0 0 0 0 0",
+                                               "Service load, V/H\n0 1 1 0 0 0 0 0"),
+                                      load + "0", load + "1\n1.0"));
+  return fs::current_path() / "job.inp";
+}
+
+// A device or a directory in place of a file of the run. Reports may go to a
+// device: one that takes no write ends the run with 41 naming it. The work
+// files the run reads back, and the echo and case status file that the host
+// reads, must be regular files: a link to any device, or a directory, ends
+// the run with 41 naming the file, at once and in little memory, and never
+// with a completed analysis whose content is missing (a /dev/null summary
+// scratch once gave a summary without its load cases; a /dev/zero echo or
+// status file once kept the host reading without end).
+TEST(HostFiles, DeviceOrDirectoryInPlaceOfAFileEndsTheRunWith41NamingIt) {
+  ScratchDir base;
+  const Measured sound = runHostMeasured(unitLoadInput(), base.path() / "sound");
+  ASSERT_EQ(sound.r.exit, 0) << sound.r.out << sound.r.err;
+  struct Case {
+    const char* ext;
+    std::vector<const char*> targets;
+    const char* how;
+  };
+  const std::vector<const char*> every = {"/dev/null", "/dev/full", "/dev/zero", "dir"};
+  const Case cases[] = {
+      {"out", {"/dev/full"}, "cannot write"},    {"sum", {"/dev/full"}, "cannot write"},
+      {"report", {"/dev/full"}, "cannot write"}, {"log", {"/dev/full"}, "cannot write"},
+      {"sumscr", every, "cannot open"},          {"pilscr", every, "cannot open"},
+      {"wrn", every, "cannot open"},             {"eqs", every, "cannot open"},
+      {"flx", every, "cannot open"},             {"cld", every, "cannot open"},
+      {"status", every, "cannot open"},          {"echo", every, "cannot open"},
+  };
+  for (const Case& c : cases)
+    for (const std::string target : c.targets) {
+      SCOPED_TRACE(std::string(c.ext) + " as " + target);
+      ScratchDir dir;
+      const fs::path input = unitLoadInput();
+      const std::string name = std::string("job.") + c.ext;
+      const fs::path out = dir.path() / "o";
+      fs::create_directories(out);
+      if (target == "dir") fs::create_directories(out / name / "keep");
+      else fs::create_symlink(target, out / name);
+      const Measured m = runHostMeasured(input, out);
+      std::printf("[ device ] %-7s %-10s exit %3d %6.2f s %7ld kB\n", c.ext, target.c_str(), m.r.exit, m.seconds,
+                  m.peakKb);
+      // Never longer than a few sound runs (a reader of a device once never
+      // ended), whatever the load of the machine.
+      EXPECT_LT(m.seconds, 4 * sound.seconds + 10.0);
+      EXPECT_LT(m.peakKb, sound.peakKb + 16 * 1024);
+      if (std::string(c.ext) == "log") {
+        EXPECT_EQ(m.r.exit, 41);
+        EXPECT_NE(m.r.err.find("names no failed file"), std::string::npos) << m.r.err;
+        EXPECT_EQ(m.r.out.find(COMPLETED), std::string::npos);
+        continue;
+      }
+      // A device in place of the echo or the status file is refused by the
+      // host before the engine starts: no log names it.
+      const bool hostRefused = target != "dir" && (std::string(c.ext) == "echo" || c.ext == std::string("status"));
+      expectFailedFile(m.r, out, name, c.how, !hostRefused);
+      if (hostRefused) EXPECT_FALSE(fs::exists(out / "job.log"));
+      // No case line claims a completed case: a case's line waits for its
+      // reports.
+      EXPECT_EQ(m.r.err.find(COMPLETED), std::string::npos) << m.r.err;
+    }
 }
 
 // Files capped in size with the signal ignored: the first write beyond the

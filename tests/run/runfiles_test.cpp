@@ -3,6 +3,7 @@
 // emptied at start, the files the analysis opens.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -191,6 +192,87 @@ TEST(RunFiles, WorkFileThatCannotBeOpenedEndsTheRunWith41) {
               std::string::npos)
         << all;
     EXPECT_EQ(all.find("ANALYSIS COMPLETED"), std::string::npos);
+  }
+}
+
+// Puts a link to TARGET (a device), a directory or a pipe in place of NAME.
+void putInPlace(const std::string& name, const std::string& target) {
+  fs::remove_all(name);
+  if (target == "dir") fs::create_directory(name);
+  else if (target == "fifo") ASSERT_EQ(mkfifo(name.c_str(), 0600), 0);
+  else fs::create_symlink(target, name);
+}
+
+const char* const NOT_REGULAR[] = {"/dev/null", "/dev/zero", "/dev/full", "dir", "fifo"};
+
+// The files the run only reads are read only when regular files: a device
+// in place of the names file or of the input data file (one that reads zeros
+// without end, or a pipe with no writer that would keep the open waiting)
+// ends the run with 41 at once, not with "missing or short" (40) and never
+// with the run reading without end.
+TEST(RunFiles, NamesOrInputFileThatIsNoRegularFileEndsWith41) {
+  for (const std::string target : NOT_REGULAR) {
+    SCOPED_TRACE(target);
+    {
+      ScratchDir dir;
+      test::writeInputFile(fixture("plane_min.inp"));
+      putInPlace("Names.dat", target);
+      EXPECT_EQ(IDRELM(6), 41);
+    }
+    ScratchDir dir;
+    writeNames();
+    putInPlace("input.inp", target);
+    EXPECT_EQ(IDRELM(6), 41);
+    const std::string log = readFile("run.log");
+    EXPECT_NE(log.find("     CANNOT OPEN FILE input.inp\n     NAMED ON LINE 5 OF THE NAMES FILE\n"),
+              std::string::npos)
+        << log;
+  }
+  // Missing, it is the names file's own status.
+  ScratchDir dir;
+  EXPECT_EQ(IDRELM(6), 40);
+}
+
+// A link to a regular file in place of a work file: the run refuses it
+// (41, the file named) and leaves the file it points to as it was, neither
+// emptied at start nor written.
+TEST(RunFiles, WorkFileLinkedToAnotherFileIsRefusedAndThatFileKept) {
+  const struct {
+    int line;
+    const char* name;
+  } files[] = {{17, "run.pil"}, {19, "run.pas"}, {21, "run.wrn"}, {26, "run.ssc"}};
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.name);
+    ScratchDir dir;
+    writeNames();
+    test::writeInputFile(fixture("plane_min.inp"));
+    writeFile("precious", "keep me\n");
+    fs::create_symlink("precious", f.name);
+    EXPECT_EQ(IDRELM(6), 41);
+    EXPECT_EQ(readFile("precious"), "keep me\n");
+    const std::string log = readFile("run.log");
+    EXPECT_NE(log.find("     CANNOT OPEN FILE " + std::string(f.name) + "\n     NAMED ON LINE " +
+                       std::to_string(f.line) + " OF THE NAMES FILE\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("ANALYSIS COMPLETED"), std::string::npos);
+  }
+}
+
+// A stop file that is no regular file holds no request: it is not read, and
+// the run goes on to its end. One longer than a stop request is no request
+// either: it is read at every iteration.
+TEST(RunFiles, StopFileThatIsNoRegularFileOrTooLongIsNoRequest) {
+  std::vector<std::string> targets(std::begin(NOT_REGULAR), std::end(NOT_REGULAR));
+  targets.push_back("long");
+  for (const std::string& target : targets) {
+    SCOPED_TRACE(target);
+    ScratchDir dir;
+    writeNames();
+    test::writeInputFile(fixture("plane_min.inp"));
+    if (target == "long") writeFile("run.stop", "1" + std::string(8000, ' ') + "\n");
+    else putInPlace("run.stop", target);
+    EXPECT_EQ(IDRELM(6), 0);
   }
 }
 

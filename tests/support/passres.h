@@ -28,7 +28,7 @@ inline bool passStiffnessAt(const double* U) {
   RUNCTL.IOUTPS = 0;
   if (st != 0) return false;
   FNAMES.FNU(U_PASS) = "est.pas";
-  if (!io::OPEN(U_PASS, "est.pas", io::Access::Write)) return false;
+  if (!io::OPEN(U_PASS, "est.pas", io::Access::Work)) return false;
   // The case line, the matrix heading and its rows, which the reader skips.
   for (int k = 0; k < 2 + (plane ? 3 : 6); ++k) io::endRecord(U_PASS);
   if (plane)
