@@ -181,7 +181,7 @@ void StepWarnings::save() {
   lines.clear();
   // Only warned piles write the file.
   if (bearing <= 0 && pullout <= 0 && torsion <= 0) return;
-  if (!io::openChecked(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Read)) return;
+  if (!io::openChecked(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::ReadBack)) return;
   std::string line;
   while (io::readLine(U_WARN, line)) lines.push_back(line);
   io::CLOSE(U_WARN);
@@ -191,7 +191,7 @@ void StepWarnings::restore() const {
   RUNCTL.NWBRG = bearing;
   RUNCTL.NWPULL = pullout;
   RUNCTL.NWTORS = torsion;
-  if (!io::openChecked(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Write)) return;
+  if (!io::openChecked(U_WARN, FNAMES.FNU(U_WARN).trimmed(), io::Access::Work)) return;
   for (const std::string& l : lines) text(U_WARN, l);
   io::CLOSE(U_WARN);
 }
