@@ -22,9 +22,8 @@
 #include <vector>
 
 #include "analysis/wholerun.h"
+#include "support/hostproc.h"
 #include "support/testdir.h"
-
-extern char** environ;
 
 namespace drelm {
 namespace {
@@ -57,34 +56,9 @@ std::string fixtureText() {
 
 // The host on job.inp with its files in DIR, on one thread (several runs go
 // on at once on a busy machine); its standard output and error beside DIR.
-// FSIZE > 0 caps the size of every file it writes, with SIGXFSZ ignored, so
-// that writes beyond the cap fail rather than end the process.
 pid_t startHost(const fs::path& dir, rlim_t fsize = 0) {
-  const std::string in = (fs::current_path() / "job.inp").string(), outDir = dir.string();
-  const std::string o = dir.string() + ".stdout", e = dir.string() + ".stderr";
-  std::vector<std::string> env;
-  for (char** v = environ; *v; ++v)
-    if (std::string(*v).rfind("OMP_NUM_THREADS=", 0) != 0) env.emplace_back(*v);
-  env.emplace_back("OMP_NUM_THREADS=1");
-  std::vector<char*> envp;
-  for (std::string& v : env) envp.push_back(v.data());
-  envp.push_back(nullptr);
-  const pid_t pid = fork();
-  if (pid == 0) {
-    const int fo = open(o.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int fe = open(e.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(fo, STDOUT_FILENO);
-    dup2(fe, STDERR_FILENO);
-    if (fsize > 0) {
-      signal(SIGXFSZ, SIG_IGN);
-      const rlimit lim{fsize, fsize};
-      setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    execle(DRELM_HOST_BIN, DRELM_HOST_BIN, in.c_str(), "--out", outDir.c_str(), static_cast<char*>(nullptr),
-           envp.data());
-    _exit(127);
-  }
-  return pid;
+  return test::forkHost(fs::current_path() / "job.inp", dir, dir.string() + ".stdout", dir.string() + ".stderr",
+                        fsize, 1);
 }
 
 // A run of the host in DIR: SIG is sent the first time FIRE says so, given

@@ -15,6 +15,7 @@
 
 #include "analysis/wholerun.h"
 #include "host/diagnosis.h"
+#include "support/hostproc.h"
 #include "support/testdir.h"
 
 namespace drelm {
@@ -37,12 +38,7 @@ HostRun runHost(const std::string& args) {
   HostRun r;
   const fs::path err = fs::temp_directory_path() / ("drelm-host-err-" + std::to_string(getpid()));
   const std::string cmd = std::string("\"") + DRELM_HOST_BIN + "\" " + args + " 2>\"" + err.string() + "\"";
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return r;
-  char buf[4096];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-  const int st = pclose(p);
-  r.exit = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  r.exit = test::runCapturing(cmd, r.out);
   r.err = readLines(err);
   fs::remove(err);
   return r;

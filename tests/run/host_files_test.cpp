@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "analysis/wholerun.h"
+#include "support/hostproc.h"
 #include "support/testdir.h"
 
 namespace drelm {
@@ -33,27 +34,10 @@ struct Host {
 };
 
 // Starts the host on INPUT with its outputs in DIR; its standard output and
-// error go to files in the current directory named after TAG. FSIZE > 0 caps
-// the size of every file it writes, with SIGXFSZ ignored, so that writes
-// beyond the cap fail rather than end the process.
+// error go to files in the current directory named after TAG.
 Host startHost(const fs::path& input, const fs::path& dir, const std::string& tag, rlim_t fsize = 0) {
   Host h{-1, fs::current_path() / (tag + ".stdout"), fs::current_path() / (tag + ".stderr")};
-  const std::string in = input.string(), outDir = dir.string();
-  const std::string o = h.out.string(), e = h.err.string();
-  h.pid = fork();
-  if (h.pid == 0) {
-    const int fo = open(o.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int fe = open(e.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(fo, STDOUT_FILENO);
-    dup2(fe, STDERR_FILENO);
-    if (fsize > 0) {
-      signal(SIGXFSZ, SIG_IGN);
-      const rlimit lim{fsize, fsize};
-      setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    execl(DRELM_HOST_BIN, DRELM_HOST_BIN, in.c_str(), "--out", outDir.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
+  h.pid = test::forkHost(input, dir, h.out, h.err, fsize);
   return h;
 }
 

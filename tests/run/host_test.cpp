@@ -14,6 +14,7 @@
 #include "analysis/wholerun.h"
 #include "run/rundrv.h"
 #include "support/inputrun.h"
+#include "support/hostproc.h"
 #include "support/testdir.h"
 
 namespace drelm {
@@ -33,13 +34,7 @@ struct HostRun {
 HostRun runHost(const std::string& args) {
   HostRun r;
   const std::string cmd = std::string("\"") + DRELM_HOST_BIN + "\" " + args + " 2>&1";
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return r;
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  const int st = pclose(p);
-  r.exit = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  r.exit = test::runCapturing(cmd, r.out);
   return r;
 }
 
