@@ -151,7 +151,9 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       if (ISTAT != 0) return SearchOutcome::Ended;
       if (!ok) return SearchOutcome::Failed;
       ++b;
-      STIFF(K, U, ISTAT);
+      // Differences over a fraction of the displacement where it is much
+      // smaller than the usual step.
+      STIFF(K, U, ISTAT, true);
       if (capResistance) {
         if (capAsPile) CAPPILK(U, Kp, ISTAT);
         else CAPPASK(Kp, U, ISTAT);
@@ -295,8 +297,16 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         CAPNRM(dU, m.incD, m.incR);
         CAPNRM(Us, m.totD, m.totR);
         CAPMAX(dU, m.maxD, m.maxR);
-        // After 40 iterations a larger increment or total counts as nil.
-        if (capConverged(m, b > 40 ? 1.0E-8 : 1.0E-12)) break;
+        if (capConverged(m, 1.0E-12)) break;
+        // After 40 iterations a larger increment or total counts as nil, but
+        // only for a state whose every component has settled: near zero,
+        // Newton swinging across the solution passes the looser test with a
+        // wrong state, which the fallback below mends.
+        if (b > 40 && capConverged(m, 1.0E-8)) {
+          if (pod || searchConverged(m, dU, U, 6, 1.0E-8)) break;
+          failed = exhausted = true;
+          break;
+        }
       }
       if (b > CURCTL.MAXITC) {
         failed = exhausted = true;
@@ -304,9 +314,9 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       }
     }
 
-    // Plain Newton ran out of iterations or met a singular tangent: before
-    // the step is halved, Newton with a line search from the start of the
-    // step.
+    // Plain Newton ran out of iterations, met a singular tangent or settled
+    // late on a state not in balance: before the step is halved, Newton with
+    // a line search from the start of the step.
     if (failed && exhausted && !pod) {
       for (int i = 0; i < 6; ++i) U[i] = Ua[i];
       const std::int32_t outcome = RUNCTL.KPILST, nbrg = RUNCTL.NWBRG, npull = RUNCTL.NWPULL,

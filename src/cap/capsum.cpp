@@ -96,7 +96,7 @@ void FVEC(double* F, const double* U, std::int32_t& ISTAT) {
   TIMBLK.TPARAL += wallClock() - t0;
 }
 
-void STIFF(double* K, const double* U, std::int32_t& ISTAT) {
+void STIFF(double* K, const double* U, std::int32_t& ISTAT, bool SCALED) {
   const int n = RUNCTL.NPILE;
   double u[6];
   for (int i = 0; i < 6; ++i) u[i] = U[i];
@@ -116,7 +116,7 @@ void STIFF(double* K, const double* U, std::int32_t& ISTAT) {
     double TF[36], TU[36], RT[36], R[36], uh[6], KH[36], KT[36];
     TRANSF(p, TF, TU, RT, R);
     MATVEC6(uh, TU, u, 1);
-    PILEHK(p, KH, uh, ISTAT, reuse && lastForces.quiet[static_cast<std::size_t>(p - 1)]);
+    PILEHK(p, KH, uh, ISTAT, reuse && lastForces.quiet[static_cast<std::size_t>(p - 1)], SCALED);
     MATVEC6(KT, KH, TU, 6);
     MATVEC6(&CAPSUM.KPILE(1, p), TF, KT, 6);
     o.stop();

@@ -16,7 +16,8 @@ void FVEC(double* F, const double* U, std::int32_t& ISTAT);
 
 // K (6 x 6 by columns) = sum over the piles of TF KH TU, KH the head
 // stiffness of PILEHK at the head displacement belonging to U. Every pile is
-// added whatever ISTAT holds; K is not symmetrised.
-void STIFF(double* K, const double* U, std::int32_t& ISTAT);
+// added whatever ISTAT holds; K is not symmetrised. SCALED: PILEHK's
+// difference steps scaled to the head displacements.
+void STIFF(double* K, const double* U, std::int32_t& ISTAT, bool SCALED = false);
 
 }  // namespace drelm

@@ -1,5 +1,7 @@
 #include "cap/pilehk.h"
 
+#include <cmath>
+
 #include "cap/headrsp.h"
 #include "model/model_run.h"
 
@@ -8,26 +10,29 @@ namespace drelm {
 double translationStep() { return RUNCTL.IUNITS == 2 ? 2.54E-9 : 1.0E-7; }
 
 void PILEHK(const std::int32_t& IPILE, double* KH, const double* UH, std::int32_t& ISTAT,
-            bool BASESOLVED) {
+            bool BASESOLVED, bool SCALED) {
   const HeadResponse head = headResponse();
   const double ht = translationStep();
-  double u[6], f[6], fp[6][6], fm[6][6];
-  for (int i = 0; i < 6; ++i) u[i] = UH[i];
+  double u[6], f[6], fp[6][6], fm[6][6], step[6];
+  for (int i = 0; i < 6; ++i) {
+    u[i] = UH[i];
+    step[i] = i < 3 ? ht : ROTSTEP;
+    if (SCALED) step[i] = std::fmin(step[i], std::fmax(1.0E-6 * step[i], 0.25 * std::fabs(UH[i])));
+  }
   // The base point runs first: the pile's solution state starts from it.
   if (!BASESOLVED) head(IPILE, f, u, ISTAT);
   for (int j = 0; j < 6; ++j) {
-    u[j] = UH[j] + (j < 3 ? ht : ROTSTEP);
+    u[j] = UH[j] + step[j];
     head(IPILE, fp[j], u, ISTAT);
     u[j] = UH[j];
   }
   for (int j = 0; j < 6; ++j) {
-    u[j] = UH[j] - (j < 3 ? ht : ROTSTEP);
+    u[j] = UH[j] - step[j];
     head(IPILE, fm[j], u, ISTAT);
     u[j] = UH[j];
   }
   for (int j = 0; j < 6; ++j) {
-    const double h = j < 3 ? ht : ROTSTEP;
-    for (int i = 0; i < 6; ++i) KH[i + 6 * j] = (fp[j][i] - fm[j][i]) * 0.5 / h;
+    for (int i = 0; i < 6; ++i) KH[i + 6 * j] = (fp[j][i] - fm[j][i]) * 0.5 / step[j];
   }
 }
 

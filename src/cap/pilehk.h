@@ -18,7 +18,11 @@ constexpr double ROTSTEP = 1.0E-11;
 // BASESOLVED: the caller's force sum has just solved this pile at UH,
 // soundly and without a message, so the base point is not solved again (its
 // forces are not used; the solution it would repeat leaves the same state).
+// SCALED: each component's step is a quarter of that component of UH where
+// that is smaller than the usual step (down to a millionth of it): the cube-
+// root p-y curves of soft clay stiffen without bound towards zero, and a
+// step far larger than the displacement sees a tangent far too soft there.
 void PILEHK(const std::int32_t& IPILE, double* KH, const double* UH, std::int32_t& ISTAT,
-            bool BASESOLVED = false);
+            bool BASESOLVED = false, bool SCALED = false);
 
 }  // namespace drelm

@@ -55,33 +55,47 @@ Outcome run(const std::string& input, std::size_t ndof, double piles) {
   return o;
 }
 
-// The group: two rows of two 16 in pipes, heads 2 ft below the
-// ground line in soft clay, 100 kips down and a pound or a few sideways, in
-// quarter steps. Every one of these ended "3 NO CONVERGENCE ON PILE CAP",
-// plain Newton swinging between +3E-6 and -3E-6 in.
-TEST(CapSearch, SmallLateralLoadOnAPlaneGroupConverges) {
-  const std::string base = fixture("plane_small_lateral.inp");
-  double last = 0.0;
-  for (double H : {1.0, 2.0, 5.0, 10.0, 20.0}) {
-    SCOPED_TRACE("H = " + std::to_string(H));
-    test::ScratchDir dir;
-    const Outcome o = run(replaced(base, "100000.0 1.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0",
-                                   "100000.0 " + std::to_string(H) + " 0.0 0.0 0.0 0.0 0.0 0.0 0.0"),
-                          3, 2.0);
-    EXPECT_EQ(o.status, "    1 ANALYSIS COMPLETED");
-    EXPECT_TRUE(o.searched);
-    ASSERT_EQ(o.U.size(), 3u);
-    ASSERT_EQ(o.load.size(), 3u);
-    EXPECT_EQ(o.load[1], H);
-    // The rows carry the load: the vertical to 1E-6 of itself, and the
-    // horizontal pound to 1E-6 of itself too.
-    EXPECT_NEAR(o.sum[0], 100000.0, 1e-6 * 100000.0);
-    EXPECT_NEAR(o.sum[1], H, 1e-6 * H);
-    // The sway grows with the load, from a few 1E-11 in at one pound.
-    EXPECT_GT(o.U[1], last);
-    last = o.U[1];
+// The group: two rows of two 16 in pipes in soft clay, 100 kips
+// down and a pound or a few sideways, in quarter steps. In the plane model
+// every one of these ended "3 NO CONVERGENCE ON PILE CAP", plain Newton
+// swinging between +3E-6 and -3E-6 in. In the space model the swing of
+// +-2.5E-8 in passed the looser test after 40 iterations and was reported
+// as completed: at 1 lb the shears summed to 14.5 lb, at 5 lb the cap moved
+// against the load.
+TEST(CapSearch, SmallLateralLoadOnAGroupConverges) {
+  const struct {
+    const char* input;
+    std::size_t ndof;
+    double piles;  // piles a line of the pile-top table
+    // From 10 lb up the space model's last step converges by plain Newton,
+    // on the test of tol_cap = 1E-4 against the step's settlement, with the
+    // sway a little short of its balance; the fallback does not run there.
+    double swayTolerance10;
+  } models[] = {{"plane_small_lateral.inp", 3, 2.0, 1e-6}, {"space_small_lateral.inp", 6, 1.0, 1e-3}};
+  for (const auto& m : models) {
+    const std::string base = fixture(m.input);
+    double last = 0.0;
+    for (double H : {1.0, 2.0, 5.0, 10.0, 20.0}) {
+      SCOPED_TRACE(std::string(m.input) + ", H = " + std::to_string(H));
+      test::ScratchDir dir;
+      const Outcome o = run(replaced(base, "100000.0 1.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0",
+                                     "100000.0 " + std::to_string(H) + " 0.0 0.0 0.0 0.0 0.0 0.0 0.0"),
+                            m.ndof, m.piles);
+      EXPECT_EQ(o.status, "    1 ANALYSIS COMPLETED");
+      EXPECT_TRUE(o.searched);
+      ASSERT_EQ(o.U.size(), m.ndof);
+      ASSERT_EQ(o.load.size(), m.ndof);
+      EXPECT_EQ(o.load[1], H);
+      // The piles carry the load: the vertical to 1E-6 of itself, and the
+      // horizontal pound to 1E-6 of itself too.
+      EXPECT_NEAR(o.sum[0], 100000.0, 1e-6 * 100000.0);
+      EXPECT_NEAR(o.sum[1], H, (H < 10.0 ? 1e-6 : m.swayTolerance10) * H);
+      // The sway grows with the load, from a few 1E-11 in at one pound.
+      EXPECT_GT(o.U[1], last);
+      last = o.U[1];
+    }
+    EXPECT_LT(last, 1e-6);
   }
-  EXPECT_LT(last, 1e-6);
 }
 
 // One fixed-head pile under the cap, the soil moving 0.5 in at the ground
@@ -127,7 +141,8 @@ TEST(CapSearch, PileDraggedByMovingSoilFindsItsEquilibrium) {
 TEST(CapSearch, ReportsAreTheSameOnOneAndOnEightThreads) {
   const char* reports[] = {"run.out", "run.sum", "run.rp2", "run.sta", "run.log", "run.itr"};
   const int threads = omp_get_max_threads();
-  for (const char* input : {"plane_small_lateral.inp", "space_soilmove_small.inp", "plane_soilmove_small.inp"}) {
+  for (const char* input : {"plane_small_lateral.inp", "space_small_lateral.inp", "space_soilmove_small.inp",
+                            "plane_soilmove_small.inp"}) {
     SCOPED_TRACE(input);
     std::vector<Lines> one;
     {

@@ -95,29 +95,40 @@ TEST(CapSums, BatteredPileHeadStiffnessMixesAxialAndLateral) {
 }
 
 // Thirteen head solutions: the base point, +h for the six components, then
-// -h; translation steps by the units system, rotation step 1E-11.
+// -h; translation steps by the units system, rotation step 1E-11. Scaled
+// steps (the cap fallback's): a quarter of a component smaller than the
+// usual step, a millionth of the usual step at zero.
 TEST(CapSums, HeadStiffnessEvaluationOrderAndSteps) {
-  for (int units : {1, 2}) {
+  const struct {
+    int units;
+    bool scaled;
+    double uh[6], h[6];
+  } cases[] = {
+      {1, false, {1, 2, 3, 4, 5, 6}, {1e-7, 1e-7, 1e-7, 1e-11, 1e-11, 1e-11}},
+      {2, false, {1, 2, 3, 4, 5, 6}, {2.54e-9, 2.54e-9, 2.54e-9, 1e-11, 1e-11, 1e-11}},
+      {1, true, {1, 2, 3, 4, 5, 6}, {1e-7, 1e-7, 1e-7, 1e-11, 1e-11, 1e-11}},
+      {1, true, {0.03, -2e-8, 0, 4e-12, -1e-30, 1e-9}, {1e-7, 5e-9, 1e-13, 1e-12, 1e-17, 1e-11}},
+      {2, true, {4e-9, 1e-10, 0, 0, 0, 0}, {1e-9, 2.5e-11, 2.54e-15, 1e-17, 1e-17, 1e-17}},
+  };
+  for (const auto& c : cases) {
     CapRun run;
-    RUNCTL.IUNITS = units;
+    RUNCTL.IUNITS = c.units;
     run.add(pinned(1.0, 1.0), 0.0, 0.0, 0.0);
-    const double uh[6] = {1, 2, 3, 4, 5, 6};
     double KH[36];
     std::int32_t ISTAT = 0;
     group().record = true;
     group().perturbations.clear();
-    PILEHK(1, KH, uh, ISTAT);
+    PILEHK(1, KH, c.uh, ISTAT, false, c.scaled);
     group().record = false;
     const auto& seen = group().perturbations;
     ASSERT_EQ(seen.size(), 13u * 6u);
-    const double ht = units == 2 ? 2.54E-9 : 1.0E-7;
     for (int e = 0; e < 13; ++e) {
       const int j = e == 0 ? -1 : (e - 1) % 6;
       const double sign = e <= 6 ? 1.0 : -1.0;
       for (int i = 0; i < 6; ++i) {
-        const double h = i < 3 ? ht : 1.0E-11;
-        const double expected = uh[i] + (i == j ? sign * h : 0.0);
-        EXPECT_EQ(seen[6 * e + i], expected) << "units " << units << " evaluation " << e << " component " << i;
+        const double expected = c.uh[i] + (i == j ? sign * c.h[i] : 0.0);
+        EXPECT_NEAR(seen[6 * e + i], expected, 1e-12 * c.h[i])
+            << "units " << c.units << " scaled " << c.scaled << " evaluation " << e << " component " << i;
       }
     }
   }
