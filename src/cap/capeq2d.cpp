@@ -235,7 +235,9 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
 
   // Newton with a line search from U, the start of the step, until the full
   // Newton step is within the tolerances, for at most searchLimit()
-  // iterations and while it makes progress.
+  // iterations and while it makes progress. It stays apart from its
+  // space/plane twin for the reason the step loops do (tangent, resets, dump
+  // order, norms); the search along a step and its tests are shared.
   const auto searchStep = [&]() {
     for (int i = 0; i < 3; ++i) Us[i] = 0.0;
     logSearch();
