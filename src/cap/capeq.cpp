@@ -301,11 +301,11 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         CAPMAX(dU, m.maxD, m.maxR);
         if (capConverged(m, 1.0E-12)) break;
         // After 40 iterations a larger increment or total counts as nil, but
-        // only for a state whose every component has settled: near zero,
-        // Newton swinging across the solution passes the looser test with a
-        // wrong state, which the fallback below mends.
+        // only for a state whose every loaded component has settled: near
+        // zero, Newton swinging across the solution of a small load passes
+        // the looser test with a wrong state, which the fallback below mends.
         if (b > 40 && capConverged(m, 1.0E-8)) {
-          if (pod || searchConverged(m, dU, U, 6, 1.0E-8)) break;
+          if (pod || loadedSettled(m, dU, U, PCAP, 6, 1.0E-8)) break;
           failed = exhausted = true;
           break;
         }

@@ -156,18 +156,30 @@ double searchAlong(int N, double SIGN, const double* K, const double* U, double*
   return lineSearch(g0, g, 8, 0.05);
 }
 
-bool searchConverged(const CapNorms& m, const double* d, const double* U, int N, double TINY) {
-  if (!capConverged(m, TINY)) return false;
+namespace {
+// Every component of the Newton step d within TOLCAP of that component of U,
+// or at the round-off of its group; with P, only the components it loads.
+bool componentsSettled(const double* d, const double* U, const double* P, int N) {
   // The round-off of each group: a component that is nil by symmetry stays
   // at round-off, and no relative test passes there.
   const auto rotation = [&](int i) { return N == 3 ? i == 2 : i >= 3; };
   double size[2] = {0.0, 0.0};
   for (int i = 0; i < N; ++i) size[rotation(i)] = std::fmax(size[rotation(i)], std::fabs(U[i]));
   for (int i = 0; i < N; ++i) {
+    if (P && P[i] == 0.0) continue;
     const double limit = std::fmax(CURCTL.TOLCAP * std::fabs(U[i]), ROUNDOFF * size[rotation(i)]);
     if (!(std::fabs(d[i]) <= limit)) return false;
   }
   return true;
+}
+}  // namespace
+
+bool searchConverged(const CapNorms& m, const double* d, const double* U, int N, double TINY) {
+  return capConverged(m, TINY) && componentsSettled(d, U, nullptr, N);
+}
+
+bool loadedSettled(const CapNorms& m, const double* d, const double* U, const double* P, int N, double TINY) {
+  return capConverged(m, TINY) && componentsSettled(d, U, P, N);
 }
 
 void failStep(LoadStep& ls) {

@@ -108,6 +108,11 @@ struct SearchProgress {
 // U (or at the round-off of its group), so that a component near zero is
 // judged on its own, not against the larger ones.
 bool searchConverged(const CapNorms& m, const double* d, const double* U, int N, double TINY);
+// The late test of plain Newton: searchConverged over the components that
+// carry a load in P only. An unloaded component stays at round-off in a
+// symmetric group, where Newton may swing about zero harmlessly; a loaded
+// one swinging across its solution is out of balance.
+bool loadedSettled(const CapNorms& m, const double* d, const double* U, const double* P, int N, double TINY);
 
 // What the report takes from the last iteration of a step, as it stood when
 // the last step was accepted, so that a later step that failed leaves it

@@ -106,5 +106,26 @@ TEST(CapConvergence, FallbackJudgesEachComponentOnItsOwn) {
   EXPECT_FALSE(searchConverged(m, dz, Us, 6, 1.0e-12)) << "a nil component moved beyond round-off";
 }
 
+// The late test of plain Newton judges only the loaded components: a vertical
+// load on a symmetric group leaves the sway at round-off, where Newton may
+// swing about zero (accepted as before); a small lateral load whose sway
+// swings across its solution is not in balance.
+TEST(CapConvergence, LateTestJudgesTheLoadedComponentsOnly) {
+  CURCTL = CURCTL_T{};
+  CURCTL.TOLCAP = 1.0e-4;
+  const double U[6] = {0.25, 2.1e-8, 0.0, 0.0, 0.0, -5.0e-10};
+  const double d[6] = {1.0e-9, -4.2e-8, 0.0, 0.0, 0.0, 1.0e-9};  // the sway swings across zero
+  CapNorms m;
+  CAPNRM(d, m.incD, m.incR);
+  CAPNRM(U, m.totD, m.totR);
+  CAPMAX(d, m.maxD, m.maxR);
+  ASSERT_TRUE(capConverged(m, 1.0e-8));
+  const double vertical[6] = {-1.8e6, 0.0, 0.0, 0.0, 0.0, 0.0};
+  const double smallLateral[6] = {-1.0e5, 1.0, 0.0, 0.0, 0.0, 0.0};
+  EXPECT_TRUE(loadedSettled(m, d, U, vertical, 6, 1.0e-8));
+  EXPECT_FALSE(loadedSettled(m, d, U, smallLateral, 6, 1.0e-8));
+  EXPECT_FALSE(searchConverged(m, d, U, 6, 1.0e-8)) << "every component judged";
+}
+
 }  // namespace
 }  // namespace drelm
