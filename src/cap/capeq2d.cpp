@@ -12,6 +12,7 @@
 #include "cap/pod.h"
 #include "cap/caprec2d.h"
 #include "cap/passfile.h"
+#include "cap/pilehk.h"
 #include "cap/cappas.h"
 #include "cap/captabl.h"
 #include "cap/fvec2d.h"
@@ -253,10 +254,9 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       ++b;
       dumpIteration(b);
       // Differences over a fraction of the displacement itself where it is
-      // much smaller than the usual step: with curves of infinite initial
-      // slope the usual step sees a tangent far too soft there.
+      // much smaller than the usual step.
       double hs[3];
-      for (int j = 0; j < 3; ++j) hs[j] = std::fmin(h[j], std::fmax(1.0E-6 * h[j], 0.25 * std::fabs(U[j])));
+      for (int j = 0; j < 3; ++j) hs[j] = scaledStep(h[j], U[j]);
       tangent(U, hs);
       if (ISTAT != 0) return SearchOutcome::Ended;
       if (outcomeFailed(RUNCTL.KPILST)) return SearchOutcome::Failed;

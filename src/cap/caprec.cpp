@@ -78,13 +78,7 @@ void PRGREC(ProgressForm form, std::int32_t ISCOMB, std::int32_t N, double T, st
   io::CLOSE(U_PROGRESS);
 }
 
-bool STOPRQ() {
-  if (!io::OPEN(U_STOP, fileName(U_STOP), io::Access::Read)) return false;
-  std::string t;
-  const bool ok = io::slurp(U_STOP, t, STOP_FILE_LIMIT);
-  io::CLOSE(U_STOP);
-  return ok && stopRequested(t);
-}
+bool STOPRQ() { return stopFileRequests(); }
 
 bool runEnds(std::int32_t& ISTAT) {
   if (io::writeFailed()) {

@@ -1,7 +1,5 @@
 #include "cap/pilehk.h"
 
-#include <cmath>
-
 #include "cap/headrsp.h"
 #include "model/model_run.h"
 
@@ -17,7 +15,7 @@ void PILEHK(const std::int32_t& IPILE, double* KH, const double* UH, std::int32_
   for (int i = 0; i < 6; ++i) {
     u[i] = UH[i];
     step[i] = i < 3 ? ht : ROTSTEP;
-    if (SCALED) step[i] = std::fmin(step[i], std::fmax(1.0E-6 * step[i], 0.25 * std::fabs(UH[i])));
+    if (SCALED) step[i] = scaledStep(step[i], UH[i]);
   }
   // The base point runs first: the pile's solution state starts from it.
   if (!BASESOLVED) head(IPILE, f, u, ISTAT);

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "input/freeread.h"
+#include "model/fileio.h"
+#include "model/model.h"
 
 namespace drelm {
 
@@ -15,6 +17,14 @@ bool stopRequested(std::string_view text) {
   FreeReader reader{std::string(text)};
   reader.record({fInt(word)}, "stop request");
   return word == 1;
+}
+
+bool stopFileRequests() {
+  if (!io::OPEN(U_STOP, FNAMES.FNU(U_STOP).trimmed(), io::Access::Read)) return false;
+  std::string text;
+  const bool ok = io::slurp(U_STOP, text, STOP_FILE_LIMIT);
+  io::CLOSE(U_STOP);
+  return ok && stopRequested(text);
 }
 
 }  // namespace drelm

@@ -122,13 +122,6 @@ bool emptyOutputs(std::int32_t& ISTAT) {
   return true;
 }
 
-std::int32_t readStopWord() {
-  if (!io::OPEN(U_STOP, nameOf(U_STOP), io::Access::Read)) return 0;
-  std::string text;
-  const bool ok = io::slurp(U_STOP, text, STOP_FILE_LIMIT);
-  io::CLOSE(U_STOP);
-  return ok && stopRequested(text) ? 1 : 0;
-}
 
 }  // namespace
 
@@ -165,7 +158,7 @@ void STARTUP(std::int32_t& ISTAT) {
     if (!openOrFail(unit, io::Access::Write, ISTAT)) return;
   if (!openOrFail(U_SUMSCR, io::Access::Work, ISTAT)) return;
 
-  if (readStopWord() == 1) {
+  if (stopFileRequests()) {
     ISTAT = STAT_STOPPED;
     // The runtime log, the results report and the summary stay connected for
     // the closing step's stop lines; it closes them.
