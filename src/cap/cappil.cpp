@@ -10,6 +10,7 @@
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
+#include "report/prpftl.h"
 #include "soil/pysoil.h"
 
 namespace drelm {
@@ -18,16 +19,7 @@ using cap::text;
 
 namespace {
 
-void belowDeepestLayer() {
-  const std::string len = "     THE PILE LENGTH, " + EFIELD(10, 2, CAPSOL.CAPTHK) + "(" +
-                          UNITLB.ULLEN3.str() + "), EXTENDS BELOW THE";
-  for (int u : {U_RESULTS, U_LOG}) {
-    for (int k = 0; k < 3; ++k) io::endRecord(u);
-    text(u, "     **** FATAL ERROR ****");
-    text(u, len);
-    text(u, "     BOTTOM OF THE DEEPEST LAYER.");
-  }
-}
+void belowDeepestLayer() { belowProfileBlock(CAPSOL.CAPTHK); }
 
 // The member's increments and length, and the cap width as its diameter,
 // under the property slot the soil response reads for it.

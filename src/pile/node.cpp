@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/nodes.h"
+#include "report/prpftl.h"
 #include "report/writers.h"
 #include "model/fileio.h"
 #include "model/model.h"
@@ -17,19 +18,8 @@ namespace drelm {
 namespace {
 
 void belowDeepestLayer(double plen) {
-  const std::string len = "     THE PILE LENGTH, " + EFIELD(10, 2, plen) + "(" +
-                          UNITLB.ULLEN3.str() + "), EXTENDS BELOW THE";
-  const int units[2] = {U_RESULTS, U_LOG};
 #pragma omp critical(drelm_report)
-  for (int u : units) {
-    for (int k = 0; k < 3; ++k) io::endRecord(u);
-    io::put(u, "     **** FATAL ERROR ****");
-    io::endRecord(u);
-    io::put(u, len);
-    io::endRecord(u);
-    io::put(u, "     BOTTOM OF THE DEEPEST LAYER.");
-    io::endRecord(u);
-  }
+  belowProfileBlock(plen);
 }
 
 void storeStatus(std::int32_t& ISTAT, std::int32_t code) {

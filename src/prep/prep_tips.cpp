@@ -11,7 +11,7 @@
 #include "model/nodes.h"
 #include "prep/prep_steps.h"
 #include "report/convert.h"
-#include "report/writers.h"
+#include "report/prpftl.h"
 
 namespace drelm {
 
@@ -23,20 +23,6 @@ std::string depth(double x) {
   std::string unit = UNITLB.ULBIG2.str();
   unit.erase(0, unit.find_first_not_of(' '));
   return std::string(buf) + " " + unit;
-}
-
-// The node set-up's fatal block, with the line that names the pile.
-void belowProfile(std::int32_t& ISTAT, std::int32_t code, std::initializer_list<std::string> text) {
-  for (int unit : {static_cast<int>(U_RESULTS), static_cast<int>(U_LOG)}) {
-    for (int k = 0; k < 3; ++k) io::endRecord(unit);
-    io::put(unit, "     **** FATAL ERROR ****");
-    io::endRecord(unit);
-    for (const std::string& l : text) {
-      io::put(unit, "     " + l);
-      io::endRecord(unit);
-    }
-  }
-  ISTAT = code;
 }
 
 }  // namespace
@@ -57,7 +43,8 @@ void PRPTIP(std::int32_t& ISTAT) {
     const double tip = head + ninc * dv;
     const std::string pile = (plane ? "PILE ROW " : "PILE ") + std::to_string(p);
     if (nl < 1) {
-      belowProfile(ISTAT, code, {pile + ": TIP AT X = " + depth(tip) + ", THE SOIL PROFILE HAS NO LAYER"});
+      nodeFatalBlock({pile + ": TIP AT X = " + depth(tip) + ", THE SOIL PROFILE HAS NO LAYER"});
+      ISTAT = code;
       return;
     }
     const double bottom = SOILCOM.LBOT(nl);
@@ -65,11 +52,9 @@ void PRPTIP(std::int32_t& ISTAT) {
     bool below = false;
     for (int i = 2; i <= ninc + 1 && !below; ++i) below = head + (i - 1) * dv > limit;
     if (!below) continue;
-    belowProfile(ISTAT, code,
-           {"THE PILE LENGTH, " + EFIELD(10, 2, PILEPROP.PLEN(t)) + "(" + UNITLB.ULLEN3.str() +
-                "), EXTENDS BELOW THE",
-            "BOTTOM OF THE DEEPEST LAYER.",
-            pile + ": TIP AT X = " + depth(tip) + ", BOTTOM OF THE DEEPEST LAYER AT X = " + depth(bottom)});
+    belowProfileBlock(PILEPROP.PLEN(t),
+                      {pile + ": TIP AT X = " + depth(tip) + ", BOTTOM OF THE DEEPEST LAYER AT X = " + depth(bottom)});
+    ISTAT = code;
     return;
   }
 }
