@@ -1,5 +1,7 @@
 #include "soil/defaults.h"
 
+#include "report/siconv.h"
+
 namespace drelm {
 
 namespace {
@@ -14,9 +16,14 @@ constexpr double PIFULL = 3.141592653589793;
 // decides the last bit of the degrees the rules are evaluated at.
 double degrees(double phi) { return phi * 180.0 / PIFULL; }
 
-// Strength breaks: 500 and 1,000 lb/ft^2 in lb/in^2 and kN/m^2.
-double breakW1(std::int32_t iunits) { return iunits == 1 ? R4(3.4722223f) : R4(23.94013f); }
-double breakW2(std::int32_t iunits) { return iunits == 1 ? R4(6.9444447f) : R4(47.88026f); }
+// The rules' constants are English; SI takes each one times the exact factor
+// of its unit, so that a soil given in either system gets the same default.
+double psi(double v, std::int32_t iunits) { return iunits == 1 ? v : v * PSI_KPA; }
+double pci(double v, std::int32_t iunits) { return iunits == 1 ? v : v * PCI_KNM3; }
+
+// Strength breaks: 500 and 1,000 lb/ft^2 in lb/in^2.
+double breakW1(std::int32_t iunits) { return psi(R4(3.4722223f), iunits); }
+double breakW2(std::int32_t iunits) { return psi(R4(6.9444447f), iunits); }
 
 // Range 1..4 of c against the breaks w, 2w, 4w (half-open, upper range at a break).
 int strengthRange(double c, double w) {
@@ -28,9 +35,7 @@ int strengthRange(double c, double w) {
 
 // Water test of the sand and c-phi rules: above the water table when the
 // effective unit weight is above that of soil in the dry.
-bool aboveWater(double gamma, std::int32_t iunits) {
-  return iunits == 1 ? gamma > R4(0.045f) : gamma > R4(12.225f);
-}
+bool aboveWater(double gamma, std::int32_t iunits) { return gamma > pci(R4(0.045f), iunits); }
 
 }  // namespace
 
@@ -59,13 +64,9 @@ void E50DEFST(const double& C, double& E50, const std::int32_t& IUNITS) {
 
 void KDEFCL(const double& C, double& K, const std::int32_t& IUNITS, const std::int32_t& LOADFL) {
   if ((IUNITS != 1 && IUNITS != 2) || (LOADFL != 0 && LOADFL != 1)) return;
-  // By units system, loading (0 cyclic, 1 static) and strength range.
-  static constexpr double VAL[2][2][4] = {
-      {{100.0, 200.0, 400.0, 800.0}, {250.0, 500.0, 1000.0, 2000.0}},
-      {{R4(27144.71f), R4(54289.42f), R4(108578.84f), R4(217157.69f)},
-       {R4(67861.78f), R4(135723.56f), R4(271447.12f), R4(542894.25f)}},
-  };
-  K = VAL[IUNITS - 1][LOADFL][strengthRange(C, breakW2(IUNITS)) - 1];
+  // By loading (0 cyclic, 1 static) and strength range, in lb/in^3.
+  static constexpr double VAL[2][4] = {{100.0, 200.0, 400.0, 800.0}, {250.0, 500.0, 1000.0, 2000.0}};
+  K = pci(VAL[LOADFL][strengthRange(C, breakW2(IUNITS)) - 1], IUNITS);
 }
 
 void KDEFSD(const double& PHI, const double& GAMMA, double& K, const std::int32_t& IUNITS) {
@@ -80,15 +81,9 @@ void KDEFSD(const double& PHI, const double& GAMMA, double& K, const std::int32_
     k = dry ? (R4(0.4168f) * phi - R4(8.1254f)) * phi - R4(83.664f)
             : ((R4(0.0166f) * phi - R4(1.55262f)) * phi + R4(58.42955f)) * phi - R4(769.18353f);
   } else {
-    // Plateau; stored directly in both systems.
-    if (IUNITS == 1) {
-      K = dry ? R4(394.71298f) : R4(228.76556f);
-    } else {
-      K = dry ? R4(107143.71f) : R4(62097.758f);
-    }
-    return;
+    k = dry ? R4(394.71298f) : R4(228.76556f);  // plateau
   }
-  K = IUNITS == 1 ? k : k * R4(271.44714f);
+  K = pci(k, IUNITS);
 }
 
 void KDEFCP(const double& GAMMA, const double& C, const double& PHI, double& K,
@@ -97,12 +92,9 @@ void KDEFCP(const double& GAMMA, const double& C, const double& PHI, double& K,
   KDEFCL(C, K, IUNITS, LOADFL);
   const double phi = degrees(PHI);
   const int band = phi <= 30.0 ? 0 : (phi <= 36.0 ? 1 : 2);
-  // Friction increment by units system, water test (above, below) and band.
-  static constexpr double INC[2][2][3] = {
-      {{25.0, 90.0, 225.0}, {20.0, 60.0, 125.0}},
-      {{R4(6786.18f), R4(24430.24f), R4(61075.6f)}, {R4(5428.94f), R4(16286.83f), R4(33930.9f)}},
-  };
-  K += INC[IUNITS - 1][aboveWater(GAMMA, IUNITS) ? 0 : 1][band];
+  // Friction increment by water test (above, below) and band, in lb/in^3.
+  static constexpr double INC[2][3] = {{25.0, 90.0, 225.0}, {20.0, 60.0, 125.0}};
+  K += pci(INC[aboveWater(GAMMA, IUNITS) ? 0 : 1][band], IUNITS);
 }
 
 void E50DEFTY(const double& C, double& E50, const std::int32_t& LTYP, const std::int32_t& IUNITS) {

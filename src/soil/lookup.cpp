@@ -15,6 +15,7 @@
 #include "model/fileio.h"
 #include "model/model.h"
 #include "report/prpftl.h"
+#include "report/siconv.h"
 
 namespace drelm {
 
@@ -363,15 +364,17 @@ double SOILRQD(const double& X) { return profileValue(SOILCOM.JPROF, X); }
 double SOILKD(const double& X) {
   const SOILCOM_T& S = SOILCOM;
   if (profileCount(S.NPROF) < 1 || X < S.XPROF(1)) return 0.0;
+  // The rule is stated in psi and pci; SI converts exactly, so that a soil
+  // gets the same modulus in both systems.
+  const bool si = RUNCTL.IUNITS == 2;
   double k = profileValue(S.KPROF, X);
-  if (std::fabs(k) > R4(1.0e-4f)) return k;
+  if (std::fabs(k) > R4(1.0e-4f) * (si ? PCI_KNM3 : 1.0)) return k;
   double c;
   if (!ruleP1(S.CPROF, X, SharedPoint::Lower, c)) {
     warnBeyond(X, 1, "THE INPUT STRENGTH CURVE");
     c = 0.0;
   }
-  const bool si = RUNCTL.IUNITS == 2;
-  if (si) c /= R4(6.895f);  // kPa to psi
+  if (si) c /= PSI_KPA;  // kPa to psi
   if (c <= R4(3.47f)) {
     k = 50.0;
   } else if (c <= R4(6.94f)) {
@@ -383,7 +386,7 @@ double SOILKD(const double& X) {
   } else {
     k = 2000.0;
   }
-  if (si) k *= R4(271.5f);  // pci to kN/m^3
+  if (si) k *= PCI_KNM3;  // pci to kN/m^3
   return k;
 }
 

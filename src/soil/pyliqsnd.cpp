@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "report/siconv.h"
 #include "report/writers.h"
 #include "soil/pyframe.h"
 #include "soil/pysoil.h"
@@ -44,8 +45,11 @@ class LiquefiedSand {
     // is compared with 0.3 itself, not its single-precision neighbour.
     const double f = d < 0.3 ? d / r4(0.3) : r4(3.81) * std::log(d) + r4(5.6);
     limited_ = RUNCTL.IUNITS >= 1;
-    scale_ = limited_ && english ? f * r4(5.7143) : f;  // kN/m to lb/in in English
-    mm_ = english ? r4(25.4) : 1000.0;                  // deflection to millimetres
+    // kN/m to lb/in by the factor 5.7143 in English; SI takes that factor
+    // back to kN/m exactly, so that one soil gives one curve in both systems.
+    const bool si = RUNCTL.IUNITS == 2;
+    scale_ = english || si ? f * r4(5.7143) * (si ? LBIN_KNM : 1.0) : f;
+    mm_ = english ? r4(25.4) : 1000.0;  // deflection to millimetres
     p150_ = a_ * std::pow(150.0 * bc_, c_);
     const double p500 = a_ * std::pow(500.0 * bc_ * d, c_);
     pu_ = limited_ ? scale_ * std::min({p150_, 15.0, p500}) : scale_ * std::min(p150_, p500);

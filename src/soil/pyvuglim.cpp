@@ -1,6 +1,7 @@
 // Vuggy limestone (code 6): a steep line of slope 2000 cv up to 0.0004 b, a
 // flatter line up to the strength b cv, then a residual resistance from the
 // overburden.
+#include "report/siconv.h"
 #include "soil/pyframe.h"
 #include "soil/pysoil.h"
 
@@ -36,7 +37,9 @@ class VuggyLimestone {
     // a rock of no strength keeps it without dividing by 0.
     yu_ = cv_ != 0.0 ? ya_ + (b_ * cv_ - pa_) / (100.0 * cv_)
                      : ya_ + b_ * (1.0 - r4(2000.0) * r4(0.0004)) / 100.0;
-    pr_ = r4(3.38) * b_ * gam_;
+    // b gamma alone is a stress: the 3.38 is a length, in inches. SI takes it
+    // in metres, so that one rock gives one residual in both systems.
+    pr_ = r4(3.38) * (RUNCTL.IUNITS == 2 ? IN_M : 1.0) * b_ * gam_;
     return true;
   }
 

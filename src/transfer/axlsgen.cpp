@@ -11,12 +11,12 @@
 #include "model/fileio.h"
 #include "model/model.h"
 #include "report/prpftl.h"
+#include "report/siconv.h"
 #include "soil/defaults.h"
 #include "soil/lookup.h"
 #include "model/axtz.h"
 #include "transfer/fsqtest.h"
 #include "transfer/hcwork.h"
-#include "transfer/siconv.h"
 #include "transfer/headcurves.h"
 #include "transfer/tiptoken.h"
 

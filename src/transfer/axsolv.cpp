@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "model/model.h"
-#include "transfer/siconv.h"
+#include "report/siconv.h"
 #include "transfer/tzpile.h"
 
 namespace drelm {

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "model/model.h"
+#include "report/siconv.h"
 #include "soil/lookup.h"
-#include "transfer/siconv.h"
 
 namespace drelm {
 namespace {

@@ -8,11 +8,11 @@
 
 #include "model/fileio.h"
 #include "model/model.h"
+#include "report/siconv.h"
 #include "soil/defaults.h"
 #include "soil/lookup.h"
 #include "transfer/fsqtest.h"
 #include "transfer/qwtip.h"
-#include "transfer/siconv.h"
 #include "transfer/tiptoken.h"
 #include "transfer/tzpile.h"
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "model/model_run.h"
-#include "transfer/siconv.h"
+#include "report/siconv.h"
 
 namespace drelm {
 

@@ -4,7 +4,7 @@
 #include "transfer/tzshape.h"
 
 #include "model/model.h"
-#include "transfer/siconv.h"
+#include "report/siconv.h"
 
 namespace drelm {
 namespace {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "report/siconv.h"
+
 namespace drelm {
 namespace {
 
@@ -127,10 +129,37 @@ TEST(SoilDefaults, FrictionAngleTurnsBackToDegreesExactly) {
   KDEFSD(phi, DRY, k, 1);
   EXPECT_EQ(k, dry);
   KDEFSD(phi, 19.0, k, 2);
-  EXPECT_EQ(k, dry * double(271.44714f));
+  EXPECT_EQ(k, dry * PCI_KNM3);
   // The c-phi rule's bands: 30 and 36 degrees still take the lower band.
   EXPECT_EQ(ruleE(DRY, 0, 30, 1, 1), 250.0 + 25.0);
   EXPECT_EQ(ruleE(DRY, 0, 36, 1, 1), 250.0 + 90.0);
+}
+
+// A soil given in SI, each value converted exactly, gets the English default
+// converted exactly: the breaks, the tables and the water test (0.045 pci is
+// 12.215 kN/m^3, not 12.225: a soil of 0.04502 pci is above water in both).
+TEST(SoilDefaults, SiDefaultsAreTheEnglishOnesConverted) {
+  for (double c : {0.0, 3.0, 3.5, 7.0, 15.0, 30.0}) {  // psi
+    SCOPED_TRACE(testing::Message() << "c " << c << " psi");
+    EXPECT_EQ(ruleA(c * PSI_KPA, 2), ruleA(c, 1));
+    EXPECT_EQ(ruleB(c * PSI_KPA, 2), ruleB(c, 1));
+    for (int load : {0, 1}) {
+      const double k = ruleC(c, 1, load);
+      EXPECT_NEAR(ruleC(c * PSI_KPA, 2, load), k * PCI_KNM3, 1e-12 * k * PCI_KNM3) << "load " << load;
+    }
+  }
+  for (double gam : {0.03, 0.04502, 0.06}) {  // pci
+    for (double phi : {20.0, 33.0, 40.0, 50.0}) {
+      SCOPED_TRACE(testing::Message() << "gamma " << gam << " pci, phi " << phi);
+      const double kd = ruleD(phi, gam, 1);
+      EXPECT_NEAR(ruleD(phi, gam * PCI_KNM3, 2), kd * PCI_KNM3, 1e-12 * kd * PCI_KNM3);
+      for (int load : {0, 1}) {
+        const double ke = ruleE(gam, 5.0, phi, 1, load);
+        EXPECT_NEAR(ruleE(gam * PCI_KNM3, 5.0 * PSI_KPA, phi, 2, load), ke * PCI_KNM3, 1e-12 * ke * PCI_KNM3);
+      }
+    }
+  }
+  EXPECT_GT(ruleD(33, 0.04502, 1), ruleD(33, 0.045, 1));  // above water, the stiffer default
 }
 
 TEST(SoilDefaults, DispatchersBySoilType) {

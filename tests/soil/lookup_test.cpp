@@ -8,6 +8,7 @@
 
 #include "model/fileio.h"
 #include "model/model.h"
+#include "report/siconv.h"
 #include "support/testdir.h"
 
 namespace drelm {
@@ -96,15 +97,29 @@ TEST(SoilLookup, ProfileRulesAtBoundariesAndEnds) {
   }
 }
 
+// The clay default of k is stated in psi and pci: an SI soil, its strength
+// converted exactly, gets the English default converted exactly, also just
+// above a break (6.9401 psi is 47.85 kPa, which 6.895 took for 6.9399 psi)
+// and for a given k too small to count (5E-5 pci, 0.0136 kN/m^3).
 TEST(SoilLookup, ClayDefaultOfKInBothUnitSystems) {
-  threeLayers();
-  SOILCOM.CPROF(5) = SOILCOM.CPROF(6) = 5.0;  // 5 psi in the layer without k
-  EXPECT_DOUBLE_EQ(SOILKD(350), 100);
-  RUNCTL.IUNITS = 2;
-  SOILCOM.CPROF(5) = SOILCOM.CPROF(6) = 25.0;  // kPa: 3.626 psi
-  EXPECT_NEAR(SOILKD(350), 100 * double(271.5f), 1e-9);
-  SOILCOM.CPROF(5) = SOILCOM.CPROF(6) = 200.0;  // kPa: 29 psi
-  EXPECT_NEAR(SOILKD(350), 2000 * double(271.5f), 1e-9);
+  const struct {
+    double cPsi, kPci, english;
+  } cases[] = {
+      {3.0, 0.0, 50},     {3.4701, 0.0, 100}, {5.0, 0.0, 100},    {6.9401, 0.0, 500},   {13.9001, 0.0, 1000},
+      {27.7, 0.0, 1000},  {29.0, 0.0, 2000},  {5.0, 5.0e-5, 100}, {5.0, 300.0, 300},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.cPsi << " psi, k " << c.kPci << " pci");
+    threeLayers();
+    SOILCOM.CPROF(5) = SOILCOM.CPROF(6) = c.cPsi;
+    SOILCOM.KPROF(5) = SOILCOM.KPROF(6) = c.kPci;
+    EXPECT_EQ(SOILKD(350), c.english);
+    RUNCTL.IUNITS = 2;
+    SOILCOM.CPROF(5) = SOILCOM.CPROF(6) = c.cPsi * PSI_KPA;
+    SOILCOM.KPROF(5) = SOILCOM.KPROF(6) = c.kPci * PCI_KNM3;
+    EXPECT_NEAR(SOILKD(350), c.english * PCI_KNM3, 1e-12 * c.english * PCI_KNM3);
+  }
+  EXPECT_NEAR(PCI_KNM3, 271.4471, 1e-4);
 }
 
 TEST(SoilLookup, ZeroWidthLayer) {

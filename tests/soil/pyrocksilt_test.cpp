@@ -9,6 +9,7 @@
 
 #include "model/fileio.h"
 #include "model/tables.h"
+#include "report/siconv.h"
 #include "soil/pyfixture.h"
 #include "soil/pyframe.h"
 #include "soil/pysoil.h"
@@ -26,6 +27,9 @@ using test::Springs;
 using Lines = std::vector<std::string>;
 
 double r4(double x) { return static_cast<double>(static_cast<float>(x)); }
+
+// The units factor of liquefied sand in SI: the English 5.7143 in kN/m.
+const double U = r4(5.7143) * LBIN_KNM;
 
 // Layers by code: {code, top, bottom, gamma, c, phi, k, e50, j}.
 const Layer ELASTIC{12, 0, 300, 0.04, 2.0, 0, 100};     // ST 2 psi, ks 100 pci
@@ -101,7 +105,8 @@ TEST(PyRockSilt, CurvesAgainstHandValues) {
 }
 
 // The SI form of the liquefied sand curve, 9 m deep (t = 10) on a 1 m pile:
-// A = 3.0E-7 x 10^6.05, f = 5.6, and the resistance is held at 15 f.
+// A = 3.0E-7 x 10^6.05, f = 5.6, and the resistance is held at 15 f. The
+// English factor 5.7143 (kN/m to lb/in) is taken back to kN/m exactly, U.
 TEST(PyRockSilt, LiquefiedSandInSiUnits) {
   setRun();
   RUNCTL.IUNITS = 2;
@@ -112,14 +117,15 @@ TEST(PyRockSilt, LiquefiedSandInSiUnits) {
   s.y(10) = 0.05;
   s.run();
   ASSERT_EQ(s.st, 0);
-  EXPECT_NEAR(-s.ps(10), 15 * r4(5.6), 1e-9);
+  EXPECT_NEAR(-s.ps(10), 15 * r4(5.6) * U, 1e-9);
   // A small deflection stays on the power curve.
   s.y(10) = 0.001;
   s.run();
   const double t = 10, A = r4(3.0E-7) * std::pow(t, r4(6.05)), B = r4(2.80) * std::pow(t, r4(0.11));
   const double C = r4(2.85) * std::pow(t, -r4(0.41));
   EXPECT_NEAR(A, 0.3366056960281668, 1e-12);
-  EXPECT_NEAR(-s.ps(10), r4(5.6) * A * std::pow(1.0 * B, C), 1e-9);
+  EXPECT_NEAR(-s.ps(10), r4(5.6) * A * std::pow(1.0 * B, C) * U, 1e-9);
+  EXPECT_NEAR(U, 1.000727, 1e-6);
 }
 
 // The width factor of liquefied sand: linear below 0.3 m, logarithmic from
@@ -145,7 +151,7 @@ TEST(PyRockSilt, LiquefiedSandWidthFactor) {
     ASSERT_EQ(s.st, 0);
     const double t = 10, A = r4(3.0E-7) * std::pow(t, r4(6.05)), B = r4(2.80) * std::pow(t, r4(0.11));
     const double C = r4(2.85) * std::pow(t, -r4(0.41));
-    EXPECT_NEAR(-s.ps(10), c.f * A * std::pow(1.0 * B, C), 1e-9);
+    EXPECT_NEAR(-s.ps(10), c.f * A * std::pow(1.0 * B, C) * U, 1e-9);
   }
   EXPECT_NEAR(cases[1].f, 1.013, 5e-4);
 }
