@@ -70,19 +70,32 @@ void placeNodes(int p, double head, std::int32_t belowCode, std::int32_t& ISTAT)
   }
   const double bottom = SOILCOM.LBOT(nl);
   const double tol = depthTolerance(PILEPROP.PLEN(t));
+  // A node that rounding puts within the tolerance of a layer boundary lies
+  // on it (a tip just below the bottom too): which layer holds the node and
+  // what the look-ups give there must not hang on the last bits of the
+  // depths, which differ from one units system to the other.
+  const auto snap = [&](int i) {
+    double& X = PILENODE.XNODE(p, i);
+    for (int L = 1; L <= nl; ++L) {
+      for (const double b : {SOILCOM.LTOP(L), SOILCOM.LBOT(L)}) {
+        if (std::fabs(X - b) <= tol) {
+          X = b;
+          return;
+        }
+      }
+    }
+  };
   int j = 1;
   for (int i = 1; i <= nn; ++i) {
     if (i > 1) {
       place(i);
-      const double X = PILENODE.XNODE(p, i);
-      if (X > bottom + tol) {
+      if (PILENODE.XNODE(p, i) > bottom + tol) {
         belowDeepestLayer(PILEPROP.PLEN(t));
         storeStatus(ISTAT, belowCode);
         return;
       }
-      // A tip that rounding puts just below the bottom lies on it.
-      if (X > bottom) PILENODE.XNODE(p, i) = bottom;
     }
+    snap(i);
     // A node opens at most one layer; layers passed in one step open at the
     // nodes that follow.
     if (j <= nl && PILENODE.XNODE(p, i) >= SOILCOM.LTOP(j)) {

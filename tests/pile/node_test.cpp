@@ -94,6 +94,44 @@ TEST(Node, TipOnTheDeepestBottomDespiteRounding) {
   }
 }
 
+// A node that rounding puts within depthTolerance of a layer boundary lies
+// on it and opens the lower layer, from either side; one farther off stays
+// where it is. The pile of a units pair: 88.72039058 ft in 50 increments,
+// whose node 16 the English input puts 7.2E-8 in above a boundary that the
+// SI input puts it on.
+TEST(Node, NodeWithinRoundingOfALayerBoundaryLiesOnIt) {
+  const double len = 88.72039058 * 12.0;
+  const double node16 = 15 * (len / 50);
+  const double tol = depthTolerance(len);
+  const struct {
+    const char* name;
+    double boundary;
+    bool on;
+    int opens;  // first node of layer 2
+  } cases[] = {
+      {"boundary of the English input, below the node", 26.61611718 * 12.0, true, 16},
+      {"boundary just above the node", node16 - 0.5 * tol, true, 16},
+      {"boundary below by twice the tolerance", node16 + 2 * tol, false, 17},
+      {"boundary above by twice the tolerance", node16 - 2 * tol, false, 16},
+  };
+  ASSERT_LT(26.61611718 * 12.0 - node16, tol);
+  ASSERT_GT(26.61611718 * 12.0 - node16, 0.0);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    setLayerBounds({{0, c.boundary}, {c.boundary, 1200}});
+    test::setProperty(1, len, 50);
+    test::setPile(1, 1);
+    std::int32_t st = 0;
+    NODE(1, st);
+    ASSERT_EQ(st, 0);
+    if (c.on) EXPECT_EQ(PILENODE.XNODE(1, 16), c.boundary);
+    else EXPECT_EQ(PILENODE.XNODE(1, 16), node16);
+    EXPECT_EQ(PILENODE.XPILE(1, 16), node16);  // the sections keep the axis
+    EXPECT_EQ(LAYNODE.LNODE2(1, 1), c.opens - 1);
+    EXPECT_EQ(LAYNODE.LNODE1(1, 2), c.opens);
+  }
+}
+
 TEST(Node, BatterAdjustmentShortensTheDepthStepOnly) {
   setLayerBounds({{0, 500}});
   test::setProperty(1, 100.0, 10);
