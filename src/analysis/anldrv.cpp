@@ -298,8 +298,10 @@ void closing(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
   RUNCTL.IOUTPS = 0;
 }
 
-// A case or combination that is not skipped.
+// A case or combination that is not skipped, and solved by evaluating the
+// piles: a run that only writes the plate model's decks evaluates none.
 bool analysesAny() {
+  if (space() && FECOPT.IFECAP == 2) return false;
   for (int c = 1; c <= std::clamp<int>(CASEIN.NLCASE, 0, MAXLC); ++c)
     if (CASEIN.CASCTL(c, 22) != 1) return true;
   for (int k = 1; k <= std::clamp<int>(COMBIN.NCOMB, 0, MAXCMB); ++k)
@@ -311,7 +313,7 @@ bool analysesAny() {
 
 void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
   // The piles are evaluated, and checked against the soil profile, only when
-  // a case or combination is analysed.
+  // a case or combination is analysed by them.
   if (analysesAny()) {
     ANLTIP(ISTAT);
     if (ISTAT != 0) return;

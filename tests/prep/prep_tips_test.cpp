@@ -46,32 +46,47 @@ TEST(PileTips, TipAtTheBottomOfTheProfileIsAcceptedBelowItIsNot) {
 
 // A pile whose head curves are not generated is checked where the run first
 // evaluates it, before the first analysed case: its head curves' file is
-// written by then. A run that analyses no case completes.
+// written by then. A run that analyses no case, or only writes the plate
+// model's decks, evaluates no pile and completes.
 TEST(PileTips, APileWithoutGeneratedCurvesIsCheckedBeforeTheFirstAnalysedCase) {
+  const std::string spaceControls = "1 3 0 0 0 0 0 1 0 0 0 0 0 0 1 0 1 0 0 0 0\nPILE CAP\n12.0 12.0 4.0 0.0 0.0 0";
+  const std::string deckOnly =
+      "1 3 0 2 0 0 0 1 0 0 0 0 0 0 1 0 1 0 0 0 0\nPILE CAP\n12.0 12.0 4.0 0.0 0.0 0\n0.0 0.0 4 4 4.32E8 0.2";
+  const std::string analysed = "2 1 1.0 0 0.0 0.0 0 0 0", skipped = "2 1 1.0 0 0.0 0.0 0 1 0";
   const struct {
+    const char* what;
     const char* fixture;
     const char* list;  // the list of generated load-settlement curves
     const char* ours;  // the same naming a pile that is not the deep one
+    std::string from, to;
     const char* tip;   // the message line of the deep pile
-    std::int32_t below;
+    std::int32_t status;
   } cases[] = {
-      {"space_tip_below.inp", "GENERATED LOAD-SETTLEMENT CURVES\n1\n4", "GENERATED LOAD-SETTLEMENT CURVES\n1\n1",
+      {"space, case analysed", "space_tip_below.inp", "GENERATED LOAD-SETTLEMENT CURVES\n1\n4",
+       "GENERATED LOAD-SETTLEMENT CURVES\n1\n1", analysed, analysed,
        "PILE 4: TIP AT X = 85.000 FT, BOTTOM OF THE DEEPEST LAYER AT X = 80.000 FT", 3},
-      {"plane_tip_below.inp", "GENERATED LOAD-SETTLEMENT CURVES\n1\n2", "GENERATED LOAD-SETTLEMENT CURVES\n1\n1",
+      {"space, case skipped", "space_tip_below.inp", "GENERATED LOAD-SETTLEMENT CURVES\n1\n4",
+       "GENERATED LOAD-SETTLEMENT CURVES\n1\n1", analysed, skipped, nullptr, 0},
+      {"space, plate decks only", "space_tip_below.inp", "GENERATED LOAD-SETTLEMENT CURVES\n1\n4",
+       "GENERATED LOAD-SETTLEMENT CURVES\n1\n1", spaceControls, deckOnly, nullptr, 0},
+      {"plane, case analysed", "plane_tip_below.inp", "GENERATED LOAD-SETTLEMENT CURVES\n1\n2",
+       "GENERATED LOAD-SETTLEMENT CURVES\n1\n1", analysed, analysed,
        "PILE ROW 2: TIP AT X = 85.000 FT, BOTTOM OF THE DEEPEST LAYER AT X = 80.000 FT", 13},
+      {"plane, case skipped", "plane_tip_below.inp", "GENERATED LOAD-SETTLEMENT CURVES\n1\n2",
+       "GENERATED LOAD-SETTLEMENT CURVES\n1\n1", analysed, skipped, nullptr, 0},
   };
   for (const auto& c : cases) {
-    for (const bool skipped : {true, false}) {
-      SCOPED_TRACE(std::string(c.fixture) + (skipped ? ", case skipped" : ", case analysed"));
-      test::ScratchDir dir;
-      std::string in = replaced(fixture(c.fixture), c.list, c.ours);
-      if (skipped) in = replaced(in, "2 1 1.0 0 0.0 0.0 0 0 0", "2 1 1.0 0 0.0 0.0 0 1 0");
-      EXPECT_EQ(runInput(in), skipped ? 0 : c.below);
-      EXPECT_NE(test::readFile("run.hdc"), "");
-      const std::string log = test::readFile("run.log");
-      EXPECT_EQ(log.find(c.tip) == std::string::npos, skipped) << log;
-      EXPECT_EQ(log.find("ANALYSIS COMPLETED") != std::string::npos, skipped) << log;
+    SCOPED_TRACE(c.what);
+    test::ScratchDir dir;
+    const std::string in = replaced(replaced(fixture(c.fixture), c.list, c.ours), c.from, c.to);
+    EXPECT_EQ(runInput(in), c.status);
+    EXPECT_NE(test::readFile("run.hdc"), "");
+    const std::string log = test::readFile("run.log");
+    if (c.tip != nullptr) {
+      EXPECT_NE(log.find(c.tip), std::string::npos) << log;
     }
+    EXPECT_EQ(log.find("BOTTOM OF THE DEEPEST LAYER") == std::string::npos, c.status == 0) << log;
+    EXPECT_EQ(log.find("ANALYSIS COMPLETED") != std::string::npos, c.status == 0) << log;
   }
 }
 
