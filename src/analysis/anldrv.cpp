@@ -18,6 +18,7 @@
 #include "results/envewr.h"
 #include "results/envewr2d.h"
 #include "pile/envpil.h"
+#include "prep/prepro.h"
 #include "results/envtabl.h"
 #include "cap/caprec.h"
 #include "capstiff/capldtab.h"
@@ -297,9 +298,26 @@ void closing(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
   RUNCTL.IOUTPS = 0;
 }
 
+// A case or combination that is not skipped, and solved by evaluating the
+// piles: a run that only writes the plate model's decks evaluates none.
+bool analysesAny() {
+  if (space() && FECOPT.IFECAP == 2) return false;
+  for (int c = 1; c <= std::clamp<int>(CASEIN.NLCASE, 0, MAXLC); ++c)
+    if (CASEIN.CASCTL(c, 22) != 1) return true;
+  for (int k = 1; k <= std::clamp<int>(COMBIN.NCOMB, 0, MAXCMB); ++k)
+    if (COMBIN.CMBCTL(k, 13) != 1) return true;
+  return false;
+}
+
 }  // namespace
 
 void ANLDRV(std::int32_t& KPYOPT, std::int32_t& ISTAT) {
+  // The piles are evaluated, and checked against the soil profile, only when
+  // a case or combination is analysed by them.
+  if (analysesAny()) {
+    ANLTIP(ISTAT);
+    if (ISTAT != 0) return;
+  }
   io::hold(U_STATUS);
   anl::openingLines();
   ENVPIL.ENVFST = 0;

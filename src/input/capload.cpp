@@ -58,7 +58,9 @@ void SPECDL(const std::int32_t& c, double (&P)[6], double (&PPOD)[6], double (&U
   double u[6], q[6];
   std::int32_t f[6];
   for (int i = 1; i <= 6; ++i) {
-    f[i - 1] = CASEIN.LCSPFL(c, i);
+    // 0 the displacement is given, any other value the load: as 1, which
+    // the cap solutions and the reports at the point read alike.
+    f[i - 1] = CASEIN.LCSPFL(c, i) != 0 ? 1 : 0;
     u[i - 1] = CASEIN.LCSPVL(c, 2 * i - 1);
     q[i - 1] = CASEIN.LCSPVL(c, 2 * i);
     if (f[i - 1] == 0) q[i - 1] = 0.0;

@@ -1,6 +1,7 @@
 // Record groups 10 to 20: p-y listing requests, user curves, generated curve
 // lists, moment-curvature data, reduction factors, soil movement and the
 // curve-file controls. Absent groups have no heading line.
+#include <limits>
 #include <span>
 #include <string>
 
@@ -196,7 +197,9 @@ bool readCurveFileControls(InRead& in) {
 // The sets and curves a pile or row names, against the groups that hold
 // them: a number no group holds would silently read as none, or as another
 // curve. A user p-y set may be named by its negative (the set in the layers
-// of user curves only).
+// of user curves only). A p-y set while control 5 is 0 and a reduction-factor
+// set while control 18 is 0 are not in use, and a reduction-factor set below
+// 1 is none: they are not checked.
 bool checkPileReferences(InRead& in) {
   const bool plane = RUNCTL.IANTYP == 2;
   const INPCRV_T& C = INPCRV;
@@ -206,33 +209,39 @@ bool checkPileReferences(InRead& in) {
     std::int32_t lo, hi;
     const char* none;  // what is missing when the range is 0 to 0
     const char* zero;  // what 0 stands for
+    bool inUse = true;
   };
-  const std::int32_t py = RUNCTL.IUSRPY == 1 ? C.NPYSIN : 0;
+  constexpr std::int32_t anyBelow = std::numeric_limits<std::int32_t>::min();
+  const bool pyInUse = RUNCTL.IUSRPY == 1, rfInUse = RFDCTL.IRFDEP == 1;
+  const std::int32_t py = pyInUse ? C.NPYSIN : 0;
   const std::int32_t ls = CURCTL.IUSRLS == 1 ? C.NLSIN : 0;
   const std::int32_t tr = RUNCTL.IUSRTR == 1 ? C.NTRIN : 0;
-  const std::int32_t rf = RFDCTL.IRFDEP == 1 ? RFDEP.NRFSET : 0;
+  const std::int32_t rf = rfInUse ? RFDEP.NRFSET : 0;
   // A generated curve beyond the list is no curve, and the pile then has no
   // head curve, as ever; its number must still be one the list could hold.
   const std::int32_t lsGen = MAXPIL, trGen = plane ? 0 : MAXTRG;
-  const Ref planeRefs[] = {{4, "user p-y set", -py, py, "no user p-y set is given", "none"},
+  const Ref planeRefs[] = {{4, "user p-y set", -py, py, "no user p-y set is given", "none", pyInUse},
                            {5, "user load-displacement curve", 0, ls, "no user load-displacement curve is given", "the generated curve"},
-                           {6, "reduction-factor set", 0, rf, "no reduction-factor set is given", "none"},
+                           {6, "reduction-factor set", anyBelow, rf, "no reduction-factor set is given", "none", rfInUse},
                            {7, "generated load-settlement curve", 0, lsGen, "no load-settlement curve is generated", "none"}};
-  const Ref spaceRefs[] = {{4, "user p-y set", -py, py, "no user p-y set is given", "none"},
+  const Ref spaceRefs[] = {{4, "user p-y set", -py, py, "no user p-y set is given", "none", pyInUse},
                            {5, "user load-displacement curve", 0, ls, "no user load-displacement curve is given", "the generated curve"},
                            {6, "user torque-rotation curve", 0, tr, "no user torque-rotation curve is given", "the generated curve"},
-                           {7, "reduction-factor set", 0, rf, "no reduction-factor set is given", "none"},
+                           {7, "reduction-factor set", anyBelow, rf, "no reduction-factor set is given", "none", rfInUse},
                            {9, "generated load-settlement curve", 0, lsGen, "no load-settlement curve is generated", "none"},
                            {10, "generated torque-rotation curve", 0, trGen, "no torque-rotation curve is generated", "none"}};
   const std::int32_t n = plane ? PGRP2D.NROW : PGRP3D.NROW;
   for (int p = 1; p <= n; ++p) {
     for (const Ref& r : plane ? std::span<const Ref>(planeRefs) : std::span<const Ref>(spaceRefs)) {
       const std::int32_t v = plane ? PGRP2D.IPG2D(p, r.col) : PGRP3D.IPG3D(p, r.col);
-      if (v >= r.lo && v <= r.hi) continue;
+      if (!r.inUse || (v >= r.lo && v <= r.hi)) continue;
       std::string m = std::string(plane ? "pile row integers of row " : "pile integers of pile ") +
                       std::to_string(p) + ": " + r.name + " " + std::to_string(v) + " names none; ";
-      const std::string zero = std::string(" (0: ") + r.zero + ")";
-      m += r.hi == 0 ? r.none + zero : "give " + std::to_string(r.lo) + " to " + std::to_string(r.hi) + zero;
+      const bool open = r.lo == anyBelow;  // every number below 1 is none
+      const std::string zero = open ? std::string(" (0 or below: ") + r.zero + ")" : std::string(" (0: ") + r.zero + ")";
+      const std::string range =
+          open ? "at most " + std::to_string(r.hi) : std::to_string(r.lo) + " to " + std::to_string(r.hi);
+      m += r.hi == 0 ? r.none + zero : "give " + range + zero;
       return in.refuseAt(in.pileLine[static_cast<std::size_t>(p)], in.pileGroups, m);
     }
   }

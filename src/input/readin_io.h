@@ -24,9 +24,7 @@ class InRead {
   FStr<80> group;         // heading of the group being read
   FStr<80> sections;      // heading of the cross sections, for checks after later groups
   FStr<80> pileGroups;    // heading of the pile groups, likewise
-  FStr<80> loadCases;     // heading of the load cases, likewise
   std::vector<int> pileLine;  // line of the integers of each pile or row (1-based)
-  std::vector<int> dlLine;    // line of each distributed-load line, case by case
   std::int32_t code = 0;  // status of a failed check (43); 0 for a read failure
 
   bool ok() const { return rd.ok(); }

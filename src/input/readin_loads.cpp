@@ -87,13 +87,13 @@ bool checkEstimationValue(InRead& in, int c, int j) {
   return true;
 }
 
-// The load cycles of a cyclic loading: the cyclic criteria take their
-// logarithm, and the echo shows them in a column of ten.
+// The loading kind and the load cycles of a cyclic loading.
 bool cycles(InRead& in, std::int32_t staticLoading, std::int32_t n) {
   // The criteria read 1 as static and 0 as cyclic; another value would be
   // static to some and cyclic to others.
   if (!in.check(staticLoading, 0, 1, "static loading switch")) return false;
-  return staticLoading != 0 || in.check(n, 0, 999999999, "number of load cycles");
+  // The cyclic criteria take the logarithm of the count.
+  return staticLoading != 0 || in.check(n, 0, 2147483647, "number of load cycles");
 }
 
 // Iteration limits of the cap and of each pile solution: a negative one
@@ -103,17 +103,10 @@ bool iterationLimits(InRead& in, std::int32_t cap, std::int32_t pile) {
          in.check(pile, 0, 2147483647, "iteration limit of the piles");
 }
 
-// Switches of a print line that the pile solvers read as 0 or 1.
-bool printSwitches(InRead& in, std::int32_t axialVariation, std::int32_t previousEI) {
-  return in.check(axialVariation, 0, 1, "axial variation switch") &&
-         in.check(previousEI, 0, 1, "previous EI switch");
-}
-
-// A negative tolerance is met by no change: the iterations could only run
-// out.
-bool tolerances(InRead& in, double cap, double pile, const char* what) {
-  return in.notNegative(cap, std::string(what) + ": tolerance of the cap") &&
-         in.notNegative(pile, std::string(what) + ": tolerance of the pile deflections");
+// The axial-variation switch: the pile solvers include the variation for 1
+// and leave it out for 0, but they read another value differently.
+bool axialVariation(InRead& in, std::int32_t axialVariation) {
+  return in.check(axialVariation, 0, 1, "axial variation switch");
 }
 
 bool readCase(InRead& in, int c) {
@@ -122,17 +115,14 @@ bool readCase(InRead& in, int c) {
       !iterationLimits(in, L.CASCTL(c, 6), L.CASCTL(c, 7)))
     return false;
   if (!in.rec({fReal(L.CASTOL(c, 1)), fReal(L.CASTOL(c, 2)), fReal(L.CASTOL(c, 3)), fReal(L.CASTOL(c, 4))},
-              "load case tolerances") ||
-      !tolerances(in, L.CASTOL(c, 1), L.CASTOL(c, 2), "load case tolerances"))
+              "load case tolerances"))
     return false;
   if (!in.text(L.LCNAME(c), "load case name")) return false;
   if (!in.rec({fInt(L.CASCTL(c, 8)), fInt(L.CASCTL(c, 9)), fInt(L.CASCTL(c, 10)), fInt(L.CASCTL(c, 11)),
                fInt(L.CASCTL(c, 12)), fInt(L.CASCTL(c, 13)), fInt(L.CASCTL(c, 14)), fInt(L.LCKIND(c))},
               "load case type line"))
     return false;
-  if (!in.check(L.LCKIND(c), 0, 1, "load kind of the case") ||
-      !in.check(L.CASCTL(c, 9), 0, 2147483647, "stiffness estimation kind"))
-    return false;
+  if (!in.check(L.LCKIND(c), 0, 1, "load kind of the case")) return false;
   // The plate solution yields no cap stiffness: an estimation has nothing to
   // measure.
   if (FECOPT.IFECAP > 0 && L.CASCTL(c, 9) > 0)
@@ -142,7 +132,7 @@ bool readCase(InRead& in, int c) {
                fReal(L.CASTOL(c, 6)), fReal(L.CASTOL(c, 7)), fInt(L.CASCTL(c, 21)), fInt(L.CASCTL(c, 22)),
                fInt(L.CASCTL(c, 51))},
               "load case print line") ||
-      !printSwitches(in, L.CASCTL(c, 21), L.CASCTL(c, 51)))
+      !axialVariation(in, L.CASCTL(c, 21)))
     return false;
   if (!in.rec({fInt(L.CASCTL(c, 23))}, "load case spare integer")) return false;
   if (!intRow(in, L.CASCTL, c, 26, NPRSEL, "load case print selection")) return false;
@@ -168,8 +158,6 @@ bool readCase(InRead& in, int c) {
                  fReal(L.LCDLFZ(c, j))},
                 "distributed-load line"))
       return false;
-    // Its sets are checked once group 5 is read.
-    in.dlLine[static_cast<std::size_t>((c - 1) * MAXDLL + (j - 1))] = in.rd.lastLine();
   }
 
   std::int32_t& nest = L.CASCTL(c, 17);
@@ -190,10 +178,6 @@ bool readCase(InRead& in, int c) {
     FreeItem it[6];
     for (int k = 1; k <= 6; ++k) it[k - 1] = fInt(L.LCSPFL(c, k));
     if (!in.recList(it, 6, "specified point flags")) return false;
-    // 1 the load is given, 0 the displacement: the echo and the load vector
-    // must read another value alike.
-    for (int k = 1; k <= 6; ++k)
-      if (!in.check(L.LCSPFL(c, k), 0, 1, "specified point flag")) return false;
     for (int half = 0; half < 2; ++half) {
       for (int k = 1; k <= 6; ++k) it[k - 1] = fReal(L.LCSPVL(c, 6 * half + k));
       if (!in.recList(it, 6, "specified point values")) return false;
@@ -211,8 +195,7 @@ bool readCombination(InRead& in, int b) {
       !iterationLimits(in, C.CMBCTL(b, 6), C.CMBCTL(b, 7)))
     return false;
   if (!in.rec({fReal(C.CMBTOL(b, 1)), fReal(C.CMBTOL(b, 2)), fReal(C.CMBTOL(b, 3)), fReal(C.CMBTOL(b, 4))},
-              "combination tolerances") ||
-      !tolerances(in, C.CMBTOL(b, 1), C.CMBTOL(b, 2), "combination tolerances"))
+              "combination tolerances"))
     return false;
   if (!in.text(C.CBNAME(b), "combination name")) return false;
   if (!in.rec({fReal(C.CMBTOL(b, 5)), fReal(C.CMBTOL(b, 6)), fInt(C.CMBCTL(b, 40))}, "resistance factors"))
@@ -220,7 +203,7 @@ bool readCombination(InRead& in, int b) {
   if (!in.rec({fInt(C.CMBCTL(b, 9)), fInt(C.CMBCTL(b, 10)), fInt(C.CMBCTL(b, 11)), fReal(C.CMBTOL(b, 7)),
                fReal(C.CMBTOL(b, 8)), fInt(C.CMBCTL(b, 12)), fInt(C.CMBCTL(b, 13)), fInt(C.CMBCTL(b, 41))},
               "combination print line") ||
-      !printSwitches(in, C.CMBCTL(b, 12), C.CMBCTL(b, 41)))
+      !axialVariation(in, C.CMBCTL(b, 12)))
     return false;
   if (!in.rec({fInt(C.CMBCTL(b, 39))}, "combination spare integer")) return false;
   if (!intRow(in, C.CMBCTL, b, 14, NPRSEL, "combination print selection")) return false;
@@ -235,26 +218,6 @@ bool readCombination(InRead& in, int b) {
   return true;
 }
 
-// The sets of the distributed-load lines of the cases, once the sets are
-// read: a set no group holds would silently carry no load.
-bool distLoadSets(InRead& in) {
-  const std::int32_t n = DLSETIN.NDLSET;
-  for (int c = 1; c <= CASEIN.NLCASE; ++c) {
-    for (int j = 1; j <= CASEIN.CASCTL(c, 16); ++j) {
-      for (const bool y : {true, false}) {
-        if (!y && RUNCTL.IANTYP != 3) continue;  // a plane case has no Z
-        const std::int32_t v = y ? CASEIN.LCDLSY(c, j) : CASEIN.LCDLSZ(c, j);
-        if (v >= 0 && v <= n) continue;
-        std::string m = "distributed-load line " + std::to_string(j) + " of load case " + std::to_string(c) +
-                        ": set " + std::to_string(v) + (y ? " along Y" : " along Z") + " names none; ";
-        m += n > 0 ? "give 0 to " + std::to_string(n) + " (0: none)" : std::string("no distributed-load set is given (0: none)");
-        return in.refuseAt(in.dlLine[static_cast<std::size_t>((c - 1) * MAXDLL + (j - 1))], in.loadCases, m);
-      }
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 bool readCapGroup(InRead& in) {
@@ -263,10 +226,13 @@ bool readCapGroup(InRead& in) {
                fReal(CAPCTL.CAPUNU), fInt(CAPCTL.IOBSOL)},
               "cap line"))
     return false;
-  // The cap's base lies one thickness above the highest pile head.
-  for (const auto& [x, name] : {std::pair{CAPCTL.CAPLY, "length"}, std::pair{CAPCTL.CAPWZ, "width"},
-                                std::pair{CAPCTL.CAPTX, "thickness"}, std::pair{CAPCTL.CAPEQD, "equivalent diameter"}})
-    if (!in.notNegative(x, std::string("cap line: ") + name)) return false;
+  // The sizes build the embedded cap's soil response and the plate model (a
+  // space analysis only); without either they are only shown. An equivalent
+  // diameter of 0 or below is none.
+  if (CAPCTL.ICAPOP >= 1 || (FECOPT.IFECAP > 0 && RUNCTL.IANTYP == 3))
+    for (const auto& [x, name] : {std::pair{CAPCTL.CAPLY, "length"}, std::pair{CAPCTL.CAPWZ, "width"},
+                                  std::pair{CAPCTL.CAPTX, "thickness"}})
+      if (!in.notNegative(x, std::string("cap line: ") + name)) return false;
   if (CAPCTL.IOBSOL == 1 && !readObsoleteBlock(in)) return false;
   CAPSOL.ICAPSP = 0;
   if (CAPCTL.ICAPOP > 1) {
@@ -274,9 +240,6 @@ bool readCapGroup(InRead& in) {
                  fReal(CAPSOL.CAPFUL), fReal(CAPSOL.CAPYMX)},
                 "cap-resistance line"))
       return false;
-    for (const auto& [x, name] : {std::pair{CAPSOL.CAPK50, "K50"}, std::pair{CAPSOL.CAPFUL, "Fult"},
-                                  std::pair{CAPSOL.CAPYMX, "Ymax"}})
-      if (!in.notNegative(x, std::string("cap-resistance line: ") + name)) return false;
   }
   if (FECOPT.IFECAP > 0) {
     if (!in.rec({fReal(FECOPT.FEXOFF), fReal(FECOPT.FEYOFF), fInt(FECOPT.NFEX), fInt(FECOPT.NFEY),
@@ -298,8 +261,6 @@ bool readCapGroup(InRead& in) {
 
 bool readLoadCases(InRead& in) {
   if (!in.heading("heading of the load cases")) return false;
-  in.loadCases = in.group;
-  in.dlLine.assign(static_cast<std::size_t>(MAXLC) * MAXDLL, 0);
   if (!in.rec({fInt(CASEIN.NLCASE), fInt(ENVOPT.IENVLC), fInt(ENVOPT.IPRLVC), fInt(ENVOPT.NPRNDC),
                fInt(ENVOPT.IENVCU)},
               "load case head line"))
@@ -343,7 +304,7 @@ bool readDistLoadSets(InRead& in) {
                          realText(D.DLDEP(s, j - 1)) + " of the point before it");
     }
   }
-  return distLoadSets(in);
+  return true;
 }
 
 }  // namespace drelm

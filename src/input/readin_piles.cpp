@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/model.h"
+#include "model/soilcom.h"
 #include "input/readin_groups.h"
 
 namespace drelm {
@@ -144,20 +145,14 @@ bool readNonlinear(InRead& in, int s) {
   return true;
 }
 
-// The axial-load factor shows in a column of ten with four decimals.
-constexpr double AXIAL_FACTOR_LIMIT = 99999.0;
-
 // Springs, spacing, multipliers and axial-load factor of a pile or row:
 // a negative one would turn a restraint or a soil resistance into a push.
 template <typename Table>
 bool springsAndFactors(InRead& in, const Table& r, int p, std::initializer_list<std::pair<int, const char*>> cols,
-                       int axialCol, const char* what) {
+                       const char* what) {
   const std::string of = std::string(what) + " of " + (RUNCTL.IANTYP == 2 ? "row " : "pile ") + std::to_string(p) + ": ";
   for (const auto& [col, name] : cols)
     if (!in.notNegative(r(p, col), of + name)) return false;
-  if (r(p, axialCol) > AXIAL_FACTOR_LIMIT)
-    return in.refuse(of + "axial-load factor " + realText(r(p, axialCol)) + " is beyond the limit of " +
-                     realText(AXIAL_FACTOR_LIMIT));
   return true;
 }
 
@@ -182,7 +177,7 @@ bool readPileGroups(InRead& in) {
           !springsAndFactors(in, G.RPG2D, p,
                              {{1, "rotational spring"}, {2, "spacing"}, {3, "p-multiplier"}, {4, "y-multiplier"},
                               {5, "axial-load factor"}},
-                             5, "pile row springs and factors") ||
+                             "pile row springs and factors") ||
           !realCols(in, G.RPG2D, p, 6, 4, "pile row coordinates"))
         return false;
     }
@@ -198,7 +193,7 @@ bool readPileGroups(InRead& in) {
                              {{1, "rotational spring about z"}, {2, "rotational spring about y"},
                               {3, "p-multiplier along Y"}, {4, "y-multiplier along Y"}, {5, "p-multiplier along Z"},
                               {6, "y-multiplier along Z"}, {7, "axial-load factor"}},
-                             7, "pile springs and factors") ||
+                             "pile springs and factors") ||
           !realCols(in, G.RPG3D, p, 8, 7, "pile coordinates and angles"))
         return false;
     }
@@ -258,18 +253,34 @@ bool readSections(InRead& in) {
 
 namespace {
 
-// The properties of a layer row that cannot be negative (the tenth is not
-// used), and the friction angle, whose tangent of 45 + phi/2 runs to
-// infinity at 90 degrees.
+// The layer values that have no meaning below 0, each where the layer's soil
+// type takes it (the others reach no computation), named by its meaning for
+// that type; and the friction angle, whose tangent of 45 + phi/2 runs to
+// infinity at 90 degrees. A k or E50 of 0 or below is estimated, a side
+// friction or tip resistance below 1E-10 is estimated, and the maximum stress
+// of an elastic subgrade of 0 or below sets no limit: all are accepted.
 bool layerValues(InRead& in, int l, int r, int nprop) {
-  static constexpr const char* kNames[9] = {"unit weight", "cohesion", "friction angle", "subgrade modulus",
-                                            "rock modulus", "E50", "J factor", "unit side friction",
-                                            "unit tip resistance"};
+  const std::int32_t type = SOILIN.SLTYPE(l);
+  const SoilInputs uses = soilInputs(type);
+  const char* strength = isRockType(type) ? "uniaxial compressive strength" : "cohesion";
+  const struct {
+    int j;
+    bool checked;
+    const char* name;
+  } values[] = {
+      {1, true, "unit weight"},
+      {2, uses.c && type != ST_ELASTIC, strength},
+      {3, uses.phi, "friction angle"},
+      {4, type == ST_ELASTIC, "elastic subgrade modulus"},
+      {5, uses.er, "rock modulus Er"},
+      {6, type == ST_WEAKROCK, "krm"},
+      {7, uses.j, type == ST_WEAKROCK ? "RQD" : "J factor"},
+  };
   const std::string of =
       std::string("layer values of soil layer ") + std::to_string(l) + (r == 1 ? ", at its top: " : ", at its bottom: ");
-  for (int j = 1; j <= nprop && j <= 9; ++j)
-    if (!in.notNegative(SOILIN.SLVAL(l, 2 * j + r), of + kNames[j - 1])) return false;
-  if (nprop >= 3 && !(SOILIN.SLVAL(l, 6 + r) < 90.0))
+  for (const auto& v : values)
+    if (v.checked && v.j <= nprop && !in.notNegative(SOILIN.SLVAL(l, 2 * v.j + r), of + v.name)) return false;
+  if (uses.phi && nprop >= 3 && !(SOILIN.SLVAL(l, 6 + r) < 90.0))
     return in.refuse(of + "friction angle " + realText(SOILIN.SLVAL(l, 6 + r)) + " is not below 90 degrees");
   return true;
 }

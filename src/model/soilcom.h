@@ -65,6 +65,30 @@ constexpr bool isRockType(std::int32_t t) { return t == ST_VUGGY || t == ST_WEAK
 // cohesion: user p-y curves, rock and liquefied sand.
 constexpr bool isGivenTipType(std::int32_t t) { return t == ST_USERPY || isRockType(t) || t == ST_LIQSAND; }
 
+// Which of c, friction angle, k, Er, E50 and J a soil type takes from its
+// layer values (the soil record keeps the others at 0, so they reach no
+// computation). Unit weight, side friction and tip resistance are always
+// taken. Property 2 is the cohesion, the strength of rock (6, 9) or the
+// maximum stress of the elastic subgrade (12); property 6 is krm of weak rock
+// and property 7 its RQD.
+struct SoilInputs {
+  bool c, phi, k, er, e50, j;
+};
+constexpr SoilInputs soilInputs(std::int32_t t) {
+  switch (t) {
+    case ST_SOFTCLAY: case ST_STIFFDRY: return {true, false, false, false, true, false};
+    case ST_STIFFWAT: case ST_STIFFDRYK: return {true, false, true, false, true, false};
+    case ST_SAND: case ST_APISAND: return {false, true, true, false, false, false};
+    case ST_USERPY: case ST_LIQSAND: return {false, false, false, false, false, false};
+    case ST_VUGGY: return {true, false, false, false, false, false};
+    case ST_SILT: return {true, true, true, false, true, false};
+    case ST_WEAKROCK: return {true, false, false, true, true, true};
+    case ST_SOFTCLAYJ: return {true, false, false, false, true, true};
+    case ST_SOFTCLAYK: return {true, false, true, false, true, true};
+    default: return {true, true, true, true, true, true};  // 12 and unknown codes
+  }
+}
+
 struct SOILCOM_T {
   // Profile columns: point 2L-1 is the top and point 2L the bottom of layer L.
   FArray<double, MAXPRF> KPROF;   // p-y subgrade modulus k (elastic modulus for type 12), F/L^3

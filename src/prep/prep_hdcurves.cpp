@@ -92,13 +92,6 @@ void plotCurve(int count, int h, std::int32_t npt, const Tab& mov, const Tab& lo
   }
 }
 
-// A soil profile to generate from, and a pile that needs a generated curve.
-bool generates(const FArray<std::int32_t, MAXPIL1>& user) {
-  if (SOILCOM.NLAYER < 1) return false;
-  for (int p = 1; p <= RUNCTL.NPILE; ++p)
-    if (user(p) == 0) return true;
-  return false;
-}
 
 // Piles without a user curve take minus their generated curve number. A
 // number off the generation list names a curve that does not exist, which
@@ -297,6 +290,13 @@ bool torqueRotation(std::int32_t& ISTAT, HeadCurveGen* trgen) {
 }
 
 }  // namespace
+
+bool generates(const FArray<std::int32_t, MAXPIL1>& user) {
+  if (SOILCOM.NLAYER < 1) return false;
+  for (int p = 1; p <= RUNCTL.NPILE; ++p)
+    if (user(p) == 0) return true;
+  return false;
+}
 
 void PRPHCV(std::int32_t& ISTAT, HeadCurveGen* axgen, HeadCurveGen* trgen) {
   empty(3);

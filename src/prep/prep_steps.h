@@ -16,8 +16,8 @@ void PRPPIL(std::int32_t& ISTAT);
 void PRPSEC(std::int32_t& ISTAT);
 // Echo of every cross section of the input.
 void ECHSEC(std::int32_t& ISTAT);
-// Every pile's tip against the bottom of the soil profile (status 3, plane
-// 13, naming the pile and both depths).
+// The tip of every pile whose head curves are generated against the bottom
+// of the soil profile (status 3, plane 13, naming the pile and both depths).
 void PRPTIP(std::int32_t& ISTAT);
 // User p-y curves: the working table and "* TABLE G *".
 void PRPUPY(std::int32_t& ISTAT);

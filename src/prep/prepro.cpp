@@ -39,7 +39,8 @@ void PREPRO(std::int32_t& ISTAT) {
   PRPUPY(ISTAT);
   if (ISTAT != 0) return;
 
-  // No pile may reach below the profile that the head curves look up.
+  // No pile whose head curves are generated may reach below the profile
+  // that they look up.
   PRPTIP(ISTAT);
   if (ISTAT != 0) return;
 

@@ -170,7 +170,7 @@ void PYLIST(std::int32_t& ISTAT) {
                   {refused(5) + depth(f) + ",",
                    blanks(9) + "IS BELOW OR EQUAL TO THE DEFINED SOIL BOTTOM, " +
                        depth(SOILCOM.LBOT(nlay))}});
-        } else if (PILEAR.IPYSET(e) > 0) {
+        } else if (RUNCTL.IUSRPY == 1 && PILEAR.IPYSET(e) > 0) {  // a set is in use only with control 5
           layout({{r1(j)},
                   {r2(e)},
                   {blanks(9) + "CURVE NOT GENERATED SINCE A USER DEFINED P-Y CURVE",

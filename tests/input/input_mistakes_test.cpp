@@ -86,6 +86,17 @@ TEST(InputMistakes, EachIsRefusedOnTheLineThatGaveIt) {
        "layer top and bottom of soil layer 1: its bottom 0 lies above its top 20"},
       {"negative cohesion", "space_min.inp", clayRow, "50.0 -400.0 0.0 30.0 0.0 0.02 0.5 0.0 0.0 0.0", "SOIL LAYERS",
        "", "layer values of soil layer 1, at its top: cohesion -400 is negative"},
+      {"negative strength of weak rock", "space_min.inp", "2 4\n20.0 80.0\n2 10\n60.0 0.0 34.0 90.0 0.0 0.0 0.0 0.0 0.0 0.0",
+       "2 9\n20.0 80.0\n2 10\n60.0 -5.0 34.0 90.0 1.0E5 0.0005 50.0 0.0 0.0 0.0", "SOIL LAYERS",
+       "60.0 -5.0 34.0 90.0 1.0E5 0.0005 50.0 0.0 0.0 0.0",
+       "layer values of soil layer 2, at its top: uniaxial compressive strength -5 is negative"},
+      {"negative modulus of an elastic subgrade (plane)", "plane_mcuser.inp",
+       "60.0 100000.0 0.0 100.0 0.0 0.01 0.0 0.0 0.0 0.0", "60.0 100000.0 0.0 -100.0 0.0 0.01 0.0 0.0 0.0 0.0",
+       "SOIL LAYERS", "", "layer values of soil layer 1, at its top: elastic subgrade modulus -100 is negative"},
+      {"negative J of a soft clay with a given J", "space_min.inp", "1 1\n0.0 20.0\n2 10\n" + clayRow,
+       "1 13\n0.0 20.0\n2 10\n50.0 400.0 0.0 30.0 0.0 0.02 -0.5 0.0 0.0 0.0", "SOIL LAYERS",
+       "50.0 400.0 0.0 30.0 0.0 0.02 -0.5 0.0 0.0 0.0",
+       "layer values of soil layer 1, at its top: J factor -0.5 is negative"},
       {"friction angle of 90 degrees", "plane_min.inp", "60.0 0.0 36.0 90.0 0.0 0.0 0.0 0.0 0.0 0.0",
        "60.0 0.0 90.0 90.0 0.0 0.0 0.0 0.0 0.0 0.0", "SOIL LAYERS", "",
        "layer values of soil layer 2, at its bottom: friction angle 90 is not below 90 degrees"},
@@ -111,23 +122,15 @@ TEST(InputMistakes, EachIsRefusedOnTheLineThatGaveIt) {
       {"negative generated torque-rotation curve", "space_min.inp", spacePile, "2 2 1 0 0 0 0 0 1 -1",
        "PILE GROUPS", "",
        "pile integers of pile 1: generated torque-rotation curve -1 names none; give 0 to 50 (0: none)"},
-      {"p-y set without user p-y curves", "space_min.inp", spacePile, "2 2 1 2 0 0 0 0 1 1", "PILE GROUPS", "",
-       "pile integers of pile 1: user p-y set 2 names none; no user p-y set is given (0: none)"},
-      {"reduction-factor set without the group (plane)", "plane_min.inp", planeRow, "2 2 1 0 0 1 1",
-       "PILE GROUPS", "",
-       "pile row integers of row 1: reduction-factor set 1 names none; no reduction-factor set is given (0: none)"},
       {"row of no piles", "plane_min.inp", planeRow, "2 0 1 0 0 0 1", "PILE GROUPS", "",
        "pile row integers of row 1: number of piles 0 is below 1"},
       {"negative p-multiplier", "space_min.inp", "0.0 0.0 1.0 1.0 1.0 1.0 1.0", "0.0 0.0 -1.0 1.0 1.0 1.0 1.0",
        "PILE GROUPS", "", "pile springs and factors of pile 1: p-multiplier along Y -1 is negative"},
       {"negative rotational spring (plane)", "plane_min.inp", "0.0 4.0 1.0 1.0 1.0", "-5.0 4.0 1.0 1.0 1.0",
        "PILE GROUPS", "", "pile row springs and factors of row 1: rotational spring -5 is negative"},
-      {"axial-load factor beyond its column", "space_min.inp", "0.0 0.0 1.0 1.0 1.0 1.0 1.0",
-       "0.0 0.0 1.0 1.0 1.0 1.0 1E6", "PILE GROUPS", "",
-       "pile springs and factors of pile 1: axial-load factor 1e+06 is beyond the limit of 99999"},
       // Cap, load cases and combinations
-      {"negative cap thickness", "space_min.inp", "12.0 12.0 4.0 0.0 0.0 0", "12.0 12.0 -4.0 0.0 0.0 0",
-       "PILE CAP", "", "cap line: thickness -4 is negative"},
+      {"negative thickness of an embedded cap", "space_cap_passive.inp", "12.0 12.0 4.0 0.0 0.0 0",
+       "12.0 12.0 -4.0 0.0 0.0 0", "PILE CAP", "", "cap line: thickness -4 is negative"},
       {"load point at 1E308", "space_min.inp", "400000.0 40000.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0",
        "400000.0 40000.0 0.0 0.0 0.0 0.0 1E308 0.0 0.0", "LOAD CASES", "",
        "concentrated load: \"1E308\" at line 17 is beyond the limit of 1E30 in magnitude"},
@@ -139,14 +142,6 @@ TEST(InputMistakes, EachIsRefusedOnTheLineThatGaveIt) {
        "LOAD CASES", "", "axial variation switch: 2 is beyond the limit of 1"},
       {"negative iteration limit of the piles", "space_min.inp", caseControls, "0 0 0 1 0 100 -1", "LOAD CASES", "",
        "iteration limit of the piles: -1 is negative"},
-      {"negative estimation kind (plane)", "plane_min.inp", "0 0 0 0 0 0 0 0", "0 -1 0 0 0 0 0 0", "LOAD CASES", "",
-       "stiffness estimation kind: -1 is negative"},
-      {"negative tolerance of the cap", "space_min.inp", "0.0001 0.00001 0.25 0.01", "-0.0001 0.00001 0.25 0.01",
-       "LOAD CASES", "", "load case tolerances: tolerance of the cap -0.0001 is negative"},
-      {"distributed load naming a set that is not given", "space_min.inp", noDistLoads,
-       "1\n0 0 1 4 1 3 1.0 0 0.0\n0\nLOAD COMBINATIONS", "LOAD CASES", "0 0 1 4 1 3 1.0 0 0.0",
-       "distributed-load line 1 of load case 1: set 3 along Y names none; no distributed-load set is given (0: "
-       "none)"},
       {"distributed-load points out of depth order", "plane_min.inp", "DISTRIBUTED LOADS\n0",
        "DISTRIBUTED LOADS\n1\n2\n5.0 1.0\n2.0 1.0", "DISTRIBUTED LOADS", "2.0 1.0",
        "distributed-load point 2 of set 1: its depth 2 lies above the depth 5 of the point before it"},
@@ -173,19 +168,35 @@ TEST(InputMistakes, EachIsRefusedOnTheLineThatGaveIt) {
   }
 }
 
-// What round-off and the limits still let through: the run goes on.
+// What round-off and the limits still let through, and values that reach
+// nothing the description gives them no meaning in: the run goes on.
 TEST(InputMistakes, RoundOffAndLimitsStillRun) {
   struct Kept {
     const char* what;
     const char* input;
     std::string from, to;
   };
+  const std::string clayRow = "50.0 400.0 0.0 30.0 0.0 0.02 0.5 0.0 0.0 0.0";
+  const std::string embeddedCap = "1 3 1 0 0 0 0 1 0 0 0 0 0 0 1 0 1 0 0 0 0\nPILE CAP\n12.0 12.0 4.0 0.0 0.0 0";
   const Kept cases[] = {
       // 1E-6 of the 80 ft profile is 8E-5 ft.
       {"layers 5E-5 ft apart", "space_min.inp", "20.0 80.0", "20.00005 80.0"},
       {"layers overlapping by 5E-5 ft", "plane_min.inp", "20.0 80.0", "19.99995 80.0"},
       {"a load point at 1E30", "plane_min.inp", "400000.0 40000.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0",
        "400000.0 40000.0 0.0 0.0 0.0 0.0 1E30 0.0 0.0"},
+      // Only shown: the cap sizes without an embedded cap or a plate model,
+      // and the cap-resistance parameters.
+      {"negative cap sizes with control 3 at 0", "space_min.inp", "12.0 12.0 4.0 0.0 0.0 0",
+       "-12.0 -12.0 -4.0 0.0 0.0 0"},
+      {"negative K50, Fult and Ymax", "space_cap_passive.inp", embeddedCap,
+       "1 3 2 0 0 0 0 1 0 0 0 0 0 0 1 0 1 0 0 0 0\nPILE CAP\n12.0 12.0 4.0 0.0 0.0 0\n0 2 10 -1.0 -1.0 -1.0"},
+      // Beyond the echo's column, the factor is still a factor.
+      {"axial-load factor of 1E6", "space_min.inp", "0.0 0.0 1.0 1.0 1.0 1.0 1.0", "0.0 0.0 1.0 1.0 1.0 1.0 1E6"},
+      // A tolerance that is never met: the solutions run out of iterations.
+      {"negative tolerances", "plane_min.inp", "0.0001 0.00001 0.25 0.01", "-0.0001 -0.00001 0.25 0.01"},
+      // A soil type that takes no friction angle.
+      {"friction angle of 95 degrees in soft clay", "space_min.inp", clayRow,
+       "50.0 400.0 95.0 30.0 0.0 0.02 0.5 0.0 0.0 0.0"},
   };
   for (const Kept& c : cases) {
     SCOPED_TRACE(c.what);
@@ -193,6 +204,98 @@ TEST(InputMistakes, RoundOffAndLimitsStillRun) {
     EXPECT_EQ(runInput(edited(fixture(c.input), c.from, c.to)), 0);
     EXPECT_LT(find(test::readLines("run.log"), "     INPUT DATA FILE, LINE "), 0);
     finiteReports();
+  }
+}
+
+// Values that the input description gives a meaning (a default, an
+// estimate, none, not in use, no limit, no update) run as it says: status 0,
+// and the results report of the same input with the explicit value, apart
+// from the lines that echo the value itself. Where the value changes the
+// results (the previous-EI switch), the report also differs from the input
+// as it was.
+TEST(InputMistakes, ValuesWithAMeaningRunAsTheirExplicitTwin) {
+  struct Edit {
+    std::string from, to;
+  };
+  struct Twin {
+    const char* what;
+    const char* input;
+    std::vector<Edit> given, explicitly;
+    std::vector<std::string> echo = {};  // texts of the lines that show the value itself
+    bool changes = false;           // the report differs from that of the input unedited
+  };
+  const std::string clayTop = "50.0 400.0 0.0 30.0 0.0 0.02 0.5 0.0 0.0 0.0";
+  const std::string sandTop = "60.0 0.0 34.0 90.0 0.0 0.0 0.0 0.0 0.0 0.0";
+  const std::string sandBottom = "60.0 0.0 36.0 90.0 0.0 0.0 0.0 0.0 0.0 0.0";
+  const std::string linearSubgrade = "60.0 0.0 0.0 50.0";  // no maximum stress
+  const std::string noDistLoads = "0\n0\nLOAD COMBINATIONS";
+  const auto distLoad = [](const std::string& set) {
+    return "1\n0 0 1 4 1 " + set + " 1.0 " + set + " 1.0\n0\nLOAD COMBINATIONS";
+  };
+  // The case of space_min.inp given at a point, its loads with these flags.
+  const auto atPoint = [](const std::string& flags) {
+    return std::vector<Edit>{{"0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 1"},
+                             {"1\n400000.0 40000.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0\n0\n0\nLOAD COMBINATIONS",
+                              "0\n0\n0\n" + flags +
+                                  "\n0.0 400000.0 0.0 40000.0 0.0 0.0\n0.0 0.0 0.0 0.0 0.0 0.0\n0.0 0.0 0.0\n"
+                                  "LOAD COMBINATIONS"}};
+  };
+  // The bilinear moment-curvature set of plane_mcuser.inp, and its first
+  // branch drawn on: the same bending stiffness at no curvature, and no
+  // other. With no update the second branch is never reached; with the
+  // update (the input as it is) it is.
+  const std::string bilinear = "1 3\n0.0 0.0\n424502.0 2.0E-5\n700000.0 2.0E-4";
+  const std::string initial = "1 3\n0.0 0.0\n424502.0 2.0E-5\n4245020000.0 0.2";
+  const Twin cases[] = {
+      {"E50 -1 as 0 (plane)", "plane_min.inp", {{clayTop, "50.0 400.0 0.0 30.0 0.0 -1.0 0.5 0.0 0.0 0.0"}},
+       {{clayTop, "50.0 400.0 0.0 30.0 0.0 0.0 0.5 0.0 0.0 0.0"}}},
+      {"k -1 as 0 (plane)", "plane_min.inp", {{sandTop, "60.0 0.0 34.0 -1.0 0.0 0.0 0.0 0.0 0.0 0.0"}},
+       {{sandTop, "60.0 0.0 34.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0"}}},
+      {"side friction -1 as 0", "space_min.inp", {{clayTop, "50.0 400.0 0.0 30.0 0.0 0.02 0.5 -1.0 0.0 0.0"}}, {}},
+      {"tip resistance -1 as 0 (plane)", "plane_min.inp", {{sandBottom, "60.0 0.0 36.0 90.0 0.0 0.0 0.0 0.0 -1.0 0.0"}},
+       {}},
+      {"maximum stress -1 of an elastic subgrade as 0, the linear subgrade (plane)", "plane_linear_rows.inp",
+       {{linearSubgrade + "\n" + linearSubgrade, "60.0 -1.0 0.0 50.0\n60.0 -1.0 0.0 50.0"}}, {}},
+      {"estimation kind -1 as 0 (plane)", "plane_min.inp", {{"0 0 0 0 0 0 0 0", "0 -1 0 0 0 0 0 0"}}, {}},
+      {"distributed-load sets -1 as 0", "space_min.inp", {{noDistLoads, distLoad("-1")}},
+       {{noDistLoads, distLoad("0")}}},
+      {"distributed-load set beyond the sets given as 0 (plane)", "plane_min.inp", {{noDistLoads, distLoad("3")}},
+       {{noDistLoads, distLoad("0")}}},
+      {"cap equivalent diameter -1 as 0", "space_cap_passive.inp",
+       {{"12.0 12.0 4.0 0.0 0.0 0", "12.0 12.0 4.0 -1.0 0.0 0"}}, {}},
+      {"reduction-factor set -1 as none (plane)", "plane_rfdepth.inp", {{"2 1 1 1 0 1 1", "2 1 1 1 0 -1 1"}},
+       {{"2 1 1 1 0 1 1", "2 1 1 1 0 0 1"}}},
+      {"reduction-factor set with control 18 at 0 as none (plane)", "plane_min.inp",
+       {{"2 2 1 0 0 0 1", "2 2 1 0 0 1 1"}}, {}},
+      {"user p-y set with control 5 at 0 as none (plane)", "plane_min.inp", {{"2 2 1 0 0 0 1", "2 2 1 2 0 0 1"}},
+       {}},
+      {"flags of a case given at a point 2 and -1 as 1", "space_min.inp", atPoint("2 -1 2 2 2 2"),
+       atPoint("1 1 1 1 1 1")},
+      {"previous-EI switch 2: no update of the bending stiffness (plane)", "plane_mcuser.inp",
+       {{"2 1 1.0 0 0.0 0.0 0 0 0", "2 1 1.0 0 0.0 0.0 0 0 2"}},
+       {{"2 1 1.0 0 0.0 0.0 0 0 0", "2 1 1.0 0 0.0 0.0 0 0 2"}, {bilinear, initial}},
+       {"USE EI FROM PREVIOUS ITERATION"}, true},
+  };
+  const auto report = [](const std::string& input, const std::vector<std::string>& echo) {
+    test::ScratchDir dir;
+    EXPECT_EQ(runInput(input), 0);
+    EXPECT_TRUE(completedAny());
+    std::vector<std::string> kept;
+    for (const std::string& l : results())
+      if (std::none_of(echo.begin(), echo.end(), [&](const std::string& e) { return l.find(e) != std::string::npos; }))
+        kept.push_back(l);
+    return kept;
+  };
+  for (const Twin& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string given = fixture(c.input), twin = given;
+    for (const Edit& e : c.given) given = edited(given, e.from, e.to);
+    for (const Edit& e : c.explicitly) twin = edited(twin, e.from, e.to);
+    const std::vector<std::string> ran = report(given, c.echo);
+    EXPECT_EQ(ran, report(twin, c.echo));
+    if (c.changes) {
+      EXPECT_NE(ran, report(fixture(c.input), c.echo));
+    }
   }
 }
 

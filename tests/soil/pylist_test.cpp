@@ -32,6 +32,7 @@ void listingFixture(std::initializer_list<Request> requests) {
   test::setSoil({{1, 6, 100, 0.0, 1.0, 0, 0, 0.01}, {5, 100, 200}});
   test::setPile(1, 12, 240, 20, -12.0, 12.0);
   test::setPile(2, 12, 240, 20, -12.0, 12.0);
+  RUNCTL.IUSRPY = 1;  // user p-y curves are given: the set of pile 2 is in use
   PILEAR.IPYSET(2) = 1;
   int j = 0;
   for (const Request& r : requests) {
