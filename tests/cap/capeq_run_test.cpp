@@ -132,6 +132,25 @@ TEST(CapRun, PassStoppedAfterAcceptedStepsReportsTheLastOfThem) {
   }
 }
 
+// Four plane rows near their capacity (24,700 kips down, 109 kips sideways):
+// at the full load plain Newton runs off to a cap displacement of -1.5E9 in,
+// every pile past the end of its curves and carrying nothing, where the
+// increments pass their tests. Such a state does not balance the load and
+// is not accepted: the step is halved, and the pass reports the last step
+// that balanced, short of the full load.
+TEST(CapRun, AStateThatDoesNotBalanceIsNotAccepted) {
+  test::ScratchDir dir;
+  ASSERT_EQ(runFixture("plane_near_capacity.inp"), 0);
+  const std::string status = test::readLines("run.status").back();
+  EXPECT_EQ(status.rfind("    2 SOLUTION AT", 0), 0u) << status;
+  const Lines rep = test::readLines("run.report");
+  const auto U = after(rep, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
+  ASSERT_EQ(U.size(), 1u);
+  ASSERT_EQ(U[0].size(), 3u);
+  for (double u : U[0]) EXPECT_LT(std::fabs(u), 100.0);
+  EXPECT_TRUE(test::balanced(rep, 1e-5));
+}
+
 // One battered row turns the vertical load into a push against the lateral
 // load: the cap moves about 1E-3 in sideways. Sand with k = 90 lb/in3 lies
 // 24 in above the cap base and the cap is 48 in thick, so the pressure block
