@@ -115,7 +115,7 @@ bool searchConverged(const CapNorms& m, const double* d, const double* U, int N,
 // alone), the moments against the largest moment of P or that force scale
 // times the group's radius, each within BALANCE_TOL. A nil load (a soil
 // movement alone) has nothing to be judged against: the increments decide.
-constexpr double BALANCE_TOL = 1.0E-5;
+constexpr double BALANCE_TOL = 1.0E-6;
 bool balances(const double* R, const double* P, int N);
 // The larger of the two ratios above (infinite for a residual that is not
 // a number, 0 for a nil load).
@@ -179,8 +179,10 @@ struct AcceptedStep {
   }
 };
 
-// A step that did not converge: the increment is halved; when the stepping
-// gives up (and the matrix was not singular) the warning is written.
+// A step that did not converge: the increment is halved, down to the
+// smallest increment, then (where no pile failed) one step to the full load
+// is tried; when the stepping gives up (and the matrix was not singular)
+// the warning is written.
 void failStep(LoadStep& ls);
 
 // The outcome of the load stepping: true when the pass failed (no

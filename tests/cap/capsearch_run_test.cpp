@@ -158,6 +158,24 @@ TEST(CapSearch, AStepSwingingAcrossAJumpOfThePileForcesTakesAStateThatBalances) 
   }
 }
 
+// Three rows of two pipes in stiff clay under loads of a few pounds: no
+// fraction of the load converges (the smaller the fraction, the rougher the
+// piles' forces, whose solutions close on an absolute tolerance), and the
+// halving ran down to its floor and ended "3 NO CONVERGENCE ON PILE CAP".
+// The whole load converges: the halving ends with one step to it.
+TEST(CapSearch, SmallLoadsThatNoFractionOfConvergesConvergeWhole) {
+  test::ScratchDir dir;
+  const Outcome o = run(fixture("plane_small_loads.inp"), 3, 2.0);
+  EXPECT_EQ(o.status, "    1 ANALYSIS COMPLETED");
+  std::vector<std::string> steps;
+  for (const std::string& l : test::readLines("run.log"))
+    if (l.rfind("     STEP ", 0) == 0) steps.push_back(l);
+  ASSERT_FALSE(steps.empty());
+  EXPECT_EQ(steps.front(), "     STEP     1, TCUR     0.2500, DTCUR     0.2500");
+  EXPECT_EQ(steps.back(), "     STEP     1, TCUR     1.0000, DTCUR     1.0000");
+  EXPECT_GT(steps.size(), 2u);
+}
+
 TEST(CapSearch, ReportsAreTheSameOnOneAndOnEightThreads) {
   const char* reports[] = {"run.out", "run.sum", "run.rp2", "run.sta", "run.log", "run.itr"};
   const int threads = omp_get_max_threads();
