@@ -110,6 +110,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   double A[144], rhs[12] = {}, aux[12] = {}, s[12] = {}, sStep[12] = {}, sPass[12] = {};
   std::int32_t b = 0;
   AcceptedStep<6> acc{};
+  BestState<6> best;
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
@@ -133,6 +134,28 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     }
     for (int i = 0; i < 6; ++i) Rt[i] = -(PCAP[i] + Ft[i]);
     return true;
+  };
+
+  // The state Ut about to be accepted balances the step's load, with the
+  // group factors of the last iteration, which the report keeps too. A pile
+  // that fails there leaves no outcome: the step is judged on the cap.
+  const auto balancedAt = [&](const double* Ut) {
+    const std::int32_t outcome = RUNCTL.KPILST;
+    const double movement = CAPCTL.CAPUHM;
+    double Ft[6], Fpt[6], Rt[6];
+    FVEC(Ft, Ut, ISTAT);
+    bool ok = ISTAT == 0 && !outcomeFailed(RUNCTL.KPILST);
+    if (ok && capResistance) {
+      if (capAsPile) CAPPILF(Ut, Fpt, ISTAT);
+      else CAPPAS(Fpt, Ut, ISTAT);
+      CAPSOL.KCAPPY = 0;
+      ok = ISTAT == 0 && !outcomeFailed(RUNCTL.KPILST);
+      for (int i = 0; i < 6; ++i) Ft[i] += Fpt[i];
+    }
+    RUNCTL.KPILST = outcome;
+    CAPCTL.CAPUHM = movement;
+    for (int i = 0; i < 6; ++i) Rt[i] = -(PCAP[i] + Ft[i]);
+    return ok && balances(Rt, PCAP, 6);
   };
 
   // Newton with a line search from U, the start of the step, until the full
@@ -167,6 +190,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       dumpIteration(b);
       dumpRows(dumpVector, "SS", K, 6);
       for (int i = 0; i < 36; ++i) Kraw[i] = Kinv[i] = K[i];
+      best.offer(U, Us, R, PCAP, Kraw);
       // A singular tangent leaves the diagonal step to the line search.
       double d[6] = {};
       std::int32_t singular = 0;
@@ -177,7 +201,12 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         CAPNRM(d, m.incD, m.incR);
         CAPNRM(Us, m.totD, m.totR);
         CAPMAX(d, m.maxD, m.maxR);
-        if (n > 0 && searchConverged(m, d, U, 6, b > 40 ? 1.0E-8 : 1.0E-12)) {
+        double Un[6];
+        for (int i = 0; i < 6; ++i) Un[i] = U[i] + d[i];
+        const bool settled = n > 0 && searchConverged(m, d, U, 6, b > 40 ? 1.0E-8 : 1.0E-12);
+        const bool accept = settled && balancedAt(Un);
+        best.settled = best.settled || settled;
+        if (accept) {
           // The force sum of the accepted state gives its warnings; the
           // last step as plain Newton takes it.
           RUNCTL.KPILST = KPIL_SOUND;
@@ -193,6 +222,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
           return SearchOutcome::Converged;
         }
       }
+      if (ISTAT != 0) return SearchOutcome::Ended;
       if (n >= searchLimit()) return SearchOutcome::Failed;
       double g0 = 0.0;
       const double t = searchAlong(6, -1.0, Kraw, U, d, R, [&](const double* Ut, double* Rt) {
@@ -221,6 +251,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     for (int i = 0; i < 12; ++i) sStep[i] = 0.0;
     b = 0;
     bool failed = false, exhausted = false;
+    best.start();
     for (;;) {
       ++b;
       RUNCTL.KPILST = KPIL_SOUND;
@@ -269,6 +300,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       dumpIteration(b);
       dumpRows(dumpVector, "SS", K, 6);
       for (int i = 0; i < 36; ++i) Kraw[i] = K[i];
+      if (!pod) best.offer(U, Us, R, PCAP, Kraw);
       if (b == 1) symmetrise(K, 6);
       std::int32_t singular = 0;
       if (!pod) {
@@ -299,13 +331,15 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         CAPNRM(dU, m.incD, m.incR);
         CAPNRM(Us, m.totD, m.totR);
         CAPMAX(dU, m.maxD, m.maxR);
-        if (capConverged(m, 1.0E-12)) break;
-        // After 40 iterations a larger increment or total counts as nil, but
-        // only for a state whose every loaded component has settled: near
-        // zero, Newton swinging across the solution of a small load passes
-        // the looser test with a wrong state, which the fallback below mends.
-        if (b > 40 && capConverged(m, 1.0E-8)) {
-          if (pod || loadedSettled(m, dU, U, PCAP, 6, 1.0E-8)) break;
+        // After 40 iterations a larger increment or total counts as nil. A
+        // state that settled is accepted only where it balances the load:
+        // Newton swinging across the solution of a small load, or running
+        // off past the piles' capacity, passes the increment tests with a
+        // wrong state, which the fallback below mends or the halving takes.
+        if (capConverged(m, 1.0E-12) || (b > 40 && capConverged(m, 1.0E-8))) {
+          if (pod || balancedAt(U)) break;
+          if (ISTAT != 0) return;
+          best.settled = true;
           failed = exhausted = true;
           break;
         }
@@ -317,8 +351,8 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     }
 
     // Plain Newton ran out of iterations, met a singular tangent or settled
-    // late on a state not in balance: before the step is halved, Newton with
-    // a line search from the start of the step.
+    // on a state not in balance: before the step is halved, Newton with a
+    // line search from the start of the step.
     if (failed && exhausted && !pod) {
       for (int i = 0; i < 6; ++i) U[i] = Ua[i];
       const std::int32_t outcome = RUNCTL.KPILST, nbrg = RUNCTL.NWBRG, npull = RUNCTL.NWPULL,
@@ -332,6 +366,23 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         RUNCTL.NWBRG = nbrg;
         RUNCTL.NWPULL = npull;
         RUNCTL.NWTORS = ntors;
+      }
+      // Both swung across a jump of the piles' forces: a state they passed
+      // that balances the load is the step's, with its warnings.
+      if (failed && best.balanced()) {
+        std::copy(best.U, best.U + 6, U);
+        std::copy(best.Us, best.Us + 6, Us);
+        std::copy(best.K, best.K + 36, Kraw);
+        RUNCTL.KPILST = KPIL_SOUND;
+        RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
+        failed = !residual(U, F, R, Fp, true);
+        if (ISTAT != 0) return;
+        if (failed) {
+          RUNCTL.KPILST = outcome;
+          RUNCTL.NWBRG = nbrg;
+          RUNCTL.NWPULL = npull;
+          RUNCTL.NWTORS = ntors;
+        }
       }
     }
 

@@ -183,6 +183,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   std::int32_t b = 0;
   // The records take the passive resistance of that step too.
   AcceptedStep<3> acc{};
+  BestState<3> best;
   Passive accPas{};
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
@@ -234,6 +235,28 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     return true;
   };
 
+  // The state Ut about to be accepted balances the step's load. A row that
+  // fails there leaves no outcome: the step is judged on the cap. The
+  // passive movement of the last iteration stays for the report.
+  const auto balancedAt = [&](const double* Ut) {
+    const std::int32_t outcome = RUNCTL.KPILST;
+    const double movement = CAPCTL.CAPUHM;
+    double Ft[3], Rt[3];
+    if (embedded) Passive::moving(Ut);
+    FVEC2D(Ft, Ut, ISTAT);
+    const bool ok = ISTAT == 0 && !outcomeFailed(RUNCTL.KPILST);
+    if (ok && embedded) {
+      Passive q;
+      q.at(Ut);
+      Ft[1] += q.H;
+      Ft[2] -= q.M;
+    }
+    RUNCTL.KPILST = outcome;
+    CAPCTL.CAPUHM = movement;
+    for (int i = 0; i < 3; ++i) Rt[i] = P[i] - Ft[i];
+    return ok && balances(Rt, P, 3);
+  };
+
   // Newton with a line search from U, the start of the step, until the full
   // Newton step is within the tolerances, for at most searchLimit()
   // iterations and while it makes progress. It stays apart from its
@@ -261,6 +284,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       if (ISTAT != 0) return SearchOutcome::Ended;
       if (outcomeFailed(RUNCTL.KPILST)) return SearchOutcome::Failed;
       for (int i = 0; i < 9; ++i) Ke[i] = K[i];
+      best.offer(U, Us, R, P, Ke);
       dumpRows(dumpLine2D, "SS", K, 3);
       // A singular tangent leaves the diagonal step to the line search.
       double d[3] = {};
@@ -270,7 +294,11 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         CAPNRM2D(d, m.incD, m.incR);
         CAPNRM2D(Us, m.totD, m.totR);
         CAPMAX2D(d, m.maxD, m.maxR);
-        if (n > 0 && searchConverged(m, d, U, 3, F1E10)) {
+        const double Un[3] = {U[0] + d[0], U[1] + d[1], U[2] + d[2]};
+        const bool settled = n > 0 && searchConverged(m, d, U, 3, F1E10);
+        const bool accept = settled && balancedAt(Un);
+        best.settled = best.settled || settled;
+        if (accept) {
           // The force sum of the accepted state gives its warnings; the
           // last step as plain Newton takes it.
           RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
@@ -286,6 +314,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
           return SearchOutcome::Converged;
         }
       }
+      if (ISTAT != 0) return SearchOutcome::Ended;
       if (n >= searchLimit()) return SearchOutcome::Failed;
       double g0 = 0.0;
       const double t = searchAlong(3, 1.0, K, U, d, R, [&](const double* Ut, double* Rt) {
@@ -321,6 +350,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     CURCTL.KPYOUT = 0;
     b = 0;
     bool failed = false, exhausted = false;
+    best.start();
     for (;;) {
       ++b;
       RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
@@ -354,6 +384,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         break;
       }
       for (int i = 0; i < 9; ++i) Ke[i] = K[i];
+      if (!pod) best.offer(U, Us, R, P, Ke);
       dumpRows(dumpLine2D, "SS", K, 3);
       if (b == 1) symmetrise(K, 3);
 
@@ -391,16 +422,24 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       const double du6[6] = {du[0], du[1], 0.0, 0.0, 0.0, du[2]};
       const double Us6[6] = {Us[0], Us[1], 0.0, 0.0, 0.0, Us[2]};
       logIteration(b, du6, Us6, CURCTL.IALTOL);
-      if (b > 1 && capConverged(m, F1E10)) break;
+      // A state that settled is accepted only where it balances the load;
+      // one that ran off past the rows' capacity goes to the fallback.
+      if (b > 1 && capConverged(m, F1E10)) {
+        if (pod || balancedAt(U)) break;
+        if (ISTAT != 0) return;
+        best.settled = true;
+        failed = exhausted = true;
+        break;
+      }
       if (b > CURCTL.MAXITC) {
         failed = exhausted = true;
         break;
       }
     }
 
-    // Plain Newton ran out of iterations or met a singular tangent: before
-    // the step is halved, Newton with a line search from the start of the
-    // step.
+    // Plain Newton ran out of iterations, met a singular tangent or settled
+    // on a state not in balance: before the step is halved, Newton with a
+    // line search from the start of the step.
     if (failed && exhausted && !pod) {
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
       const std::int32_t outcome = RUNCTL.KPILST, nbrg = RUNCTL.NWBRG, npull = RUNCTL.NWPULL;
@@ -412,6 +451,24 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         RUNCTL.KPILST = outcome;
         RUNCTL.NWBRG = nbrg;
         RUNCTL.NWPULL = npull;
+      }
+      // Both swung across a jump of the rows' forces: a state they passed
+      // that balances the load is the step's, with its warnings.
+      if (failed && best.balanced()) {
+        for (int i = 0; i < 3; ++i) {
+          Us[i] = best.Us[i];
+          U[i] = Uc[i] + Us[i];
+        }
+        std::copy(best.K, best.K + 9, Ke);
+        RUNCTL.KPILST = KPIL_SOUND;
+        RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
+        failed = !residual(U, F, R, true);
+        if (ISTAT != 0) return;
+        if (failed) {
+          RUNCTL.KPILST = outcome;
+          RUNCTL.NWBRG = nbrg;
+          RUNCTL.NWPULL = npull;
+        }
       }
     }
 

@@ -108,11 +108,52 @@ struct SearchProgress {
 // U (or at the round-off of its group), so that a component near zero is
 // judged on its own, not against the larger ones.
 bool searchConverged(const CapNorms& m, const double* d, const double* U, int N, double TINY);
-// The late test of plain Newton: searchConverged over the components that
-// carry a load in P only. An unloaded component stays at round-off in a
-// symmetric group, where Newton may swing about zero harmlessly; a loaded
-// one swinging across its solution is out of balance.
-bool loadedSettled(const CapNorms& m, const double* d, const double* U, const double* P, int N, double TINY);
+// A state is accepted only where it balances the load of its step: the
+// out-of-balance R (N components: 6 space, 3 plane; the forces first, then
+// the moments) against the step's load P, the forces against the largest
+// force of P (or its largest moment over the group's radius, for moments
+// alone), the moments against the largest moment of P or that force scale
+// times the group's radius, each within BALANCE_TOL. A nil load (a soil
+// movement alone) has nothing to be judged against: the increments decide.
+constexpr double BALANCE_TOL = 1.0E-6;
+bool balances(const double* R, const double* P, int N);
+// The larger of the two ratios above (infinite for a residual that is not
+// a number, 0 for a nil load).
+double imbalance(const double* R, const double* P, int N);
+// The radius of the circle about the cap origin that holds every pile head
+// (half a head diameter for one pile at the origin).
+double groupRadius(int N);
+
+// The state of a step's iterations (plain Newton and its fallback) that
+// balanced the load best: U, the step total Us and the tangent K there. A
+// pile solution closes on an absolute tolerance, so where the deflections
+// are of its size (small loads) the piles' forces jump where a solution
+// closes at another iteration: Newton swings across the jump with
+// increments that vanish, at states out of balance. A state it passed on
+// the way that balances the load is the step's.
+template <int N>
+struct BestState {
+  double measure = 0;  // imbalance of the state; 0 before any
+  bool valid = false;
+  bool settled = false;  // the increments vanished at a state out of balance
+  double U[N], Us[N], K[N * N];
+  void start() { valid = settled = false; }
+  void offer(const double* u, const double* us, const double* R, const double* P, const double* k) {
+    bool loaded = false;
+    for (int i = 0; i < N; ++i) loaded = loaded || P[i] != 0.0;
+    const double m = imbalance(R, P, N);
+    // A nil load is judged by the increments alone.
+    if (!loaded || (valid && !(m < measure))) return;
+    valid = true;
+    measure = m;
+    std::copy(u, u + N, U);
+    std::copy(us, us + N, Us);
+    std::copy(k, k + N * N, K);
+  }
+  // Only where the iterations settled out of balance (not where they ran
+  // out or met a singular tangent), and the state balances.
+  bool balanced() const { return settled && valid && measure <= BALANCE_TOL; }
+};
 
 // What the report takes from the last iteration of a step, as it stood when
 // the last step was accepted, so that a later step that failed leaves it
@@ -138,8 +179,10 @@ struct AcceptedStep {
   }
 };
 
-// A step that did not converge: the increment is halved; when the stepping
-// gives up (and the matrix was not singular) the warning is written.
+// A step that did not converge: the increment is halved, down to the
+// smallest increment, then (where no pile failed) one step to the full load
+// is tried; when the stepping gives up (and the matrix was not singular)
+// the warning is written.
 void failStep(LoadStep& ls);
 
 // The outcome of the load stepping: true when the pass failed (no

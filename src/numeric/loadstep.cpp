@@ -14,6 +14,7 @@ bool LoadStep::start(double DTCUR0, double DTCMIN) {
   Tp = 0.0;
   lastFailed = false;
   anyAccepted = false;
+  wholeTried = false;
   if (DTCUR0 > 1.0) {
     TCUR = 1.1;  // no step
     DTCUR = DTCUR0;
@@ -31,10 +32,21 @@ void LoadStep::accept() {
   if (TCUR > 1.0 && Tp - 1.0 < -RUNCONST.EPSLIM) TCUR = 1.0;
 }
 
-bool LoadStep::fail() {
+bool LoadStep::fail(bool whole) {
   lastFailed = true;
+  if (wholeTried) {
+    TCUR = 1.1;
+    return true;
+  }
   DTCUR /= 2.0;
   if (DTCUR < dtmin) {
+    if (whole && Tp < 1.0) {
+      wholeTried = true;
+      --n;
+      DTCUR = 1.0 - Tp;
+      TCUR = 1.0;
+      return false;
+    }
     TCUR = 1.1;
     return true;
   }

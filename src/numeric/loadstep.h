@@ -25,6 +25,7 @@ struct LoadStep {
   std::int32_t n = 0;     // step counter
   bool lastFailed = false;  // outcome of the last step
   bool anyAccepted = false;  // a step has been accepted
+  bool wholeTried = false;   // the rest of the load has been tried in one step
 
   // Sets up the pass. False when DTCUR0 > 1: no step is made and the pass
   // reports the state at 0 % of the load.
@@ -38,7 +39,10 @@ struct LoadStep {
   void accept();
   // The step failed: halve the increment. True when it fell below the
   // smallest increment (the stepping ends), false when the step is retried.
-  bool fail();
+  // With WHOLE, an increment that falls below the smallest one first gives
+  // way to one step from the last accepted fraction to the full load; when
+  // that fails too, the stepping ends.
+  bool fail(bool whole = false);
   // The first step never converged.
   bool firstStepFailed() const { return n == 1 && lastFailed; }
   // The stepping gave up after accepted steps: the pass has the result of

@@ -14,6 +14,7 @@
 #include "../analysis/wholerun.h"
 #include "../input/names_fixture.h"
 #include "run/rundrv.h"
+#include "support/balance.h"
 #include "support/testdir.h"
 
 namespace drelm {
@@ -94,6 +95,7 @@ TEST(CapRun, PassStoppedAfterAcceptedStepsReportsTheLastOfThem) {
     EXPECT_NEAR(load[0][1], 0.765625 * 300000.0, 1e-6);
     EXPECT_NEAR(headForceSum(rep, m, 0), load[0][0], 1e-6 * load[0][0]);
     EXPECT_NEAR(headForceSum(rep, m, 1), load[0][1], 1e-6 * load[0][1]);
+    EXPECT_TRUE(test::balanced(rep));
 
     // The capacity warnings are those of the reported state too: a pile (or
     // row) is warned where its reported head displacement passes the end of
@@ -128,6 +130,25 @@ TEST(CapRun, PassStoppedAfterAcceptedStepsReportsTheLastOfThem) {
     EXPECT_GT(beyond, 0);
     EXPECT_EQ(warnings, beyond);
   }
+}
+
+// Four plane rows near their capacity (24,700 kips down, 109 kips sideways):
+// at the full load plain Newton runs off to a cap displacement of -1.5E9 in,
+// every pile past the end of its curves and carrying nothing, where the
+// increments pass their tests. Such a state does not balance the load and
+// is not accepted: the step is halved, and the pass reports the last step
+// that balanced, short of the full load.
+TEST(CapRun, AStateThatDoesNotBalanceIsNotAccepted) {
+  test::ScratchDir dir;
+  ASSERT_EQ(runFixture("plane_near_capacity.inp"), 0);
+  const std::string status = test::readLines("run.status").back();
+  EXPECT_EQ(status.rfind("    2 SOLUTION AT", 0), 0u) << status;
+  const Lines rep = test::readLines("run.report");
+  const auto U = after(rep, "* DISPLACEMENT OF PILE CAP AT ORIGIN *");
+  ASSERT_EQ(U.size(), 1u);
+  ASSERT_EQ(U[0].size(), 3u);
+  for (double u : U[0]) EXPECT_LT(std::fabs(u), 100.0);
+  EXPECT_TRUE(test::balanced(rep, 1e-5));
 }
 
 // One battered row turns the vertical load into a push against the lateral

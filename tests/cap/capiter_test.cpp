@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "cap/capeq2d.h"
 #include "model/model.h"
+#include "model/tables.h"
 #include "numeric/matrix.h"
 
 namespace drelm {
@@ -106,25 +109,60 @@ TEST(CapConvergence, FallbackJudgesEachComponentOnItsOwn) {
   EXPECT_FALSE(searchConverged(m, dz, Us, 6, 1.0e-12)) << "a nil component moved beyond round-off";
 }
 
-// The late test of plain Newton judges only the loaded components: a vertical
-// load on a symmetric group leaves the sway at round-off, where Newton may
-// swing about zero (accepted as before); a small lateral load whose sway
-// swings across its solution is not in balance.
-TEST(CapConvergence, LateTestJudgesTheLoadedComponentsOnly) {
-  CURCTL = CURCTL_T{};
-  CURCTL.TOLCAP = 1.0e-4;
-  const double U[6] = {0.25, 2.1e-8, 0.0, 0.0, 0.0, -5.0e-10};
-  const double d[6] = {1.0e-9, -4.2e-8, 0.0, 0.0, 0.0, 1.0e-9};  // the sway swings across zero
-  CapNorms m;
-  CAPNRM(d, m.incD, m.incR);
-  CAPNRM(U, m.totD, m.totR);
-  CAPMAX(d, m.maxD, m.maxR);
-  ASSERT_TRUE(capConverged(m, 1.0e-8));
-  const double vertical[6] = {-1.8e6, 0.0, 0.0, 0.0, 0.0, 0.0};
-  const double smallLateral[6] = {-1.0e5, 1.0, 0.0, 0.0, 0.0, 0.0};
-  EXPECT_TRUE(loadedSettled(m, d, U, vertical, 6, 1.0e-8));
-  EXPECT_FALSE(loadedSettled(m, d, U, smallLateral, 6, 1.0e-8));
-  EXPECT_FALSE(searchConverged(m, d, U, 6, 1.0e-8)) << "every component judged";
+// A state is accepted where its out-of-balance R is small against the load
+// P: forces against the largest force (a torque alone: the torque over the
+// group's radius), moments against the largest moment or the force scale
+// times the radius. Four 12 in piles at (0, +-30, +-30) in: the radius is
+// 30 sqrt 2 + 6 = 48.43 in; one pile at the origin: 6 in; plane rows at
+// Y = +-40 in, 2 ft down: sqrt(24^2 + 40^2) + 6 = 52.65 in.
+TEST(CapConvergence, AStateIsAcceptedWhereItBalancesTheLoad) {
+  const auto group = [](int piles, bool plane) {
+    clearTables();
+    RUNCTL.NPILE = piles;
+    PILEPROP.PLEN(1) = 600.0;
+    SECTAB.SDIAT(1, 1) = 12.0;
+    for (int p = 1; p <= piles; ++p) {
+      PILEAR.PROPOFPILE(p) = 1;
+      const double y = piles == 1 ? 0.0 : (p % 2 == 0 ? 30.0 : -30.0);
+      const double z = piles == 1 ? 0.0 : (p > 2 ? 30.0 : -30.0);
+      if (plane) {
+        PILEAR.PHXREF(p) = 24.0;
+        PILEAR.PHYREF(p) = p == 1 ? -40.0 : 40.0;
+      } else {
+        PILEAR.PHY(p) = y;
+        PILEAR.PHZ(p) = z;
+      }
+    }
+  };
+  const double r4 = 30.0 * std::sqrt(2.0) + 6.0, rPlane = std::sqrt(24.0 * 24.0 + 40.0 * 40.0) + 6.0;
+  const double nan = std::nan("");
+  const struct {
+    const char* what;
+    int piles, N;
+    double P[6], R[6];
+    bool balanced;
+  } cases[] = {
+      {"vertical and a pound sideways", 4, 6, {1.0e5, 1.0}, {0.09, 0.09}, true},
+      {"force off by more than 1E-6 of the largest force", 4, 6, {1.0e5, 1.0}, {0.0, 0.11}, false},
+      {"moment within 1E-6 of the force times the radius", 4, 6, {1.0e5}, {0, 0, 0, 0, 0, 0.099 * r4}, true},
+      {"moment beyond it", 4, 6, {1.0e5}, {0, 0, 0, 0, 0, 0.11 * r4}, false},
+      {"a torque alone: forces against it over the radius", 4, 6, {0, 0, 0, 1.0e6}, {0, 0, 0.99 / r4}, true},
+      {"a torque alone, a force beyond that", 4, 6, {0, 0, 0, 1.0e6}, {0, 0, 1.01 / r4}, false},
+      {"a large moment is its own scale", 4, 6, {1.0, 0, 0, 0, 1.0e9}, {0, 0, 0, 900.0}, true},
+      {"one pile at the origin: the radius is half its width", 1, 6, {0, 1000.0}, {0, 0, 0, 0, 0, 0.0059}, true},
+      {"one pile at the origin, moment beyond it", 1, 6, {0, 1000.0}, {0, 0, 0, 0, 0, 0.0061}, false},
+      {"nil load (a soil movement alone): nothing to judge", 4, 6, {}, {1.0, 1.0, 0, 0, 0, 100.0}, true},
+      {"a residual that is not a number", 4, 6, {1.0e5}, {nan}, false},
+      {"plane rows, moment within the force times their radius", 2, 3, {1.0e5, 1.0e3}, {0, 0, 0.099 * rPlane}, true},
+      {"plane rows, moment beyond it", 2, 3, {1.0e5, 1.0e3}, {0, 0, 0.101 * rPlane}, false},
+      {"plane rows, the 1 lb lateral judged against the vertical", 2, 3, {1.0e5, 1.0}, {0, 0.09, 0}, true},
+  };
+  for (const auto& c : cases) {
+    group(c.piles, c.N == 3);
+    EXPECT_NEAR(groupRadius(c.N), c.piles == 1 ? 6.0 : (c.N == 3 ? rPlane : r4), 1e-12) << c.what;
+    EXPECT_EQ(balances(c.R, c.P, c.N), c.balanced) << c.what;
+  }
+  clearTables();
 }
 
 }  // namespace

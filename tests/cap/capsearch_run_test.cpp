@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../analysis/wholerun.h"
+#include "support/balance.h"
 
 namespace drelm {
 namespace {
@@ -27,17 +28,19 @@ bool has(const Lines& lines, const std::string& text) {
 }
 
 // What a run reports: the cap displacement, the load at the origin and the
-// head forces summed over the piles (PILES identical piles a line).
+// head forces summed over the piles (PILES identical piles a line). A
+// completed case balances its load (FLOOR the force scale of a nil load).
 struct Outcome {
   std::string status;
   bool searched = false;
   std::vector<double> U, load, sum;
 };
 
-Outcome run(const std::string& input, std::size_t ndof, double piles) {
+Outcome run(const std::string& input, std::size_t ndof, double piles, double floor = 0.0) {
   Outcome o;
   EXPECT_EQ(runInput(input), 0);
   o.status = test::readLines("run.sta").back();
+  EXPECT_TRUE(test::balanced(test::readLines("run.rp2"), 1e-6, floor));
   o.searched = has(test::readLines("run.log"), SEARCH_LINE);
   const auto U = capDisplacements();
   const auto load = capLoads();
@@ -116,7 +119,7 @@ TEST(CapSearch, PileDraggedByMovingSoilFindsItsEquilibrium) {
       const std::string from = "0.0 100.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0";
       const Outcome o = run(replaced(fixture(m.input), from,
                                      "0.0 " + std::to_string(H) + " 0.0 0.0 0.0 0.0 0.0 0.0 0.0"),
-                            m.ndof, 1.0);
+                            m.ndof, 1.0, 1000.0);
       EXPECT_EQ(o.status, "    1 ANALYSIS COMPLETED");
       EXPECT_TRUE(o.searched);
       ASSERT_EQ(o.U.size(), m.ndof);
@@ -136,6 +139,41 @@ TEST(CapSearch, PileDraggedByMovingSoilFindsItsEquilibrium) {
     EXPECT_NEAR(both[0].U[0], both[1].U[0], 1e-5 * both[1].U[0]) << H;
     EXPECT_NEAR(both[0].U[1], both[1].U[1], 1e-4 * std::fabs(both[1].U[1])) << H;
   }
+}
+
+// Pile deflections of the size of the pile tolerance (a fixed pile pulled
+// up 0.018 in with a 4.8 kip shear; a group of 12 under 1 lb loads): a pile
+// solution closes on that absolute tolerance, so the head forces jump where
+// it closes at another iteration, and Newton, plain and with the line
+// search, swings across the jump at 25 % of the load with increments of
+// 1E-9 in, out of balance by 200 lb. A state the iterations passed that
+// balances the load is the step's. Before, the first ended "2 SOLUTION AT
+// 23.44 %", the second "3 NO CONVERGENCE ON PILE CAP".
+TEST(CapSearch, AStepSwingingAcrossAJumpOfThePileForcesTakesAStateThatBalances) {
+  for (const char* input : {"space_uplift_fixed.inp", "space_tiny_load.inp"}) {
+    SCOPED_TRACE(input);
+    test::ScratchDir dir;
+    const Outcome o = run(fixture(input), 6, 1.0);
+    EXPECT_EQ(o.status, "    1 ANALYSIS COMPLETED");
+  }
+}
+
+// Three rows of two pipes in stiff clay under loads of a few pounds: no
+// fraction of the load converges (the smaller the fraction, the rougher the
+// piles' forces, whose solutions close on an absolute tolerance), and the
+// halving ran down to its floor and ended "3 NO CONVERGENCE ON PILE CAP".
+// The whole load converges: the halving ends with one step to it.
+TEST(CapSearch, SmallLoadsThatNoFractionOfConvergesConvergeWhole) {
+  test::ScratchDir dir;
+  const Outcome o = run(fixture("plane_small_loads.inp"), 3, 2.0);
+  EXPECT_EQ(o.status, "    1 ANALYSIS COMPLETED");
+  std::vector<std::string> steps;
+  for (const std::string& l : test::readLines("run.log"))
+    if (l.rfind("     STEP ", 0) == 0) steps.push_back(l);
+  ASSERT_FALSE(steps.empty());
+  EXPECT_EQ(steps.front(), "     STEP     1, TCUR     0.2500, DTCUR     0.2500");
+  EXPECT_EQ(steps.back(), "     STEP     1, TCUR     1.0000, DTCUR     1.0000");
+  EXPECT_GT(steps.size(), 2u);
 }
 
 TEST(CapSearch, ReportsAreTheSameOnOneAndOnEightThreads) {
