@@ -14,6 +14,7 @@
 #include "../analysis/wholerun.h"
 #include "../input/names_fixture.h"
 #include "run/rundrv.h"
+#include "support/balance.h"
 #include "support/testdir.h"
 
 namespace drelm {
@@ -94,6 +95,7 @@ TEST(CapRun, PassStoppedAfterAcceptedStepsReportsTheLastOfThem) {
     EXPECT_NEAR(load[0][1], 0.765625 * 300000.0, 1e-6);
     EXPECT_NEAR(headForceSum(rep, m, 0), load[0][0], 1e-6 * load[0][0]);
     EXPECT_NEAR(headForceSum(rep, m, 1), load[0][1], 1e-6 * load[0][1]);
+    EXPECT_TRUE(test::balanced(rep));
 
     // The capacity warnings are those of the reported state too: a pile (or
     // row) is warned where its reported head displacement passes the end of

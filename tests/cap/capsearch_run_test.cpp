@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../analysis/wholerun.h"
+#include "support/balance.h"
 
 namespace drelm {
 namespace {
@@ -27,17 +28,19 @@ bool has(const Lines& lines, const std::string& text) {
 }
 
 // What a run reports: the cap displacement, the load at the origin and the
-// head forces summed over the piles (PILES identical piles a line).
+// head forces summed over the piles (PILES identical piles a line). A
+// completed case balances its load (FLOOR the force scale of a nil load).
 struct Outcome {
   std::string status;
   bool searched = false;
   std::vector<double> U, load, sum;
 };
 
-Outcome run(const std::string& input, std::size_t ndof, double piles) {
+Outcome run(const std::string& input, std::size_t ndof, double piles, double floor = 0.0) {
   Outcome o;
   EXPECT_EQ(runInput(input), 0);
   o.status = test::readLines("run.sta").back();
+  EXPECT_TRUE(test::balanced(test::readLines("run.rp2"), 1e-6, floor));
   o.searched = has(test::readLines("run.log"), SEARCH_LINE);
   const auto U = capDisplacements();
   const auto load = capLoads();
@@ -116,7 +119,7 @@ TEST(CapSearch, PileDraggedByMovingSoilFindsItsEquilibrium) {
       const std::string from = "0.0 100.0 0.0 0.0 0.0 0.0 0.0 0.0 0.0";
       const Outcome o = run(replaced(fixture(m.input), from,
                                      "0.0 " + std::to_string(H) + " 0.0 0.0 0.0 0.0 0.0 0.0 0.0"),
-                            m.ndof, 1.0);
+                            m.ndof, 1.0, 1000.0);
       EXPECT_EQ(o.status, "    1 ANALYSIS COMPLETED");
       EXPECT_TRUE(o.searched);
       ASSERT_EQ(o.U.size(), m.ndof);
