@@ -58,6 +58,17 @@ void reductionFactors(const double* U, const double* P0) {
   }
 }
 
+// Factors for a cap moving along the lateral load at the origin (along +Y
+// without one), whatever the cap's own translation.
+void loadDirectionFactors(const double* P0) {
+  const double along[6] = {0.0, P0[1], P0[2], 0.0, 0.0, 0.0};
+  reductionFactors(along, P0);
+}
+
+// Closure of the lateral pile solutions in the last attempt of a pass,
+// relative to their largest deflection.
+constexpr double LAST_CLOSURE = 1.0E-6;
+
 // Records of a unit-load point whose first step never converged.
 void unitLoadFailure() {
   if (CASECUR.IPRDOF == 2) failedPointRecords(6, true);
@@ -113,12 +124,33 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
+  // Where the stepping would give up, the pass makes a last attempt from
+  // its last accepted step, on a force of the piles that is a continuous
+  // function of the cap displacement (a torque on a symmetric group breaks
+  // it in two ways; a state that balances is there to be found):
+  // - factors of closely spaced piles that follow the cap's translation
+  //   flip with it where that translation is nil by symmetry and only the
+  //   factors' own asymmetry moves the cap; they are held at those of a cap
+  //   moving along the load;
+  // - a lateral pile solution whose deflections are near its tolerance
+  //   closes after one or two iterations by chance; it closes on a change
+  //   small beside its deflection.
+  const bool followsCap = CAPCTL.IRFOPT == 1 || CAPCTL.IRFOPT == 2;
+  bool last = false, held = false, acceptedHeld = false, acceptedLast = false;
+  std::int32_t gaveUp[4] = {};  // the outcome and warning counts of the give-up
+  const auto factorsAt = [&](const double* Ut) {
+    if (CAPCTL.IRFOPT > 0 && !held) reductionFactors(Ut, P0);
+  };
+  struct ClosureGuard {
+    ~ClosureGuard() { CURCTL.LLPREL = 0.0; }
+  } closureGuard;
+
   // The residual R = -(P + F) at the cap displacement Ut of the current
   // step, F the piles' force with the cap's own resistance Fpt: false when a
   // pile failed or a sum set ISTAT. With WARNINGS, the force sum of a state
   // accepted, with its capacity warnings.
   const auto residual = [&](const double* Ut, double* Ft, double* Rt, double* Fpt, bool warnings) {
-    if (CAPCTL.IRFOPT > 0) reductionFactors(Ut, P0);
+    factorsAt(Ut);
     if (warnings) sumWithWarnings(FVEC, Ft, Ut, ISTAT);
     else FVEC(Ft, Ut, ISTAT);
     if (ISTAT != 0 || outcomeFailed(RUNCTL.KPILST)) return false;
@@ -227,7 +259,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
       PRGREC(ProgressForm::Iteration, ISCOMB, ls.n, ls.TCUR, b);
       if (runEnds(ISTAT)) return;
-      if (CAPCTL.IRFOPT > 0) reductionFactors(U, P0);
+      factorsAt(U);
 
       // Pile forces, with the capacity warnings of this evaluation.
       sumWithWarnings(FVEC, F, U, ISTAT);
@@ -337,9 +369,26 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
 
     if (failed) {
       for (int i = 0; i < 6; ++i) U[i] = Ua[i];
-      failStep(ls);
+      if (!last && ls.lastHalving()) {
+        last = true;
+        gaveUp[0] = RUNCTL.KPILST;
+        gaveUp[1] = RUNCTL.NWBRG;
+        gaveUp[2] = RUNCTL.NWPULL;
+        gaveUp[3] = RUNCTL.NWTORS;
+        if (followsCap) {
+          held = true;
+          loadDirectionFactors(P0);
+        }
+        CURCTL.LLPREL = LAST_CLOSURE;
+        logLastAttempt(held);
+        ls.resume(CURCTL.DTCUR0);
+      } else {
+        failStep(ls);
+      }
     } else {
       for (int i = 0; i < 6; ++i) Ua[i] = U[i];
+      acceptedHeld = held;
+      acceptedLast = last;
       acc.save(Fp, Kraw, aux, b);
       ls.accept();
     }
@@ -347,6 +396,15 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   }
 
   PRGREC(ProgressForm::End, ISCOMB, ls.n, ls.Tp, b);
+  // A last attempt that took no step leaves the outcome of the give-up; the
+  // reporting evaluations close as the accepted state was found.
+  if (last && !acceptedLast) {
+    RUNCTL.KPILST = gaveUp[0];
+    RUNCTL.NWBRG = gaveUp[1];
+    RUNCTL.NWPULL = gaveUp[2];
+    RUNCTL.NWTORS = gaveUp[3];
+  }
+  if (!acceptedLast) CURCTL.LLPREL = 0.0;
   // A pass that reports its last accepted step warns of that step's piles.
   if (reportsAcceptedStep(ls)) acc.warnings.restore();
   const bool warned = RUNCTL.NWBRG > 0 || RUNCTL.NWPULL > 0 || RUNCTL.NWTORS > 0;
@@ -364,7 +422,9 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     // U is that of the last accepted step; so is everything reported with it.
     acc.restore(Fp, Kraw, aux, b);
     for (int i = 0; i < 6; ++i) PCAP[i] = Tp * P0[i];
-    if (CAPCTL.IRFOPT > 0) reductionFactors(U, P0);
+    // The factors that state was found with.
+    if (acceptedHeld) loadDirectionFactors(P0);
+    else if (CAPCTL.IRFOPT > 0) reductionFactors(U, P0);
     setSoilMovement(Tp);
   }
   if (CASECUR.IPRDOF == 2) {

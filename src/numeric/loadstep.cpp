@@ -31,6 +31,13 @@ void LoadStep::accept() {
   if (TCUR > 1.0 && Tp - 1.0 < -RUNCONST.EPSLIM) TCUR = 1.0;
 }
 
+void LoadStep::resume(double DTCUR0) {
+  --n;
+  DTCUR = firstStep(DTCUR0);
+  TCUR = Tp + DTCUR;
+  if (TCUR > 1.0 && Tp - 1.0 < -RUNCONST.EPSLIM) TCUR = 1.0;
+}
+
 bool LoadStep::fail() {
   lastFailed = true;
   DTCUR /= 2.0;

@@ -39,6 +39,12 @@ struct LoadStep {
   // The step failed: halve the increment. True when it fell below the
   // smallest increment (the stepping ends), false when the step is retried.
   bool fail();
+  // The next failure would end the stepping: the increment is already below
+  // twice the smallest one.
+  bool lastHalving() const { return DTCUR / 2.0 < dtmin; }
+  // Steps on from the last accepted fraction with the pass's first
+  // increment, as if the step that failed had not been made.
+  void resume(double DTCUR0);
   // The first step never converged.
   bool firstStepFailed() const { return n == 1 && lastFailed; }
   // The stepping gave up after accepted steps: the pass has the result of
