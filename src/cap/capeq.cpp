@@ -137,7 +137,8 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   //   small beside its deflection.
   const bool followsCap = CAPCTL.IRFOPT == 1 || CAPCTL.IRFOPT == 2;
   bool last = false, held = false, acceptedHeld = false, acceptedLast = false;
-  std::int32_t gaveUp[4] = {};  // the outcome and warning counts of the give-up
+  std::int32_t gaveUp = KPIL_SOUND;  // the outcome of the give-up
+  StepWarnings gaveUpWarnings;       // and its capacity warnings
   const auto factorsAt = [&](const double* Ut) {
     if (CAPCTL.IRFOPT > 0 && !held) reductionFactors(Ut, P0);
   };
@@ -313,7 +314,8 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         singular = podIncrement<6>(b, K, dumpVector, system, rightSide, A, rhs, aux, s, dU) ? 0 : 1;
       }
       if (singular != 0) {
-        warnSingular(2);
+        // The last attempt, marked in the runtime log only, warns there.
+        warnSingular(2, !last);
         failed = exhausted = true;
         break;
       }
@@ -371,10 +373,8 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       for (int i = 0; i < 6; ++i) U[i] = Ua[i];
       if (!last && ls.lastHalving()) {
         last = true;
-        gaveUp[0] = RUNCTL.KPILST;
-        gaveUp[1] = RUNCTL.NWBRG;
-        gaveUp[2] = RUNCTL.NWPULL;
-        gaveUp[3] = RUNCTL.NWTORS;
+        gaveUp = RUNCTL.KPILST;
+        gaveUpWarnings.save();
         if (followsCap) {
           held = true;
           loadDirectionFactors(P0);
@@ -399,10 +399,8 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   // A last attempt that took no step leaves the outcome of the give-up; the
   // reporting evaluations close as the accepted state was found.
   if (last && !acceptedLast) {
-    RUNCTL.KPILST = gaveUp[0];
-    RUNCTL.NWBRG = gaveUp[1];
-    RUNCTL.NWPULL = gaveUp[2];
-    RUNCTL.NWTORS = gaveUp[3];
+    RUNCTL.KPILST = gaveUp;
+    gaveUpWarnings.restore();
   }
   if (!acceptedLast) CURCTL.LLPREL = 0.0;
   // A pass that reports its last accepted step warns of that step's piles.

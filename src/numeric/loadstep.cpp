@@ -1,5 +1,7 @@
 #include "numeric/loadstep.h"
 
+#include <algorithm>
+
 #include "model/model_run.h"
 
 namespace drelm {
@@ -33,9 +35,9 @@ void LoadStep::accept() {
 
 void LoadStep::resume(double DTCUR0) {
   --n;
-  DTCUR = firstStep(DTCUR0);
+  // At most the rest of the load: halving it never comes back to Tp.
+  DTCUR = std::min(firstStep(DTCUR0), 1.0 - Tp);
   TCUR = Tp + DTCUR;
-  if (TCUR > 1.0 && Tp - 1.0 < -RUNCONST.EPSLIM) TCUR = 1.0;
 }
 
 bool LoadStep::fail() {

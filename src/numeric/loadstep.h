@@ -43,7 +43,8 @@ struct LoadStep {
   // twice the smallest one.
   bool lastHalving() const { return DTCUR / 2.0 < dtmin; }
   // Steps on from the last accepted fraction with the pass's first
-  // increment, as if the step that failed had not been made.
+  // increment (at most the rest of the load), as if the step that failed
+  // had not been made.
   void resume(double DTCUR0);
   // The first step never converged.
   bool firstStepFailed() const { return n == 1 && lastFailed; }
