@@ -58,6 +58,17 @@ void reductionFactors(const double* U, const double* P0) {
   }
 }
 
+// Factors for a cap moving along the lateral load at the origin (along +Y
+// without one), whatever the cap's own translation.
+void loadDirectionFactors(const double* P0) {
+  const double along[6] = {0.0, P0[1], P0[2], 0.0, 0.0, 0.0};
+  reductionFactors(along, P0);
+}
+
+// Closure of the lateral pile solutions in the last attempt of a pass,
+// relative to their largest deflection.
+constexpr double LAST_CLOSURE = 1.0E-6;
+
 // Records of a unit-load point whose first step never converged.
 void unitLoadFailure() {
   if (CASECUR.IPRDOF == 2) failedPointRecords(6, true);
@@ -114,12 +125,34 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
+  // Where the stepping would give up, the pass makes a last attempt from
+  // its last accepted step, on a force of the piles that is a continuous
+  // function of the cap displacement (a torque on a symmetric group breaks
+  // it in two ways; a state that balances is there to be found):
+  // - factors of closely spaced piles that follow the cap's translation
+  //   flip with it where that translation is nil by symmetry and only the
+  //   factors' own asymmetry moves the cap; they are held at those of a cap
+  //   moving along the load;
+  // - a lateral pile solution whose deflections are near its tolerance
+  //   closes after one or two iterations by chance; it closes on a change
+  //   small beside its deflection.
+  const bool followsCap = CAPCTL.IRFOPT == 1 || CAPCTL.IRFOPT == 2;
+  bool last = false, held = false, acceptedHeld = false, acceptedLast = false;
+  std::int32_t gaveUp = KPIL_SOUND;  // the outcome of the give-up
+  StepWarnings gaveUpWarnings;       // and its capacity warnings
+  const auto factorsAt = [&](const double* Ut) {
+    if (CAPCTL.IRFOPT > 0 && !held) reductionFactors(Ut, P0);
+  };
+  struct ClosureGuard {
+    ~ClosureGuard() { CURCTL.LLPREL = 0.0; }
+  } closureGuard;
+
   // The residual R = -(P + F) at the cap displacement Ut of the current
   // step, F the piles' force with the cap's own resistance Fpt: false when a
   // pile failed or a sum set ISTAT. With WARNINGS, the force sum of a state
   // accepted, with its capacity warnings.
   const auto residual = [&](const double* Ut, double* Ft, double* Rt, double* Fpt, bool warnings) {
-    if (CAPCTL.IRFOPT > 0) reductionFactors(Ut, P0);
+    factorsAt(Ut);
     if (warnings) sumWithWarnings(FVEC, Ft, Ut, ISTAT);
     else FVEC(Ft, Ut, ISTAT);
     if (ISTAT != 0 || outcomeFailed(RUNCTL.KPILST)) return false;
@@ -258,7 +291,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
       RUNCTL.NWBRG = RUNCTL.NWPULL = RUNCTL.NWTORS = 0;
       PRGREC(ProgressForm::Iteration, ISCOMB, ls.n, ls.TCUR, b);
       if (runEnds(ISTAT)) return;
-      if (CAPCTL.IRFOPT > 0) reductionFactors(U, P0);
+      factorsAt(U);
 
       // Pile forces, with the capacity warnings of this evaluation.
       sumWithWarnings(FVEC, F, U, ISTAT);
@@ -313,7 +346,8 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         singular = podIncrement<6>(b, K, dumpVector, system, rightSide, A, rhs, aux, s, dU) ? 0 : 1;
       }
       if (singular != 0) {
-        warnSingular(2);
+        // The last attempt, marked in the runtime log only, warns there.
+        warnSingular(2, !last);
         failed = exhausted = true;
         break;
       }
@@ -388,9 +422,24 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
 
     if (failed) {
       for (int i = 0; i < 6; ++i) U[i] = Ua[i];
-      failStep(ls);
+      if (!last && ls.lastHalving()) {
+        last = true;
+        gaveUp = RUNCTL.KPILST;
+        gaveUpWarnings.save();
+        if (followsCap) {
+          held = true;
+          loadDirectionFactors(P0);
+        }
+        CURCTL.LLPREL = LAST_CLOSURE;
+        logLastAttempt(held);
+        ls.resume(CURCTL.DTCUR0);
+      } else {
+        failStep(ls);
+      }
     } else {
       for (int i = 0; i < 6; ++i) Ua[i] = U[i];
+      acceptedHeld = held;
+      acceptedLast = last;
       acc.save(Fp, Kraw, aux, b);
       ls.accept();
     }
@@ -398,6 +447,13 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
   }
 
   PRGREC(ProgressForm::End, ISCOMB, ls.n, ls.Tp, b);
+  // A last attempt that took no step leaves the outcome of the give-up; the
+  // reporting evaluations close as the accepted state was found.
+  if (last && !acceptedLast) {
+    RUNCTL.KPILST = gaveUp;
+    gaveUpWarnings.restore();
+  }
+  if (!acceptedLast) CURCTL.LLPREL = 0.0;
   // A pass that reports its last accepted step warns of that step's piles.
   if (reportsAcceptedStep(ls)) acc.warnings.restore();
   const bool warned = RUNCTL.NWBRG > 0 || RUNCTL.NWPULL > 0 || RUNCTL.NWTORS > 0;
@@ -415,7 +471,9 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     // U is that of the last accepted step; so is everything reported with it.
     acc.restore(Fp, Kraw, aux, b);
     for (int i = 0; i < 6; ++i) PCAP[i] = Tp * P0[i];
-    if (CAPCTL.IRFOPT > 0) reductionFactors(U, P0);
+    // The factors that state was found with.
+    if (acceptedHeld) loadDirectionFactors(P0);
+    else if (CAPCTL.IRFOPT > 0) reductionFactors(U, P0);
     setSoilMovement(Tp);
   }
   if (CASECUR.IPRDOF == 2) {

@@ -120,6 +120,12 @@ void logSearch() {
   io::FLUSH(U_LOG);
 }
 
+void logLastAttempt(bool HELD) {
+  text(U_LOG, "     LAST ATTEMPT FROM THE LAST CONVERGED STEP: PILES CLOSE ON THEIR OWN DEFLECTIONS");
+  if (HELD) text(U_LOG, "     REDUCTION FACTORS HELD IN THE DIRECTION OF THE LOAD");
+  io::FLUSH(U_LOG);
+}
+
 std::int32_t searchLimit() { return std::min(CURCTL.MAXITC, SEARCH_ITERATIONS); }
 
 bool SearchProgress::stalled(double g) {

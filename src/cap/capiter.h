@@ -77,6 +77,9 @@ struct StepWarnings {
 enum class SearchOutcome { Converged, Failed, Ended };
 // The log line that opens the fallback of a step.
 void logSearch();
+// The log line of the last attempt of a pass; HELD: the factors of closely
+// spaced piles are held at those of a cap moving along the load.
+void logLastAttempt(bool HELD);
 // Iterations of the fallback: MAXITC, at most SEARCH_ITERATIONS. Where it
 // converges it takes a handful; where the load has no equilibrium (a pile
 // plunging past its capacity) it would only wander.

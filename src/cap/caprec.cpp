@@ -131,11 +131,11 @@ void dumpVector(const char* tag, const double* v, int n) {
   text(U_ITER, s);
 }
 
-void warnSingular(int EMPTY) {
+void warnSingular(int EMPTY, bool REPORTED) {
   for (int k = 0; k < EMPTY; ++k) emptyLine(U_LOG);
   text(U_LOG, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
   io::FLUSH(U_LOG);
-  text(U_RESULTS, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
+  if (REPORTED) text(U_RESULTS, "     ** WARNING **  DETERMINANT OF STIFFNESS MATRIX IS ZERO");
   raiseOutcome(KPIL_SINGULAR);
 }
 

@@ -51,8 +51,9 @@ void dumpVector(const char* tag, const double* v, int n);
 
 // Singular cap matrix: the warning, after EMPTY empty lines on the log (two
 // in the space solution, one in the plane one), and the outcome word raised
-// to "singular". The given-up load stepping warning.
-void warnSingular(int EMPTY);
+// to "singular"; with REPORTED false not in the results report. The
+// given-up load stepping warning.
+void warnSingular(int EMPTY, bool REPORTED = true);
 void warnNoConvergence(std::int32_t MAXITC);
 // The load stepping stopped after accepted steps: the fraction TP of the
 // results and the reason, the outcome word OUTCOME (a failure of the piles,

@@ -1,5 +1,7 @@
 #include "numeric/loadstep.h"
 
+#include <algorithm>
+
 #include "model/model_run.h"
 
 namespace drelm {
@@ -30,6 +32,13 @@ void LoadStep::accept() {
   Tp = TCUR;
   TCUR += DTCUR;
   if (TCUR > 1.0 && Tp - 1.0 < -RUNCONST.EPSLIM) TCUR = 1.0;
+}
+
+void LoadStep::resume(double DTCUR0) {
+  --n;
+  // At most the rest of the load: halving it never comes back to Tp.
+  DTCUR = std::min(firstStep(DTCUR0), 1.0 - Tp);
+  TCUR = Tp + DTCUR;
 }
 
 bool LoadStep::fail(bool whole) {

@@ -43,6 +43,13 @@ struct LoadStep {
   // way to one step from the last accepted fraction to the full load; when
   // that fails too, the stepping ends.
   bool fail(bool whole = false);
+  // The next failure would end the stepping: the increment is already below
+  // twice the smallest one.
+  bool lastHalving() const { return DTCUR / 2.0 < dtmin; }
+  // Steps on from the last accepted fraction with the pass's first
+  // increment (at most the rest of the load), as if the step that failed
+  // had not been made.
+  void resume(double DTCUR0);
   // The first step never converged.
   bool firstStepFailed() const { return n == 1 && lastFailed; }
   // The stepping gave up after accepted steps: the pass has the result of

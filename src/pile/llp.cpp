@@ -41,6 +41,18 @@ void updateEI(const std::int32_t& IPILE, const double& PX, int n, NodeArray (&R)
   mirrorEnds(n, R[1]);
 }
 
+// No node of either direction moved by more than REL times the largest
+// deflection of the pile.
+bool closedRelative(int n, const NodeArray (&y)[2], const NodeArray (&yold)[2], double REL) {
+  double largest = 0.0, change = 0.0;
+  for (int d = 0; d < 2; ++d)
+    for (int i = 4; i <= n; ++i) {
+      largest = std::fmax(largest, std::fabs(y[d](i)));
+      change = std::fmax(change, std::fabs(y[d](i) - yold[d](i)));
+    }
+  return change <= REL * largest;
+}
+
 }  // namespace
 
 double HEADSHR(int n, double h, const NodeArray& K, const NodeArray& Y, const NodeArray& F) {
@@ -186,6 +198,10 @@ void LLP(const std::int32_t& IPILE, const double& YT1, const double& ST1, const 
     bool closed = it > 1;
     for (int i = 4; closed && i <= n; ++i)
       closed = std::fabs(y[0](i) - yold[0](i)) < tol && std::fabs(y[1](i) - yold[1](i)) < tol;
+    // Deflections not far above the tolerance close after a change of their
+    // own size: the head force then jumps where the count of iterations
+    // changes. Asked for, the change must also be small beside them.
+    if (closed && CURCTL.LLPREL > 0.0) closed = closedRelative(n, y, yold, CURCTL.LLPREL);
     if (closed) break;
     if (++it > maxit) {
       llpNoClosure(maxit, IPILE);

@@ -228,8 +228,10 @@ TEST(CapEquilibrium, PilesThatNeverCloseEndThePassWithoutResult) {
     const Pass r = runPass(P);
     EXPECT_EQ(r.ISTAT, 0);
     EXPECT_EQ(run.lines(U_STATUS), std::vector<std::string>{"    6 NO CONVERGENCE ON PILES   "}) << code;
-    // From 1 down to the floor of 1E-4: tries at 1, 1/2, ..., 1/8192.
-    EXPECT_EQ(stepLines(run).size(), 14u);
+    // From 1 down to the floor of 1E-4: tries at 1, 1/2, ..., 1/8192; and
+    // once more in the pass's last attempt, which takes no step either.
+    EXPECT_EQ(stepLines(run).size(), 28u);
+    EXPECT_TRUE(has(run.lines(U_LOG), "LAST ATTEMPT FROM THE LAST CONVERGED STEP: PILES CLOSE ON THEIR OWN DEFLECTIONS"));
     const auto out = run.lines(U_RESULTS);
     EXPECT_TRUE(has(out, "SOME PILES MAY FAIL IN BEARING!"));
     EXPECT_TRUE(has(out, "APPARENT FAILURE IN BEARING    ,  PILE GROUP1"));

@@ -348,6 +348,35 @@ TEST(LlpSoil, NoClosureIsReportedAndLeavesTheHeadForcesAlone) {
   EXPECT_NEAR(s.res.P[0](5), 24.0 * 1.0, 1e-6);
 }
 
+TEST(LlpSoil, ClosureRelativeToTheDeflectionWhenAsked) {
+  // Deflections below the pile tolerance close after the second solution,
+  // on the springs of the first: on yielding soil that head shear is far
+  // from the solution's. With the relative closure the iteration goes on
+  // to it, so the head force no longer jumps where the count of solutions
+  // changes.
+  subgradePile(40.0);  // yields at 0.96 in
+  const double Y = 2.0;
+  Solve tight;
+  tight.run(1, Y, 0.0);
+  ASSERT_EQ(RUNCTL.KPILST, 0);
+  ASSERT_GT(tight.res.ITER, 3);
+
+  CURCTL.TOLPIL = 10.0;
+  Solve loose;
+  loose.run(1, Y, 0.0);
+  EXPECT_EQ(loose.res.ITER, 2);
+  EXPECT_GT(std::fabs(loose.vt1 - tight.vt1), 0.05 * std::fabs(tight.vt1));
+
+  CURCTL.LLPREL = 1.0E-6;
+  Solve relative;
+  relative.run(1, Y, 0.0);
+  CURCTL.LLPREL = 0.0;
+  EXPECT_EQ(RUNCTL.KPILST, 0);
+  EXPECT_GT(relative.res.ITER, 3);
+  EXPECT_NEAR(relative.vt1, tight.vt1, 1e-5 * std::fabs(tight.vt1));
+  EXPECT_NEAR(relative.mt1, tight.mt1, 1e-5 * std::fabs(tight.mt1));
+}
+
 TEST(LlpSoil, FailedSoilLookupEndsTheCall) {
   // An API sand layer without friction angle stops the p-y evaluation.
   subgradePile(0.0);
