@@ -181,15 +181,18 @@ int pipeClose(void* cookie) {
   return failed ? -1 : r;
 }
 
-// Opens a report write-only, created or emptied, and never waits: a pipe
-// with no reader fails here (ENXIO) instead of holding the run; one whose
-// reader goes away fails its writes. ST gets the file's identity.
+// Opens a report, created or emptied, and never waits. A pipe is opened
+// write-only: with no reader it fails here (ENXIO) instead of holding the
+// run, and once its reader has gone its writes fail; a read end of our own
+// would keep it open for ever. ST gets the file's identity.
 std::FILE* openReport(const std::string& path, struct stat& st) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
+  const bool onPipe = ::stat(path.c_str(), &st) == 0 && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode));
+  const int flags = onPipe ? O_WRONLY : O_RDWR | O_CREAT | O_TRUNC;
+  const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
   if (fd < 0) return nullptr;
   std::FILE* f = nullptr;
   if (::fstat(fd, &st) != 0) {
-    // no identity: refused below
+    // A file without an identity cannot be told from the run's others.
   } else if (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) {
     cookie_io_functions_t io{};
     io.write = pipeWrite;
@@ -199,7 +202,7 @@ std::FILE* openReport(const std::string& path, struct stat& st) {
     if (f) return f;
     delete sink;
   } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0) {
-    f = ::fdopen(fd, "wb");
+    f = ::fdopen(fd, "w+b");
   }
   if (!f) ::close(fd);
   return f;

@@ -27,9 +27,8 @@ enum class Access {
   // only. A device, a pipe or a directory is refused: it may never end.
   Read,
   // A report: created, or emptied when it exists; it may be a device or a
-  // pipe where the user points it. Opened write-only and without waiting: a
-  // pipe with no reader fails the open, one whose reader has gone fails its
-  // writes.
+  // pipe where the user points it. Opened without waiting: a pipe with no
+  // reader fails the open, one whose reader has gone fails its writes.
   Write,
   // A work file the run reads back: a regular file created or emptied by
   // this open, never through a link; read back on its unit after REWIND, or
