@@ -3,6 +3,7 @@
 // the runtime log; an input that is not a readable regular file refused
 // before anything is written; the host's own files failing with 41.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -218,6 +219,26 @@ TEST(HostRefusals, HostsOwnFileThatFailsEndsWith41NamingIt) {
     EXPECT_EQ(readFile("outside.txt"), "keep\n");
     EXPECT_FALSE(fs::exists(dir.path() / "o" / "job.log"));
   }
+}
+
+// A link put in place of the stop file during the run: the stop request
+// replaces it by a regular file and never writes through it; the run stops.
+TEST(HostRefusals, StopRequestReplacesALinkPutInPlaceOfTheStopFile) {
+  ScratchDir dir;
+  writeFile("group3x3.inp", readFile(fs::path(DRELM_SOURCE_DIR) / "examples" / "group3x3.inp"));
+  writeFile("outside.txt", "keep\n");
+  const pid_t pid = test::forkHost(dir.path() / "group3x3.inp", dir.path() / "o", "host.out", "host.err");
+  // Once the host has made its stop file (the engine is then about to start).
+  for (int k = 0; k < 3000 && !fs::exists("o/group3x3.progress"); ++k) usleep(10000);
+  fs::remove("o/group3x3.stop");
+  fs::create_symlink(dir.path() / "outside.txt", "o/group3x3.stop");
+  kill(pid, SIGTERM);
+  const test::Bounded b = test::waitBounded(pid, 30);
+  EXPECT_FALSE(b.hung);
+  EXPECT_EQ(b.exit, 4) << readFile("host.out") << readFile("host.err");
+  EXPECT_EQ(readFile("outside.txt"), "keep\n");
+  EXPECT_FALSE(fs::is_symlink("o/group3x3.stop"));
+  EXPECT_EQ(readFile("o/group3x3.stop"), "1\n");
 }
 
 // Every file capped below the input echo's end: the echo is cut after the
