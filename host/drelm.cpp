@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -12,9 +13,9 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,8 @@ void catchStopSignals() {
   struct sigaction sa {};
   sa.sa_handler = onInterrupt;
   sigemptyset(&sa.sa_mask);
+  // Restarting is safe: no call of the host waits on a file for ever (its own
+  // files and the engine's reports are opened without waiting).
   sa.sa_flags = SA_RESTART;
   for (int sig : STOP_SIGNALS) sigaction(sig, &sa, nullptr);
 }
@@ -152,12 +155,6 @@ int unreadableFile(const fs::path& dir, const std::string& name, int line) {
   return 41;
 }
 
-bool writeText(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << text;
-  return static_cast<bool>(out.flush());
-}
-
 // A file the host itself cannot open or write ends it with the engine's
 // status for that, the file named on standard error and in the final
 // message.
@@ -169,17 +166,56 @@ int fileFailure(const fs::path& p, bool written, const char* why) {
   return EXIT_FILE;
 }
 
+// Writes TEXT as the whole of the host's own file P (the names file, the
+// stop-request file): a regular file, created when missing. Never through a
+// link, which would write or empty a file elsewhere, and never a pipe or a
+// device, whose open may wait for ever. Empty when written, else why not;
+// OPENED tells whether the failure came after the open.
+std::string putOwnFile(const fs::path& p, const std::string& text, bool& opened) {
+  opened = false;
+  struct stat st {};
+  if (::lstat(p.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+    return S_ISLNK(st.st_mode)  ? "it is a symbolic link, which the host does not write through"
+           : S_ISDIR(st.st_mode) ? "it is a directory"
+                                 : "it is not a regular file";
+  const int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return std::strerror(errno);
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return "it is not a regular file";
+  }
+  opened = true;
+  bool ok = ::ftruncate(fd, 0) == 0;
+  for (std::size_t done = 0; ok && done < text.size();) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<std::size_t>(n);
+  }
+  std::string why = ok ? "" : std::strerror(errno);
+  if (::close(fd) != 0 && ok) why = std::strerror(errno);
+  return why;
+}
+
 // Writes TEXT as the whole of the host's file P; on failure ends the host
 // as fileFailure does and gives its exit status, else 0.
 int writeHostFile(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  if (!out.is_open()) return fileFailure(p, false, std::strerror(errno));
-  out << text;
-  out.flush();
-  if (!out) return fileFailure(p, true, std::strerror(errno));
-  out.close();
-  if (out.fail()) return fileFailure(p, true, std::strerror(errno));
-  return 0;
+  bool opened = false;
+  const std::string why = putOwnFile(p, text, opened);
+  return why.empty() ? 0 : fileFailure(p, opened, why.c_str());
+}
+
+// Puts the stop request into the stop file the host made at the start. A
+// link or a pipe put in its place since is replaced by a new regular file.
+// When even that fails the engine cannot be told: the host ends at once, as
+// at a second signal, naming the file.
+void requestStop(const fs::path& p) {
+  bool opened = false;
+  std::string why = putOwnFile(p, "1\n", opened);
+  if (!why.empty() && !opened && ::unlink(p.c_str()) == 0) why = putOwnFile(p, "1\n", opened);
+  if (why.empty()) return;
+  fileFailure(p, opened, why.c_str());
+  std::_Exit(EXIT_FILE);
 }
 
 // Before anything is written: the input must be a regular file that can be
@@ -215,6 +251,10 @@ int main(int argc, char** argv) {
   // From the start: a stop asked for before the engine runs is honoured at
   // its first check.
   catchStopSignals();
+  // A size limit or a pipe whose reader has gone is a file that cannot be
+  // written (41, the file named), not the end of the process.
+  std::signal(SIGXFSZ, SIG_IGN);
+  std::signal(SIGPIPE, SIG_IGN);
   std::string input, outDir;
   for (int k = 1; k < argc; ++k) {
     const std::string a = argv[k];
@@ -360,7 +400,8 @@ int main(int argc, char** argv) {
       }
     }
     if (interrupted && !stopSent) {
-      stopSent = writeText(stopFile, "1\n");
+      requestStop(stopFile);
+      stopSent = true;
       if (tty) std::printf("\r\033[K");
       std::printf("drelm: stop requested, waiting for the engine\n");
       std::fflush(stdout);
@@ -392,7 +433,7 @@ int main(int argc, char** argv) {
   if (status != 0 && status != 4 && status != EXIT_FILE)
     for (const std::string& l : drelm::host::fatalDiagnosis(fileOfLine(10)))
       std::fprintf(stderr, "drelm: %s\n", l.c_str());
-  const std::string tally = drelm::host::runTally(cases, written, fileOfLine(6));
+  const std::string tally = drelm::host::runTally(cases, written, fileOfLine(6), fileOfLine(10));
   if (!tally.empty()) std::printf("    %s\n", tally.c_str());
   // Only the reports this run wrote: one left by an earlier run is not its.
   const struct {

@@ -84,9 +84,19 @@ std::string tally(const std::vector<CaseOutcome>& cases, const Declared& declare
   return s.empty() ? s : s + "; see " + statusName;
 }
 
-std::string runTally(const CaseFollower& cases, RunFiles& written, const std::filesystem::path& echo) {
+std::string runTally(const CaseFollower& cases, RunFiles& written, const std::filesystem::path& echo,
+                     const std::filesystem::path& log) {
   if (!cases.ran()) return {};
-  const Declared declared = written.written(echo.filename().string()) ? declaredCounts(echo) : Declared{};
+  auto counts = [&](const std::filesystem::path& p) {
+    return written.written(p.filename().string()) ? declaredCounts(p) : Declared{};
+  };
+  // Both give the input's counts where they give them at all.
+  Declared declared = counts(echo);
+  if (declared.cases == 0 || declared.combs == 0) {
+    const Declared logged = counts(log);
+    declared.cases = std::max(declared.cases, logged.cases);
+    declared.combs = std::max(declared.combs, logged.combs);
+  }
   return tally(cases.cases(), declared, cases.file().filename().string());
 }
 

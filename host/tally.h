@@ -24,8 +24,10 @@ std::string tally(const std::vector<CaseOutcome>& cases, const Declared& declare
                   const std::string& statusName);
 
 // The tally of a run from the status file CASES followed, with the counts
-// of the input echo ECHO when the run wrote it; empty when the run wrote no
-// status file or it holds no case.
-std::string runTally(const CaseFollower& cases, RunFiles& written, const std::filesystem::path& echo);
+// of the input echo ECHO when the run wrote it, or of the runtime log LOG
+// where a failed file cut the echo short of them; empty when the run wrote
+// no status file or it holds no case.
+std::string runTally(const CaseFollower& cases, RunFiles& written, const std::filesystem::path& echo,
+                     const std::filesystem::path& log);
 
 }  // namespace drelm::host

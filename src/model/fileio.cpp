@@ -1,8 +1,13 @@
 #include "model/fileio.h"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <atomic>
 #include <map>
@@ -115,7 +120,97 @@ std::FILE* openRegular(const std::string& path, Access access) {
   return f;
 }
 
+std::atomic<bool (*)()> pipeGiveUp{nullptr};
+
+// write() that never raises SIGPIPE in the caller's process: the signal is
+// held back on this thread and, when this write raised it, taken back. A
+// pipe whose reader has gone is a failed file, not the end of the process.
+ssize_t writeWithoutSigpipe(int fd, const char* data, std::size_t bytes) {
+  sigset_t pipeOnly, old, pending;
+  sigemptyset(&pipeOnly);
+  sigaddset(&pipeOnly, SIGPIPE);
+  pthread_sigmask(SIG_BLOCK, &pipeOnly, &old);
+  const bool alreadyPending = sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE);
+  const ssize_t n = ::write(fd, data, bytes);
+  const int err = errno;
+  if (n < 0 && err == EPIPE && !alreadyPending) {
+    const timespec now{0, 0};
+    sigtimedwait(&pipeOnly, nullptr, &now);
+  }
+  pthread_sigmask(SIG_SETMASK, &old, nullptr);
+  errno = err;
+  return n;
+}
+
+// A report on a pipe (or a socket): written without blocking, waiting for
+// room in short slices so that a reader that takes nothing cannot hold the
+// run past a stop request. Once failed, every later write fails at once, so
+// that the closing step's lines do not wait again.
+struct PipeSink {
+  int fd;
+  bool failed = false;
+};
+
+constexpr int PIPE_WAIT_MS = 200;
+
+ssize_t pipeWrite(void* cookie, const char* data, std::size_t bytes) {
+  PipeSink& p = *static_cast<PipeSink*>(cookie);
+  for (std::size_t done = 0; !p.failed && done < bytes;) {
+    const ssize_t n = writeWithoutSigpipe(p.fd, data + done, bytes - done);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+    } else if (n < 0 && errno == EAGAIN) {
+      pollfd room{p.fd, POLLOUT, 0};
+      bool (*giveUp)() = pipeGiveUp.load();
+      if (::poll(&room, 1, PIPE_WAIT_MS) == 0 && giveUp && giveUp()) p.failed = true;
+    } else if (!(n < 0 && errno == EINTR)) {
+      p.failed = true;
+    }
+  }
+  if (!p.failed) return static_cast<ssize_t>(bytes);
+  // Nothing written: the stream marks its error.
+  errno = EPIPE;
+  return 0;
+}
+
+int pipeClose(void* cookie) {
+  PipeSink* p = static_cast<PipeSink*>(cookie);
+  const int r = ::close(p->fd);
+  const bool failed = p->failed;
+  delete p;
+  return failed ? -1 : r;
+}
+
+// Opens a report, created or emptied, and never waits. A pipe is opened
+// write-only: with no reader it fails here (ENXIO) instead of holding the
+// run, and once its reader has gone its writes fail; a read end of our own
+// would keep it open for ever. ST gets the file's identity.
+std::FILE* openReport(const std::string& path, struct stat& st) {
+  const bool onPipe = ::stat(path.c_str(), &st) == 0 && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode));
+  const int flags = onPipe ? O_WRONLY : O_RDWR | O_CREAT | O_TRUNC;
+  const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
+  if (fd < 0) return nullptr;
+  std::FILE* f = nullptr;
+  if (::fstat(fd, &st) != 0) {
+    // A file without an identity cannot be told from the run's others.
+  } else if (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) {
+    cookie_io_functions_t io{};
+    io.write = pipeWrite;
+    io.close = pipeClose;
+    PipeSink* sink = new PipeSink{fd};
+    f = ::fopencookie(sink, "wb", io);
+    if (f) return f;
+    delete sink;
+  } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0) {
+    f = ::fdopen(fd, "w+b");
+  }
+  if (!f) ::close(fd);
+  return f;
+}
+
 }  // namespace
+
+void whileWaitingForPipe(bool (*giveUp)()) { pipeGiveUp.store(giveUp); }
 
 bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   if (unit < 0 || unit > MAXUNIT) return false;
@@ -125,15 +220,15 @@ bool OPEN(int unit, const std::string& name, Access access, bool unformatted) {
   while (!path.empty() && (path.back() == ' ' || path.back() == '\0')) path.pop_back();
   if (path.empty()) return false;
   if (holderOf(path, unit) >= 0) return false;
-  std::FILE* f = access == Access::Write ? std::fopen(path.c_str(), "w+b") : openRegular(path, access);
+  struct stat st {};
+  std::FILE* f = access == Access::Write ? openReport(path, st) : openRegular(path, access);
   if (!f) return false;
   UnitState& u = units[unit];
   const bool input = access == Access::Read || access == Access::ReadBack;
   const std::size_t size = input ? READ_BUFFER : WRITE_BUFFER;
   u.buffer = static_cast<char*>(std::malloc(size));
   if (u.buffer) std::setvbuf(f, u.buffer, _IOFBF, size);
-  struct stat st {};
-  if (::fstat(::fileno(f), &st) == 0) {
+  if (access == Access::Write || ::fstat(::fileno(f), &st) == 0) {
     u.dev = st.st_dev;
     u.ino = st.st_ino;
   }

@@ -27,7 +27,8 @@ enum class Access {
   // only. A device, a pipe or a directory is refused: it may never end.
   Read,
   // A report: created, or emptied when it exists; it may be a device or a
-  // pipe where the user points it.
+  // pipe where the user points it. Opened without waiting: a pipe with no
+  // reader fails the open, one whose reader has gone fails its writes.
   Write,
   // A work file the run reads back: a regular file created or emptied by
   // this open, never through a link; read back on its unit after REWIND, or
@@ -101,6 +102,10 @@ Failure failure();
 void fail(int unit, const std::string& name, bool opening);
 // Forget the failure: a new run starts.
 void clearFailure();
+// Called a few times a second while a write waits for a pipe's reader to
+// take data: true gives the pipe up as failed, so that a stop request ends a
+// run whose pipe is never read. Null: wait as long as the reader lives.
+void whileWaitingForPipe(bool (*giveUp)());
 // Forget the work files written, so that none of an earlier run is read
 // back: a new run starts.
 void forgetWorkFiles();

@@ -13,6 +13,7 @@
 #include "run/startup.h"
 #include "model/tables.h"
 #include "report/timing.h"
+#include "report/writers.h"
 
 namespace drelm {
 
@@ -45,6 +46,7 @@ void RUNDRV(std::int32_t& ISTAT) {
 
   STARTUP(ISTAT);
   if (ISTAT == 0) READIN(ISTAT);
+  const bool inputRead = ISTAT == 0;
 
   TIMBLK.NPROCS = omp_get_max_threads();
   TIMBLK.NTHUSE = 1;
@@ -65,6 +67,14 @@ void RUNDRV(std::int32_t& ISTAT) {
   }
 
   TIMBLK.TELAPS = wallClock() - TIMBLK.TELAPS;
+  // A file that failed may have cut the input echo before it gave the
+  // numbers of load cases and combinations: the runtime log gives them, so
+  // that what the run did not reach can still be counted.
+  if (inputRead && io::writeFailed()) {
+    io::line(U_LOG, "    ");
+    io::line(U_LOG, "    NUMBER OF LOAD CASES :" + intField(5, CASEIN.NLCASE));
+    io::line(U_LOG, "    NUMBER OF LOAD COMB. :" + intField(5, COMBIN.NCOMB));
+  }
   ENDRUN(ISTAT);
   // The parallel loops set the thread count of their regions; the caller's
   // thread gets its own count back, so that the next run starts from it.

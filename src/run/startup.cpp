@@ -141,6 +141,8 @@ void STARTUP(std::int32_t& ISTAT) {
   RUNCTL.KRUNMD = 2;
   io::clearFailure();
   io::forgetWorkFiles();
+  // A report on a pipe that nobody reads must not hold the run past a stop.
+  io::whileWaitingForPipe(&stopFileRequests);
   if (!readNamesFile(ISTAT)) return;
   if (!emptyOutputs(ISTAT)) return;
 

@@ -3,6 +3,8 @@
 // the runtime log; an input that is not a readable regular file refused
 // before anything is written; the host's own files failing with 41.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -153,35 +155,108 @@ TEST(HostRefusals, InputThatIsNotAReadableRegularFileWritesNothing) {
   }
 }
 
-// The names file and the stop file are the host's own: when it cannot write
-// them it ends with 41 (not the usage code 2) and names the file.
+// The names file and the stop file are the host's own: it writes them only
+// as regular files, never through a link (whose target would lose its
+// content) and never on a pipe or a device (whose open may wait for ever, or
+// which keeps nothing). Anything else in their place, or a write that fails
+// (a size limit, with its signal as a shell leaves it), ends the host with 41
+// naming the file, at once, before the engine runs.
 TEST(HostRefusals, HostsOwnFileThatFailsEndsWith41NamingIt) {
+  enum Kind { Directory, LinkOutside, Fifo, Link, SizeLimit };
   const struct {
     const char* file;
-    bool device;  // on a full device, else a directory in its place
+    Kind kind;
+    const char* target;  // of a link: a device
     const char* how;
-    const char* upper;
   } cases[] = {
-      {"Names.dat", true, "cannot write", "CANNOT WRITE FILE "},
-      {"Names.dat", false, "cannot open", "CANNOT OPEN FILE "},
-      {"job.stop", false, "cannot open", "CANNOT OPEN FILE "},
+      {"Names.dat", Directory, "", "cannot open"},
+      {"Names.dat", LinkOutside, "", "cannot open"},
+      {"Names.dat", Fifo, "", "cannot open"},
+      {"Names.dat", Link, "/dev/null", "cannot open"},
+      {"Names.dat", Link, "/dev/zero", "cannot open"},
+      {"Names.dat", Link, "/dev/full", "cannot open"},
+      {"Names.dat", SizeLimit, "", "cannot write"},
+      {"job.stop", Directory, "", "cannot open"},
+      {"job.stop", LinkOutside, "", "cannot open"},
+      {"job.stop", Fifo, "", "cannot open"},
+      {"job.stop", Link, "/dev/null", "cannot open"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.file) + (c.device ? " on a full device" : " a directory"));
     ScratchDir dir;
     writeFile("job.inp", fixture("space_min.inp"));
+    writeFile("outside.txt", "keep\n");
     const fs::path file = dir.path() / "o" / c.file;
     fs::create_directories("o");
-    if (c.device) fs::create_symlink("/dev/full", file);
-    else fs::create_directories(file / "keep");
-    const HostRun r = runHost("job.inp --out o");
-    EXPECT_EQ(r.exit, 41) << r.out;
-    ASSERT_FALSE(r.err.empty());
-    EXPECT_EQ(r.err[0].rfind(std::string("drelm: ") + c.how + " " + file.string() + ": ", 0), 0u) << r.err[0];
-    EXPECT_EQ(r.out, std::string("    * ERROR IN ANALYSIS *\n    ") + c.upper + file.string() + "\n");
-    // The engine never ran.
+    std::string what = std::string(c.file) + " ";
+    // Room for the host's messages, not for the names file.
+    const rlim_t fsize = c.kind == SizeLimit ? 256 : 0;
+    if (c.kind == SizeLimit) {
+      what += "beyond a size limit";
+    } else if (c.kind == Directory) {
+      what += "a directory";
+      fs::create_directories(file / "keep");
+    } else if (c.kind == LinkOutside) {
+      what += "a link to a file outside";
+      fs::create_symlink(dir.path() / "outside.txt", file);
+    } else if (c.kind == Fifo) {
+      what += "a named pipe";
+      ASSERT_EQ(mkfifo(file.c_str(), 0644), 0);
+    } else {
+      what += std::string("a link to ") + c.target;
+      fs::create_symlink(c.target, file);
+    }
+    SCOPED_TRACE(what);
+    const pid_t pid = test::forkHost(dir.path() / "job.inp", dir.path() / "o", "host.out", "host.err", fsize);
+    const test::Bounded b = test::waitBounded(pid, 20);
+    EXPECT_FALSE(b.hung);
+    EXPECT_EQ(b.exit, 41) << readFile("host.out");
+    const std::vector<std::string> err = readLines("host.err");
+    ASSERT_FALSE(err.empty());
+    EXPECT_EQ(err[0].rfind(std::string("drelm: ") + c.how + " " + file.string() + ": ", 0), 0u) << err[0];
+    const std::string upper = c.how == std::string("cannot write") ? "CANNOT WRITE FILE " : "CANNOT OPEN FILE ";
+    EXPECT_EQ(readFile("host.out"), "    * ERROR IN ANALYSIS *\n    " + upper + file.string() + "\n");
+    // Nothing written through a link, and the engine never ran.
+    EXPECT_EQ(readFile("outside.txt"), "keep\n");
     EXPECT_FALSE(fs::exists(dir.path() / "o" / "job.log"));
   }
+}
+
+// A link put in place of the stop file during the run: the stop request
+// replaces it by a regular file and never writes through it; the run stops.
+TEST(HostRefusals, StopRequestReplacesALinkPutInPlaceOfTheStopFile) {
+  ScratchDir dir;
+  writeFile("group3x3.inp", readFile(fs::path(DRELM_SOURCE_DIR) / "examples" / "group3x3.inp"));
+  writeFile("outside.txt", "keep\n");
+  const pid_t pid = test::forkHost(dir.path() / "group3x3.inp", dir.path() / "o", "host.out", "host.err");
+  // Once the host has made its stop file (the engine is then about to start).
+  for (int k = 0; k < 3000 && !fs::exists("o/group3x3.progress"); ++k) usleep(10000);
+  fs::remove("o/group3x3.stop");
+  fs::create_symlink(dir.path() / "outside.txt", "o/group3x3.stop");
+  kill(pid, SIGTERM);
+  const test::Bounded b = test::waitBounded(pid, 30);
+  EXPECT_FALSE(b.hung);
+  EXPECT_EQ(b.exit, 4) << readFile("host.out") << readFile("host.err");
+  EXPECT_EQ(readFile("outside.txt"), "keep\n");
+  EXPECT_FALSE(fs::is_symlink("o/group3x3.stop"));
+  EXPECT_EQ(readFile("o/group3x3.stop"), "1\n");
+}
+
+// Every file capped below the input echo's end: the echo is cut after the
+// number of load cases and before that of the combinations, and the tally
+// still counts both series as not reached.
+TEST(HostRefusals, TallyAfterAnEarlyFailureCountsTheCombinationsToo) {
+  ScratchDir dir;
+  writeFile("group3x3.inp", readFile(fs::path(DRELM_SOURCE_DIR) / "examples" / "group3x3.inp"));
+  const pid_t pid = test::forkHost(dir.path() / "group3x3.inp", dir.path() / "o", "host.out", "host.err", 4096);
+  const test::Bounded b = test::waitBounded(pid, 40);
+  EXPECT_EQ(b.exit, 41) << readFile("host.out");
+  const std::string echo = readFile("o/group3x3.echo");
+  EXPECT_NE(echo.find("NUMBER OF LOAD CASES :"), std::string::npos);
+  EXPECT_EQ(echo.find("NUMBER OF LOAD COMB. :"), std::string::npos);
+  EXPECT_NE(readFile("host.out").find(
+                "\n    2 load cases: 2 not reached; 1 load combination: 1 not reached; see group3x3.status\n"),
+            std::string::npos)
+      << readFile("host.out");
 }
 
 // The last fatal block of a log, whatever precedes it, and none in a log

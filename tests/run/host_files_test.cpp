@@ -209,7 +209,7 @@ TEST(HostFiles, DeviceOrDirectoryInPlaceOfAFileEndsTheRunWith41NamingIt) {
     }
 }
 
-// Files capped in size with the signal ignored: the first write beyond the
+// Files capped in size (the host ignores the signal): the first write beyond the
 // cap fails, the run stops at its next check.
 TEST(HostFiles, FileSizeLimitEndsTheRunWith41NamingTheFile) {
   ScratchDir dir;

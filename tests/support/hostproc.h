@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -18,9 +19,9 @@ extern char** environ;
 namespace drelm::test {
 
 // The host on INPUT with its files in DIR; its standard output and error go
-// to OUT and ERR. FSIZE > 0 caps the size of every file it writes, with
-// SIGXFSZ ignored, so that writes beyond the cap fail rather than end the
-// process. THREADS > 0 sets the host's OpenMP thread count (several runs at
+// to OUT and ERR. FSIZE > 0 caps the size of every file it writes, the
+// signal of a write beyond the cap left as the shell leaves it: the host
+// itself ignores it, so that such writes fail rather than end the process. THREADS > 0 sets the host's OpenMP thread count (several runs at
 // once on a busy machine). Returns the child's pid, -1 when it cannot fork.
 inline pid_t forkHost(const std::filesystem::path& input, const std::filesystem::path& dir,
                       const std::filesystem::path& out, const std::filesystem::path& err, rlim_t fsize = 0,
@@ -40,7 +41,7 @@ inline pid_t forkHost(const std::filesystem::path& input, const std::filesystem:
     dup2(fo, STDOUT_FILENO);
     dup2(fe, STDERR_FILENO);
     if (fsize > 0) {
-      signal(SIGXFSZ, SIG_IGN);
+      signal(SIGXFSZ, SIG_DFL);
       const rlimit lim{fsize, fsize};
       setrlimit(RLIMIT_FSIZE, &lim);
     }
@@ -49,6 +50,41 @@ inline pid_t forkHost(const std::filesystem::path& input, const std::filesystem:
     _exit(127);
   }
   return pid;
+}
+
+// How a bounded run of the host ended.
+struct Bounded {
+  int exit = -1;      // its exit status; -1 when it did not exit
+  bool hung = false;  // still running at the bound, and killed
+  double seconds = 0;
+};
+
+// Waits for the child PID for at most LIMIT seconds, sending it SIGTERM once
+// TERM_AFTER seconds have passed when that is above 0. A child still running
+// at the bound is killed: a run that hangs fails its test instead of holding
+// it.
+inline Bounded waitBounded(pid_t pid, double limit, double termAfter = 0) {
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point t0 = Clock::now();
+  const auto since = [&] { return std::chrono::duration<double>(Clock::now() - t0).count(); };
+  Bounded b;
+  int st = 0;
+  bool termed = false;
+  for (;;) {
+    const pid_t got = waitpid(pid, &st, WNOHANG);
+    if (got == pid || got < 0) break;
+    if (termAfter > 0 && !termed && since() >= termAfter) termed = kill(pid, SIGTERM) == 0;
+    if (since() > limit) {
+      b.hung = true;
+      kill(pid, SIGKILL);
+      waitpid(pid, &st, 0);
+      break;
+    }
+    usleep(10000);
+  }
+  b.seconds = since();
+  b.exit = !b.hung && WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return b;
 }
 
 // Runs CMD through the shell, its standard output into OUT; the exit status,
