@@ -114,8 +114,16 @@ inline std::vector<CaseBalance> caseBalances(const std::vector<std::string>& rep
   const std::size_t ndof = planeRun() ? 3 : 6;
   const double radius = groupRadius();
   std::vector<CaseBalance> cases;
+  // The envelopes ("LOAD CASE ENV : 1", "LOAD COMB. ENV : 2") take each
+  // value's extreme over the cases on its own: they need not balance.
+  bool envelope = false;
   for (std::size_t i = 0; i + 1 < report.size(); ++i) {
     const std::string title = trimmed(report[i]);
+    if (title.rfind("LOAD CASE", 0) == 0 || title.rfind("LOAD COMB", 0) == 0) {
+      envelope = title.find(" ENV ") != std::string::npos;
+      continue;
+    }
+    if (envelope) continue;
     if (title == "* EQUIVALENT CONCENTRATED LOAD AT ORIGIN *") {
       CaseBalance b;
       b.load = numbers(report[i + 1]);
