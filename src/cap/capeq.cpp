@@ -65,10 +65,6 @@ void loadDirectionFactors(const double* P0) {
   reductionFactors(along, P0);
 }
 
-// Closure of the lateral pile solutions in the last attempt of a pass,
-// relative to their largest deflection.
-constexpr double LAST_CLOSURE = 1.0E-6;
-
 // Records of a unit-load point whose first step never converged.
 void unitLoadFailure() {
   if (CASECUR.IPRDOF == 2) failedPointRecords(6, true);

@@ -188,6 +188,20 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   LoadStep ls;
   if (!ls.start(CURCTL.DTCUR0, CURCTL.DTCMIN)) setSoilMovement(1.0);
 
+  // Where even the step to the full load failed, the pass makes a last
+  // attempt from its last accepted step. Under small loads the deflections
+  // are near the pile tolerance and far below the curves' first points: a
+  // lateral solution closes after one or two iterations by chance, so the
+  // piles close on a change small beside their deflection; and the rows'
+  // forces kink wherever a soil spring changes branch, where the line search
+  // converges only linearly, so the fallback runs on while it makes progress.
+  bool last = false, acceptedLast = false;
+  std::int32_t gaveUp = KPIL_SOUND;  // the outcome of the give-up
+  StepWarnings gaveUpWarnings;       // and its capacity warnings
+  struct ClosureGuard {
+    ~ClosureGuard() { CURCTL.LLPREL = 0.0; }
+  } closureGuard;
+
   // Tangent K at U by central differences; the same sums give the tangent
   // Kp of the passive resistance.
   const auto tangent = [&](const double* Uat, const double* h) {
@@ -266,6 +280,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
     for (int i = 0; i < 3; ++i) Us[i] = 0.0;
     logSearch();
     SearchProgress progress;
+    if (last) progress.span = PATIENT_SPAN;
     for (int n = 0;; ++n) {
       RUNCTL.NWBRG = RUNCTL.NWPULL = 0;
       RUNCTL.KPILST = KPIL_SOUND;
@@ -315,7 +330,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         }
       }
       if (ISTAT != 0) return SearchOutcome::Ended;
-      if (n >= searchLimit()) return SearchOutcome::Failed;
+      if (n >= searchLimit(last)) return SearchOutcome::Failed;
       double g0 = 0.0;
       const double t = searchAlong(3, 1.0, K, U, d, R, [&](const double* Ut, double* Rt) {
         double Ft[3];
@@ -474,7 +489,16 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
 
     if (failed) {
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
-      failStep(ls);
+      if (!last && !pod && ls.wholeTried) {
+        last = true;
+        gaveUp = RUNCTL.KPILST;
+        gaveUpWarnings.save();
+        CURCTL.LLPREL = LAST_CLOSURE;
+        logLastAttempt(false, true);
+        ls.resume(CURCTL.DTCUR0);
+      } else {
+        failStep(ls);
+      }
     } else {
       // Kept apart from the space acceptance: the plane cap adds the step's
       // total to the accepted displacement, a sum the space cap never forms.
@@ -482,9 +506,18 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
       for (int i = 0; i < 3; ++i) U[i] = Uc[i];
       acc.save(F, Ke, aux, b);
       accPas = pas;
+      acceptedLast = last;
       ls.accept();
     }
   }
+
+  // A last attempt that took no step leaves the outcome of the give-up; the
+  // reporting evaluations close as the accepted state was found.
+  if (last && !acceptedLast) {
+    RUNCTL.KPILST = gaveUp;
+    gaveUpWarnings.restore();
+  }
+  if (!acceptedLast) CURCTL.LLPREL = 0.0;
 
   // Warnings of the last force sum with warnings, or of the last accepted
   // step when the pass reports that step; a failure stays.

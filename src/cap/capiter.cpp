@@ -120,18 +120,21 @@ void logSearch() {
   io::FLUSH(U_LOG);
 }
 
-void logLastAttempt(bool HELD) {
+void logLastAttempt(bool HELD, bool PATIENT) {
   text(U_LOG, "     LAST ATTEMPT FROM THE LAST CONVERGED STEP: PILES CLOSE ON THEIR OWN DEFLECTIONS");
   if (HELD) text(U_LOG, "     REDUCTION FACTORS HELD IN THE DIRECTION OF THE LOAD");
+  if (PATIENT) text(U_LOG, "     LINE SEARCH RUNS ON WHILE IT MAKES PROGRESS, UP TO THE ITERATION LIMIT");
   io::FLUSH(U_LOG);
 }
 
-std::int32_t searchLimit() { return std::min(CURCTL.MAXITC, SEARCH_ITERATIONS); }
+std::int32_t searchLimit(bool patient) {
+  return patient ? CURCTL.MAXITC : std::min(CURCTL.MAXITC, SEARCH_ITERATIONS);
+}
 
 bool SearchProgress::stalled(double g) {
-  if (n < SEARCH_ITERATIONS) G[n] = g;
-  ++n;
-  return n > SEARCH_SPAN && n <= SEARCH_ITERATIONS && !(G[n - 1] <= 0.1 * G[n - 1 - SEARCH_SPAN]);
+  G.push_back(g);
+  const std::size_t n = G.size();
+  return n > static_cast<std::size_t>(span) && !(G[n - 1] <= 0.1 * G[n - 1 - span]);
 }
 
 double searchAlong(int N, double SIGN, const double* K, const double* U, double* d, const double* R,

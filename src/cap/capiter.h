@@ -78,13 +78,17 @@ enum class SearchOutcome { Converged, Failed, Ended };
 // The log line that opens the fallback of a step.
 void logSearch();
 // The log line of the last attempt of a pass; HELD: the factors of closely
-// spaced piles are held at those of a cap moving along the load.
-void logLastAttempt(bool HELD);
+// spaced piles are held at those of a cap moving along the load;
+// PATIENT: its fallback runs on while it makes progress.
+void logLastAttempt(bool HELD, bool PATIENT = false);
+// Closure of the lateral pile solutions in the last attempt of a pass,
+// relative to their largest deflection.
+constexpr double LAST_CLOSURE = 1.0E-6;
 // Iterations of the fallback: MAXITC, at most SEARCH_ITERATIONS. Where it
 // converges it takes a handful; where the load has no equilibrium (a pile
-// plunging past its capacity) it would only wander.
+// plunging past its capacity) it would only wander. PATIENT: MAXITC.
 constexpr std::int32_t SEARCH_ITERATIONS = 30;
-std::int32_t searchLimit();
+std::int32_t searchLimit(bool patient = false);
 // The residual at a trial cap displacement Ut into Rt: false when it cannot
 // be evaluated (a pile failed).
 using TrialResidual = std::function<bool(const double* Ut, double* Rt)>;
@@ -99,9 +103,14 @@ double searchAlong(int N, double SIGN, const double* K, const double* U, double*
 // The fallback gives up when the work its Newton step expects has not fallen
 // tenfold over SEARCH_SPAN iterations: it converges fast where it converges.
 constexpr int SEARCH_SPAN = 5;
+// The patient fallback of a last attempt gives up only when the work has not
+// fallen tenfold over PATIENT_SPAN iterations: at deflections of a few
+// millionths of an inch the piles' forces kink wherever a soil spring
+// changes branch, and the search converges there, but slowly.
+constexpr int PATIENT_SPAN = 20;
 struct SearchProgress {
-  double G[SEARCH_ITERATIONS] = {};
-  int n = 0;
+  int span = SEARCH_SPAN;
+  std::vector<double> G;
   // Records the work G of the next iteration; true when it has stalled.
   bool stalled(double G);
 };

@@ -140,7 +140,7 @@ struct CURCTL_T {
   std::int32_t IUSRLS = 0;  // control #6: user load-displacement curves given
   std::int32_t KPYLST = 0;  // control #11: p-y listing option
   std::int32_t KPYOUT = 0;  // 1 while p-y curves are put out (listing or collect)
-  // Set by the space cap solution for its last attempt: a lateral pile
+  // Set by the cap solutions for their last attempt: a lateral pile
   // solution closes only when its change is also within this fraction of
   // its largest deflection (0 off).
   double LLPREL = 0;

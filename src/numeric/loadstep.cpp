@@ -36,6 +36,7 @@ void LoadStep::accept() {
 
 void LoadStep::resume(double DTCUR0) {
   --n;
+  wholeTried = false;
   // At most the rest of the load: halving it never comes back to Tp.
   DTCUR = std::min(firstStep(DTCUR0), 1.0 - Tp);
   TCUR = Tp + DTCUR;

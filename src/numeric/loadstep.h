@@ -48,7 +48,8 @@ struct LoadStep {
   bool lastHalving() const { return DTCUR / 2.0 < dtmin; }
   // Steps on from the last accepted fraction with the pass's first
   // increment (at most the rest of the load), as if the step that failed
-  // had not been made.
+  // had not been made; the halving may again end with the step to the full
+  // load.
   void resume(double DTCUR0);
   // The first step never converged.
   bool firstStepFailed() const { return n == 1 && lastFailed; }

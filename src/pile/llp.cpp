@@ -45,11 +45,7 @@ void updateEI(const std::int32_t& IPILE, const double& PX, int n, NodeArray (&R)
 // deflection of the pile.
 bool closedRelative(int n, const NodeArray (&y)[2], const NodeArray (&yold)[2], double REL) {
   double largest = 0.0, change = 0.0;
-  for (int d = 0; d < 2; ++d)
-    for (int i = 4; i <= n; ++i) {
-      largest = std::fmax(largest, std::fabs(y[d](i)));
-      change = std::fmax(change, std::fabs(y[d](i) - yold[d](i)));
-    }
+  for (int d = 0; d < 2; ++d) foldChange(4, n, y[d], yold[d], largest, change);
   return change <= REL * largest;
 }
 

@@ -7,6 +7,7 @@
 // side on the threads of the force sums.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "model/nodes.h"
@@ -15,6 +16,17 @@ namespace drelm {
 
 // Slot of node k in a solver array.
 constexpr int solverSlot(int k) { return k + 3; }
+
+// The largest deflection of slots FROM .. TO of the solver array y and the
+// largest change from yold there, folded into LARGEST and CHANGE: a lateral
+// solution asked to close relative to its deflections compares the two.
+inline void foldChange(int from, int to, const NodeArray& y, const NodeArray& yold, double& largest,
+                       double& change) {
+  for (int i = from; i <= to; ++i) {
+    largest = std::fmax(largest, std::fabs(y(i)));
+    change = std::fmax(change, std::fabs(y(i) - yold(i)));
+  }
+}
 
 // Flexural rigidity for bending in direction 1 (EINOD1, moment-curvature set
 // about z) or 2 (EINOD2, set about y): secant EI from the curvature of the

@@ -176,6 +176,24 @@ TEST(CapSearch, SmallLoadsThatNoFractionOfConvergesConvergeWhole) {
   EXPECT_GT(steps.size(), 2u);
 }
 
+// Two rows of 40 in pipes in soft clay under loads of one pound: the cap
+// moves some 1E-10 in, where the cube-root p-y curves make the rows' forces
+// kink at every node whose deflection changes sign. No fraction converges,
+// nor the whole load; the line search converges only linearly and stalled,
+// and the case ended "3 NO CONVERGENCE ON PILE CAP". The last attempt lets
+// it run on, with the piles closing on their own deflections.
+TEST(CapSearch, PoundLoadsOnSoftClayConvergeInTheLastAttempt) {
+  test::ScratchDir dir;
+  const Outcome o = run(fixture("plane_pound_loads.inp"), 3, 1.0);
+  EXPECT_EQ(o.status, "    1 ANALYSIS COMPLETED");
+  const Lines log = test::readLines("run.log");
+  EXPECT_TRUE(has(log, "     LAST ATTEMPT FROM THE LAST CONVERGED STEP: PILES CLOSE ON THEIR OWN DEFLECTIONS"));
+  EXPECT_TRUE(has(log, "     LINE SEARCH RUNS ON WHILE IT MAKES PROGRESS, UP TO THE ITERATION LIMIT"));
+  ASSERT_EQ(o.U.size(), 3u);
+  EXPECT_GT(std::fabs(o.U[0]), 0.0);
+  EXPECT_LT(std::fabs(o.U[0]), 1.0E-8);
+}
+
 TEST(CapSearch, ReportsAreTheSameOnOneAndOnEightThreads) {
   const char* reports[] = {"run.out", "run.sum", "run.rp2", "run.sta", "run.log", "run.itr"};
   const int threads = omp_get_max_threads();

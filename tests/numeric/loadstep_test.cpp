@@ -1,7 +1,7 @@
 // Load stepping: a failed step is halved down to the smallest increment;
 // where asked, one step to the full load follows before the stepping ends;
 // the step that resumes the pass from its last accepted fraction after the
-// halving has run down.
+// halving (or the step to the full load) has run down.
 #include "numeric/loadstep.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +101,32 @@ TEST(LoadStepping, ResumeStepsOnFromTheLastAcceptedFraction) {
     // accepted ones.
     EXPECT_EQ(ls.n, c.accepted + 1);
   }
+}
+
+// A pass resumed after its step to the full load failed halves again and
+// ends, once more, with one step to the full load.
+TEST(LoadStepping, ResumedAfterTheWholeStepTheHalvingEndsWithItAgain) {
+  LoadStep ls;
+  ASSERT_TRUE(ls.start(0.25, 0.05));
+  ls.begin();
+  ls.accept();
+  std::vector<double> tried;
+  bool resumed = false;
+  while (ls.more() && tried.size() < 20) {
+    ls.begin();
+    tried.push_back(ls.TCUR);
+    if (!resumed && ls.wholeTried) {
+      resumed = true;
+      ls.resume(0.25);
+    } else {
+      ls.fail(true);
+    }
+  }
+  const std::vector<double> expected = {0.5, 0.375, 0.3125, 1.0, 0.5, 0.375, 0.3125, 1.0};
+  EXPECT_EQ(tried, expected);
+  EXPECT_DOUBLE_EQ(ls.Tp, 0.25);
+  EXPECT_TRUE(ls.stoppedEarly());
+  EXPECT_EQ(ls.n, 2);
 }
 
 }  // namespace
