@@ -430,7 +430,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
         logLastAttempt(held);
         ls.resume(CURCTL.DTCUR0);
       } else {
-        failStep(ls);
+        failStep(ls, last && !acceptedLast ? gaveUp : RUNCTL.KPILST);
       }
     } else {
       for (int i = 0; i < 6; ++i) Ua[i] = U[i];

@@ -193,8 +193,9 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   // are near the pile tolerance and far below the curves' first points: a
   // lateral solution closes after one or two iterations by chance, so the
   // piles close on a change small beside their deflection; and the rows'
-  // forces kink wherever a soil spring changes branch, where the line search
-  // converges only linearly, so the fallback runs on while it makes progress.
+  // forces kink wherever a node's deflection changes sign on a curve that
+  // starts with an infinite slope, where the line search converges only
+  // linearly, so the fallback runs on while it makes progress.
   bool last = false, acceptedLast = false;
   std::int32_t gaveUp = KPIL_SOUND;  // the outcome of the give-up
   StepWarnings gaveUpWarnings;       // and its capacity warnings
@@ -272,7 +273,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
   };
 
   // Newton with a line search from U, the start of the step, until the full
-  // Newton step is within the tolerances, for at most searchLimit()
+  // Newton step is within the tolerances, for at most searchLimit(last)
   // iterations and while it makes progress. It stays apart from its
   // space/plane twin for the reason the step loops do (tangent, resets, dump
   // order, norms); the search along a step and its tests are shared.
@@ -415,7 +416,8 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         if (!singular) matvec3(du, Ki, R);
       }
       if (singular) {
-        warnSingular(1);
+        // The last attempt, marked in the runtime log only, warns there.
+        warnSingular(1, !last);
         failed = exhausted = true;
         break;
       }
@@ -497,7 +499,7 @@ void CAPEQ2D(const std::int32_t& ISCOMB, std::int32_t& KPYOUT, std::int32_t& IST
         logLastAttempt(false, true);
         ls.resume(CURCTL.DTCUR0);
       } else {
-        failStep(ls);
+        failStep(ls, last && !acceptedLast ? gaveUp : RUNCTL.KPILST);
       }
     } else {
       // Kept apart from the space acceptance: the plane cap adds the step's

@@ -224,13 +224,13 @@ double imbalance(const double* R, const double* P, int N) {
 
 bool balances(const double* R, const double* P, int N) { return imbalance(R, P, N) <= BALANCE_TOL; }
 
-void failStep(LoadStep& ls) {
+void failStep(LoadStep& ls, std::int32_t ENDING) {
   // Where the cap alone did not converge, the halving ends with one step to
   // the full load: a pile solution closes on an absolute tolerance, so the
   // piles' forces are rougher the smaller the load, and a small load that
   // no fraction of it converges at may converge whole.
   const bool capOnly = !outcomeFailed(RUNCTL.KPILST);
-  if (ls.fail(capOnly) && RUNCTL.KPILST != KPIL_SINGULAR) warnNoConvergence(CURCTL.MAXITC);
+  if (ls.fail(capOnly) && ENDING != KPIL_SINGULAR) warnNoConvergence(CURCTL.MAXITC);
 }
 
 void StepWarnings::save() {

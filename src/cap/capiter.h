@@ -104,9 +104,10 @@ double searchAlong(int N, double SIGN, const double* K, const double* U, double*
 // tenfold over SEARCH_SPAN iterations: it converges fast where it converges.
 constexpr int SEARCH_SPAN = 5;
 // The patient fallback of a last attempt gives up only when the work has not
-// fallen tenfold over PATIENT_SPAN iterations: at deflections of a few
-// millionths of an inch the piles' forces kink wherever a soil spring
-// changes branch, and the search converges there, but slowly.
+// fallen tenfold over PATIENT_SPAN iterations: under loads so small that the
+// piles deflect far less than their tolerance, the forces of piles in soft
+// clay kink wherever a node's deflection changes sign, and the search
+// converges there, but slowly.
 constexpr int PATIENT_SPAN = 20;
 struct SearchProgress {
   int span = SEARCH_SPAN;
@@ -193,9 +194,10 @@ struct AcceptedStep {
 
 // A step that did not converge: the increment is halved, down to the
 // smallest increment, then (where no pile failed) one step to the full load
-// is tried; when the stepping gives up (and the matrix was not singular)
-// the warning is written.
-void failStep(LoadStep& ls);
+// is tried; when the stepping gives up the warning is written, unless the
+// outcome the pass ends with (ENDING: that of the step, or of the give-up
+// before a last attempt that took no step) is a singular matrix.
+void failStep(LoadStep& ls, std::int32_t ENDING);
 
 // The outcome of the load stepping: true when the pass failed (no
 // convergence of the piles or the cap, a singular matrix, or a first step

@@ -179,9 +179,9 @@ TEST(CapSearch, SmallLoadsThatNoFractionOfConvergesConvergeWhole) {
 // Two rows of 40 in pipes in soft clay under loads of one pound: the cap
 // moves some 1E-10 in, where the cube-root p-y curves make the rows' forces
 // kink at every node whose deflection changes sign. No fraction converges,
-// nor the whole load; the line search converges only linearly and stalled,
-// and the case ended "3 NO CONVERGENCE ON PILE CAP". The last attempt lets
-// it run on, with the piles closing on their own deflections.
+// nor the whole load: the line search converges only linearly and stalls,
+// which alone would end the case "3 NO CONVERGENCE ON PILE CAP". The last
+// attempt lets it run on, with the piles closing on their own deflections.
 TEST(CapSearch, PoundLoadsOnSoftClayConvergeInTheLastAttempt) {
   test::ScratchDir dir;
   const Outcome o = run(fixture("plane_pound_loads.inp"), 3, 1.0);
@@ -198,7 +198,7 @@ TEST(CapSearch, ReportsAreTheSameOnOneAndOnEightThreads) {
   const char* reports[] = {"run.out", "run.sum", "run.rp2", "run.sta", "run.log", "run.itr"};
   const int threads = omp_get_max_threads();
   for (const char* input : {"plane_small_lateral.inp", "space_small_lateral.inp", "space_soilmove_small.inp",
-                            "plane_soilmove_small.inp"}) {
+                            "plane_soilmove_small.inp", "plane_pound_loads.inp"}) {
     SCOPED_TRACE(input);
     std::vector<Lines> one;
     {
