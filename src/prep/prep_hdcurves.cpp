@@ -92,7 +92,6 @@ void plotCurve(int count, int h, std::int32_t npt, const Tab& mov, const Tab& lo
   }
 }
 
-
 // Piles without a user curve take minus their generated curve number. A
 // number off the generation list names a curve that does not exist, which
 // the analysis treats as such.

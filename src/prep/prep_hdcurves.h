@@ -16,14 +16,14 @@ using HeadCurveGen = void(const std::int32_t& IPROP, const std::int32_t& KDIR, c
                           const std::int32_t& IPILE, std::int32_t& ISTAT, std::int32_t& NHCPT,
                           HeadPoints& HLOAD, HeadPoints& HMOV);
 
-// Copies the user head curves, generates the curves of the piles without
-// one and writes their tables to the input echo (unit 32) and the generated
-// curves to the plot data (unit 17). A status from a generator, or a pile
-// naming a curve that does not exist, ends the step.
 // True when the curves of one kind are generated: there is a soil profile to
 // generate from and a pile whose user curve number in USER is 0.
 bool generates(const FArray<std::int32_t, MAXPIL1>& user);
 
+// Copies the user head curves, generates the curves of the piles without
+// one and writes their tables to the input echo (unit 32) and the generated
+// curves to the plot data (unit 17). A status from a generator, or a pile
+// naming a curve that does not exist, ends the step.
 void PRPHCV(std::int32_t& ISTAT, HeadCurveGen* axgen = AXLSGEN, HeadCurveGen* trgen = TRGEN);
 
 }  // namespace drelm
