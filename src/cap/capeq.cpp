@@ -143,6 +143,18 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     ~ClosureGuard() { CURCTL.LLPREL = 0.0; }
   } closureGuard;
 
+  // The cap's own resistance Fpt at Ut added to the piles' force Ft: false
+  // when it failed or set ISTAT.
+  const auto addCapResistance = [&](const double* Ut, double* Ft, double* Fpt) {
+    if (!capResistance) return true;
+    if (capAsPile) CAPPILF(Ut, Fpt, ISTAT);
+    else CAPPAS(Fpt, Ut, ISTAT);
+    CAPSOL.KCAPPY = 0;
+    if (ISTAT != 0 || outcomeFailed(RUNCTL.KPILST)) return false;
+    for (int i = 0; i < 6; ++i) Ft[i] += Fpt[i];
+    return true;
+  };
+
   // The residual R = -(P + F) at the cap displacement Ut of the current
   // step, F the piles' force with the cap's own resistance Fpt: false when a
   // pile failed or a sum set ISTAT. With WARNINGS, the force sum of a state
@@ -154,13 +166,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     if (ISTAT != 0 || outcomeFailed(RUNCTL.KPILST)) return false;
     for (int i = 0; i < 6; ++i) PCAP[i] = ls.TCUR * P0[i];
     setSoilMovement(ls.TCUR);
-    if (capResistance) {
-      if (capAsPile) CAPPILF(Ut, Fpt, ISTAT);
-      else CAPPAS(Fpt, Ut, ISTAT);
-      CAPSOL.KCAPPY = 0;
-      if (ISTAT != 0 || outcomeFailed(RUNCTL.KPILST)) return false;
-      for (int i = 0; i < 6; ++i) Ft[i] += Fpt[i];
-    }
+    if (!addCapResistance(Ut, Ft, Fpt)) return false;
     for (int i = 0; i < 6; ++i) Rt[i] = -(PCAP[i] + Ft[i]);
     return true;
   };
@@ -173,14 +179,7 @@ void CAPEQ(const std::int32_t& ISCOMB, std::int32_t& ISTAT, double* FLDOUT, doub
     const double movement = CAPCTL.CAPUHM;
     double Ft[6], Fpt[6], Rt[6];
     FVEC(Ft, Ut, ISTAT);
-    bool ok = ISTAT == 0 && !outcomeFailed(RUNCTL.KPILST);
-    if (ok && capResistance) {
-      if (capAsPile) CAPPILF(Ut, Fpt, ISTAT);
-      else CAPPAS(Fpt, Ut, ISTAT);
-      CAPSOL.KCAPPY = 0;
-      ok = ISTAT == 0 && !outcomeFailed(RUNCTL.KPILST);
-      for (int i = 0; i < 6; ++i) Ft[i] += Fpt[i];
-    }
+    const bool ok = ISTAT == 0 && !outcomeFailed(RUNCTL.KPILST) && addCapResistance(Ut, Ft, Fpt);
     RUNCTL.KPILST = outcome;
     CAPCTL.CAPUHM = movement;
     for (int i = 0; i < 6; ++i) Rt[i] = -(PCAP[i] + Ft[i]);
